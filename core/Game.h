@@ -1,0 +1,67 @@
+// The table record and everything a round is played on: the four hands, the piles, the
+// melds, the rules, the score sheet and the generator. One Game is owned by the frame
+// window; every logic operation takes it and speaks to the outside through its host.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/GameHost.h"
+#include "core/Random.h"
+#include "core/Records.h"
+#include "score/ScoreSheet.h"
+
+namespace zelvani {
+
+// Indexed [suit][rank]; row 4 and column 13 are never written and stay 0.
+using TableMapGrid = std::array<std::array<std::int32_t, 14>, 5>;
+
+// Values of TableMap: 0 not visible, 1..3 laid in a meld of that kind, 5 discarded.
+constexpr int kMapHidden = 0;
+constexpr int kMapDiscarded = 5;
+
+struct Game {
+  explicit Game(GameHost& host);
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  GameHost& Host;
+
+  // The table record.
+  TableMapGrid TableMap{};
+  std::array<std::int32_t, 14> PonReserve{};
+  std::int32_t GameState = -1;
+  std::int32_t Round = 0;
+  std::int32_t Dealer = 0;
+  // YakuWindows: the melds on the table; during a round the last one is the empty
+  // new-meld window.
+  std::vector<MeldRecord> YakuWindows;
+  std::string CardPicturePath = "Cards.bmp";
+  std::string PluginFolder;
+  std::int32_t CardWidth = 0;
+  std::int32_t CardHeight = 0;
+  std::array<HiScoreTable, 2> HiScore{};
+  std::int32_t OfficialRule = 0;
+  RuleSettings Rules;
+
+  // Seats[0] is the human's hand, 1..3 the computers' (right, top, left).
+  std::array<HandRecord, kSeatCount> Seats{};
+  HumanRecord Human;
+  PileRecord Yama;
+  ScoreSheet Score;
+  Random Rng;
+
+  // Mirror of Timer1: the logic restarts it "with its interval unchanged".
+  bool TimerEnabled = false;
+  std::int32_t TimerInterval = 0;
+
+  int YakuWindowCount() const { return static_cast<int>(YakuWindows.size()); }
+  HandRecord& Player() { return Seats[kHumanSeat]; }
+};
+
+// The default names of seats 0..3.
+extern const std::array<const char*, kSeatCount> kDefaultPlayerNames;
+
+}  // namespace zelvani

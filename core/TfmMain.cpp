@@ -1,0 +1,332 @@
+#include "core/TfmMain.h"
+
+#include <QCloseEvent>
+#include <QDate>
+#include <QInputDialog>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <ctime>
+
+#include "core/NewGame.h"
+#include "core/TurnDriver.h"
+#include "play/LockedSubWindow.h"
+#include "play/TfmPlayer.h"
+#include "play/TfmYaku.h"
+#include "play/TfmYama.h"
+#include "score/TfmScore.h"
+#include "settings/PictureLoading.h"
+#include "ui/CardSheet.h"
+#include "ui/HandWindow.h"
+#include "ui/TfmHands.h"
+#include "ui_fmMain.h"
+
+namespace zelvani {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+WinRect OuterRect(const QWidget* window) {
+  const QRect r = window->frameGeometry();
+  return {r.left(), r.top(), r.width(), r.height()};
+}
+
+void SetOuterRect(QWidget* window, const WinRect& rect) {
+  const QSize frame = window->frameGeometry().size() - window->size();
+  window->move(rect.Left, rect.Top);
+  window->resize(qMax(1, rect.Width - frame.width()), qMax(1, rect.Height - frame.height()));
+}
+
+TfmMain::TfmMain() : ui_(new Ui::TfmMain), game_(*this), timer1_(new QTimer(this)) {
+  ui_->setupUi(this);
+  setObjectName(QStringLiteral("fmMain"));
+  ui_->mnSeeInside->menuAction()->setVisible(false);
+  ui_->mnSeeCardsNormal->setData(-2);
+  ui_->mnSeeCardsAll->setData(-1);
+  QAction* seeSeat[] = {ui_->mnSeeCards0, ui_->mnSeeCards1, ui_->mnSeeCards2, ui_->mnSeeCards3};
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    seeSeat[seat]->setData(seat);
+    seeSeat[seat]->setCheckable(true);
+  }
+  ui_->mnTileLeft->setData(0);
+  ui_->mnTileRight->setData(1);
+
+  timer1_->setSingleShot(true);
+  connect(timer1_, &QTimer::timeout, this, [this] { Timer1Timer(game_); });
+
+  for (int seat = 1; seat < kSeatCount; ++seat)
+    seats_[seat] = new TfmHands(game_, seat, cardSheet_, this);
+  game_.Round = 0;
+  ConnectMenus();
+}
+
+TfmMain::~TfmMain() {
+  closing_ = true;
+  timer1_->stop();
+  CloseYakuWindows(game_);
+  delete ui_;
+}
+
+void TfmMain::CreateScoreSheet() { fmScore_ = new TfmScore(game_.Score, this); }
+
+void TfmMain::CreatePlayer() {
+  fmPlayer_ = new TfmPlayer(game_, cardSheet_, this);
+  seats_[kHumanSeat] = fmPlayer_;
+  game_.Seats[kHumanSeat].Open = true;
+  SetGame(game_, -1);
+  if (const QScreen* screen = this->screen()) {
+    const QRect area = screen->geometry();
+    move(area.width() / 2 - width() / 2, area.height() / 2 - height() / 2);
+  }
+  LoadStartupSettings();
+  fmPlayer_->show();
+  for (int seat = 1; seat < kSeatCount; ++seat) seats_[seat]->show();
+  show();
+}
+
+void TfmMain::LoadStartupSettings() {
+  // Until stored settings exist: the default names, card sheet and cues.
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    SetPlayerName(game_, seat, kDefaultPlayerNames[seat]);
+    seats_[seat]->resize(150, 132);
+  }
+  LoadCardPicture(QString::fromStdString(game_.CardPicturePath));
+  mnTileClick(0);
+  const char* cues[] = {"Click.wav", "Suteru.wav", "YakuDasu.wav"};
+  for (int cue = 0; cue < 3; ++cue) fmPlayer_->OpenCue(cue, QString::fromLatin1(cues[cue]));
+}
+
+void TfmMain::CreateYama() {
+  fmYama_ = new TfmYama(game_, cardSheet_);
+  yamaWindow_ = new LockedSubWindow(fmYama_);
+  yamaWindow_->setWindowTitle(fmYama_->windowTitle());
+  ClientArea()->addSubWindow(yamaWindow_);
+  yamaWindow_->resize(250, 150);
+  yamaWindow_->show();
+  ClientArea()->tileSubWindows();
+  fmYama_->PaintYama();
+}
+
+QMdiArea* TfmMain::ClientArea() const { return ui_->ClientArea; }
+
+TfmHands* TfmMain::SeatWindow(int seat) const {
+  return seat >= 0 && seat < kSeatCount ? seats_[seat] : nullptr;
+}
+
+TfmYaku* TfmMain::YakuWindow(int index) const {
+  if (index < 0 || index >= static_cast<int>(yakuWindows_.size())) return nullptr;
+  return static_cast<TfmYaku*>(yakuWindows_[index]->widget());
+}
+
+void TfmMain::ConnectMenus() {
+  connect(ui_->mnGame, &QMenu::aboutToShow, this, [this] {
+    const GameMenuState state = mnGameClick(game_);
+    ui_->mnStart->setEnabled(state.StartEnabled);
+    ui_->mnEndGame->setEnabled(state.EndGameEnabled);
+  });
+  connect(ui_->mnStart, &QAction::triggered, this, [this] { mnStartClick(game_); });
+  connect(ui_->mnEndGame, &QAction::triggered, this, [this] { mnEndGameClick(game_); });
+  connect(ui_->mnExit, &QAction::triggered, this, &QWidget::close);
+
+  connect(ui_->mnTileOnly, &QAction::triggered, this, &TfmMain::mnTileOnlyClick);
+  for (QAction* item : {ui_->mnTileLeft, ui_->mnTileRight})
+    connect(item, &QAction::triggered, this, [this, item] { mnTileClick(item->data().toInt()); });
+  connect(ui_->mnTileVertical, &QAction::triggered, this, &TfmMain::mnTileVerticalClick);
+
+  connect(ui_->mnSeeInside, &QMenu::aboutToShow, this, [this] {
+    const SeeCardsMenuState menu = mnSeeInsideClick(game_);
+    ui_->mnSeeCardsNormal->setEnabled(menu.NormalEnabled);
+    ui_->mnSeeCardsAll->setEnabled(menu.AllEnabled);
+    QAction* items[] = {ui_->mnSeeCards0, ui_->mnSeeCards1, ui_->mnSeeCards2, ui_->mnSeeCards3};
+    for (int seat = 0; seat < kSeatCount; ++seat) {
+      items[seat]->setText(Q(menu.Captions[seat]));
+      items[seat]->setChecked(menu.Checked[seat]);
+    }
+  });
+  for (QAction* item : ui_->mnSeeInside->actions()) {
+    if (item->isSeparator()) continue;
+    connect(item, &QAction::triggered, this, [this, item] { mnSeeCards(game_, item->data().toInt()); });
+  }
+}
+
+bool TfmMain::LoadCardPicture(const QString& fileName) {
+  const QImage sheet = ReadPicture(fileName, Q(game_.PluginFolder));
+  // A sheet too small to hold a card of at least one pixel would show no cards at all.
+  if (sheet.isNull() || sheet.width() < kSheetColumns || sheet.height() < kSheetRows) {
+    MessageBox(PictureErrorText(fileName).toStdString(), kErrorCaption, MsgButtons::Ok,
+               MsgIcon::Error);
+    return false;
+  }
+  cardSheet_ = sheet.convertToFormat(QImage::Format_RGB32);
+  game_.CardPicturePath = fileName.toStdString();
+  game_.CardWidth = CardWidthOfSheet(cardSheet_.width());
+  game_.CardHeight = CardHeightOfSheet(cardSheet_.height());
+  RepaintAll();
+  return true;
+}
+
+void TfmMain::RepaintAll() {
+  for (TfmHands* seat : seats_)
+    if (seat) seat->PaintHand();
+  if (fmYama_) fmYama_->PaintYama();
+  for (int i = 0; i < static_cast<int>(yakuWindows_.size()); ++i) PaintMeld(i);
+}
+
+int TfmMain::PlayerWindowHeight() const {
+  if (!fmPlayer_) return 0;
+  const int frame = fmPlayer_->frameGeometry().height() - fmPlayer_->height();
+  return game_.CardHeight + 2 * fmPlayer_->StatusHeight() + frame;
+}
+
+SeatRects TfmMain::CurrentSeatRects() const {
+  SeatRects rects;
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    if (seats_[seat]) rects[seat] = OuterRect(seats_[seat]);
+  return rects;
+}
+
+void TfmMain::ApplySeatRects(const SeatRects& rects) {
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    if (seats_[seat]) SetOuterRect(seats_[seat], rects[seat]);
+}
+
+void TfmMain::mnTileOnlyClick() { ClientArea()->tileSubWindows(); }
+
+void TfmMain::mnTileClick(int tag) {
+  mnTileOnlyClick();
+  ApplySeatRects(ArrangeRoundTable(OuterRect(this), CurrentSeatRects(), tag == 1,
+                                   PlayerWindowHeight()));
+}
+
+void TfmMain::mnTileVerticalClick() {
+  ApplySeatRects(ArrangeTopToBottom(OuterRect(this), CurrentSeatRects(), PlayerWindowHeight()));
+}
+
+void TfmMain::PaintHand(int seat) {
+  if (TfmHands* window = SeatWindow(seat)) window->PaintHand();
+}
+
+void TfmMain::PaintYama() {
+  if (fmYama_) fmYama_->PaintYama();
+}
+
+void TfmMain::PaintMeld(int index) {
+  if (TfmYaku* window = YakuWindow(index)) window->FormPaint();
+}
+
+void TfmMain::SetSeatCaption(int seat, const std::string& caption) {
+  if (TfmHands* window = SeatWindow(seat)) window->setWindowTitle(Q(caption));
+}
+
+void TfmMain::ShowSeatWindow(int seat) {
+  if (TfmHands* window = SeatWindow(seat)) window->show();
+}
+
+void TfmMain::MeldWindowOpened(int index) {
+  auto* content = new TfmYaku(game_, index, cardSheet_);
+  auto* window = new LockedSubWindow(content);
+  window->setWindowTitle(content->windowTitle());
+  yakuWindows_.push_back(window);
+  ClientArea()->addSubWindow(window);
+  window->show();
+  content->FormPaint();
+  if (yamaWindow_) {
+    ClientArea()->setActiveSubWindow(yamaWindow_);
+    fmYama_->setFocus();
+  }
+  ClientArea()->tileSubWindows();
+}
+
+void TfmMain::MeldWindowsClosed() {
+  for (LockedSubWindow* window : yakuWindows_) {
+    window->Release();
+    window->close();
+  }
+  yakuWindows_.clear();
+  if (!closing_) ClientArea()->tileSubWindows();
+}
+
+void TfmMain::PlayCue(Cue cue) {
+  if (fmPlayer_) fmPlayer_->PlayCue(cue);
+}
+
+void TfmMain::SetStatus(const std::string& text) {
+  if (fmPlayer_) fmPlayer_->ShowStatus(Q(text));
+}
+
+MsgAnswer TfmMain::MessageBox(const std::string& text, const std::string& caption,
+                              MsgButtons buttons, MsgIcon icon) {
+  QMessageBox::Icon qicon = QMessageBox::NoIcon;
+  switch (icon) {
+    case MsgIcon::Information:
+      qicon = QMessageBox::Information;
+      break;
+    case MsgIcon::Question:
+      qicon = QMessageBox::Question;
+      break;
+    case MsgIcon::Exclamation:
+      qicon = QMessageBox::Warning;
+      break;
+    case MsgIcon::Error:
+      qicon = QMessageBox::Critical;
+      break;
+    case MsgIcon::None:
+      break;
+  }
+  const auto qbuttons = buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                     : QMessageBox::StandardButtons(QMessageBox::Ok);
+  QMessageBox box(qicon, Q(caption), Q(text), qbuttons, this);
+  box.setButtonText(QMessageBox::Yes, QStringLiteral("はい(&Y)"));
+  box.setButtonText(QMessageBox::No, QStringLiteral("いいえ(&N)"));
+  const int answer = box.exec();
+  if (answer == QMessageBox::Yes) return MsgAnswer::Yes;
+  if (answer == QMessageBox::No) return MsgAnswer::No;
+  return MsgAnswer::Ok;
+}
+
+std::string TfmMain::InputBox(const std::string& caption, const std::string& prompt,
+                              const std::string& defaultText) {
+  bool ok = false;
+  const QString text = QInputDialog::getText(this, Q(caption), Q(prompt), QLineEdit::Normal,
+                                             Q(defaultText), &ok);
+  return ok ? text.toStdString() : defaultText;
+}
+
+void TfmMain::ShowScoreSheet() {
+  if (!fmScore_) return;
+  fmScore_->Refresh();
+  fmScore_->exec();
+}
+
+void TfmMain::ScoreSheetRowsChanged() {
+  if (!fmScore_) return;
+  fmScore_->Refresh();
+  fmScore_->FitRows();
+}
+
+void TfmMain::StartTimer(int intervalMs) { timer1_->start(qMax(0, intervalMs)); }
+
+void TfmMain::StopTimer() { timer1_->stop(); }
+
+std::int64_t TfmMain::CalendarTime() { return static_cast<std::int64_t>(std::time(nullptr)); }
+
+LocalDate TfmMain::Today() {
+  const QDate today = QDate::currentDate();
+  return {today.year(), today.month(), today.day()};
+}
+
+void TfmMain::closeEvent(QCloseEvent* event) {
+  if (!FormCloseQuery(game_)) {
+    event->ignore();
+    return;
+  }
+  timer1_->stop();
+  event->accept();
+}
+
+}  // namespace zelvani

@@ -1,0 +1,108 @@
+// The frame window: a multiple-document frame that owns the game, the turn timer, the
+// card sheet and the other windows, and carries out the logic's effects on screen.
+#pragma once
+
+#include <QImage>
+#include <QMainWindow>
+#include <array>
+#include <vector>
+
+#include "core/Game.h"
+#include "ui/Arrangement.h"
+
+class QMdiArea;
+class QTimer;
+
+namespace Ui {
+class TfmMain;
+}
+
+namespace zelvani {
+
+class TfmHands;
+class TfmPlayer;
+class TfmScore;
+class TfmYama;
+class TfmYaku;
+class LockedSubWindow;
+
+class TfmMain : public QMainWindow, public GameHost {
+  Q_OBJECT
+
+ public:
+  TfmMain();
+  ~TfmMain() override;
+
+  // The windows the application creates after the frame, in this order.
+  void CreateScoreSheet();
+  void CreatePlayer();
+  void CreateYama();
+
+  Game& GameRecord() { return game_; }
+  TfmPlayer* Player() const { return fmPlayer_; }
+  TfmHands* SeatWindow(int seat) const;
+  TfmYama* Yama() const { return fmYama_; }
+  TfmScore* ScoreWindow() const { return fmScore_; }
+  TfmYaku* YakuWindow(int index) const;
+  QMdiArea* ClientArea() const;
+  QTimer* Timer1() const { return timer1_; }
+  const QImage& CardSheet() const { return cardSheet_; }
+
+  // Loads the card sheet; on failure says so and keeps the old one.
+  bool LoadCardPicture(const QString& fileName);
+
+  // Window arrangement.
+  void mnTileOnlyClick();
+  void mnTileClick(int tag);
+  void mnTileVerticalClick();
+  int PlayerWindowHeight() const;
+
+  // GameHost.
+  void PaintHand(int seat) override;
+  void PaintYama() override;
+  void PaintMeld(int index) override;
+  void SetSeatCaption(int seat, const std::string& caption) override;
+  void ShowSeatWindow(int seat) override;
+  void MeldWindowOpened(int index) override;
+  void MeldWindowsClosed() override;
+  void PlayCue(Cue cue) override;
+  void SetStatus(const std::string& text) override;
+  MsgAnswer MessageBox(const std::string& text, const std::string& caption,
+                       MsgButtons buttons, MsgIcon icon) override;
+  std::string InputBox(const std::string& caption, const std::string& prompt,
+                       const std::string& defaultText) override;
+  void ShowScoreSheet() override;
+  void ScoreSheetRowsChanged() override;
+  void StartTimer(int intervalMs) override;
+  void StopTimer() override;
+  std::int64_t CalendarTime() override;
+  LocalDate Today() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void ConnectMenus();
+  void LoadStartupSettings();
+  void RepaintAll();
+  SeatRects CurrentSeatRects() const;
+  void ApplySeatRects(const SeatRects& rects);
+
+  Ui::TfmMain* ui_;
+  Game game_;
+  QImage cardSheet_;
+  QTimer* timer1_;
+  TfmScore* fmScore_ = nullptr;
+  TfmPlayer* fmPlayer_ = nullptr;
+  TfmYama* fmYama_ = nullptr;
+  LockedSubWindow* yamaWindow_ = nullptr;
+  std::array<TfmHands*, kSeatCount> seats_{};
+  std::vector<LockedSubWindow*> yakuWindows_;
+  bool closing_ = false;
+};
+
+// Outer rectangles of top-level windows, frame included.
+WinRect OuterRect(const QWidget* window);
+void SetOuterRect(QWidget* window, const WinRect& rect);
+
+}  // namespace zelvani

@@ -1,0 +1,45 @@
+#include "play/HumanHand.h"
+
+#include <utility>
+
+#include "core/Cards.h"
+#include "core/Game.h"
+#include "ui/HandLayout.h"
+
+namespace zelvani {
+
+int FindCardAt(const HandRecord& hand, int clientWidth, int cardWidth, int x) {
+  for (int i = hand.Count - 1; i >= 0; --i) {
+    const int left = EvenSpreadEdge(i, hand.Count, clientWidth, cardWidth);
+    if (left < x && x < left + cardWidth - 1) return i;
+  }
+  return -1;
+}
+
+int PlayerMouseDown(Game& game, int x, int clientWidth) {
+  if (game.GameState != 1) return -1;
+  HandRecord& hand = game.Player();
+  const int slot = FindCardAt(hand, clientWidth, game.CardWidth, x);
+  if (slot >= 0 && slot != hand.ClaimedSlot()) {
+    hand.Selected[slot] = hand.Selected[slot] ? 0 : 1;
+    game.Host.PlayCue(cueClick);
+  }
+  game.Host.PaintHand(kHumanSeat);
+  return slot;
+}
+
+void SortHand(Game& game) {
+  if (game.GameState == 1) return;
+  HandRecord& hand = game.Player();
+  for (bool swapped = true; swapped;) {
+    swapped = false;
+    for (int i = 0; i + 1 < hand.Count; ++i) {
+      if (SortsBefore(hand.Cards[i + 1], hand.Cards[i])) {
+        std::swap(hand.Cards[i], hand.Cards[i + 1]);
+        swapped = true;
+      }
+    }
+  }
+}
+
+}  // namespace zelvani

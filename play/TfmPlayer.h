@@ -1,0 +1,63 @@
+// The human's hand window: the seat window plus selecting cards with the mouse, card
+// drags, the status bar with the game's prompts and the three sound cues.
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <array>
+
+#include "ui/TfmHands.h"
+
+class QDropEvent;
+class QSoundEffect;
+class QStatusBar;
+
+namespace Ui {
+class TfmPlayer;
+}
+
+namespace zelvani {
+
+// The drag of a card of the human's hand carries its slot under this format.
+inline constexpr const char* kCardMimeType = "application/x-zelvani-card";
+// The slot a drag names, or -1 when the drag is not a card of the human's hand.
+int DraggedSlot(const QDropEvent* event);
+
+class TfmPlayer : public TfmHands {
+  Q_OBJECT
+
+ public:
+  TfmPlayer(Game& game, const QImage& cardSheet, QWidget* owner);
+  ~TfmPlayer() override;
+
+  QStatusBar* Status() const;
+  void ShowStatus(const QString& text);
+  int StatusHeight() const;
+
+  // Sound cues: 0 click, 1 discard, 2 meld. Opening checks that the file is a wave
+  // file; a cue whose file cannot be opened stays silent.
+  bool OpenCue(int cue, const QString& fileName);
+  QString CueFile(int cue) const { return cueFiles_[cue]; }
+  void PlayCue(int cue);
+
+  // The slot of the card under the last press, -1 when none (DragCard's tag).
+  int DragCardTag() const { return dragCardTag_; }
+
+ protected:
+  void PaintCards(QPainter& painter, const QSize& client) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void StartCardDrag();
+
+  Ui::TfmPlayer* ui_;
+  std::array<QSoundEffect*, 3> cues_{};
+  std::array<QString, 3> cueFiles_;
+  int dragCardTag_ = -1;
+  bool dragArmed_ = false;
+  QPoint pressPos_;
+};
+
+}  // namespace zelvani

@@ -1,0 +1,91 @@
+#include "play/TfmYaku.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "play/MeldRules.h"
+#include "play/MeldWindows.h"
+#include "play/TfmPlayer.h"
+#include "ui/CardSheet.h"
+#include "ui/HandLayout.h"
+#include "ui_fmYaku.h"
+
+namespace zelvani {
+
+TfmYaku::TfmYaku(Game& game, int index, const QImage& cardSheet, QWidget* parent)
+    : QWidget(parent), ui_(new Ui::TfmYaku), game_(game), index_(index), cardSheet_(cardSheet) {
+  ui_->setupUi(this);
+  setObjectName(QStringLiteral("fmYaku%1").arg(index));
+  setAcceptDrops(true);
+  setAutoFillBackground(true);
+  setBackgroundRole(QPalette::Button);
+}
+
+TfmYaku::~TfmYaku() { delete ui_; }
+
+const MeldRecord* TfmYaku::Meld() const {
+  return index_ < game_.YakuWindowCount() ? &game_.YakuWindows[index_] : nullptr;
+}
+
+int TfmYaku::OuterWidth() const {
+  const auto* sub = qobject_cast<const QMdiSubWindow*>(parentWidget());
+  return sub ? sub->width() : width();
+}
+
+void TfmYaku::FormPaint() {
+  const MeldRecord* meld = Meld();
+  const QString caption = QString::fromUtf8(MeldLabel(meld ? meld->Kind : mkNone));
+  setWindowTitle(caption);
+  if (parentWidget()) parentWidget()->setWindowTitle(caption);
+  update();
+}
+
+void TfmYaku::paintEvent(QPaintEvent*) {
+  const MeldRecord* meld = Meld();
+  if (!meld || meld->Kind == mkNone) return;
+  QPainter painter(this);
+  const int outer = OuterWidth();
+  painter.fillRect(0, 0, outer, height(), palette().color(QPalette::Button));
+  const int w = game_.CardWidth;
+  const int h = game_.CardHeight;
+  if (w <= 0 || h <= 0) return;
+  for (int i = 0; i < meld->YakuCount; ++i) {
+    const SheetRect cell = CardCellRect(meld->YakuCards[i], w, h);
+    painter.drawImage(QPoint(EvenSpreadEdge(i, meld->YakuCount, outer, w), 0), cardSheet_,
+                      QRect(cell.Left, cell.Top, cell.Width, cell.Height));
+  }
+}
+
+void TfmYaku::mousePressEvent(QMouseEvent* event) {
+  pressed_ = event->button() == Qt::LeftButton;
+}
+
+void TfmYaku::mouseReleaseEvent(QMouseEvent* event) {
+  // A click is a press and a release inside the window.
+  if (pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    YakuFormClick(game_, index_);
+  pressed_ = false;
+}
+
+void TfmYaku::dragEnterEvent(QDragEnterEvent* event) {
+  const int slot = DraggedSlot(event);
+  if (slot < 0) return;
+  event->acceptProposedAction();
+  YakuFormDragOver(game_, index_, slot);
+}
+
+void TfmYaku::dragMoveEvent(QDragMoveEvent* event) {
+  if (DraggedSlot(event) >= 0) event->acceptProposedAction();
+}
+
+void TfmYaku::dropEvent(QDropEvent* event) {
+  const int slot = DraggedSlot(event);
+  if (slot < 0) return;
+  event->acceptProposedAction();
+  YakuFormDragDrop(game_, index_, slot);
+}
+
+}  // namespace zelvani

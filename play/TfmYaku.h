@@ -1,0 +1,46 @@
+// A meld window: one meld on the table (or the empty new-meld window), a child of the
+// frame. The human lays cards by clicking it or dropping a card on it.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "core/Game.h"
+
+namespace Ui {
+class TfmYaku;
+}
+
+namespace zelvani {
+
+class TfmYaku : public QWidget {
+  Q_OBJECT
+
+ public:
+  TfmYaku(Game& game, int index, const QImage& cardSheet, QWidget* parent = nullptr);
+  ~TfmYaku() override;
+
+  int Index() const { return index_; }
+  // Redraws the cards and sets the caption from the meld's kind.
+  void FormPaint();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  int OuterWidth() const;
+  const MeldRecord* Meld() const;
+
+  Ui::TfmYaku* ui_;
+  Game& game_;
+  const int index_;
+  const QImage& cardSheet_;
+  bool pressed_ = false;
+};
+
+}  // namespace zelvani

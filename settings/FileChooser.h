@@ -1,0 +1,22 @@
+// The file-open dialog with filters written as "description|pattern" pairs.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace zelvani {
+
+// "A (*.x)|*.x|B (*.*)|*.*" becomes "A (*.x);;B (*.*)".
+QString QtFilterFromPipes(const QString& pipes);
+
+// Returns the chosen file, or an empty string when the user cancels.
+QString ChooseFile(QWidget* parent, const QString& title, const QString& pipeFilter,
+                   const QString& initialName);
+
+inline constexpr const char* kFilterBitmap = "ビットマップ (*.bmp)|*.bmp";
+inline constexpr const char* kFilterBitmapOrAll =
+    "ビットマップ (*.bmp)|*.bmp|全てのファイル (*.*)|*.*";
+inline constexpr const char* kFilterWave = "ウェイブ (*.wav)|*.wav";
+
+}  // namespace zelvani

@@ -1,0 +1,42 @@
+#include "settings/FileNames.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace zelvani {
+
+namespace {
+
+std::size_t LastSeparator(const std::string& name) { return name.find_last_of("\\/:"); }
+
+}  // namespace
+
+std::string ExtensionUpper(const std::string& fileName) {
+  const std::size_t dot = fileName.find_last_of('.');
+  const std::size_t sep = LastSeparator(fileName);
+  if (dot == std::string::npos || (sep != std::string::npos && dot < sep)) return {};
+  std::string ext = fileName.substr(dot);
+  for (char& c : ext)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return ext;
+}
+
+std::string FileNamePart(const std::string& fileName) {
+  const std::size_t sep = LastSeparator(fileName);
+  return sep == std::string::npos ? fileName : fileName.substr(sep + 1);
+}
+
+std::string DirectoryPart(const std::string& fileName) {
+  const std::size_t sep = LastSeparator(fileName);
+  return sep == std::string::npos ? std::string() : fileName.substr(0, sep + 1);
+}
+
+std::string FullPath(const std::string& fileName) {
+  if (fileName.empty()) return {};
+  std::error_code error;
+  std::filesystem::path path = std::filesystem::absolute(fileName, error);
+  if (error) return fileName;
+  return path.lexically_normal().string();
+}
+
+}  // namespace zelvani

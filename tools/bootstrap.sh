@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Shared set-up of play.sh and test.sh: install the Debian packages that are missing,
+# then configure and build. Safe to run again; fast when everything is in place.
+set -euo pipefail
+
+zelvani_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Installs the named Debian packages that are not installed yet.
+zelvani_install_packages() {
+  local missing=()
+  local pkg
+  for pkg in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+      missing+=("$pkg")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1; then
+      sudo=(sudo)
+    else
+      echo "Packages ${missing[*]} are missing and this is not root, with no sudo." >&2
+      return 1
+    fi
+  fi
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update -q
+  "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+zelvani_build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools
+  qt6-multimedia-dev libgtest-dev libgl-dev)
+
+# Configures (once) and builds one build folder. Extra arguments go to cmake.
+zelvani_build() {
+  local dir=$1
+  shift
+  if [ ! -f "$zelvani_root/$dir/build.ninja" ]; then
+    cmake -S "$zelvani_root" -B "$zelvani_root/$dir" -G Ninja "$@"
+  fi
+  cmake --build "$zelvani_root/$dir" --parallel "$(nproc)"
+}

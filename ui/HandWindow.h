@@ -1,0 +1,16 @@
+// The logic of the seat windows: their caption rule, shared by renaming and scoring.
+#pragma once
+
+#include <string>
+
+namespace zelvani {
+
+struct Game;
+
+// The name alone while no game is under way; during a game the name, three spaces and
+// the points in brackets. Rebuilt only by SetPlayerName and SetPoint.
+std::string SeatCaption(const Game& game, int seat);
+void SetPlayerName(Game& game, int seat, const std::string& name);
+void SetPoint(Game& game, int seat, int points);
+
+}  // namespace zelvani

@@ -1,0 +1,68 @@
+// A seat's hand window: a free top-level window that shows the seat's cards over its
+// background, with the popup menu for the name, the points and the background.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "core/Game.h"
+#include "ui/HandLayout.h"
+
+class QMenu;
+class QAction;
+
+namespace Ui {
+class TfmHands;
+}
+
+namespace zelvani {
+
+class TfmHands : public QWidget {
+  Q_OBJECT
+
+ public:
+  TfmHands(Game& game, int seat, const QImage& cardSheet, QWidget* owner);
+  ~TfmHands() override;
+
+  int Tag() const { return seat_; }
+  HandRecord& Hand() { return game_.Seats[seat_]; }
+
+  // Repaints the whole window from the hand record.
+  void PaintHand() { update(); }
+  // Loads the background picture (an empty name removes it); reports a failure and
+  // then leaves the window without a background.
+  bool LoadBackground(const QString& fileName);
+  const QImage& BackgroundPicture() const { return background_; }
+
+  // The window's picture as it would be painted now.
+  QImage ComposeHand();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  // Draws the cards over the background; the human's window replaces it.
+  virtual void PaintCards(QPainter& painter, const QSize& client);
+  void PaintBackground(QPainter& painter);
+  void DrawBlock(QPainter& painter, const CardBlock& block);
+
+  Game& game_;
+  const int seat_;
+  const QImage& cardSheet_;
+
+ private:
+  void PopMenuPopup();
+  void mnpNameClick();
+  void mnpBackClick();
+  void mnpNoBackClick();
+
+  Ui::TfmHands* ui_;
+  QImage background_;
+  QMenu* PopMenu;
+  QAction* mnpName;
+  QAction* mnpPoint;
+  QAction* mnpBack;
+  QAction* mnpNoBack;
+};
+
+}  // namespace zelvani
