@@ -13,6 +13,7 @@
 #include "core/NewGame.h"
 #include "core/TurnDriver.h"
 #include "play/LockedSubWindow.h"
+#include "score/ScoreMenus.h"
 #include "play/TfmPlayer.h"
 #include "play/TfmYaku.h"
 #include "play/TfmYama.h"
@@ -132,6 +133,10 @@ void TfmMain::ConnectMenus() {
   connect(ui_->mnStart, &QAction::triggered, this, [this] { mnStartClick(game_); });
   connect(ui_->mnEndGame, &QAction::triggered, this, [this] { mnEndGameClick(game_); });
   connect(ui_->mnExit, &QAction::triggered, this, &QWidget::close);
+
+  connect(ui_->mnScore, &QAction::triggered, this, [this] { mnScoreClick(game_); });
+  connect(ui_->mnHiScore, &QAction::triggered, this, [this] { mnHiScoreClick(game_); });
+  connect(ui_->mnTotal, &QAction::triggered, this, [this] { mnTotalClick(game_); });
 
   connect(ui_->mnTileOnly, &QAction::triggered, this, &TfmMain::mnTileOnlyClick);
   for (QAction* item : {ui_->mnTileLeft, ui_->mnTileRight})
@@ -326,7 +331,16 @@ void TfmMain::closeEvent(QCloseEvent* event) {
     return;
   }
   timer1_->stop();
+  // A failed save must never keep the program from closing.
+  try {
+    SaveSettingsAtClose();
+  } catch (...) {
+  }
   event->accept();
+}
+
+void TfmMain::SaveSettingsAtClose() {
+  // Nothing is stored yet.
 }
 
 }  // namespace zelvani

@@ -84,6 +84,7 @@ class TfmMain : public QMainWindow, public GameHost {
  private:
   void ConnectMenus();
   void LoadStartupSettings();
+  void SaveSettingsAtClose();
   void RepaintAll();
   SeatRects CurrentSeatRects() const;
   void ApplySeatRects(const SeatRects& rects);
