@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include "core/NewGame.h"
+#include "core/TurnDriver.h"
+#include "support/TestTable.h"
+
+namespace zelvani {
+namespace {
+
+class GameMenu : public ::testing::Test {
+ protected:
+  TestTable t;
+  Game& game = t.game;
+
+  void MidRound(int round, int state) {
+    game.Round = round;
+    SetGame(game, state);
+    for (int seat = 0; seat < 4; ++seat) {
+      game.Seats[seat].Point = 100 + seat;
+      game.Seats[seat].Total = 10 * seat;
+      game.Seats[seat].Open = seat == 0;
+    }
+    t.host.Clear();
+  }
+};
+
+TEST_F(GameMenu, StartAndAbandonFollowTheState) {
+  EXPECT_TRUE(mnGameClick(game).StartEnabled);
+  EXPECT_FALSE(mnGameClick(game).EndGameEnabled);
+  MidRound(2, 0);
+  EXPECT_FALSE(mnGameClick(game).StartEnabled);
+  EXPECT_TRUE(mnGameClick(game).EndGameEnabled);
+  SetGame(game, -1);  // between rounds of a game
+  EXPECT_TRUE(mnGameClick(game).StartEnabled);
+  EXPECT_TRUE(mnGameClick(game).EndGameEnabled);
+}
+
+TEST_F(GameMenu, AbandonAnsweredNoChangesNothingAndResumesTheTimer) {
+  MidRound(2, 20);
+  t.host.Answers = {MsgAnswer::No};
+  mnEndGameClick(game);
+  ASSERT_EQ(t.host.Messages.size(), 1u);
+  EXPECT_EQ(t.host.Messages[0].Text, "現在のゲームを終了しますか？");
+  EXPECT_EQ(t.host.Messages[0].Caption, "破棄");
+  EXPECT_EQ(t.host.Messages[0].Buttons, MsgButtons::YesNo);
+  EXPECT_EQ(t.host.Messages[0].Icon, MsgIcon::Question);
+  EXPECT_EQ(game.GameState, 20);
+  EXPECT_EQ(game.Round, 2);
+  EXPECT_EQ(game.Seats[1].Total, 10);
+  EXPECT_FALSE(game.Seats[1].Open);
+  // The computer seats waited while the question was open, then went on.
+  EXPECT_EQ(t.host.Calls[0], "StopTimer");
+  EXPECT_TRUE(t.host.TimerRunning);
+  EXPECT_EQ(t.host.TimerInterval, game.Rules.Wait0);
+}
+
+TEST_F(GameMenu, AbandonAnsweredYesOpensHandsAndBanksThePoints) {
+  MidRound(2, 1);
+  t.host.Answers = {MsgAnswer::Yes};
+  mnEndGameClick(game);
+  EXPECT_EQ(game.GameState, -1);
+  EXPECT_EQ(game.Round, 0);
+  for (int seat = 0; seat < 4; ++seat) {
+    EXPECT_TRUE(game.Seats[seat].Open);
+    EXPECT_EQ(game.Seats[seat].Total, 10 * seat + 100 + seat);
+    EXPECT_EQ(t.host.CountCalls("PaintHand " + std::to_string(seat)), 1);
+  }
+  EXPECT_EQ(t.host.LastStatus(), "[ゲーム]-[開始]ではじめてください。");
+}
+
+TEST_F(GameMenu, ClosingDuringARoundAsksAndForgetsTheRound) {
+  MidRound(3, 11);
+  t.host.Answers = {MsgAnswer::No};
+  EXPECT_FALSE(FormCloseQuery(game));
+  EXPECT_EQ(game.Round, 3);
+  EXPECT_EQ(t.host.Messages[0].Text, "ゲーム中ですが終了してよろしいですか？");
+  EXPECT_EQ(t.host.Messages[0].Caption, "終了");
+  EXPECT_EQ(t.host.Messages[0].Icon, MsgIcon::Exclamation);
+  EXPECT_TRUE(t.host.TimerRunning);
+
+  t.host.Answers = {MsgAnswer::Yes};
+  EXPECT_TRUE(FormCloseQuery(game));
+  EXPECT_EQ(game.Round, 2);
+}
+
+TEST_F(GameMenu, ClosingInTheFirstRoundLeavesNoGame) {
+  MidRound(1, 0);
+  t.host.Answers = {MsgAnswer::Yes};
+  EXPECT_TRUE(FormCloseQuery(game));
+  EXPECT_EQ(game.Round, 0);
+}
+
+TEST_F(GameMenu, ClosingBetweenRoundsAsksNothing) {
+  MidRound(3, -1);
+  EXPECT_TRUE(FormCloseQuery(game));
+  EXPECT_EQ(game.Round, 3);
+  EXPECT_TRUE(t.host.Messages.empty());
+}
+
+TEST_F(GameMenu, CardOpeningMenuShowsNamesAndOpenHands) {
+  SeeCardsMenuState menu = mnSeeInsideClick(game);
+  EXPECT_FALSE(menu.NormalEnabled);
+  EXPECT_TRUE(menu.AllEnabled);
+  EXPECT_EQ(menu.Captions[0], "あなた(&0)");
+  EXPECT_EQ(menu.Captions[2], "タンタル(&2)");
+  EXPECT_TRUE(menu.Checked[0]);
+  EXPECT_FALSE(menu.Checked[3]);
+
+  mnSeeCards(game, 2);
+  menu = mnSeeInsideClick(game);
+  EXPECT_TRUE(menu.NormalEnabled);
+  EXPECT_TRUE(menu.Checked[2]);
+
+  mnSeeCards(game, -1);
+  menu = mnSeeInsideClick(game);
+  EXPECT_FALSE(menu.AllEnabled);
+  for (const auto& hand : game.Seats) EXPECT_TRUE(hand.Open);
+
+  mnSeeCards(game, 0);
+  EXPECT_FALSE(game.Seats[0].Open);
+  mnSeeCards(game, -2);
+  EXPECT_TRUE(game.Seats[0].Open);
+  EXPECT_FALSE(game.Seats[1].Open || game.Seats[2].Open || game.Seats[3].Open);
+  EXPECT_EQ(t.host.CountCalls("PaintHand 3"), 4);
+}
+
+}  // namespace
+}  // namespace zelvani
