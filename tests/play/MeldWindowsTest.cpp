@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include "play/MeldRules.h"
+#include "play/MeldWindows.h"
+#include "support/Cards.h"
+#include "support/TestTable.h"
+
+namespace zelvani {
+namespace {
+
+class MeldWindows : public ::testing::Test {
+ protected:
+  TestTable t;
+  Game& game = t.game;
+  void SetUp() override {
+    t.OpenTable();
+    // A seven of suit 1 already on the table in window 0; window 1 is the open one.
+    t.SetHand(2, {C(1, 7), C(0, 2)});
+    t.Select(2, {0});
+    ASSERT_TRUE(LayMeld(game, 0, 2));
+    t.SetHand(0, {C(1, 6), C(1, 8), C(3, 3), C(2, 10)});
+    game.GameState = 1;
+    t.host.Clear();
+  }
+  int MeldSize(int window) { return game.YakuWindows[window].YakuCount; }
+};
+
+TEST_F(MeldWindows, AClickLaysOnlyInTheHumansPlayPhase) {
+  t.Select(0, {0, 1});
+  game.GameState = 21;
+  YakuFormClick(game, 0);
+  EXPECT_EQ(MeldSize(0), 1);
+  game.GameState = 1;
+  YakuFormClick(game, 0);
+  EXPECT_EQ(MeldSize(0), 3);
+  EXPECT_EQ(game.YakuWindows[0].Kind, mkSequence);
+}
+
+TEST_F(MeldWindows, DraggingOverAWindowAddsTheCardToTheSelection) {
+  YakuFormDragOver(game, 0, 1);
+  EXPECT_EQ(game.Seats[0].Selected[1], 1);
+  EXPECT_EQ(t.host.CountCalls("PaintHand 0"), 1);
+  YakuFormDragOver(game, 0, 1);  // already selected: nothing more
+  EXPECT_EQ(t.host.CountCalls("PaintHand 0"), 1);
+}
+
+TEST_F(MeldWindows, ASixDroppedAloneOnTheSevenIsRefusedSilently) {
+  YakuFormDragOver(game, 0, 0);
+  YakuFormDragDrop(game, 0, 0);
+  EXPECT_EQ(MeldSize(0), 1);
+  EXPECT_TRUE(t.host.Messages.empty());
+  // The hand is shown with just the dragged card raised.
+  EXPECT_EQ(game.Seats[0].Selected[0], 1);
+  EXPECT_EQ(game.Seats[0].SelectedCount(), 1);
+}
+
+TEST_F(MeldWindows, ASixDroppedWithTheEightSelectedMakesARun) {
+  t.Select(0, {1});
+  YakuFormDragOver(game, 0, 0);
+  YakuFormDragDrop(game, 0, 0);
+  EXPECT_EQ(MeldSize(0), 3);
+  EXPECT_EQ(game.YakuWindows[0].Kind, mkSequence);
+  EXPECT_EQ(t.Hand(0), (std::vector<int>{C(3, 3), C(2, 10)}));
+}
+
+TEST_F(MeldWindows, AFailedSelectionFallsBackToTheDraggedCardAlone) {
+  t.SetHand(0, {C(1, 8), C(3, 3), C(2, 10)});
+  t.Select(0, {1, 2});
+  YakuFormDragOver(game, 0, 0);
+  // The three, the ten and the eight are no meld with the seven; the eight alone is
+  // still no meld (two cards), so both tries fail and only the eight stays raised.
+  YakuFormDragDrop(game, 0, 0);
+  EXPECT_EQ(game.Seats[0].SelectedCount(), 1);
+  EXPECT_EQ(game.Seats[0].Selected[0], 1);
+}
+
+TEST_F(MeldWindows, AClaimOnAnExistingMeldIsRefusedOnce) {
+  game.Seats[0].Claimed = 3;
+  t.Select(0, {3});
+  YakuFormDragOver(game, 0, 1);
+  YakuFormDragDrop(game, 0, 1);
+  ASSERT_EQ(t.host.Messages.size(), 1u);
+  EXPECT_EQ(t.host.Messages[0].Text, "ポン・チーしたカードでは新規の役を作ってください");
+  EXPECT_EQ(MeldSize(0), 1);
+  EXPECT_EQ(game.Seats[0].Count, 4);
+}
+
+TEST_F(MeldWindows, AStaleDropOutsideThePlayPhaseDoesNothing) {
+  game.GameState = 10;
+  t.Select(0, {0, 1});
+  YakuFormDragDrop(game, 0, 0);
+  EXPECT_EQ(MeldSize(0), 1);
+}
+
+}  // namespace
+}  // namespace zelvani
