@@ -1,0 +1,64 @@
+#include "tools/assets/Assets.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "tools/assets/BmpWriter.h"
+#include "tools/assets/CardArt.h"
+#include "tools/assets/LogoArt.h"
+#include "tools/assets/Sounds.h"
+
+namespace zelvani::assets {
+namespace {
+
+using Maker = std::function<QByteArray()>;
+
+std::vector<std::pair<QString, Maker>> Makers() {
+  return {
+      {"Cards.bmp", [] { return EncodeBmp24(RenderCardSheet()); }},
+      {"Click.wav", [] { return EncodeWav(ClickSamples(), kSampleRate); }},
+      {"Suteru.wav", [] { return EncodeWav(SuteruSamples(), kSampleRate); }},
+      {"YakuDasu.wav", [] { return EncodeWav(YakuDasuSamples(), kSampleRate); }},
+      {"Logo1.bmp", [] { return EncodeBmpIndexed(RenderLogo1(), 8); }},
+      {"Logo2.bmp", [] { return EncodeBmpIndexed(RenderLogo2(), 4); }},
+  };
+}
+
+}  // namespace
+
+QStringList AssetFileNames() {
+  QStringList names;
+  for (const auto& [name, maker] : Makers())
+    names.push_back(name);
+  return names;
+}
+
+bool GenerateAssets(const QString& folder, QString* error) {
+  if (!QDir().mkpath(folder)) {
+    if (error)
+      *error = QStringLiteral("cannot create folder %1").arg(folder);
+    return false;
+  }
+  const QDir dir(folder);
+  for (const auto& [name, maker] : Makers()) {
+    const QByteArray bytes = maker();
+    if (bytes.isEmpty()) {
+      if (error)
+        *error = QStringLiteral("could not encode %1").arg(name);
+      return false;
+    }
+    // Written aside and renamed, so a build never sees half a file.
+    QSaveFile file(dir.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+      if (error)
+        *error = QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString());
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace zelvani::assets
