@@ -19,6 +19,10 @@ QString QtFilterFromPipes(const QString& pipes) {
   return filters.join(QStringLiteral(";;"));
 }
 
+const char* PictureFilter(const std::string& pluginFolder) {
+  return pluginFolder.empty() ? kFilterBitmap : kFilterBitmapOrAll;
+}
+
 QString ChooseFile(QWidget* parent, const QString& title, const QString& pipeFilter,
                    const QString& initialName) {
   return QFileDialog::getOpenFileName(parent, title, initialName, QtFilterFromPipes(pipeFilter));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 class QWidget;
 
@@ -18,5 +19,9 @@ inline constexpr const char* kFilterBitmap = "ビットマップ (*.bmp)|*.bmp";
 inline constexpr const char* kFilterBitmapOrAll =
     "ビットマップ (*.bmp)|*.bmp|全てのファイル (*.*)|*.*";
 inline constexpr const char* kFilterWave = "ウェイブ (*.wav)|*.wav";
+
+// The filter of the picture choosers: bitmaps only, unless picture plug-ins can read
+// other files too.
+const char* PictureFilter(const std::string& pluginFolder);
 
 }  // namespace zelvani

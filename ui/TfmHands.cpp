@@ -135,8 +135,8 @@ void TfmHands::mnpNameClick() {
 }
 
 void TfmHands::mnpBackClick() {
-  const char* filter = game_.PluginFolder.empty() ? kFilterBitmap : kFilterBitmapOrAll;
-  const QString file = ChooseFile(this, QStringLiteral("背景"), QString::fromUtf8(filter),
+  const QString file = ChooseFile(this, QStringLiteral("背景"),
+                                  QString::fromUtf8(PictureFilter(game_.PluginFolder)),
                                   Q(Hand().BackgroundFile));
   if (file.isEmpty()) return;
   LoadBackground(file);
