@@ -1,0 +1,163 @@
+// The frame on the offscreen platform: its menus, captions and the first deal.
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QtTest>
+
+#include "core/TurnDriver.h"
+#include "forms/ScriptedMain.h"
+#include "play/TfmPlayer.h"
+#include "play/TfmYaku.h"
+#include "ui/TfmHands.h"
+
+using namespace zelvani;
+
+namespace {
+
+QStringList Captions(const QMenu* menu) {
+  QStringList captions;
+  for (const QAction* action : menu->actions())
+    captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+  return captions;
+}
+
+QMenu* MenuNamed(QWidget* frame, const char* name) {
+  return frame->findChild<QMenu*>(QString::fromLatin1(name));
+}
+
+}  // namespace
+
+class FrameTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void startsWithEveryWindowAndThePrompt() {
+    ScriptedMain frame;
+    frame.StartUp();
+    QCOMPARE(frame.windowTitle(), QStringLiteral("Zelvani"));
+    QVERIFY(frame.isVisible());
+    QVERIFY(qobject_cast<QMdiArea*>(frame.centralWidget()));
+    for (int seat = 0; seat < 4; ++seat) {
+      QVERIFY(frame.SeatWindow(seat)->isVisible());
+      QCOMPARE(frame.SeatWindow(seat)->Tag(), seat);
+    }
+    QCOMPARE(frame.SeatWindow(1)->windowTitle(), QStringLiteral("テルル"));
+    QCOMPARE(frame.Player()->Status()->currentMessage(),
+             QStringLiteral("[ゲーム]-[開始]ではじめてください。"));
+    QCOMPARE(frame.GameRecord().GameState, -1);
+    QCOMPARE(frame.GameRecord().Round, 0);
+    QVERIFY(!frame.Timer1()->isActive());
+    QVERIFY(frame.Timer1()->isSingleShot());
+    // The stock window lives inside the frame.
+    QCOMPARE(frame.ClientArea()->subWindowList().size(), 1);
+    QCOMPARE(frame.ClientArea()->subWindowList()[0]->windowTitle(), QStringLiteral("山／捨て札"));
+  }
+
+  void menusCarryEveryItemInOrder() {
+    ScriptedMain frame;
+    frame.StartUp();
+    QStringList top;
+    for (const QAction* action : frame.menuBar()->actions()) top << action->text();
+    QCOMPARE(top, (QStringList{"ゲーム(&G)", "整列(&T)", "オプション(&O)", "ヘルプ(&H)"}));
+    QCOMPARE(Captions(MenuNamed(&frame, "mnGame")),
+             (QStringList{"開始(&S)", "破棄(&D)", "-", "終了(&X)"}));
+    QCOMPARE(Captions(MenuNamed(&frame, "mnTile")),
+             (QStringList{"場の中のみ(&I)", "-", "反時計周り(&L)", "時計周り(&R)", "上から下(&V)"}));
+    QCOMPARE(Captions(MenuNamed(&frame, "mnOptions")),
+             (QStringList{"オプション設定(&O)", "-", "成績(&S)", "ハイスコア(&H)", "積算成績(&T)",
+                          "カードを開く(&O)"}));
+    QCOMPARE(Captions(MenuNamed(&frame, "mnSeeInside")),
+             (QStringList{"通常の状態(&N)", "すべて開く(&A)", "-", "プレイヤー(&0)",
+                          "右ｺﾝﾋﾟｭｰﾀ(&1)", "上ｺﾝﾋﾟｭｰﾀ(2)", "左ｺﾝﾋﾟｭｰﾀ(&3)"}));
+    QCOMPARE(Captions(MenuNamed(&frame, "mnHelp")),
+             (QStringList{"目次(&C)", "バージョン情報(&A)"}));
+    QVERIFY(!MenuNamed(&frame, "mnSeeInside")->menuAction()->isVisible());
+    QVERIFY(!frame.findChild<QAction*>("mnEndGame")->isEnabled());
+  }
+
+  void gameMenuFollowsTheState() {
+    ScriptedMain frame;
+    frame.StartUp();
+    QMenu* game = MenuNamed(&frame, "mnGame");
+    emit game->aboutToShow();
+    QVERIFY(frame.findChild<QAction*>("mnStart")->isEnabled());
+    QVERIFY(!frame.findChild<QAction*>("mnEndGame")->isEnabled());
+    frame.findChild<QAction*>("mnStart")->trigger();
+    emit game->aboutToShow();
+    QVERIFY(!frame.findChild<QAction*>("mnStart")->isEnabled());
+    QVERIFY(frame.findChild<QAction*>("mnEndGame")->isEnabled());
+  }
+
+  void startDealsAndThePromptFollowsTheState() {
+    ScriptedMain frame;
+    frame.StartUp();
+    Game& game = frame.GameRecord();
+    frame.findChild<QAction*>("mnStart")->trigger();
+    QCOMPARE(game.Round, 1);
+    QVERIFY(game.GameState >= 0);
+    for (const HandRecord& hand : game.Seats) QCOMPARE(hand.Count, 7);
+    const QString status = frame.Player()->Status()->currentMessage();
+    const int seat = SeatOfState(game.GameState);
+    if (seat == 0) {
+      QCOMPARE(status, QStringLiteral("あなたの番です。山から1枚引いてください。"));
+      QVERIFY(!frame.Timer1()->isActive());
+    } else {
+      QCOMPARE(status, QString::fromStdString(game.Seats[seat].PlayerName) +
+                           QStringLiteral("の番です"));
+      QVERIFY(frame.Timer1()->isActive());
+      QCOMPARE(frame.Timer1()->interval(), game.Rules.Wait0);
+    }
+    // The empty new-meld window joined the stock window inside the frame.
+    QCOMPARE(frame.ClientArea()->subWindowList().size(), 2);
+    QCOMPARE(frame.YakuWindow(0)->windowTitle(), QStringLiteral("役（新規）"));
+    QCOMPARE(frame.SeatWindow(2)->windowTitle(), QStringLiteral("タンタル   [300点]"));
+  }
+
+  void theTimerPacesTheComputerSeats() {
+    ScriptedMain frame;
+    frame.StartUp();
+    Game& game = frame.GameRecord();
+    game.Round = 1;  // the next deal is round 2, whose dealer follows the rule
+    game.Rules.OyaRule = 1;
+    game.Dealer = 1;
+    game.Rules.Wait0 = 5;
+    game.Rules.Wait1 = 5;
+    frame.findChild<QAction*>("mnStart")->trigger();
+    QCOMPARE(game.GameState, 10);
+    // Seats 1, 2 and 3 play their turns on the timer until the human is to draw.
+    QTRY_COMPARE_WITH_TIMEOUT(game.GameState, 0, 10000);
+    QCOMPARE(frame.Player()->Status()->currentMessage(),
+             QStringLiteral("あなたの番です。山から1枚引いてください。"));
+  }
+
+  void abandonAndCloseAskFirst() {
+    ScriptedMain frame;
+    frame.StartUp();
+    Game& game = frame.GameRecord();
+    frame.findChild<QAction*>("mnStart")->trigger();
+    // The abandon item is enabled as the menu opens.
+    emit MenuNamed(&frame, "mnGame")->aboutToShow();
+    frame.Answers = {MsgAnswer::No};
+    frame.findChild<QAction*>("mnEndGame")->trigger();
+    QVERIFY(!frame.Messages.empty());
+    QCOMPARE(frame.Messages.back().Text, std::string("現在のゲームを終了しますか？"));
+    QCOMPARE(game.Round, 1);
+    frame.Answers = {MsgAnswer::No};
+    QVERIFY(!frame.close());
+    QCOMPARE(frame.Messages.back().Caption, std::string("終了"));
+    QVERIFY(frame.isVisible());
+    frame.Answers = {MsgAnswer::Yes};
+    frame.findChild<QAction*>("mnEndGame")->trigger();
+    QCOMPARE(game.Round, 0);
+    QCOMPARE(game.GameState, -1);
+    for (int seat = 0; seat < 4; ++seat) QVERIFY(game.Seats[seat].Open);
+    QVERIFY(frame.close());
+  }
+};
+
+QTEST_MAIN(FrameTest)
+#include "FrameTest.moc"

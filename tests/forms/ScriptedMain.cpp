@@ -1,0 +1,26 @@
+#include "forms/ScriptedMain.h"
+
+namespace zelvani {
+
+void ScriptedMain::StartUp() {
+  CreateScoreSheet();
+  CreatePlayer();
+  CreateYama();
+}
+
+MsgAnswer ScriptedMain::MessageBox(const std::string& text, const std::string& caption,
+                                   MsgButtons buttons, MsgIcon icon) {
+  Messages.push_back({text, caption, icon});
+  if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+  if (Answers.empty()) return MsgAnswer::No;
+  const MsgAnswer answer = Answers.front();
+  Answers.pop_front();
+  return answer;
+}
+
+std::string ScriptedMain::InputBox(const std::string&, const std::string&,
+                                   const std::string& defaultText) {
+  return defaultText;
+}
+
+}  // namespace zelvani

@@ -1,0 +1,291 @@
+// The table's windows on the offscreen platform: cards drawn where the layout puts them,
+// card sheets and backgrounds loaded or refused, and the mouse on piles and melds.
+#include <QDropEvent>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "core/NewGame.h"
+#include "core/TurnDriver.h"
+#include "forms/ScriptedMain.h"
+#include "play/CardPicture.h"
+#include "play/TfmPlayer.h"
+#include "play/TfmYaku.h"
+#include "play/TfmYama.h"
+#include "ui/CardSheet.h"
+#include "ui/HandLayout.h"
+#include "ui/TfmHands.h"
+
+using namespace zelvani;
+
+namespace {
+
+// The sheet cell pixel a window pixel should show, for a card block drawn unscaled.
+QRgb SheetPixel(const QImage& sheet, const CardBlock& block, int dx, int dy) {
+  return sheet.pixel(block.Source.Left + dx, block.Source.Top + dy);
+}
+
+// Checks a few pixels of every block whose spot is not covered by a later card.
+void ExpectBlocksDrawn(const QImage& shot, const QImage& sheet,
+                       const std::vector<CardBlock>& blocks) {
+  for (std::size_t i = 0; i < blocks.size(); ++i) {
+    const CardBlock& b = blocks[i];
+    for (const QPoint d : {QPoint(3, 3), QPoint(b.Source.Width / 2, b.Source.Height / 3),
+                           QPoint(5, b.Source.Height / 2)}) {
+      const QPoint at(b.Left + d.x(), b.Top + d.y());
+      bool covered = !shot.rect().contains(at);
+      for (std::size_t j = i + 1; j < blocks.size() && !covered; ++j)
+        covered = QRect(blocks[j].Left, blocks[j].Top, blocks[j].Source.Width,
+                        blocks[j].Source.Height)
+                      .contains(at);
+      if (covered) continue;
+      QCOMPARE(QColor(shot.pixel(at)), QColor(SheetPixel(sheet, b, d.x(), d.y())));
+    }
+  }
+}
+
+void SendDrop(QWidget* target, int slot) {
+  QMimeData mime;
+  mime.setData(QString::fromLatin1(kCardMimeType), QByteArray::number(slot));
+  const QPointF at(target->width() / 2.0, target->height() / 2.0);
+  QDragEnterEvent enter(at.toPoint(), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &enter);
+  QDropEvent drop(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &drop);
+}
+
+void SetHand(Game& game, int seat, std::initializer_list<int> cards) {
+  HandRecord& hand = game.Seats[seat];
+  hand.Count = 0;
+  hand.Selected.fill(0);
+  hand.Claimed = kNoClaim;
+  for (int card : cards) hand.Cards[hand.Count++] = card;
+}
+
+}  // namespace
+
+class TableWindowsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+
+  QString WriteFile(const QString& name, const QByteArray& bytes) {
+    const QString path = dir_.filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+  }
+
+  QByteArray DefaultSheetBytes() {
+    QFile file(QStringLiteral("Cards.bmp"));
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+  }
+
+ private slots:
+  void theDefaultSheetGivesTheCardSize() {
+    ScriptedMain frame;
+    frame.StartUp();
+    QVERIFY(frame.Messages.empty());
+    QCOMPARE(frame.GameRecord().CardWidth, 71);
+    QCOMPARE(frame.GameRecord().CardHeight, 97);
+  }
+
+  void handsAreDrawnFromTheSheetCells() {
+    ScriptedMain frame;
+    frame.StartUp();
+    Game& game = frame.GameRecord();
+    frame.findChild<QAction*>("mnStart")->trigger();
+    const QImage& sheet = frame.CardSheet();
+
+    TfmHands* player = frame.SeatWindow(0);
+    ExpectBlocksDrawn(player->ComposeHand(), sheet,
+                      LayoutPlayerHand(game.Seats[0], player->width(), player->height(),
+                                       game.CardWidth, game.CardHeight));
+    // Seat 2 lies above the frame, wider than tall: upright backs.
+    TfmHands* top = frame.SeatWindow(2);
+    QVERIFY(top->width() > top->height());
+    const auto topBlocks = LayoutSeatHand(game.Seats[2], top->width(), top->height(),
+                                          game.CardWidth, game.CardHeight);
+    QCOMPARE(topBlocks[0].Source, UprightBackRect(71, 97));
+    ExpectBlocksDrawn(top->ComposeHand(), sheet, topBlocks);
+    // Seat 1 stands beside it, taller than wide: sideways backs, then faces when opened.
+    TfmHands* right = frame.SeatWindow(1);
+    QVERIFY(right->height() > right->width());
+    auto rightBlocks = LayoutSeatHand(game.Seats[1], right->width(), right->height(),
+                                      game.CardWidth, game.CardHeight);
+    QCOMPARE(rightBlocks[0].Source, SidewaysBackRect(71, 97));
+    ExpectBlocksDrawn(right->ComposeHand(), sheet, rightBlocks);
+    mnSeeCards(game, 1);
+    rightBlocks = LayoutSeatHand(game.Seats[1], right->width(), right->height(), game.CardWidth,
+                                 game.CardHeight);
+    QCOMPARE(rightBlocks[0].Source, CardCellRect(game.Seats[1].Cards[0], 71, 97));
+    ExpectBlocksDrawn(right->ComposeHand(), sheet, rightBlocks);
+  }
+
+  void aGrabOfTheRealWindowShowsTheCards() {
+    ScriptedMain frame;
+    frame.StartUp();
+    Game& game = frame.GameRecord();
+    frame.findChild<QAction*>("mnStart")->trigger();
+    TfmHands* player = frame.SeatWindow(0);
+    const QImage shot = player->grab().toImage();
+    const auto blocks = LayoutPlayerHand(game.Seats[0], player->width(), player->height(),
+                                         game.CardWidth, game.CardHeight);
+    const CardBlock& last = blocks.back();
+    QCOMPARE(QColor(shot.pixel(last.Left + 10, last.Top + 10)),
+             QColor(SheetPixel(frame.CardSheet(), last, 10, 10)));
+  }
+
+  void backgroundsTile() {
+    ScriptedMain frame;
+    frame.StartUp();
+    QImage tile(10, 6, QImage::Format_RGB32);
+    for (int y = 0; y < 6; ++y)
+      for (int x = 0; x < 10; ++x) tile.setPixel(x, y, qRgb(20 * x, 40 * y, 100));
+    const QString path = dir_.filePath(QStringLiteral("tile.BmP"));
+    QVERIFY(tile.save(path, "BMP"));
+    TfmHands* seat = frame.SeatWindow(3);
+    QVERIFY(seat->LoadBackground(path));
+    QCOMPARE(frame.GameRecord().Seats[3].BackgroundFile, path.toStdString());
+    const QImage shot = seat->ComposeHand();
+    QCOMPARE(QColor(shot.pixel(23, 15)), QColor(tile.pixel(3, 3)));
+    QCOMPARE(QColor(shot.pixel(9, 5)), QColor(tile.pixel(9, 5)));
+    // Removing it leaves the plain window colour.
+    QVERIFY(seat->LoadBackground(QString()));
+    QVERIFY(frame.GameRecord().Seats[3].BackgroundFile.empty());
+    QCOMPARE(QColor(seat->ComposeHand().pixel(23, 15)), seat->palette().color(QPalette::Button));
+  }
+
+  void aBrokenBackgroundIsReportedAndRemoved() {
+    ScriptedMain frame;
+    frame.StartUp();
+    const QString bad = WriteFile(QStringLiteral("bad.bmp"), QByteArray("not a picture"));
+    QVERIFY(!frame.SeatWindow(1)->LoadBackground(bad));
+    QCOMPARE(frame.Messages.back().Text, (QStringLiteral("画像ファイル ") + bad +
+                                          QStringLiteral(" は開けません。")).toStdString());
+    QCOMPARE(frame.Messages.back().Caption, std::string("エラー：Zelvani"));
+    QVERIFY(frame.GameRecord().Seats[1].BackgroundFile.empty());
+  }
+
+  void sheetsOfOtherSizesSetTheCardSize() {
+    ScriptedMain frame;
+    frame.StartUp();
+    QImage big(570, 680, QImage::Format_RGB32);
+    big.fill(Qt::darkGreen);
+    const QString bigPath = dir_.filePath(QStringLiteral("big.bmp"));
+    QVERIFY(big.save(bigPath, "BMP"));
+    QVERIFY(frame.LoadCardPicture(bigPath));
+    QCOMPARE(frame.GameRecord().CardWidth, 71);
+    QCOMPARE(frame.GameRecord().CardHeight, 97);
+    QImage small(568, 553, QImage::Format_RGB32);
+    small.fill(Qt::darkBlue);
+    const QString smallPath = dir_.filePath(QStringLiteral("small.bmp"));
+    QVERIFY(small.save(smallPath, "BMP"));
+    QVERIFY(frame.LoadCardPicture(smallPath));
+    QCOMPARE(frame.GameRecord().CardHeight, 79);
+    QCOMPARE(frame.GameRecord().CardPicturePath, smallPath.toStdString());
+  }
+
+  void brokenSheetsLeaveTheOldOne_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("name");
+    const QByteArray good = DefaultSheetBytes();
+    QVERIFY(good.size() > 1000);
+    QTest::newRow("truncated") << good.left(good.size() / 2) << "cut.bmp";
+    QTest::newRow("empty") << QByteArray() << "empty.bmp";
+    QTest::newRow("text") << QByteArray("BM this is not a bitmap at all") << "text.bmp";
+    QByteArray huge = good.left(54);
+    huge[18] = '\xff';  // width and height of 2^30 pixels
+    huge[21] = '\x3f';
+    huge[22] = '\xff';
+    huge[25] = '\x3f';
+    QTest::newRow("oversized") << huge << "huge.bmp";
+    QTest::newRow("not a bitmap extension") << good << "cards.png";
+  }
+
+  void brokenSheetsLeaveTheOldOne() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, name);
+    ScriptedMain frame;
+    frame.StartUp();
+    const QImage before = frame.CardSheet();
+    const std::string pathBefore = frame.GameRecord().CardPicturePath;
+    const QString path = WriteFile(name, bytes);
+    QVERIFY(!frame.LoadCardPicture(path));
+    QCOMPARE(frame.Messages.back().Text, (QStringLiteral("画像ファイル ") + path +
+                                          QStringLiteral(" は開けません。")).toStdString());
+    QCOMPARE(frame.Messages.back().Icon, MsgIcon::Error);
+    QCOMPARE(frame.GameRecord().CardWidth, 71);
+    QCOMPARE(frame.GameRecord().CardHeight, 97);
+    QCOMPARE(frame.GameRecord().CardPicturePath, pathBefore);
+    QCOMPARE(frame.CardSheet(), before);
+  }
+
+  void clicksOnTheStockAndTheDiscardPile() {
+    ScriptedMain frame;
+    frame.StartUp();
+    Game& game = frame.GameRecord();
+    game.Round = 1;
+    game.Rules.OyaRule = 1;
+    game.Dealer = 0;
+    QTest::mouseClick(frame.Yama()->ImgYama(), Qt::LeftButton);  // deals
+    QCOMPARE(game.GameState, 0);
+    QTest::mouseClick(frame.Yama()->ImgYama(), Qt::LeftButton);  // draws
+    QCOMPARE(game.GameState, 1);
+    QCOMPARE(game.Seats[0].Count, 8);
+    QCOMPARE(game.Seats[0].Selected[7], std::uint8_t{1});
+    const int drawn = game.Seats[0].Cards[7];
+    QTest::mouseClick(frame.Yama()->ImgSute(), Qt::LeftButton);  // discards it
+    QCOMPARE(game.Yama.TopDiscard(), drawn);
+    QCOMPARE(game.GameState, 10);
+    // The discard picture now shows that card's face.
+    const SheetRect face = CardCellRect(drawn, 71, 97);
+    QCOMPARE(frame.Yama()->ImgSute()->Picture(),
+             frame.CardSheet().copy(face.Left, face.Top, 71, 97));
+  }
+
+  void cardsDroppedOnTheDiscardPileAndOnAMeld() {
+    ScriptedMain frame;
+    frame.StartUp();
+    Game& game = frame.GameRecord();
+    frame.findChild<QAction*>("mnStart")->trigger();
+    frame.Timer1()->stop();
+    SetHand(game, 0, {6, 19, 20, 21, 40, 41, 50, 51});
+    SetGame(game, 1);
+    SendDrop(frame.YakuWindow(0), 0);  // the seven of suit 0, alone
+    QCOMPARE(game.YakuWindows[0].Kind, mkSeven);
+    QCOMPARE(frame.YakuWindow(0)->windowTitle(), QStringLiteral("--７--"));
+    QCOMPARE(frame.ClientArea()->subWindowList().size(), 3);
+    // Three of suit 1 in a row, dragged as a selection onto the new window.
+    game.Seats[0].Selected[0] = 1;
+    game.Seats[0].Selected[1] = 1;
+    SendDrop(frame.YakuWindow(1), 2);
+    QCOMPARE(game.YakuWindows[1].Kind, mkSequence);
+    QCOMPARE(game.YakuWindows[1].YakuCount, 3);
+    QCOMPARE(frame.YakuWindow(1)->windowTitle(), QStringLiteral("シークエンス"));
+    SendDrop(frame.Yama()->ImgSute(), 1);
+    QCOMPARE(game.Yama.TopDiscard(), 41);
+    QCOMPARE(game.GameState, 10);
+    QVERIFY(frame.Messages.empty());
+  }
+
+  void meldWindowsCannotBeClosedByTheUser() {
+    ScriptedMain frame;
+    frame.StartUp();
+    frame.findChild<QAction*>("mnStart")->trigger();
+    QMdiSubWindow* window = frame.ClientArea()->subWindowList().last();
+    QVERIFY(!window->close());
+    QVERIFY(window->isVisible());
+    QVERIFY(!(window->windowFlags() & Qt::WindowCloseButtonHint));
+    QVERIFY(window->systemMenu() == nullptr);
+  }
+};
+
+QTEST_MAIN(TableWindowsTest)
+#include "TableWindowsTest.moc"
