@@ -358,7 +358,9 @@ QImage BlankCell(int width, int height) {
 }  // namespace
 
 QColor SheetBackground() {
-  return QColor(0, 128, 0);
+  // The default window colour, so the rounded corners vanish into the hand and meld
+  // windows the cards are drawn on.
+  return QColor(239, 239, 239);
 }
 
 void PaintFace(QPainter& p, int code) {

@@ -19,7 +19,7 @@ constexpr int kUprightBackLeft = 5 * kCardWidth;
 constexpr int kBacksTop = 6 * kCardHeight;
 constexpr int kSidewaysBackLeft = 6 * kCardWidth;
 
-// Table green behind the rounded corners and in the unused cells.
+// The colour behind the rounded corners and in the unused cells.
 QColor SheetBackground();
 
 // Paint one card into the rectangle (0, 0) - (kCardWidth, kCardHeight) of the painter's
