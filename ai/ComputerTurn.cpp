@@ -1,17 +1,140 @@
 #include "ai/ComputerTurn.h"
 
+#include "ai/Evaluation.h"
+#include "core/Cards.h"
 #include "core/Game.h"
 #include "core/TurnDriver.h"
+#include "play/MeldRules.h"
 #include "play/Piles.h"
 
 namespace zelvani {
 
-// Placeholder until the real player lands: draw, then discard the first card.
-void ComputerTurn(Game& game, int seat) {
-  if (PhaseOfState(game.GameState) == 0)
+namespace {
+
+// With these sizes, laying the run after the claim leaves 1, 2, 4 or 5 cards: the
+// counts the evaluation values most.
+bool IsChiiHandSize(int count) {
+  return count == 3 || count == 4 || count == 6 || count == 7;
+}
+
+bool Holds(const HandRecord& hand, int suit, int rank) {
+  if (rank < kAceRank || rank > kKingRank)
+    return false;  // ranks do not wrap
+  const int card = CardCode(suit, rank);
+  for (int slot = 0; slot < hand.Count; ++slot)
+    if (hand.Cards[slot] == card)
+      return true;
+  return false;
+}
+
+// The hand holds two cards that make a run with the top discard.
+bool WantsChii(const HandRecord& hand, int top) {
+  if (!IsCard(top) || !IsChiiHandSize(hand.Count))
+    return false;
+  const int suit = Suit(top);
+  const int rank = RankIndex(top);
+  auto holds = [&](int offset) { return Holds(hand, suit, rank + offset); };
+  return (holds(+1) && holds(+2)) || (holds(-1) && holds(+1)) || (holds(-2) && holds(-1));
+}
+
+void ChiiOrDraw(Game& game, int seat) {
+  HandRecord& hand = game.Seats[seat];
+  if (WantsChii(hand, game.Yama.TopDiscard())) {
+    // No computer step may run while the announcement is open.
+    StopTimer1(game);
+    game.Host.MessageBox(kChiiAnnouncement, hand.PlayerName, MsgButtons::Ok, MsgIcon::None);
+    TakeDiscard(game, seat);
+  } else {
     DrawCard(game, seat);
-  else
-    DiscardCard(game, seat, 0);
+  }
+}
+
+void ClearOwnReservations(Game& game, int seat) {
+  for (auto& reserver : game.PonReserve)
+    if (reserver == seat)
+      reserver = 0;
+}
+
+void Reserve(Game& game, int seat, const Evaluation& evaluation) {
+  for (int rank = 0; rank < kRankCount; ++rank)
+    if (evaluation.PonWanted[rank])
+      game.PonReserve[rank] = seat;
+}
+
+void ClearSelection(HandRecord& hand) {
+  for (int slot = 0; slot < kEvaluatedSlots; ++slot)
+    hand.Selected[slot] = 0;
+}
+
+void Select(HandRecord& hand, const Candidate& candidate) {
+  for (int i = 0; i < candidate.SlotCount; ++i)
+    hand.Selected[candidate.Slots[i]] = 1;
+}
+
+// Offers the selection to each meld window in order; the last is the empty new-meld
+// window. Returns whether one took it.
+bool OfferToMeldWindows(Game& game, int seat) {
+  for (int window = 0; window < game.YakuWindowCount(); ++window)
+    if (LayMeld(game, window, seat))
+      return true;
+  return false;
+}
+
+// How far a play step got, so a failure knows whether the seat has discarded already.
+struct PlayProgress {
+  bool DiscardBegun = false;
+};
+
+void LayOrDiscard(Game& game, int seat, const ComputerOptions& options, PlayProgress& progress) {
+  HandRecord& hand = game.Seats[seat];
+  if (options.ReservePons)
+    ClearOwnReservations(game, seat);
+  ClearSelection(hand);
+  const Evaluation evaluation = Evaluate(hand, game.TableMap);
+  if (options.ReservePons)
+    Reserve(game, seat, evaluation);
+
+  const DiscardChoice discard = ChooseDiscard(hand, evaluation);
+  const int meld = ChooseMeld(evaluation, discard.UselessCount);
+  if (meld != kNoCandidate) {
+    Select(hand, evaluation.Candidates[meld]);
+    if (OfferToMeldWindows(game, seat)) {
+      // The same play phase goes on at the next tick, with the smaller hand.
+      RearmTimer1(game);
+      return;
+    }
+  }
+  const int slot = discard.Slot != kNoSlot ? discard.Slot : LeastUsefulSlot(hand, evaluation);
+  progress.DiscardBegun = true;
+  DiscardCard(game, seat, slot);
+}
+
+// The way out of any failure in the play phase: throw away a card at random.
+void DiscardAtRandom(Game& game, int seat) {
+  HandRecord& hand = game.Seats[seat];
+  if (hand.Count > 0)
+    DiscardCard(game, seat, game.Rng.NextBelow(hand.Count));
+}
+
+}  // namespace
+
+void ComputerTurn(Game& game, int seat) {
+  ComputerTurn(game, seat, ComputerOptions{});
+}
+
+void ComputerTurn(Game& game, int seat, const ComputerOptions& options) {
+  if (PhaseOfState(game.GameState) == 0) {
+    ChiiOrDraw(game, seat);
+    return;
+  }
+  PlayProgress progress;
+  try {
+    LayOrDiscard(game, seat, options, progress);
+  } catch (...) {
+    // A failure inside the discard itself must not cost the seat a second card.
+    if (!progress.DiscardBegun)
+      DiscardAtRandom(game, seat);
+  }
 }
 
 }  // namespace zelvani
