@@ -1,0 +1,143 @@
+#include "score/SavedGame.h"
+
+#include <algorithm>
+
+#include "core/Game.h"
+#include "score/CommaText.h"
+#include "score/LittleEndian.h"
+#include "score/ScoreSheet.h"
+#include "settings/Registry.h"
+#include "ui/HandWindow.h"
+
+namespace zelvani {
+
+std::string HistryValueName(int seat) {
+  return "Histry" + std::to_string(seat);
+}
+
+std::vector<std::uint8_t> EncodeTotals(const std::array<std::int32_t, kSeatCount>& totals) {
+  std::vector<std::uint8_t> bytes(kTotalsBytes, 0);
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    PutInt32(bytes, 4 * seat, totals[seat]);
+  return bytes;
+}
+
+std::optional<std::array<std::int32_t, kSeatCount>> DecodeTotals(
+    const std::vector<std::uint8_t>& bytes) {
+  if (bytes.size() != kTotalsBytes)
+    return std::nullopt;
+  std::array<std::int32_t, kSeatCount> totals{};
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    totals[seat] = GetInt32(bytes.data() + 4 * seat);
+  return totals;
+}
+
+std::vector<std::uint8_t> EncodeNow(const SavedGame& saved) {
+  std::vector<std::uint8_t> bytes(kNowBytes, 0);
+  PutInt32(bytes, 0, saved.Round);
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    PutInt32(bytes, 4 + 4 * seat, saved.Points[seat]);
+  return bytes;
+}
+
+std::optional<SavedGame> DecodeNow(const std::vector<std::uint8_t>& bytes) {
+  if (bytes.size() != kNowBytes)
+    return std::nullopt;
+  SavedGame saved;
+  saved.Round = GetInt32(bytes.data());
+  if (saved.Round < 1 || saved.Round > kMaxSavedRound)
+    return std::nullopt;
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    saved.Points[seat] = GetInt32(bytes.data() + 4 + 4 * seat);
+  return saved;
+}
+
+std::vector<std::string> SheetColumn(const ScoreSheet& sheet, int col, int lastRow) {
+  std::vector<std::string> cells;
+  for (int row = 0; row <= lastRow; ++row)
+    cells.push_back(sheet.Cell(col, row));
+  return cells;
+}
+
+void FillSheetColumn(ScoreSheet& sheet, int col, const std::vector<std::string>& items) {
+  const int rows = std::min(static_cast<int>(items.size()), sheet.RowCount());
+  for (int row = 0; row < rows; ++row)
+    sheet.SetCell(col, row, items[row]);
+}
+
+void ResumeGame(Game& game, const SavedGame& saved,
+                const std::array<std::optional<std::string>, kSeatCount>& histry) {
+  game.Round = saved.Round;
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    SetPoint(game, seat, saved.Points[seat]);
+  ScoreSheet& sheet = game.Score;
+  sheet.SetRowCount(game.Round + 1);
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    if (histry[seat])
+      FillSheetColumn(sheet, seat + 1, ParseCommaText(*histry[seat]));
+  for (int row = 1; row <= game.Round; ++row)
+    sheet.SetCell(0, row, "第" + std::to_string(row) + "回戦：");
+  if (sheet.RowCount() < ScoreSheet::kInitialRows)
+    sheet.SetRowCount(ScoreSheet::kInitialRows);
+  // A sheet resumed past ten rows needs a window tall enough to show them.
+  game.Host.ScoreSheetRowsChanged();
+}
+
+void LoadScoreValues(Game& game, RegistryKey* scoreKey) {
+  std::optional<std::array<std::int32_t, kSeatCount>> totals;
+  if (scoreKey) {
+    const auto stored = scoreKey->ReadBinary(kTotalsValue);
+    if (stored.Ok())
+      totals = DecodeTotals(stored.Value);
+  }
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    game.Seats[seat].Total = totals ? (*totals)[seat] : 0;
+
+  if (!scoreKey)
+    return;
+  const auto now = scoreKey->ReadBinary(kNowValue);
+  if (!now.Ok())
+    return;
+  const std::optional<SavedGame> saved = DecodeNow(now.Value);
+  if (!saved)
+    return;
+  std::array<std::optional<std::string>, kSeatCount> histry;
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    const auto column = scoreKey->ReadString(HistryValueName(seat));
+    if (column.Ok())
+      histry[seat] = column.Value;
+  }
+  ResumeGame(game, *saved, histry);
+}
+
+bool SaveScoreValues(Game& game, RegistryKey& scoreKey) {
+  std::array<std::int32_t, kSeatCount> totals{};
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    totals[seat] = game.Seats[seat].Total;
+  if (!scoreKey.WriteBinary(kTotalsValue, EncodeTotals(totals)))
+    return false;
+
+  if (game.Round <= 0) {
+    if (!scoreKey.DeleteValue(kNowValue))
+      return false;
+    for (int seat = 0; seat < kSeatCount; ++seat)
+      if (!scoreKey.DeleteValue(HistryValueName(seat)))
+        return false;
+    return true;
+  }
+  SavedGame saved;
+  saved.Round = game.Round;
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    saved.Points[seat] = game.Seats[seat].Point;
+  if (!scoreKey.WriteBinary(kNowValue, EncodeNow(saved)))
+    return false;
+  game.Score.SetRowCount(game.Round + 1);
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    const std::string text = ToCommaText(SheetColumn(game.Score, seat + 1, game.Round));
+    if (!scoreKey.WriteString(HistryValueName(seat), text))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace zelvani

@@ -1,0 +1,107 @@
+#include "score/ShiftJis.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <vector>
+
+namespace zelvani {
+
+namespace {
+
+bool IsUtf8Continuation(unsigned char byte) {
+  return (byte & 0xC0) == 0x80;
+}
+
+// How many bytes of `rest` the character that could not be converted takes: its lead
+// byte and the continuation bytes that follow, so a broken sequence never swallows the
+// next good character.
+std::size_t Utf8BadCharacterLength(std::string_view rest) {
+  const auto lead = static_cast<unsigned char>(rest[0]);
+  std::size_t length = 1;
+  if (lead >= 0xF0 && lead <= 0xF4)
+    length = 4;
+  else if (lead >= 0xE0 && lead <= 0xEF)
+    length = 3;
+  else if (lead >= 0xC2 && lead <= 0xDF)
+    length = 2;
+  std::size_t n = 1;
+  while (n < length && n < rest.size() && IsUtf8Continuation(static_cast<unsigned char>(rest[n])))
+    ++n;
+  return n;
+}
+
+bool IsCp932TrailByte(unsigned char byte) {
+  return (byte >= 0x40 && byte <= 0x7E) || (byte >= 0x80 && byte <= 0xFC);
+}
+
+std::size_t Cp932CharacterLength(std::string_view rest) {
+  const auto lead = static_cast<unsigned char>(rest[0]);
+  if (IsCp932LeadByte(lead) && rest.size() > 1 &&
+      IsCp932TrailByte(static_cast<unsigned char>(rest[1])))
+    return 2;
+  return 1;
+}
+
+// Runs iconv over the whole input. Whenever a character cannot be converted, writes "?"
+// and skips that character, whose length `skip` tells from the bytes that remain.
+std::string Convert(const char* to, const char* from, std::string_view input,
+                    std::size_t (*skip)(std::string_view)) {
+  std::string result;
+  if (input.empty())
+    return result;
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) {
+    // No converter at all: keep plain ASCII, mark the rest.
+    for (unsigned char c : input)
+      result += c < 0x80 ? static_cast<char>(c) : '?';
+    return result;
+  }
+  std::vector<char> buffer(input.size() * 4 + 16);
+  char* in = const_cast<char*>(input.data());
+  std::size_t inLeft = input.size();
+  while (inLeft > 0) {
+    char* out = buffer.data();
+    std::size_t outLeft = buffer.size();
+    const std::size_t rc = iconv(cd, &in, &inLeft, &out, &outLeft);
+    result.append(buffer.data(), buffer.size() - outLeft);
+    if (rc != static_cast<std::size_t>(-1))
+      break;
+    if (errno == E2BIG)
+      continue;
+    // EILSEQ or EINVAL (a sequence cut short at the end): one "?" for the character.
+    result += '?';
+    const std::size_t step = skip(std::string_view(in, inLeft));
+    in += step;
+    inLeft -= step;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  }
+  iconv_close(cd);
+  return result;
+}
+
+}  // namespace
+
+std::string Utf8ToCp932(std::string_view utf8) {
+  return Convert("CP932", "UTF-8", utf8, Utf8BadCharacterLength);
+}
+
+std::string Cp932ToUtf8(std::string_view cp932) {
+  return Convert("UTF-8", "CP932", cp932, Cp932CharacterLength);
+}
+
+std::string TruncateCp932(std::string_view cp932, std::size_t maxBytes) {
+  std::size_t end = 0;
+  while (end < cp932.size()) {
+    // A lead byte always takes its successor along, so that a cut never leaves half a
+    // character behind, even in bytes that are not valid code page 932.
+    const std::size_t width = IsCp932LeadByte(static_cast<unsigned char>(cp932[end])) ? 2 : 1;
+    const std::size_t next = end + width;
+    if (next > maxBytes || next > cp932.size())
+      break;
+    end = next;
+  }
+  return std::string(cp932.substr(0, end));
+}
+
+}  // namespace zelvani
