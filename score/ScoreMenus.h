@@ -12,4 +12,6 @@ void mnHiScoreClick(Game& game);
 // "積算成績(&T)": every seat's cumulative total.
 void mnTotalClick(Game& game);
 
+inline constexpr const char* kNoHiScoreText = "このルールではハイスコアは記録しません。";
+
 }  // namespace zelvani
