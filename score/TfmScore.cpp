@@ -1,6 +1,7 @@
 #include "score/TfmScore.h"
 
 #include <QHeaderView>
+#include <QLayout>
 #include <QScreen>
 #include <QTableWidget>
 
@@ -29,12 +30,19 @@ TfmScore::TfmScore(const ScoreSheet& sheet, QWidget* parent)
     const QRect area = screen->availableGeometry();
     move(area.center() - rect().center());
   }
+  // Lay the grid out now: the sheet may have to grow before the window is first shown.
+  layout()->activate();
   Refresh();
+  rowHeight_ = FitCells();
 }
 
-TfmScore::~TfmScore() { delete ui_; }
+TfmScore::~TfmScore() {
+  delete ui_;
+}
 
-QTableWidget* TfmScore::Grid() const { return ui_->grScore; }
+QTableWidget* TfmScore::Grid() const {
+  return ui_->grScore;
+}
 
 void TfmScore::Refresh() {
   QTableWidget* grid = ui_->grScore;
@@ -58,29 +66,37 @@ void TfmScore::Refresh() {
 }
 
 void TfmScore::FitRows() {
-  if (sheet_.RowCount() <= ScoreSheet::kInitialRows) return;
-  const int rowHeight = ui_->grScore->verticalHeader()->defaultSectionSize();
-  resize(width(), sheet_.RowCount() * rowHeight + ui_->pnlOK->height());
+  if (sheet_.RowCount() <= ScoreSheet::kInitialRows)
+    return;
+  int height = sheet_.RowCount() * rowHeight_ + ui_->pnlOK->height();
+  // A sheet longer than the screen squeezes its rows rather than leave the screen.
+  if (const QScreen* screen = this->screen())
+    height = qMin(height, screen->availableGeometry().height());
+  resize(width(), height);
 }
 
-void TfmScore::FitCells() {
+int TfmScore::FitCells() {
   QTableWidget* grid = ui_->grScore;
   const int columns = grid->columnCount();
   const int rows = grid->rowCount();
-  if (columns <= 0 || rows <= 0) return;
+  if (columns <= 0 || rows <= 0)
+    return rowHeight_;
   const int colWidth = grid->width() / columns - 1;
   const int rowHeight = grid->height() / rows - 1;
   grid->horizontalHeader()->setDefaultSectionSize(qMax(1, colWidth));
   grid->verticalHeader()->setDefaultSectionSize(qMax(1, rowHeight));
-  for (int c = 0; c < columns; ++c) grid->setColumnWidth(c, qMax(1, colWidth));
-  for (int r = 0; r < rows; ++r) grid->setRowHeight(r, qMax(1, rowHeight));
+  for (int c = 0; c < columns; ++c)
+    grid->setColumnWidth(c, qMax(1, colWidth));
+  for (int r = 0; r < rows; ++r)
+    grid->setRowHeight(r, qMax(1, rowHeight));
+  return qMax(1, rowHeight);
 }
 
 void TfmScore::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
   QWidget* button = ui_->btnOK;
   button->move(ui_->pnlOK->width() / 2 - button->width() / 2, button->y());
-  FitCells();
+  rowHeight_ = FitCells();
 }
 
 void TfmScore::showEvent(QShowEvent* event) {

@@ -22,7 +22,9 @@ class TfmScore : public QDialog {
 
   // Copies the sheet's cells, caption, current cell and highlight into the grid.
   void Refresh();
-  // Grows the window so that every row of a sheet longer than ten rows shows.
+  // Grows the window so that every row of a sheet longer than ten rows shows: the client
+  // height becomes the row count times the height the rows had before the sheet grew,
+  // plus the OK panel (never more than the screen holds).
   void FitRows();
   QTableWidget* Grid() const;
 
@@ -31,10 +33,15 @@ class TfmScore : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void FitCells();
+  // Column width = grid width / columns - 1, row height = grid height / rows - 1, so the
+  // grid always fills the window without scrolling. Returns the row height.
+  int FitCells();
 
   Ui::TfmScore* ui_;
   const ScoreSheet& sheet_;
+  // The row height the window's size last gave; a sheet that just grew is laid out with
+  // smaller rows until the window follows, so this is what the window grows by.
+  int rowHeight_ = 1;
 };
 
 }  // namespace zelvani
