@@ -1,0 +1,44 @@
+// The settings store kept in INI files by QSettings: the program key
+// "Software\<Organisation>\<Application>" is the file <folder>/<Organisation>/<Application>.ini
+// and its subkeys are groups. Text values are strings, binary values byte arrays.
+#pragma once
+
+#include <QString>
+#include <map>
+#include <memory>
+
+#include "settings/Registry.h"
+
+class QSettings;
+
+namespace zelvani {
+
+class QtRegistry : public Registry {
+ public:
+  // `folder` holds one folder per organisation; empty means the user's configuration
+  // folder ($XDG_CONFIG_HOME, else ~/.config).
+  explicit QtRegistry(const QString& folder = QString());
+  ~QtRegistry() override;
+
+  std::unique_ptr<RegistryKey> OpenKey(const std::string& path, bool create) override;
+  // Writes every file that changed. A file is replaced atomically, so a failure leaves
+  // the previous file whole; a file that could not be read as INI is first kept beside
+  // it as "<name>.ini.bad".
+  bool Flush() override;
+
+  // The file behind a program key ("Software\Hollyfen\Zelvani"); empty for a path that
+  // names no program key.
+  QString FileOf(const std::string& path) const;
+
+ private:
+  struct File;
+  File* FileFor(const QString& organisation, const QString& application);
+
+  QString folder_;
+  std::map<QString, std::unique_ptr<File>> files_;
+};
+
+// The store of the platform: the Win32 registry on Windows, QSettings files elsewhere.
+std::unique_ptr<Registry> OpenUserRegistry();
+
+}  // namespace zelvani

@@ -1,0 +1,295 @@
+#include "settings/SettingsStore.h"
+
+#include <array>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <memory>
+
+#include "core/Game.h"
+#include "score/HiScore.h"
+#include "score/SavedGame.h"
+#include "settings/Registry.h"
+#include "settings/SettingsWindows.h"
+#include "ui/HandWindow.h"
+
+namespace zelvani {
+
+namespace {
+
+constexpr int kSeatWindowWidth = 150;
+constexpr int kSeatWindowHeight = 132;
+constexpr int kOyaRuleCount = 4;
+constexpr int kCueCount = 3;
+
+const std::array<const char*, kCueCount> kSoundValues = {"Sound1", "Sound2", "Sound3"};
+const std::array<const char*, kCueCount> kDefaultSounds = {"Click.wav", "Suteru.wav",
+                                                           "YakuDasu.wav"};
+constexpr const char* kDefaultCardPicture = "Cards.bmp";
+
+std::string SubKey(const std::string& section) {
+  return std::string(kProgramKey) + "\\" + section;
+}
+std::string SeatSection(int seat) {
+  return "Form\\Player" + std::to_string(seat);
+}
+
+// Reads one section with the reading rules: a missing key or value, a value of the wrong
+// type and unreadable numbers all give the default.
+class SectionReader {
+ public:
+  SectionReader(Registry& registry, const std::string& section)
+      : key_(registry.OpenKey(SubKey(section), false)) {}
+
+  std::string Text(const std::string& name, const std::string& fallback) const {
+    if (!key_)
+      return fallback;
+    const auto value = key_->ReadString(name);
+    return value.Ok() ? value.Value : fallback;
+  }
+
+  int Integer(const std::string& name, int fallback, int low = INT_MIN, int high = INT_MAX) const {
+    if (!key_)
+      return fallback;
+    const auto value = key_->ReadString(name);
+    if (!value.Ok())
+      return fallback;
+    const std::optional<int> number = ParseDecimal(value.Value);
+    return number && *number >= low && *number <= high ? *number : fallback;
+  }
+
+  bool Boolean(const std::string& name, bool fallback) const {
+    return Integer(name, fallback ? 1 : 0) != 0;
+  }
+
+ private:
+  std::unique_ptr<RegistryKey> key_;
+};
+
+// Writes one section, creating its key; remembers the first refusal.
+class SectionWriter {
+ public:
+  SectionWriter(Registry& registry, const std::string& section)
+      : key_(registry.OpenKey(SubKey(section), true)) {}
+
+  bool Text(const std::string& name, const std::string& value) {
+    return key_ && key_->WriteString(name, value);
+  }
+  bool Integer(const std::string& name, int value) { return Text(name, std::to_string(value)); }
+  bool Boolean(const std::string& name, bool value) { return Text(name, value ? "1" : "0"); }
+  RegistryKey* Key() { return key_.get(); }
+
+ private:
+  std::unique_ptr<RegistryKey> key_;
+};
+
+// Reads Left, Top, Width and Height with the window's present values as defaults, setting
+// each at once, as a window moved field by field would be.
+template <typename Get, typename Set>
+void LoadRect(const SectionReader& section, Get get, Set set) {
+  WinRect rect = get();
+  rect.Left = section.Integer("Left", rect.Left, -kMaxWindowCoordinate, kMaxWindowCoordinate);
+  set(rect);
+  rect = get();
+  rect.Top = section.Integer("Top", rect.Top, -kMaxWindowCoordinate, kMaxWindowCoordinate);
+  set(rect);
+  rect = get();
+  rect.Width = section.Integer("Width", rect.Width, 1, kMaxWindowExtent);
+  set(rect);
+  rect = get();
+  rect.Height = section.Integer("Height", rect.Height, 1, kMaxWindowExtent);
+  set(rect);
+}
+
+bool SaveRect(SectionWriter& section, const WinRect& rect) {
+  return section.Integer("Left", rect.Left) && section.Integer("Top", rect.Top) &&
+         section.Integer("Width", rect.Width) && section.Integer("Height", rect.Height);
+}
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+}  // namespace
+
+std::optional<int> ParseDecimal(const std::string& text) {
+  std::size_t begin = 0;
+  std::size_t end = text.size();
+  while (begin < end && IsBlank(text[begin]))
+    ++begin;
+  while (end > begin && IsBlank(text[end - 1]))
+    --end;
+  std::size_t digits = begin;
+  if (digits < end && (text[digits] == '-' || text[digits] == '+'))
+    ++digits;
+  if (digits == end)
+    return std::nullopt;
+  for (std::size_t i = digits; i < end; ++i)
+    if (text[i] < '0' || text[i] > '9')
+      return std::nullopt;
+  // Long enough for any int32 with a few leading zeros; longer is out of range anyway.
+  if (end - digits > 18)
+    return std::nullopt;
+  const long long value = std::strtoll(text.substr(begin, end - begin).c_str(), nullptr, 10);
+  if (value < INT_MIN || value > INT_MAX)
+    return std::nullopt;
+  return static_cast<int>(value);
+}
+
+void SplitOya(int oya, int& oyaRule, int& dealer) {
+  oyaRule = 0;
+  dealer = 0;
+  if (oya < 0)
+    return;
+  if (oya / 10 < kOyaRuleCount)
+    oyaRule = oya / 10;
+  if (oya % 10 < kSeatCount)
+    dealer = oya % 10;
+}
+
+int JoinOya(int oyaRule, int dealer) {
+  return oyaRule * 10 + dealer;
+}
+
+std::string WithTrailingSeparator(const std::string& folder) {
+  if (!folder.empty() && (folder.back() == '/' || folder.back() == '\\'))
+    return folder;
+  return folder + kPathSeparator;
+}
+
+void LoadSettings(Game& game, Registry& registry, SettingsWindows& windows) {
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    WinRect rect = windows.SeatRect(seat);
+    rect.Width = kSeatWindowWidth;
+    rect.Height = kSeatWindowHeight;
+    windows.SetSeatRect(seat, rect);
+  }
+
+  if (auto plugin = registry.OpenKey(kPluginKey, false)) {
+    const auto path = plugin->ReadString("Path");
+    // An empty path names no folder; appending a separator would make it the root.
+    if (path.Ok() && !path.Value.empty())
+      game.PluginFolder = WithTrailingSeparator(path.Value);
+  }
+
+  auto program = registry.OpenKey(kProgramKey, true);
+
+  const SectionReader options(registry, "Options");
+  windows.LoadCardPicture(options.Text("CardPicture", kDefaultCardPicture));
+
+  windows.TileCounterClockwise();
+
+  LoadRect(
+      SectionReader(registry, "Form\\Main"), [&] { return windows.FrameRect(); },
+      [&](const WinRect& rect) { windows.SetFrameRect(rect); });
+
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    const SectionReader section(registry, SeatSection(seat));
+    LoadRect(
+        section, [&] { return windows.SeatRect(seat); },
+        [&](const WinRect& rect) { windows.SetSeatRect(seat, rect); });
+    const std::string back = section.Text("Back", "");
+    game.Seats[seat].BackgroundFile = back;
+    if (!back.empty())
+      windows.LoadBackground(seat, back);
+  }
+
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    SetPlayerName(
+        game, seat,
+        SectionReader(registry, SeatSection(seat)).Text("Name", kDefaultPlayerNames[seat]));
+
+  const SectionReader rule(registry, "Rule");
+  const RuleSettings defaults;
+  RuleSettings& rules = game.Rules;
+  rules.StartPoint = rule.Integer("StartPoint", defaults.StartPoint);
+  rules.ZeroSum = rule.Boolean("ZeroSum", defaults.ZeroSum);
+  rules.UseEndTerm = rule.Boolean("UseEndTerm", defaults.UseEndTerm);
+  rules.EndTerm = rule.Integer("EndTerm", defaults.EndTerm);
+  rules.Ryukyoku = rule.Integer("Ryukyoku", defaults.Ryukyoku);
+  SplitOya(rule.Integer("Oya", 0), rules.OyaRule, game.Dealer);
+  rules.Wait0 = rule.Integer("Wait0", defaults.Wait0);
+  rules.Wait1 = rule.Integer("Wait1", defaults.Wait1);
+
+  std::array<std::string, kCueCount> sounds;
+  for (int cue = 0; cue < kCueCount; ++cue)
+    sounds[cue] = options.Text(kSoundValues[cue], kDefaultSounds[cue]);
+
+  auto score = registry.OpenKey(SubKey("Score"), true);
+  LoadScoreValues(game, score.get());
+
+  score.reset();
+  program.reset();
+
+  auto hiScores = registry.OpenKey(SubKey("Score"), false);
+  for (int table = 0; table < static_cast<int>(game.HiScore.size()); ++table) {
+    const std::string value = "Data" + std::to_string(table);
+    if (hiScores)
+      LoadHiScore(*hiScores, game.HiScore[table], value);
+    else
+      game.HiScore[table] = EmptyHiScoreTable();
+  }
+
+  for (int cue = 0; cue < kCueCount; ++cue) {
+    // A sound that cannot be opened stays silent, without a word.
+    try {
+      windows.OpenSound(cue, sounds[cue]);
+    } catch (...) {
+    }
+  }
+
+  game.OfficialRule = OfficialRuleOf(game.Rules);
+}
+
+bool SaveSettings(Game& game, Registry& registry, SettingsWindows& windows) {
+  auto program = registry.OpenKey(kProgramKey, true);
+  if (!program)
+    return false;
+
+  SectionWriter frame(registry, "Form\\Main");
+  if (!SaveRect(frame, windows.FrameRect()))
+    return false;
+
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    SectionWriter section(registry, SeatSection(seat));
+    const HandRecord& hand = game.Seats[seat];
+    if (!SaveRect(section, windows.SeatRect(seat)) || !section.Text("Name", hand.PlayerName) ||
+        !section.Text("Back", hand.BackgroundFile))
+      return false;
+  }
+
+  SectionWriter rule(registry, "Rule");
+  const RuleSettings& rules = game.Rules;
+  if (!rule.Integer("StartPoint", rules.StartPoint) || !rule.Boolean("ZeroSum", rules.ZeroSum) ||
+      !rule.Boolean("UseEndTerm", rules.UseEndTerm) || !rule.Integer("EndTerm", rules.EndTerm) ||
+      !rule.Integer("Ryukyoku", rules.Ryukyoku) ||
+      !rule.Integer("Oya", JoinOya(rules.OyaRule, game.Dealer)) ||
+      !rule.Integer("Wait0", rules.Wait0) || !rule.Integer("Wait1", rules.Wait1))
+    return false;
+
+  SectionWriter options(registry, "Options");
+  if (!options.Text("CardPicture", game.CardPicturePath))
+    return false;
+  for (int cue = 0; cue < kCueCount; ++cue)
+    if (!options.Text(kSoundValues[cue], windows.SoundFile(cue)))
+      return false;
+
+  {
+    SectionWriter score(registry, "Score");
+    if (!score.Key() || !SaveScoreValues(game, *score.Key()))
+      return false;
+  }
+
+  program.reset();
+
+  SectionWriter hiScores(registry, "Score");
+  if (!hiScores.Key())
+    return false;
+  for (int table = 0; table < static_cast<int>(game.HiScore.size()); ++table)
+    if (!SaveHiScore(*hiScores.Key(), game.HiScore[table], "Data" + std::to_string(table)))
+      return false;
+
+  return registry.Flush();
+}
+
+}  // namespace zelvani

@@ -1,0 +1,49 @@
+// The settings store: every setting that outlives a run is read once at start-up
+// (LoadSettings) and written once when the frame closes (SaveSettings), under the key
+// "Software\Hollyfen\Zelvani" of the user's store. In between they live in memory only.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace zelvani {
+
+struct Game;
+class Registry;
+class SettingsWindows;
+
+inline constexpr const char* kProgramKey = "Software\\Hollyfen\\Zelvani";
+// The outside picture viewer's key; only its value "Path" is read, never written.
+inline constexpr const char* kPluginKey = "\\Software\\Morwick\\Susie\\Plug-in";
+
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
+
+// Stored window rectangles outside these bounds are taken for damage and ignored.
+constexpr int kMaxWindowCoordinate = 30000;
+constexpr int kMaxWindowExtent = 10000;
+
+// A decimal integer with an optional sign, blanks around it allowed, within int32;
+// nothing for anything else.
+std::optional<int> ParseDecimal(const std::string& text);
+// "Oya" holds OyaRule × 10 + Dealer. A half out of range (a rule beyond 3, a dealer
+// beyond 3, or a negative value) falls back to 0.
+void SplitOya(int oya, int& oyaRule, int& dealer);
+int JoinOya(int oyaRule, int dealer);
+// The folder with the platform's separator at its end ("/" or "\" already there counts).
+std::string WithTrailingSeparator(const std::string& folder);
+
+// Reads every setting in its fixed order, giving the windows their places, pictures and
+// sounds, resuming an unfinished game, and working out OfficialRule last. Whatever
+// cannot be read keeps its default; nothing is reported except the picture loaders' own
+// messages.
+void LoadSettings(Game& game, Registry& registry, SettingsWindows& windows);
+
+// Writes every setting in its fixed order. Stops at the first value the store refuses;
+// returns false then, or when the store could not keep what was written.
+bool SaveSettings(Game& game, Registry& registry, SettingsWindows& windows);
+
+}  // namespace zelvani
