@@ -1,0 +1,73 @@
+// Windows for the settings store in tests: rectangles in memory, picture and sound loads
+// that succeed unless their file is listed as bad, and a log of every call in order.
+#pragma once
+
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/Game.h"
+#include "settings/SettingsWindows.h"
+#include "ui/Arrangement.h"
+
+namespace zelvani {
+
+class FakeWindows : public SettingsWindows {
+ public:
+  explicit FakeWindows(Game& game) : game_(game) {
+    for (WinRect& seat : Seats)
+      seat = {0, 0, 148, 178};
+  }
+
+  WinRect Frame{145, 114, 510, 371};
+  SeatRects Seats;
+  std::array<std::string, 3> Sounds;
+  std::set<std::string> BadFiles;
+  bool SoundThrows = false;
+  std::vector<std::string> Calls;
+
+  WinRect FrameRect() override { return Frame; }
+  void SetFrameRect(const WinRect& rect) override {
+    Frame = rect;
+    Calls.push_back("Frame");
+  }
+  WinRect SeatRect(int seat) override { return Seats[seat]; }
+  void SetSeatRect(int seat, const WinRect& rect) override {
+    Seats[seat] = rect;
+    Calls.push_back("Seat " + std::to_string(seat));
+  }
+
+  bool LoadCardPicture(const std::string& fileName) override {
+    Calls.push_back("Card " + fileName);
+    if (BadFiles.count(fileName))
+      return false;
+    game_.CardPicturePath = fileName;
+    game_.CardHeight = 96;
+    return true;
+  }
+  bool LoadBackground(int seat, const std::string& fileName) override {
+    Calls.push_back("Back " + std::to_string(seat) + " " + fileName);
+    const bool ok = !BadFiles.count(fileName);
+    game_.Seats[seat].BackgroundFile = ok ? fileName : "";
+    return ok;
+  }
+  void TileCounterClockwise() override {
+    Calls.push_back("Tile");
+    Seats = ArrangeRoundTable(Frame, Seats, false, 134);
+  }
+
+  std::string SoundFile(int cue) override { return Sounds[cue]; }
+  bool OpenSound(int cue, const std::string& fileName) override {
+    Calls.push_back("Sound " + std::to_string(cue) + " " + fileName);
+    Sounds[cue] = fileName;
+    if (SoundThrows)
+      throw std::runtime_error("no sound device");
+    return !BadFiles.count(fileName);
+  }
+
+ private:
+  Game& game_;
+};
+
+}  // namespace zelvani
