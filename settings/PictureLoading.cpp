@@ -8,6 +8,7 @@
 #include <QtEndian>
 
 #include "settings/FileNames.h"
+#include "settings/PictureLoader.h"
 
 namespace zelvani {
 
@@ -81,11 +82,9 @@ QImage ReadWindowsBitmap(const QString& path) {
 }
 
 QImage ReadPicture(const QString& fileName, const QString& pluginFolder) {
-  (void)pluginFolder;
   const QString path = ResolveDataFile(fileName);
   if (ExtensionUpper(fileName.toStdString()) == ".BMP") return ReadWindowsBitmap(path);
-  // Other formats come through picture plug-ins; none are read yet.
-  return {};
+  return LoadThroughPlugins(pluginFolder, path);
 }
 
 QString PictureErrorText(const QString& fileName) {
