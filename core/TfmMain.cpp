@@ -19,6 +19,9 @@
 #include "play/TfmYama.h"
 #include "score/TfmScore.h"
 #include "settings/PictureLoading.h"
+#include "settings/QtRegistry.h"
+#include "settings/QtSettingsWindows.h"
+#include "settings/SettingsStore.h"
 #include "ui/CardSheet.h"
 #include "ui/HandWindow.h"
 #include "ui/TfmHands.h"
@@ -91,15 +94,9 @@ void TfmMain::CreatePlayer() {
 }
 
 void TfmMain::LoadStartupSettings() {
-  // Until stored settings exist: the default names, card sheet and cues.
-  for (int seat = 0; seat < kSeatCount; ++seat) {
-    SetPlayerName(game_, seat, kDefaultPlayerNames[seat]);
-    seats_[seat]->resize(150, 132);
-  }
-  LoadCardPicture(QString::fromStdString(game_.CardPicturePath));
-  mnTileClick(0);
-  const char* cues[] = {"Click.wav", "Suteru.wav", "YakuDasu.wav"};
-  for (int cue = 0; cue < 3; ++cue) fmPlayer_->OpenCue(cue, QString::fromLatin1(cues[cue]));
+  const std::unique_ptr<Registry> registry = OpenUserRegistry();
+  QtSettingsWindows windows(*this);
+  LoadSettings(game_, *registry, windows);
 }
 
 void TfmMain::CreateYama() {
@@ -340,7 +337,10 @@ void TfmMain::closeEvent(QCloseEvent* event) {
 }
 
 void TfmMain::SaveSettingsAtClose() {
-  // Nothing is stored yet.
+  const std::unique_ptr<Registry> registry = OpenUserRegistry();
+  QtSettingsWindows windows(*this);
+  // A save that fails leaves the previous settings in place; the program closes anyway.
+  SaveSettings(game_, *registry, windows);
 }
 
 }  // namespace zelvani

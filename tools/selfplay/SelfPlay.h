@@ -1,0 +1,91 @@
+// Self-play: whole games of four computer seats with no windows and no waits, checked
+// against the table rules after every step. Seats 1..3 play through the turn timer,
+// seat 0 by the same procedure with its pon reservations left out.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "core/Records.h"
+#include "tools/selfplay/TableEvents.h"
+
+namespace zelvani {
+
+enum class RulePreset { Default, Official1, Official2 };
+
+struct SelfPlayOptions {
+  int Games = 100;
+  // The calendar time the first shuffle is seeded with; later shuffles count up from it.
+  std::int64_t Seed = 0;
+  RulePreset Rules = RulePreset::Default;
+  // Empty for no trace, "-" for standard output.
+  std::string TracePath;
+};
+
+struct ParsedArguments {
+  SelfPlayOptions Options;
+  bool SeedGiven = false;
+  bool HelpWanted = false;
+  // Why the command line was refused; empty when it was accepted.
+  std::string Error;
+};
+ParsedArguments ParseArguments(const std::vector<std::string>& args);
+std::string UsageText();
+
+RuleSettings RulesOf(RulePreset preset);
+
+// Counts of what happened, kept from the events.
+class SelfPlayTally : public TableEvents {
+ public:
+  int Games = 0;
+  long Rounds = 0;
+  long Drawn = 0;
+  std::array<long, 4> Wins{};
+  long Turns = 0;
+  long Chiis = 0;
+  long Pons = 0;
+  long Melds = 0;
+  long Reshuffles = 0;
+  // Games stopped at the round cap because their points never moved.
+  int CappedGames = 0;
+
+  void GameBegins(int) override { ++Games; }
+  void Dealt(int, std::int64_t, int, const std::array<int, 52>&) override {}
+  void Drew(int, int) override {}
+  void Reshuffled(std::int64_t, const std::vector<int>&) override { ++Reshuffles; }
+  void Chii(int, int) override { ++Chiis; }
+  void Pon(int, int) override { ++Pons; }
+  void Laid(int, int, const std::vector<int>&) override { ++Melds; }
+  void Discarded(int, int) override { ++Turns; }
+  void RoundEnded(int, int winner) override;
+  void Points(const std::array<int, 4>&) override {}
+  void GameOver(int, int) override {}
+};
+
+struct SelfPlayFailure {
+  std::string Problem;
+  int Game = 0;
+  int Round = 0;
+  long Step = 0;
+};
+
+struct SelfPlayResult {
+  SelfPlayTally Tally;
+  double Seconds = 0;
+  std::optional<SelfPlayFailure> Failure;
+};
+
+// Plays the games, writing the trace to `trace` when it is given.
+SelfPlayResult RunSelfPlay(const SelfPlayOptions& options, std::ostream* trace);
+
+// The closing line: "selfplay: G games, R rounds, D drawn, wins 0:a 1:b 2:c 3:d, T turns,
+// X rounds/s".
+std::string SummaryLine(const SelfPlayTally& tally, double seconds);
+// The lines before it, in words.
+std::string SummaryDetails(const SelfPlayOptions& options, const SelfPlayTally& tally);
+
+}  // namespace zelvani

@@ -1,0 +1,164 @@
+#include "tools/selfplay/SelfPlay.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "core/Cards.h"
+#include "core/Game.h"
+#include "core/NewGame.h"
+#include "tools/selfplay/Invariants.h"
+#include "tools/selfplay/SelfPlayHost.h"
+
+namespace zelvani {
+namespace {
+
+TEST(Arguments, DefaultsToAHundredGamesOfTheDefaultRulesWithNoTrace) {
+  const ParsedArguments parsed = ParseArguments({});
+  EXPECT_TRUE(parsed.Error.empty());
+  EXPECT_EQ(parsed.Options.Games, 100);
+  EXPECT_EQ(parsed.Options.Rules, RulePreset::Default);
+  EXPECT_FALSE(parsed.SeedGiven);
+  EXPECT_TRUE(parsed.Options.TracePath.empty());
+}
+
+TEST(Arguments, TakeValuesAfterASpaceOrAnEqualsSign) {
+  const ParsedArguments parsed =
+      ParseArguments({"--games", "3", "--seed=42", "--rules", "official2", "--trace", "-"});
+  ASSERT_TRUE(parsed.Error.empty()) << parsed.Error;
+  EXPECT_EQ(parsed.Options.Games, 3);
+  EXPECT_EQ(parsed.Options.Seed, 42);
+  EXPECT_TRUE(parsed.SeedGiven);
+  EXPECT_EQ(parsed.Options.Rules, RulePreset::Official2);
+  EXPECT_EQ(parsed.Options.TracePath, "-");
+}
+
+TEST(Arguments, RefuseWhatTheyCannotUse) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"--games"},
+                                             {"--games", "0"},
+                                             {"--games", "ten"},
+                                             {"--seed", "-1"},
+                                             {"--seed", "12x"},
+                                             {"--rules", "house"},
+                                             {"--players", "4"},
+                                             {"--trace="}}) {
+    EXPECT_FALSE(ParseArguments(args).Error.empty()) << args[0];
+  }
+  EXPECT_TRUE(ParseArguments({"--help"}).HelpWanted);
+}
+
+TEST(Rules, TheOfficialPresetsDifferInTheWinnersBonusAndTheRoundLimit) {
+  const RuleSettings one = RulesOf(RulePreset::Official1);
+  EXPECT_EQ(one.StartPoint, 300);
+  EXPECT_FALSE(one.ZeroSum);
+  EXPECT_FALSE(one.UseEndTerm);
+  EXPECT_EQ(one.Ryukyoku, 3);
+  EXPECT_EQ(one.OyaRule, 0);
+  const RuleSettings two = RulesOf(RulePreset::Official2);
+  EXPECT_TRUE(two.ZeroSum);
+  EXPECT_TRUE(two.UseEndTerm);
+  EXPECT_EQ(two.EndTerm, 10);
+  EXPECT_EQ(two.StartPoint, 300);
+  EXPECT_EQ(RulesOf(RulePreset::Default), RuleSettings{});
+}
+
+TEST(Summary, TheLastLineNamesGamesRoundsDrawsWinsTurnsAndSpeed) {
+  SelfPlayTally tally;
+  tally.Games = 2;
+  tally.Rounds = 10;
+  tally.Drawn = 1;
+  tally.Wins = {1, 2, 3, 3};
+  tally.Turns = 200;
+  EXPECT_EQ(SummaryLine(tally, 4.0),
+            "selfplay: 2 games, 10 rounds, 1 drawn, wins 0:1 1:2 2:3 3:3, 200 turns, 2.5 rounds/s");
+}
+
+TEST(SelfPlay, ARunIsReproducibleFromItsSeedAndAddsUp) {
+  SelfPlayOptions options;
+  options.Games = 2;
+  options.Seed = 99;
+  std::ostringstream first, second, other;
+  const SelfPlayResult a = RunSelfPlay(options, &first);
+  const SelfPlayResult b = RunSelfPlay(options, &second);
+  ASSERT_FALSE(a.Failure) << a.Failure->Problem;
+  EXPECT_EQ(first.str(), second.str());
+  EXPECT_EQ(a.Tally.Rounds, b.Tally.Rounds);
+  EXPECT_EQ(a.Tally.Games, 2);
+  long wins = 0;
+  for (long w : a.Tally.Wins)
+    wins += w;
+  EXPECT_EQ(wins + a.Tally.Drawn, a.Tally.Rounds);
+  EXPECT_GT(a.Tally.Turns, a.Tally.Rounds);
+
+  options.Seed = 100;
+  RunSelfPlay(options, &other);
+  EXPECT_NE(first.str(), other.str());
+}
+
+// A freshly dealt round on a host that observes nothing.
+class TableCheck : public ::testing::Test {
+ protected:
+  SelfPlayHost host{4242};
+  Game game{host};
+  void SetUp() override { mnStartClick(game); }
+  std::string Check(const CardMarks& marks = {}) { return CheckTable(game, LayoutOf(game), marks); }
+};
+
+TEST_F(TableCheck, ADealtTableIsSound) {
+  EXPECT_EQ(Check(), "");
+}
+
+TEST_F(TableCheck, FindsACardInTwoPlaces) {
+  game.Seats[1].Cards[0] = game.Seats[2].Cards[0];
+  EXPECT_NE(Check().find("two places"), std::string::npos);
+}
+
+TEST_F(TableCheck, FindsACardThatIsNowhere) {
+  game.Yama.StockTop -= 1;
+  EXPECT_NE(Check().find("nowhere"), std::string::npos);
+}
+
+TEST_F(TableCheck, FindsATableMapThatDisagreesWithTheCards) {
+  const int top = game.Yama.Stock[game.Yama.StockTop];
+  game.TableMap[Suit(top)][RankIndex(top)] = kMapDiscarded;
+  EXPECT_NE(Check().find("TableMap"), std::string::npos);
+  // A card in hand marked as taken from the pile must still say so.
+  game.TableMap[Suit(top)][RankIndex(top)] = kMapHidden;
+  CardMarks marks;
+  marks.FromPile[game.Seats[3].Cards[2]] = true;
+  EXPECT_NE(Check(marks).find("TableMap"), std::string::npos);
+}
+
+TEST_F(TableCheck, FindsAMeldThatIsNotOfItsKind) {
+  // The three top stock cards, of mixed ranks and suits, laid as a "sequence".
+  MeldRecord& meld = game.YakuWindows.front();
+  CardMarks marks;
+  meld.Kind = mkSequence;
+  for (int i = 21; i <= 23; ++i) {
+    const int card = game.Yama.Stock[i];
+    meld.YakuCards[meld.YakuCount++] = card;
+    marks.LaidKind[card] = mkSequence;
+    game.TableMap[Suit(card)][RankIndex(card)] = mkSequence;
+  }
+  std::sort(meld.YakuCards.begin(), meld.YakuCards.begin() + meld.YakuCount);
+  game.Yama.StockTop = 20;
+  NewYakuWindow(game);
+  EXPECT_NE(Check(marks).find("not a valid meld"), std::string::npos);
+}
+
+TEST_F(TableCheck, FindsAHandAboveEightCards) {
+  HandRecord& hand = game.Seats[1];
+  hand.Cards[hand.Count++] = game.Yama.Stock[game.Yama.StockTop--];
+  hand.Cards[hand.Count++] = game.Yama.Stock[game.Yama.StockTop--];
+  EXPECT_NE(Check().find("holds 9 cards"), std::string::npos);
+}
+
+TEST_F(TableCheck, FindsAStateThatIsNone) {
+  game.GameState = 5;
+  EXPECT_NE(Check().find("GameState"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zelvani
