@@ -329,19 +329,5 @@ TEST_F(ComputerTurnTest, AHandTooLargeToEvaluateDiscardsAtRandom) {
   EXPECT_EQ(game.GameState, 20);
 }
 
-TEST_F(ComputerTurnTest, TheSameHandAndTableAlwaysGiveTheSameMove) {
-  std::vector<int> discards;
-  for (int run = 0; run < 2; ++run) {
-    SetUp();
-    t.SetHand(1, {C(0, 2), C(1, 4), C(2, 6), C(3, 8), C(0, 10), C(1, 12), C(2, 13), C(3, 1)});
-    SetGame(game, 11);
-    game.Rng.SeedRandom(run);  // the generator plays no part outside failures
-    ComputerTurn(game, 1);
-    discards.push_back(game.Yama.TopDiscard());
-  }
-  EXPECT_EQ(discards[0], discards[1]);
-  EXPECT_EQ(discards[0], C(3, 1));  // all useless: the ace goes
-}
-
 }  // namespace
 }  // namespace zelvani

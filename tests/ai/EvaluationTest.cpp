@@ -65,28 +65,6 @@ constexpr int kNineRank = 8;
 const HandRecord kWorkedHand =
     Hand({C(0, 3), C(0, 4), C(0, 5), C(0, 9), C(1, 9), C(2, 7), C(3, 13), C(1, 11)});
 
-TEST(WorkingTable, OwnCardsShowTheirSlotsMeldsTheirKindEverythingElseIsOpen) {
-  TableMapGrid map{};
-  map[0][0] = mkSeven;
-  map[0][1] = mkSequence;
-  map[0][2] = mkSameRank;
-  map[0][3] = kMapDiscarded;
-  // A card taken from the discard pile keeps its mark until laid; the hand wins.
-  map[1][5] = kMapDiscarded;
-  const WorkingTable table = BuildWorkingTable(Hand({C(2, 9), C(1, 6)}), map);
-  EXPECT_EQ(table[0][0], kSevenMeldCell);
-  EXPECT_EQ(table[0][1], kSequenceMeldCell);
-  EXPECT_EQ(table[0][2], kSameRankMeldCell);
-  EXPECT_EQ(table[0][3], kOpenCell);
-  EXPECT_EQ(table[0][4], kOpenCell);
-  EXPECT_EQ(table[2][8], 0);
-  EXPECT_EQ(table[1][5], 1);
-  for (int col = 0; col < kWorkingColumns; ++col)
-    EXPECT_EQ(table[4][col], kOpenCell);
-  for (int row = 0; row < kWorkingRows; ++row)
-    EXPECT_EQ(table[row][13], kOpenCell);
-}
-
 TEST(WorkedTurn, FirstCallValuesTheRunAndPicksItOverTheSeven) {
   const TableMapGrid empty{};
   const Evaluation e = Evaluate(kWorkedHand, empty);

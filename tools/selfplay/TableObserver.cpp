@@ -5,6 +5,7 @@
 #include <map>
 #include <utility>
 
+#include "ai/ComputerTurn.h"
 #include "core/Cards.h"
 #include "core/Game.h"
 
@@ -15,7 +16,6 @@ namespace {
 constexpr int kDealtCards = 7;
 constexpr int kStockAtDeal = 24;
 constexpr const char* kPonAnnouncement = "ポンします";
-constexpr const char* kChiiAnnouncement = "チーします";
 
 // The deck as the deal laid it out: seats 1, 2, 3 and 0 take seven cards each in that
 // order, and the remaining 24 form the stock from slot 0 up.

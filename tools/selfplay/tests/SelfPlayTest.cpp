@@ -49,21 +49,6 @@ TEST(Arguments, RefuseWhatTheyCannotUse) {
   EXPECT_TRUE(ParseArguments({"--help"}).HelpWanted);
 }
 
-TEST(Rules, TheOfficialPresetsDifferInTheWinnersBonusAndTheRoundLimit) {
-  const RuleSettings one = RulesOf(RulePreset::Official1);
-  EXPECT_EQ(one.StartPoint, 300);
-  EXPECT_FALSE(one.ZeroSum);
-  EXPECT_FALSE(one.UseEndTerm);
-  EXPECT_EQ(one.Ryukyoku, 3);
-  EXPECT_EQ(one.OyaRule, 0);
-  const RuleSettings two = RulesOf(RulePreset::Official2);
-  EXPECT_TRUE(two.ZeroSum);
-  EXPECT_TRUE(two.UseEndTerm);
-  EXPECT_EQ(two.EndTerm, 10);
-  EXPECT_EQ(two.StartPoint, 300);
-  EXPECT_EQ(RulesOf(RulePreset::Default), RuleSettings{});
-}
-
 TEST(Summary, TheLastLineNamesGamesRoundsDrawsWinsTurnsAndSpeed) {
   SelfPlayTally tally;
   tally.Games = 2;
