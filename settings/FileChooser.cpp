@@ -19,8 +19,8 @@ QString QtFilterFromPipes(const QString& pipes) {
   return filters.join(QStringLiteral(";;"));
 }
 
-const char* PictureFilter(const std::string& pluginFolder) {
-  return pluginFolder.empty() ? kFilterBitmap : kFilterBitmapOrAll;
+const char* PictureFilter(const std::string&) {
+  return kFilterBitmapOrAll;
 }
 
 QString ChooseFile(QWidget* parent, const QString& title, const QString& pipeFilter,

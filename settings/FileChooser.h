@@ -20,8 +20,8 @@ inline constexpr const char* kFilterBitmapOrAll =
     "ビットマップ (*.bmp)|*.bmp|全てのファイル (*.*)|*.*";
 inline constexpr const char* kFilterWave = "ウェイブ (*.wav)|*.wav";
 
-// The filter of the picture choosers: bitmaps only, unless picture plug-ins can read
-// other files too.
+// The filter of the picture choosers: bitmaps or all files, whatever the plug-in folder,
+// since the plug-ins shipped beside the program read other formats when none is set.
 const char* PictureFilter(const std::string& pluginFolder);
 
 }  // namespace zelvani
