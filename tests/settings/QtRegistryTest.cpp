@@ -84,7 +84,6 @@ class QtRegistryTest : public QObject {
     // Whatever the code under test does, the user's own settings stay out of reach.
     QVERIFY(config_.isValid());
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config_.path()));
-    QStandardPaths::setTestModeEnabled(true);
   }
 
   void ProgramKeysAreFilesAndSubkeysAreGroups() {
