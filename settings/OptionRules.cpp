@@ -1,0 +1,19 @@
+#include "settings/OptionRules.h"
+
+#include "settings/FileNames.h"
+
+namespace zelvani {
+
+int OyaRuleItem(int oyaRule) {
+  return oyaRule >= 0 && oyaRule < kOyaRuleCount ? oyaRule : 0;
+}
+
+std::string ResolveTypedFileName(const std::string& earlierPath, const std::string& typedName) {
+  return FullPath(DirectoryPart(earlierPath) + typedName);
+}
+
+bool SameFullPath(const std::string& a, const std::string& b) {
+  return FullPath(a) == FullPath(b);
+}
+
+}  // namespace zelvani
