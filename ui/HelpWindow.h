@@ -1,0 +1,34 @@
+// The help viewer: a window of its own that shows the help file "Zelvani.hlp" (an HTML
+// document written for the game) at the topic a help context names.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QTextBrowser;
+
+namespace zelvani {
+
+inline constexpr const char* kHelpFileName = "Zelvani.hlp";
+// The context of the contents page, which the menu and the help key open.
+inline constexpr int kHelpContents = 1;
+
+class HelpWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `helpFile` is looked up like the game's other default files.
+  explicit HelpWindow(QWidget* owner, const QString& helpFile = QString::fromLatin1(kHelpFileName));
+
+  // Shows the window at the topic of `context`; an unknown context opens the file at its
+  // top. A missing file is said in the window itself, never in a message box.
+  void ShowContext(int context);
+
+  QTextBrowser* Browser() const { return browser_; }
+
+ private:
+  QString helpFile_;
+  QTextBrowser* browser_;
+};
+
+}  // namespace zelvani

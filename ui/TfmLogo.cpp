@@ -1,0 +1,154 @@
+#include "ui/TfmLogo.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+
+#include "settings/PictureLoading.h"
+#include "ui_fmLogo.h"
+
+namespace zelvani {
+
+namespace {
+
+constexpr int kCaptionPixels = 19;
+
+QImage ReadLogo(const QString& file) {
+  const QImage picture = ReadWindowsBitmap(file);
+  return picture.isNull() ? picture : picture.convertToFormat(QImage::Format_RGB32);
+}
+
+// Copies one column of every other row, starting at `firstRow`, where both pictures have it.
+void CopyColumn(QImage& into, const QImage& from, int column, int firstRow) {
+  if (column < 0 || column >= into.width() || column >= from.width())
+    return;
+  const int rows = qMin(into.height(), from.height());
+  for (int y = firstRow; y < rows; y += 2)
+    into.setPixel(column, y, from.pixel(column, y));
+}
+
+}  // namespace
+
+TfmLogo::TfmLogo(QWidget* owner, const QString& picture1File, const QString& picture2File)
+    : QWidget(owner, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      ui_(new Ui::TfmLogo),
+      timer1_(new QTimer(this)),
+      picture1_(ReadLogo(picture1File)),
+      picture2_(ReadLogo(picture2File)) {
+  ui_->setupUi(this);
+  setObjectName(QStringLiteral("fmLogo"));
+  QPalette face = palette();
+  face.setColor(QPalette::Window, face.color(QPalette::Button));
+  setPalette(face);
+  setFixedSize(256, 192);
+
+  QFont captionFont = ui_->lblVer->font();
+  captionFont.setPixelSize(kCaptionPixels);
+  ui_->lblVer->setFont(captionFont);
+  SetCaptionColor(kCaptionBlack);
+
+  ui_->imgLogo2->setPixmap(QPixmap::fromImage(picture2_));
+  ui_->imgLogo2->setGeometry(0, 0, picture2_.width(), picture2_.height());
+  RedrawPictures();
+  for (QWidget* clickable : {ui_->imgLogo, ui_->imgLogo2, ui_->lblVer})
+    clickable->installEventFilter(this);
+
+  timer1_->setInterval(kLogoTickMs);
+  connect(timer1_, &QTimer::timeout, this, &TfmLogo::Timer1Timer);
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->geometry();
+    move(area.width() / 2 - width() / 2, area.height() / 2 - height() / 2);
+  }
+}
+
+TfmLogo::TfmLogo(QWidget* owner)
+    : TfmLogo(owner, ResolveDataFile(QStringLiteral("Logo1.bmp")),
+              ResolveDataFile(QStringLiteral("Logo2.bmp"))) {}
+
+TfmLogo::~TfmLogo() {
+  delete ui_;
+}
+
+void TfmLogo::StartSplash() {
+  show();
+  timer1_->start();
+}
+
+void TfmLogo::Timer1Timer() {
+  if (IsWipeTick(wipeColumn_, ui_->imgLogo->width()))
+    WipeStep();
+  else
+    FadeStep();
+  RedrawPictures();
+}
+
+void TfmLogo::WipeStep() {
+  const int width = ui_->imgLogo->width();
+  for (int pass = 0; pass < kWipeColumnsPerTick; ++pass) {
+    CopyColumn(picture1_, picture2_, wipeColumn_, 0);
+    CopyColumn(picture1_, picture2_, OddRowColumn(wipeColumn_, width), 1);
+    ++wipeColumn_;
+  }
+  if (!IsWipeTick(wipeColumn_, width)) {
+    SetCaptionColor(kCaptionGreen);
+    ui_->lblVer->show();
+  }
+}
+
+void TfmLogo::FadeStep() {
+  const zelvani::FadeStep step = NextFade(ui_->lblVer->isVisible(), captionColor_);
+  switch (step.Action) {
+    case FadeAction::Close:
+      timer1_->stop();
+      imgLogoClick();
+      break;
+    case FadeAction::Pause:
+      SetCaptionColor(step.Color);
+      timer1_->setInterval(kLogoPauseMs);
+      break;
+    case FadeAction::Dim:
+      SetCaptionColor(step.Color);
+      break;
+  }
+}
+
+void TfmLogo::imgLogoClick() {
+  timer1_->stop();
+  hide();
+  ui_->imgLogo2->show();
+  SetCaptionColor(kCaptionBlack);
+  ui_->lblVer->show();
+  ui_->imgLogo->hide();
+}
+
+void TfmLogo::SetCaptionColor(std::int32_t color) {
+  captionColor_ = color;
+  QPalette text = ui_->lblVer->palette();
+  text.setColor(QPalette::WindowText, QColor(RedOf(color), GreenOf(color), BlueOf(color)));
+  ui_->lblVer->setPalette(text);
+}
+
+void TfmLogo::RedrawPictures() {
+  ui_->imgLogo->setPixmap(QPixmap::fromImage(picture1_));
+}
+
+bool TfmLogo::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease) {
+    const auto* control = static_cast<QWidget*>(watched);
+    if (control->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+      imgLogoClick();
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TfmLogo::mouseReleaseEvent(QMouseEvent* event) {
+  if (rect().contains(event->position().toPoint()))
+    imgLogoClick();
+}
+
+}  // namespace zelvani
