@@ -1,11 +1,13 @@
 #include "core/TfmMain.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
 #include <QInputDialog>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTimer>
 #include <ctime>
@@ -17,14 +19,18 @@
 #include "play/TfmPlayer.h"
 #include "play/TfmYaku.h"
 #include "play/TfmYama.h"
+#include "score/HiScore.h"
 #include "score/TfmScore.h"
 #include "settings/PictureLoading.h"
 #include "settings/QtRegistry.h"
 #include "settings/QtSettingsWindows.h"
 #include "settings/SettingsStore.h"
+#include "settings/TfmOption.h"
 #include "ui/CardSheet.h"
 #include "ui/HandWindow.h"
+#include "ui/HelpWindow.h"
 #include "ui/TfmHands.h"
+#include "ui/TfmLogo.h"
 #include "ui_fmMain.h"
 
 namespace zelvani {
@@ -154,6 +160,14 @@ void TfmMain::ConnectMenus() {
     if (item->isSeparator()) continue;
     connect(item, &QAction::triggered, this, [this, item] { mnSeeCards(game_, item->data().toInt()); });
   }
+
+  connect(ui_->mnOption, &QAction::triggered, this, &TfmMain::mnOptionClick);
+  connect(ui_->mnOptions, &QMenu::aboutToShow, this, &TfmMain::mnOptionsClick);
+  connect(ui_->mnContents, &QAction::triggered, this, &TfmMain::mnContentsClick);
+  connect(ui_->mnAbout, &QAction::triggered, this, &TfmMain::mnAboutClick);
+  auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+  helpKey->setContext(Qt::ApplicationShortcut);
+  connect(helpKey, &QShortcut::activated, this, &TfmMain::HelpKeyPressed);
 }
 
 bool TfmMain::LoadCardPicture(const QString& fileName) {
@@ -207,6 +221,45 @@ void TfmMain::mnTileClick(int tag) {
 
 void TfmMain::mnTileVerticalClick() {
   ApplySeatRects(ArrangeTopToBottom(OuterRect(this), CurrentSeatRects(), PlayerWindowHeight()));
+}
+
+void TfmMain::CreateLogo() {
+  fmLogo_ = new TfmLogo(this);
+  fmLogo_->StartSplash();
+}
+
+void TfmMain::mnOptionClick() {
+  {
+    TfmOption fmOption(*this);
+    fmOption.FillOptions();
+    if (fmOption.exec() == QDialog::Accepted)
+      fmOption.ApplyOptions();
+  }
+  game_.OfficialRule = OfficialRuleOf(game_.Rules);
+}
+
+void TfmMain::mnOptionsClick() {
+  ui_->mnSeeInside->menuAction()->setVisible(fmLogo_ && fmLogo_->isVisible());
+}
+
+void TfmMain::mnContentsClick() {
+  if (!fmHelp_)
+    fmHelp_ = new HelpWindow(this);
+  fmHelp_->ShowContext(kHelpContents);
+}
+
+void TfmMain::mnAboutClick() {
+  if (!fmLogo_)
+    return;
+  fmLogo_->show();
+  fmLogo_->raise();
+}
+
+void TfmMain::HelpKeyPressed() {
+  // The frame's own children (the stock and the meld windows) share its window.
+  const QWidget* active = QApplication::activeWindow();
+  if (active && (active == this || active == fmPlayer_))
+    mnContentsClick();
 }
 
 void TfmMain::PaintHand(int seat) {

@@ -19,7 +19,9 @@ class TfmMain;
 
 namespace zelvani {
 
+class HelpWindow;
 class TfmHands;
+class TfmLogo;
 class TfmPlayer;
 class TfmScore;
 class TfmYama;
@@ -37,6 +39,8 @@ class TfmMain : public QMainWindow, public GameHost {
   void CreateScoreSheet();
   void CreatePlayer();
   void CreateYama();
+  // The splash, created fifth: shown with its animation running.
+  void CreateLogo();
 
   Game& GameRecord() { return game_; }
   TfmPlayer* Player() const { return fmPlayer_; }
@@ -47,6 +51,8 @@ class TfmMain : public QMainWindow, public GameHost {
   QMdiArea* ClientArea() const;
   QTimer* Timer1() const { return timer1_; }
   const QImage& CardSheet() const { return cardSheet_; }
+  TfmLogo* Logo() const { return fmLogo_; }
+  HelpWindow* Help() const { return fmHelp_; }
 
   // Loads the card sheet; on failure says so and keeps the old one.
   bool LoadCardPicture(const QString& fileName);
@@ -56,6 +62,16 @@ class TfmMain : public QMainWindow, public GameHost {
   void mnTileClick(int tag);
   void mnTileVerticalClick();
   int PlayerWindowHeight() const;
+
+  // The options dialog, made anew for each use; OfficialRule follows its rules after
+  // OK and Cancel alike.
+  void mnOptionClick();
+  // When the options menu opens: the card-opening submenu shows only beside the logo.
+  void mnOptionsClick();
+  // The help file at its contents, from the menu or the help key.
+  void mnContentsClick();
+  // The logo window again, as a still picture.
+  void mnAboutClick();
 
   // GameHost.
   void PaintHand(int seat) override;
@@ -88,6 +104,8 @@ class TfmMain : public QMainWindow, public GameHost {
   void RepaintAll();
   SeatRects CurrentSeatRects() const;
   void ApplySeatRects(const SeatRects& rects);
+  // The help key opens the contents in the windows that carry help context 1.
+  void HelpKeyPressed();
 
   Ui::TfmMain* ui_;
   Game game_;
@@ -100,6 +118,8 @@ class TfmMain : public QMainWindow, public GameHost {
   std::array<TfmHands*, kSeatCount> seats_{};
   std::vector<LockedSubWindow*> yakuWindows_;
   bool closing_ = false;
+  TfmLogo* fmLogo_ = nullptr;
+  HelpWindow* fmHelp_ = nullptr;
 };
 
 // Outer rectangles of top-level windows, frame included.

@@ -14,6 +14,7 @@ int main(int argc, char* argv[]) {
     fmMain.CreateScoreSheet();
     fmMain.CreatePlayer();
     fmMain.CreateYama();
+    fmMain.CreateLogo();
     return QApplication::exec();
   } catch (const std::exception& error) {
     QMessageBox::critical(nullptr, QStringLiteral("Zelvani"), QString::fromUtf8(error.what()));
