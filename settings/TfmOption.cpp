@@ -25,6 +25,10 @@ QString Q(const std::string& s) {
   return QString::fromStdString(s);
 }
 
+// The dialog's client area and the Names grid's cells, as the form lays them out.
+constexpr QSize kClientSize(427, 267);
+constexpr int kGridColumnWidth = 128;
+constexpr int kGridRowHeight = 24;
 constexpr int kDialogFontPixels = 15;
 constexpr int kButtonFontPixels = 16;
 constexpr int kSmallestFontPixels = 10;
@@ -85,7 +89,7 @@ void TfmOption::SetupControls() {
   ui_->BitBtn2->setFont(buttonFont);
   ui_->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
   ui_->BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-  setFixedSize(427, 267);
+  setFixedSize(kClientSize);
 
   SetRange(ui_->seStartPoint, kStartPointRange);
   SetRange(ui_->seEndTerm, kEndTermRange);
@@ -94,9 +98,9 @@ void TfmOption::SetupControls() {
   SetRange(ui_->seWait1, kWaitRange);
 
   QTableWidget* grid = ui_->Names;
-  grid->verticalHeader()->setFixedWidth(128);
+  grid->verticalHeader()->setFixedWidth(kGridColumnWidth);
   grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  grid->horizontalHeader()->setFixedHeight(24);
+  grid->horizontalHeader()->setFixedHeight(kGridRowHeight);
   grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   for (int row = 0; row < grid->rowCount(); ++row)
     for (int column = 0; column < grid->columnCount(); ++column)

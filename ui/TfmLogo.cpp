@@ -13,6 +13,7 @@ namespace zelvani {
 
 namespace {
 
+constexpr QSize kClientSize(256, 192);
 constexpr int kCaptionPixels = 19;
 
 QImage ReadLogo(const QString& file) {
@@ -42,7 +43,7 @@ TfmLogo::TfmLogo(QWidget* owner, const QString& picture1File, const QString& pic
   QPalette face = palette();
   face.setColor(QPalette::Window, face.color(QPalette::Button));
   setPalette(face);
-  setFixedSize(256, 192);
+  setFixedSize(kClientSize);
 
   QFont captionFont = ui_->lblVer->font();
   captionFont.setPixelSize(kCaptionPixels);
