@@ -1,11 +1,66 @@
 #include "score/ShiftJis.h"
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
 #include <iconv.h>
 
 #include <cerrno>
+#endif
+
 #include <vector>
 
 namespace zelvani {
+
+#ifdef _WIN32
+
+namespace {
+
+constexpr UINT kCodePage932 = 932;
+
+std::wstring Widen(UINT codePage, std::string_view text) {
+  if (text.empty())
+    return std::wstring();
+  const int size = static_cast<int>(text.size());
+  const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
+  if (length <= 0)
+    return std::wstring();
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
+  return wide;
+}
+
+// Characters the code page cannot hold become "?" (never a look-alike).
+std::string Narrow(UINT codePage, const std::wstring& wide) {
+  if (wide.empty())
+    return std::string();
+  const int size = static_cast<int>(wide.size());
+  const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  const char* fallback = codePage == CP_UTF8 ? nullptr : "?";
+  const int length =
+      WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, fallback, nullptr);
+  if (length <= 0)
+    return std::string();
+  std::string text(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(codePage, flags, wide.data(), size, text.data(), length, fallback, nullptr);
+  return text;
+}
+
+}  // namespace
+
+std::string Utf8ToCp932(std::string_view utf8) {
+  // Broken UTF-8 arrives as U+FFFD, which code page 932 lacks, so it becomes "?" too.
+  return Narrow(kCodePage932, Widen(CP_UTF8, utf8));
+}
+
+std::string Cp932ToUtf8(std::string_view cp932) {
+  return Narrow(CP_UTF8, Widen(kCodePage932, cp932));
+}
+
+#else
 
 namespace {
 
@@ -89,6 +144,8 @@ std::string Utf8ToCp932(std::string_view utf8) {
 std::string Cp932ToUtf8(std::string_view cp932) {
   return Convert("UTF-8", "CP932", cp932, Cp932CharacterLength);
 }
+
+#endif
 
 std::string TruncateCp932(std::string_view cp932, std::size_t maxBytes) {
   std::size_t end = 0;
