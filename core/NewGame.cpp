@@ -96,7 +96,7 @@ void mnEndGameClick(Game& game) {
     return;
   for (int seat = 0; seat < kSeatCount; ++seat) game.Seats[seat].Open = true;
   for (int seat = 0; seat < kSeatCount; ++seat) game.Host.PaintHand(seat);
-  for (auto& hand : game.Seats) hand.Total += hand.Point;
+  for (auto& hand : game.Seats) hand.Total = SaturatingAdd(hand.Total, hand.Point);
   SetGame(game, -1);
   game.Round = 0;
 }

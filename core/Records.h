@@ -99,6 +99,9 @@ struct HiScoreRecord {
 constexpr int kHiScoreRows = 10;
 using HiScoreTable = std::array<HiScoreRecord, kHiScoreRows>;
 
+// Adds to points or totals without wrapping round, even after absurd stored values.
+std::int32_t SaturatingAdd(std::int32_t a, std::int64_t b);
+
 // Removes the card in `slot`: clears that slot's selection flag and the pending claim,
 // closes the gap, lowers Count. The later selection flags do not move.
 void RemoveCard(HandRecord& hand, int slot);

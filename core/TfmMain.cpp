@@ -1,5 +1,6 @@
 #include "core/TfmMain.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
@@ -336,8 +337,8 @@ MsgAnswer TfmMain::MessageBox(const std::string& text, const std::string& captio
   const auto qbuttons = buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                                      : QMessageBox::StandardButtons(QMessageBox::Ok);
   QMessageBox box(qicon, Q(caption), Q(text), qbuttons, this);
-  box.setButtonText(QMessageBox::Yes, QStringLiteral("はい(&Y)"));
-  box.setButtonText(QMessageBox::No, QStringLiteral("いいえ(&N)"));
+  if (QAbstractButton* yes = box.button(QMessageBox::Yes)) yes->setText(QStringLiteral("はい(&Y)"));
+  if (QAbstractButton* no = box.button(QMessageBox::No)) no->setText(QStringLiteral("いいえ(&N)"));
   const int answer = box.exec();
   if (answer == QMessageBox::Yes) return MsgAnswer::Yes;
   if (answer == QMessageBox::No) return MsgAnswer::No;

@@ -16,16 +16,6 @@ namespace zelvani {
 
 namespace {
 
-// Points and totals never wrap round, even after absurd stored values.
-std::int32_t SaturatingAdd(std::int32_t a, std::int64_t b) {
-  const std::int64_t sum = static_cast<std::int64_t>(a) + b;
-  if (sum > std::numeric_limits<std::int32_t>::max())
-    return std::numeric_limits<std::int32_t>::max();
-  if (sum < std::numeric_limits<std::int32_t>::min())
-    return std::numeric_limits<std::int32_t>::min();
-  return static_cast<std::int32_t>(sum);
-}
-
 std::string RoundLabel(int round) {
   return "第" + std::to_string(round) + "回戦：";
 }

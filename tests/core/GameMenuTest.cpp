@@ -68,6 +68,15 @@ TEST_F(GameMenu, AbandonAnsweredYesOpensHandsAndBanksThePoints) {
   EXPECT_EQ(t.host.LastStatus(), "[ゲーム]-[開始]ではじめてください。");
 }
 
+TEST_F(GameMenu, AbandoningNeverWrapsATotal) {
+  MidRound(2, 1);
+  game.Seats[1].Total = 2147483000;
+  game.Seats[1].Point = 5000;
+  t.host.Answers = {MsgAnswer::Yes};
+  mnEndGameClick(game);
+  EXPECT_EQ(game.Seats[1].Total, 2147483647);
+}
+
 TEST_F(GameMenu, ClosingDuringARoundAsksAndForgetsTheRound) {
   MidRound(3, 11);
   t.host.Answers = {MsgAnswer::No};
