@@ -148,6 +148,10 @@ QImage PaintLogoScene(LogoStyle style) {
     PaintTopOrnament(p, scheme);
   } else {
     PaintTitle(p);
+    // The edition caption ends in black over this picture: give it a light plate.
+    p.setPen(QPen(SuitColor(kSpades), 1.0));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(kCaptionArea).adjusted(-5, -4, 5, 4), 4, 4);
   }
   p.end();
   return image;
