@@ -104,6 +104,7 @@ void TfmMain::LoadStartupSettings() {
   const std::unique_ptr<Registry> registry = OpenUserRegistry();
   QtSettingsWindows windows(*this);
   LoadSettings(game_, *registry, windows);
+  windows.ArrangeAgainWhenFramesAreKnown();
 }
 
 void TfmMain::CreateYama() {

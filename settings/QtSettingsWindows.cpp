@@ -1,6 +1,8 @@
 #include "settings/QtSettingsWindows.h"
 
 #include <QEvent>
+#include <functional>
+#include <utility>
 #include <QTimer>
 
 #include "core/TfmMain.h"
@@ -12,24 +14,24 @@ namespace zelvani {
 namespace {
 
 // Before a window is first shown its frame counts as nothing, so an outer rectangle
-// given then becomes its inner one and the window would grow by its frame at every
-// start. This gives the rectangle again, once, as soon as the frame is known.
-class PendingPlacement : public QObject {
+// given then becomes its inner one. This runs an action once, as soon as the window's
+// frame is known.
+class WhenFrameKnown : public QObject {
  public:
-  PendingPlacement(QWidget* window, const WinRect& rect)
-      : QObject(window), window_(window), rect_(rect) {
+  WhenFrameKnown(QWidget* window, std::function<void()> action)
+      : QObject(window), window_(window), action_(std::move(action)) {
     setObjectName(kName);
     window->installEventFilter(this);
   }
 
-  // The pending placement of `window`, if it has one. Found by name: the class has no
+  // The pending action on `window`, if it has one. Found by name: the class has no
   // meta-object of its own for findChild to tell it apart by.
-  static PendingPlacement* Of(QWidget* window) {
-    return static_cast<PendingPlacement*>(
+  static WhenFrameKnown* Of(QWidget* window) {
+    return static_cast<WhenFrameKnown*>(
         window->findChild<QObject*>(kName, Qt::FindDirectChildrenOnly));
   }
 
-  void SetRect(const WinRect& rect) { rect_ = rect; }
+  void SetAction(std::function<void()> action) { action_ = std::move(action); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -40,7 +42,7 @@ class PendingPlacement : public QObject {
       window_->removeEventFilter(this);
       // Not from inside the window's own showing or moving: a little later.
       QTimer::singleShot(0, this, [this] {
-        SetOuterRect(window_, rect_);
+        action_();
         deleteLater();
       });
     }
@@ -48,40 +50,62 @@ class PendingPlacement : public QObject {
   }
 
  private:
-  static inline const QString kName = QStringLiteral("zelvaniPendingPlacement");
+  static inline const QString kName = QStringLiteral("zelvaniWhenFrameKnown");
 
   QWidget* window_;
-  WinRect rect_;
+  std::function<void()> action_;
 };
 
-void Place(QWidget* window, const WinRect& rect) {
+// A stored rectangle is an outer one and is given again once the frame is known, so the
+// window does not grow by its frame at every start. A rectangle that only repeats what
+// the window already has (nothing was stored) needs no second placement.
+void Place(QWidget* window, const WinRect& rect, bool stored) {
   SetOuterRect(window, rect);
-  if (window->isVisible())
+  WhenFrameKnown* pending = WhenFrameKnown::Of(window);
+  if (!stored || window->isVisible()) {
+    delete pending;  // a filter that is deleted stops filtering
     return;
-  if (PendingPlacement* pending = PendingPlacement::Of(window))
-    pending->SetRect(rect);
+  }
+  auto place = [window, rect] { SetOuterRect(window, rect); };
+  if (pending)
+    pending->SetAction(place);
   else
-    new PendingPlacement(window, rect);
+    new WhenFrameKnown(window, place);
 }
 
 }  // namespace
 
 WinRect QtSettingsWindows::FrameRect() {
-  return OuterRect(&frame_);
+  lastRead_[kFrameIndex] = OuterRect(&frame_);
+  return lastRead_[kFrameIndex];
 }
 
 void QtSettingsWindows::SetFrameRect(const WinRect& rect) {
-  Place(&frame_, rect);
+  Place(&frame_, rect, Stored(kFrameIndex, rect));
 }
 
 WinRect QtSettingsWindows::SeatRect(int seat) {
   const TfmHands* window = frame_.SeatWindow(seat);
-  return window ? OuterRect(window) : WinRect{};
+  lastRead_[seat] = window ? OuterRect(window) : WinRect{};
+  return lastRead_[seat];
 }
 
 void QtSettingsWindows::SetSeatRect(int seat, const WinRect& rect) {
   if (TfmHands* window = frame_.SeatWindow(seat))
-    Place(window, rect);
+    Place(window, rect, Stored(seat, rect));
+}
+
+bool QtSettingsWindows::Stored(int index, const WinRect& rect) {
+  const bool stored = !(rect == lastRead_[index]);
+  // The first sizing of the seat windows comes before any stored value is read.
+  if (stored && tiled_) anyStored_ = true;
+  return stored;
+}
+
+void QtSettingsWindows::ArrangeAgainWhenFramesAreKnown() {
+  if (anyStored_ || !frame_.Player()) return;
+  TfmMain* frame = &frame_;
+  new WhenFrameKnown(frame_.Player(), [frame] { frame->mnTileClick(0); });
 }
 
 bool QtSettingsWindows::LoadCardPicture(const std::string& fileName) {
@@ -95,6 +119,7 @@ bool QtSettingsWindows::LoadBackground(int seat, const std::string& fileName) {
 
 void QtSettingsWindows::TileCounterClockwise() {
   frame_.mnTileClick(0);
+  tiled_ = true;
 }
 
 std::string QtSettingsWindows::SoundFile(int cue) {

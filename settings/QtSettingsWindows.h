@@ -2,6 +2,8 @@
 // human's sound cues.
 #pragma once
 
+#include <array>
+
 #include "settings/SettingsWindows.h"
 
 namespace zelvani {
@@ -22,8 +24,19 @@ class QtSettingsWindows : public SettingsWindows {
   std::string SoundFile(int cue) override;
   bool OpenSound(int cue, const std::string& fileName) override;
 
+  // On a first start nothing places the windows but the arrangement, which ran before
+  // their frames were known: run it once more when they are.
+  void ArrangeAgainWhenFramesAreKnown();
+
  private:
+  static constexpr int kFrameIndex = 4;
+  // Whether a rectangle differs from what the window had when the store asked for it.
+  bool Stored(int index, const WinRect& rect);
+
   TfmMain& frame_;
+  std::array<WinRect, 5> lastRead_{};
+  bool tiled_ = false;
+  bool anyStored_ = false;
 };
 
 }  // namespace zelvani
