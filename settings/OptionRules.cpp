@@ -16,4 +16,14 @@ bool SameFullPath(const std::string& a, const std::string& b) {
   return FullPath(a) == FullPath(b);
 }
 
+RuleSettings WithPreset(RuleSettings rules, const RulePreset& preset) {
+  rules.StartPoint = preset.StartPoint;
+  rules.ZeroSum = preset.ZeroSum;
+  rules.UseEndTerm = preset.UseEndTerm;
+  if (preset.EndTerm) rules.EndTerm = *preset.EndTerm;
+  rules.Ryukyoku = preset.Ryukyoku;
+  rules.OyaRule = preset.OyaRule;
+  return rules;
+}
+
 }  // namespace zelvani

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "core/Records.h"
+
 namespace zelvani {
 
 // What a preset button puts into the rule tab; an EndTerm left empty keeps the field.
@@ -22,6 +24,9 @@ struct RulePreset {
 inline constexpr RulePreset kOfficialRule1{300, false, false, std::nullopt, 3, 0};
 // "公式ルール２": ten rounds with the winner's bonus.
 inline constexpr RulePreset kOfficialRule2{300, true, true, 10, 3, 0};
+
+// The rules with a preset's values put in (an empty EndTerm keeps the one they had).
+RuleSettings WithPreset(RuleSettings rules, const RulePreset& preset);
 
 // Inclusive bounds of a number field. Waits below 0 ms, and counts or start points
 // below 1, make no game, so the fields never offer them.

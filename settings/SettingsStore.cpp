@@ -9,6 +9,7 @@
 #include "core/Game.h"
 #include "score/HiScore.h"
 #include "score/SavedGame.h"
+#include "settings/OptionRules.h"
 #include "settings/Registry.h"
 #include "settings/SettingsWindows.h"
 #include "ui/HandWindow.h"
@@ -19,7 +20,6 @@ namespace {
 
 constexpr int kSeatWindowWidth = 150;
 constexpr int kSeatWindowHeight = 132;
-constexpr int kOyaRuleCount = 4;
 constexpr int kCueCount = 3;
 
 const std::array<const char*, kCueCount> kSoundValues = {"Sound1", "Sound2", "Sound3"};

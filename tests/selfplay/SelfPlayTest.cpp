@@ -18,7 +18,7 @@ TEST(Arguments, DefaultsToAHundredGamesOfTheDefaultRulesWithNoTrace) {
   const ParsedArguments parsed = ParseArguments({});
   EXPECT_TRUE(parsed.Error.empty());
   EXPECT_EQ(parsed.Options.Games, 100);
-  EXPECT_EQ(parsed.Options.Rules, RulePreset::Default);
+  EXPECT_EQ(parsed.Options.Rules, RulesChoice::Default);
   EXPECT_FALSE(parsed.SeedGiven);
   EXPECT_TRUE(parsed.Options.TracePath.empty());
 }
@@ -30,7 +30,7 @@ TEST(Arguments, TakeValuesAfterASpaceOrAnEqualsSign) {
   EXPECT_EQ(parsed.Options.Games, 3);
   EXPECT_EQ(parsed.Options.Seed, 42);
   EXPECT_TRUE(parsed.SeedGiven);
-  EXPECT_EQ(parsed.Options.Rules, RulePreset::Official2);
+  EXPECT_EQ(parsed.Options.Rules, RulesChoice::Official2);
   EXPECT_EQ(parsed.Options.TracePath, "-");
 }
 

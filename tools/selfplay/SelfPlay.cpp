@@ -10,6 +10,8 @@
 #include "core/Game.h"
 #include "core/NewGame.h"
 #include "core/TurnDriver.h"
+#include "score/HiScore.h"
+#include "settings/OptionRules.h"
 #include "tools/selfplay/SelfPlayHost.h"
 #include "tools/selfplay/TableObserver.h"
 #include "tools/selfplay/TraceWriter.h"
@@ -18,14 +20,11 @@ namespace zelvani {
 
 namespace {
 
-// Until the scoring ends games, a game is stopped after this many rounds; once points
-// move, a game that lasts this long is a fault.
+// A game whose points never move (no scoring) is stopped after this many rounds; one
+// whose points move and that lasts this long is a fault.
 constexpr int kRoundCap = 200;
 // No round takes anywhere near this many steps; one that does is stuck.
 constexpr long kStepCap = 20000;
-constexpr int kOfficialStartPoint = 300;
-constexpr int kOfficialEndTerm = 10;
-constexpr int kOfficialRyukyoku = 3;
 
 template <typename Number>
 bool ParseNumber(const std::string& text, Number& value) {
@@ -34,23 +33,23 @@ bool ParseNumber(const std::string& text, Number& value) {
   return ec == std::errc{} && ptr == end;
 }
 
-bool ParsePreset(const std::string& name, RulePreset& preset) {
+bool ParsePreset(const std::string& name, RulesChoice& preset) {
   if (name == "default")
-    preset = RulePreset::Default;
+    preset = RulesChoice::Default;
   else if (name == "official1")
-    preset = RulePreset::Official1;
+    preset = RulesChoice::Official1;
   else if (name == "official2")
-    preset = RulePreset::Official2;
+    preset = RulesChoice::Official2;
   else
     return false;
   return true;
 }
 
-const char* PresetName(RulePreset preset) {
+const char* PresetName(RulesChoice preset) {
   switch (preset) {
-    case RulePreset::Official1:
+    case RulesChoice::Official1:
       return "official1";
-    case RulePreset::Official2:
+    case RulesChoice::Official2:
       return "official2";
     default:
       return "default";
@@ -85,10 +84,7 @@ class Driver {
       : host_(options.Seed), game_(host_), observer_(Listeners(tally, trace)), tally_(tally) {
     host_.Attach(game_, observer_);
     game_.Rules = RulesOf(options.Rules);
-    if (options.Rules == RulePreset::Official1)
-      game_.OfficialRule = 0;
-    if (options.Rules == RulePreset::Official2)
-      game_.OfficialRule = 1;
+    game_.OfficialRule = OfficialRuleOf(game_.Rules);
     for (int seat = 0; seat < kSeatCount; ++seat)
       game_.Seats[seat].PlayerName = kDefaultPlayerNames[seat];
   }
@@ -237,18 +233,15 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
   return parsed;
 }
 
-RuleSettings RulesOf(RulePreset preset) {
-  RuleSettings rules;
-  if (preset == RulePreset::Default)
-    return rules;
-  rules.StartPoint = kOfficialStartPoint;
-  rules.Ryukyoku = kOfficialRyukyoku;
-  rules.OyaRule = 0;
-  rules.ZeroSum = preset == RulePreset::Official2;
-  rules.UseEndTerm = preset == RulePreset::Official2;
-  if (rules.UseEndTerm)
-    rules.EndTerm = kOfficialEndTerm;
-  return rules;
+RuleSettings RulesOf(RulesChoice choice) {
+  switch (choice) {
+    case RulesChoice::Official1:
+      return WithPreset(RuleSettings{}, kOfficialRule1);
+    case RulesChoice::Official2:
+      return WithPreset(RuleSettings{}, kOfficialRule2);
+    default:
+      return RuleSettings{};
+  }
 }
 
 SelfPlayResult RunSelfPlay(const SelfPlayOptions& options, std::ostream* trace) {

@@ -15,13 +15,13 @@
 
 namespace zelvani {
 
-enum class RulePreset { Default, Official1, Official2 };
+enum class RulesChoice { Default, Official1, Official2 };
 
 struct SelfPlayOptions {
   int Games = 100;
   // The calendar time the first shuffle is seeded with; later shuffles count up from it.
   std::int64_t Seed = 0;
-  RulePreset Rules = RulePreset::Default;
+  RulesChoice Rules = RulesChoice::Default;
   // Empty for no trace, "-" for standard output.
   std::string TracePath;
 };
@@ -36,7 +36,7 @@ struct ParsedArguments {
 ParsedArguments ParseArguments(const std::vector<std::string>& args);
 std::string UsageText();
 
-RuleSettings RulesOf(RulePreset preset);
+RuleSettings RulesOf(RulesChoice preset);
 
 // Counts of what happened, kept from the events.
 class SelfPlayTally : public TableEvents {
