@@ -1,4 +1,5 @@
 #include "tools/assets/BmpWriter.h"
+#include "tools/assets/ByteWriting.h"
 
 #include <cstdint>
 
@@ -9,16 +10,6 @@ constexpr int kFileHeaderSize = 14;
 constexpr int kInfoHeaderSize = 40;
 // 72 dots per inch.
 constexpr std::uint32_t kPixelsPerMetre = 2835;
-
-void Put16(QByteArray& out, std::uint16_t v) {
-  out.append(static_cast<char>(v & 0xFF));
-  out.append(static_cast<char>(v >> 8));
-}
-
-void Put32(QByteArray& out, std::uint32_t v) {
-  for (int shift = 0; shift < 32; shift += 8)
-    out.append(static_cast<char>((v >> shift) & 0xFF));
-}
 
 int RowStride(int width, int bitsPerPixel) {
   return ((width * bitsPerPixel + 31) / 32) * 4;

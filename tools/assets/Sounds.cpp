@@ -1,4 +1,5 @@
 #include "tools/assets/Sounds.h"
+#include "tools/assets/ByteWriting.h"
 
 #include <algorithm>
 #include <cmath>
@@ -53,16 +54,6 @@ std::vector<std::int16_t> Finish(std::vector<double> wave, double peak) {
   for (double v : wave)
     out.push_back(static_cast<std::int16_t>(std::lround(v * gain)));
   return out;
-}
-
-void Put16(QByteArray& out, std::uint16_t v) {
-  out.append(static_cast<char>(v & 0xFF));
-  out.append(static_cast<char>(v >> 8));
-}
-
-void Put32(QByteArray& out, std::uint32_t v) {
-  for (int shift = 0; shift < 32; shift += 8)
-    out.append(static_cast<char>((v >> shift) & 0xFF));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "core/Game.h"
 #include "core/NewGame.h"
 #include "core/TurnDriver.h"
+#include "score/EndRound.h"
 #include "score/HiScore.h"
 #include "settings/OptionRules.h"
 #include "tools/selfplay/SelfPlayHost.h"
@@ -60,14 +61,6 @@ std::string Percent(long part, long whole) {
   char text[32];
   std::snprintf(text, sizeof text, "%.1f%%", whole > 0 ? 100.0 * part / whole : 0.0);
   return text;
-}
-
-int LeaderByPoints(const Game& game) {
-  int leader = 0;
-  for (int seat = 1; seat < kSeatCount; ++seat)
-    if (game.Seats[seat].Point > game.Seats[leader].Point)
-      leader = seat;
-  return leader;
 }
 
 bool PointsMoved(const Game& game) {
@@ -146,13 +139,13 @@ bool Driver::PlayGame() {
     } else if (game_.Round == 0) {
       // The scoring ended the game; it left the leader as the sheet's current column.
       const int column = game_.Score.Col;
-      EndGame(column >= 1 && column <= kSeatCount ? column - 1 : LeaderByPoints(game_));
+      EndGame(column >= 1 && column <= kSeatCount ? column - 1 : LeadingSeat(game_));
       return true;
     } else if (tally_.Rounds - roundsBefore >= kRoundCap && !PointsMoved(game_)) {
       host_.AgreeToAbandon();
       mnEndGameClick(game_);
       ++tally_.CappedGames;
-      EndGame(LeaderByPoints(game_));
+      EndGame(LeadingSeat(game_));
       return observer_.Problem().empty() || Fail(observer_.Problem());
     } else {
       // The scoring did not deal the next round itself.
