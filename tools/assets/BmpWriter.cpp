@@ -1,7 +1,7 @@
 #include "tools/assets/BmpWriter.h"
-#include "tools/assets/ByteWriting.h"
 
 #include <cstdint>
+#include "tools/assets/ByteWriting.h"
 
 namespace zelvani::assets {
 namespace {

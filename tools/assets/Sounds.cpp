@@ -1,9 +1,9 @@
 #include "tools/assets/Sounds.h"
-#include "tools/assets/ByteWriting.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include "tools/assets/ByteWriting.h"
 
 namespace zelvani::assets {
 namespace {
