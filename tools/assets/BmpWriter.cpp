@@ -1,6 +1,7 @@
 #include "tools/assets/BmpWriter.h"
 
 #include <cstdint>
+
 #include "tools/assets/ByteWriting.h"
 
 namespace zelvani::assets {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+
 #include "tools/assets/ByteWriting.h"
 
 namespace zelvani::assets {
