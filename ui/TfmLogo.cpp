@@ -1,5 +1,6 @@
 #include "ui/TfmLogo.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -47,6 +48,13 @@ TfmLogo::TfmLogo(QWidget* owner, const QString& picture1File, const QString& pic
 
   QFont captionFont = ui_->lblVer->font();
   captionFont.setPixelSize(kCaptionPixels);
+  // Where no Arial-wide font is installed the caption would run past its fixed place:
+  // narrow the letters rather than cut them.
+  for (int stretch = 95;
+       stretch >= 50 &&
+       QFontMetrics(captionFont).horizontalAdvance(ui_->lblVer->text()) > ui_->lblVer->width();
+       stretch -= 5)
+    captionFont.setStretch(stretch);
   ui_->lblVer->setFont(captionFont);
   SetCaptionColor(kCaptionBlack);
 
