@@ -5,7 +5,7 @@
 set -euo pipefail
 source "$(dirname "$0")/tools/bootstrap.sh"
 
-zelvani_install_packages "${zelvani_build_packages[@]}"
+zelvani_install_packages "${zelvani_build_packages[@]}" "${zelvani_package_tools[@]}"
 
 export QT_QPA_PLATFORM=offscreen
 # Tests never touch the real user's settings.

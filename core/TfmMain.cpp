@@ -26,6 +26,7 @@
 #include "settings/QtRegistry.h"
 #include "settings/QtSettingsWindows.h"
 #include "settings/SettingsStore.h"
+#include "settings/ShippedFiles.h"
 #include "settings/TfmOption.h"
 #include "ui/CardSheet.h"
 #include "ui/HandWindow.h"
@@ -73,6 +74,7 @@ TfmMain::TfmMain() : ui_(new Ui::TfmMain), game_(*this), timer1_(new QTimer(this
   for (int seat = 1; seat < kSeatCount; ++seat)
     seats_[seat] = new TfmHands(game_, seat, cardSheet_, this);
   game_.Round = 0;
+  helpFile_ = ResolveDataFile(QString::fromLatin1(kHelpFileName));
   ConnectMenus();
 }
 
@@ -246,7 +248,7 @@ void TfmMain::mnOptionsClick() {
 
 void TfmMain::mnContentsClick() {
   if (!fmHelp_)
-    fmHelp_ = new HelpWindow(this);
+    fmHelp_ = new HelpWindow(this, helpFile_);
   fmHelp_->ShowContext(kHelpContents);
 }
 

@@ -120,6 +120,8 @@ class TfmMain : public QMainWindow, public GameHost {
   bool closing_ = false;
   TfmLogo* fmLogo_ = nullptr;
   HelpWindow* fmHelp_ = nullptr;
+  // The application's help file, looked up once at start-up like the other shipped files.
+  QString helpFile_;
 };
 
 // Outer rectangles of top-level windows, frame included.

@@ -3,12 +3,22 @@
 #include <QMessageBox>
 #include <exception>
 
+#include "core/AppInfo.h"
+#include "core/CommandLine.h"
 #include "core/TfmMain.h"
+#include "settings/ShippedFiles.h"
 
 int main(int argc, char* argv[]) {
+  // Before the application object, which needs a display: --help and --version do not.
+  const zelvani::CommandLineOutcome command = zelvani::ReadCommandLine(argc, argv);
+  if (!command.Start)
+    return zelvani::Report(command);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zelvani"));
   QApplication::setOrganizationName(QStringLiteral("Hollyfen"));
+  QApplication::setApplicationVersion(QString::fromUtf8(zelvani::kVersion));
+  QApplication::setDesktopFileName(QString::fromUtf8(zelvani::kApplicationId));
+  QApplication::setWindowIcon(zelvani::ApplicationIcon());
   try {
     zelvani::TfmMain fmMain;
     fmMain.CreateScoreSheet();

@@ -13,7 +13,7 @@
 #include <QUrl>
 
 #include "play/HumanHand.h"
-#include "settings/PictureLoading.h"
+#include "settings/ShippedFiles.h"
 #include "ui/CardSheet.h"
 #include "ui_fmPlayer.h"
 

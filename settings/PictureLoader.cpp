@@ -1,6 +1,5 @@
 #include "settings/PictureLoader.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +10,7 @@
 
 #include "settings/FileNames.h"
 #include "settings/PictureLoading.h"
+#include "settings/ShippedFiles.h"
 
 namespace zelvani {
 
@@ -129,10 +129,6 @@ bool IsBuiltInExtension(const QString& extensionUpper) {
          extensionUpper == QLatin1String(".WMF") || extensionUpper == QLatin1String(".EMF");
 }
 
-QString ShippedPluginFolder() {
-  return QCoreApplication::applicationDirPath() + QStringLiteral("/plugins/");
-}
-
 PictureLoader::PictureLoader(const QString& pluginFolder, const QString& fileName)
     : pluginFolder_(pluginFolder.isEmpty() ? ShippedPluginFolder() : pluginFolder),
       fileName_(fileName) {}
@@ -231,9 +227,13 @@ void PictureLoader::Release() {
 }
 
 QString PictureLoader::ChosenPlugin() const {
+  return QFileInfo(ChosenPluginPath()).fileName();
+}
+
+QString PictureLoader::ChosenPluginPath() const {
   if (!chosen_)
     return {};
-  return QFileInfo(plugins_[*chosen_].Library->fileName()).fileName();
+  return plugins_[*chosen_].Library->fileName();
 }
 
 QImage LoadThroughPlugins(const QString& pluginFolder, const QString& fileName) {
@@ -241,6 +241,8 @@ QImage LoadThroughPlugins(const QString& pluginFolder, const QString& fileName) 
   loader.Enumerate();
   if (!loader.Choose() || !loader.Decode())
     return {};
+  if (!IsBuiltInExtension(loader.Extension()))
+    qCDebug(lcFiles).noquote() << "plug-in" << loader.ChosenPluginPath() << "read" << fileName;
   QImage result = loader.Result();
   loader.Release();
   return result;

@@ -53,6 +53,7 @@ class PictureLoader {
   const std::vector<PluginEntry>& Plugins() const { return plugins_; }
   // The file name of the chosen plug-in's library; empty when none was chosen.
   QString ChosenPlugin() const;
+  QString ChosenPluginPath() const;
   const QImage& Result() const { return result_; }
 
  private:
@@ -67,9 +68,6 @@ class PictureLoader {
 // ".BMP", ".ICO", ".WMF" and ".EMF" (given upper-cased) go to the built-in bitmap reader,
 // which reads Windows bitmap files only.
 bool IsBuiltInExtension(const QString& extensionUpper);
-
-// Where the shipped plug-ins live: "plugins/" beside the executable.
-QString ShippedPluginFolder();
 
 // All four steps of a load; a null image when the file cannot be read.
 QImage LoadThroughPlugins(const QString& pluginFolder, const QString& fileName);

@@ -1,14 +1,12 @@
 #include "settings/PictureLoading.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QImageReader>
 #include <QtEndian>
 
 #include "settings/FileNames.h"
 #include "settings/PictureLoader.h"
+#include "settings/ShippedFiles.h"
 
 namespace zelvani {
 
@@ -60,14 +58,6 @@ bool BitmapHeaderIsSound(const QByteArray& data) {
 }
 
 }  // namespace
-
-QString ResolveDataFile(const QString& name) {
-  if (name.isEmpty()) return name;
-  const QFileInfo info(name);
-  if (info.isAbsolute() || info.exists()) return name;
-  const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(name);
-  return QFileInfo::exists(beside) ? beside : name;
-}
 
 QImage ReadWindowsBitmap(const QString& path) {
   QFile file(path);

@@ -6,10 +6,6 @@
 
 namespace zelvani {
 
-// A relative name is looked up in the current folder first, then in the program's own
-// data folder, so the default files are found however the game is started.
-QString ResolveDataFile(const QString& name);
-
 // Reads a picture: Windows bitmaps (".BMP" in any case) directly, any other file through
 // the picture plug-ins of `pluginFolder`. A null image means the file cannot be read;
 // a truncated, empty, huge or mislabelled file is such a failure, never a crash.

@@ -32,6 +32,9 @@ zelvani_install_packages() {
 
 zelvani_build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools
   qt6-multimedia-dev libgtest-dev libgl-dev)
+# What the tests of the install and the Debian package use: the validators of desktop
+# entries and AppStream data, and dpkg-shlibdeps (dpkg-dev) with file, which cpack runs.
+zelvani_package_tools=(desktop-file-utils appstream dpkg-dev file)
 
 # Configures (once) and builds one build folder. Extra arguments go to cmake.
 zelvani_build() {

@@ -5,7 +5,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "settings/PictureLoading.h"
+#include "settings/ShippedFiles.h"
 
 namespace zelvani {
 

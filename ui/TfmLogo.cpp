@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "settings/PictureLoading.h"
+#include "settings/ShippedFiles.h"
 #include "ui_fmLogo.h"
 
 namespace zelvani {

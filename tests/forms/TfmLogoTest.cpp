@@ -9,6 +9,7 @@
 #include "forms/ScriptedMain.h"
 #include "play/TfmPlayer.h"
 #include "settings/PictureLoading.h"
+#include "settings/ShippedFiles.h"
 #include "ui/TfmHands.h"
 #include "ui/TfmLogo.h"
 

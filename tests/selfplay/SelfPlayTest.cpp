@@ -47,6 +47,7 @@ TEST(Arguments, RefuseWhatTheyCannotUse) {
     EXPECT_FALSE(ParseArguments(args).Error.empty()) << args[0];
   }
   EXPECT_TRUE(ParseArguments({"--help"}).HelpWanted);
+  EXPECT_TRUE(ParseArguments({"--version"}).VersionWanted);
 }
 
 TEST(Summary, TheLastLineNamesGamesRoundsDrawsWinsTurnsAndSpeed) {

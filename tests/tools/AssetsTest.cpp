@@ -15,6 +15,7 @@
 
 #include "tools/assets/Assets.h"
 #include "tools/assets/CardArt.h"
+#include "tools/assets/IconArt.h"
 #include "tools/assets/LogoArt.h"
 
 namespace zelvani::assets {
@@ -408,6 +409,21 @@ TEST_F(GeneratedAssets, CaptionAreaOfTheLogosIsPlain) {
   }
 }
 
+// --- The application icon ---
+
+TEST_F(GeneratedAssets, EveryIconSizeIsASquarePngOfTheTableOnATransparentGround) {
+  for (const int size : kIconSizes) {
+    QFile file(Path(IconFileName(size)));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << size;
+    const QByteArray bytes = file.readAll();
+    ASSERT_TRUE(bytes.startsWith("\x89PNG")) << size;
+    const QImage icon = QImage::fromData(bytes, "PNG");
+    ASSERT_EQ(icon.size(), QSize(size, size));
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
+    EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
+  }
+}
+
 // --- The run as a whole ---
 
 TEST_F(GeneratedAssets, TwoRunsWriteTheSameBytes) {
@@ -416,7 +432,7 @@ TEST_F(GeneratedAssets, TwoRunsWriteTheSameBytes) {
   QString error;
   ASSERT_TRUE(GenerateAssets(again.path(), &error)) << error.toStdString();
   const QStringList names = AssetFileNames();
-  EXPECT_EQ(names.size(), 6);
+  EXPECT_EQ(names.size(), 6 + static_cast<qsizetype>(kIconSizes.size()));
   for (const QString& name : names) {
     const QByteArray first = ReadAll(Path(name));
     EXPECT_FALSE(first.isEmpty()) << name.toStdString();

@@ -1,6 +1,8 @@
 #include "tools/assets/Assets.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <functional>
 #include <utility>
@@ -8,6 +10,7 @@
 
 #include "tools/assets/BmpWriter.h"
 #include "tools/assets/CardArt.h"
+#include "tools/assets/IconArt.h"
 #include "tools/assets/LogoArt.h"
 #include "tools/assets/Sounds.h"
 
@@ -16,8 +19,15 @@ namespace {
 
 using Maker = std::function<QByteArray()>;
 
+QByteArray EncodePng(const QImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  return image.save(&buffer, "PNG") ? bytes : QByteArray();
+}
+
 std::vector<std::pair<QString, Maker>> Makers() {
-  return {
+  std::vector<std::pair<QString, Maker>> makers = {
       {"Cards.bmp", [] { return EncodeBmp24(RenderCardSheet()); }},
       {"Click.wav", [] { return EncodeWav(ClickSamples(), kSampleRate); }},
       {"Suteru.wav", [] { return EncodeWav(SuteruSamples(), kSampleRate); }},
@@ -25,6 +35,9 @@ std::vector<std::pair<QString, Maker>> Makers() {
       {"Logo1.bmp", [] { return EncodeBmpIndexed(RenderLogo1(), 8); }},
       {"Logo2.bmp", [] { return EncodeBmpIndexed(RenderLogo2(), 4); }},
   };
+  for (const int size : kIconSizes)
+    makers.push_back({IconFileName(size), [size] { return EncodePng(RenderIcon(size)); }});
+  return makers;
 }
 
 }  // namespace
@@ -50,8 +63,14 @@ bool GenerateAssets(const QString& folder, QString* error) {
         *error = QStringLiteral("could not encode %1").arg(name);
       return false;
     }
+    const QString path = dir.filePath(name);
+    if (!QDir().mkpath(QFileInfo(path).path())) {
+      if (error)
+        *error = QStringLiteral("cannot create the folder of %1").arg(path);
+      return false;
+    }
     // Written aside and renamed, so a build never sees half a file.
-    QSaveFile file(dir.filePath(name));
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
       if (error)
         *error = QStringLiteral("cannot write %1: %2").arg(file.fileName(), file.errorString());

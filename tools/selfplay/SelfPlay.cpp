@@ -177,7 +177,8 @@ void SelfPlayTally::RoundEnded(int, int winner) {
 
 std::string UsageText() {
   return "usage: zelvani-selfplay [--games N] [--seed S] [--rules official1|official2|default]"
-         " [--trace FILE|-]\n";
+         " [--trace FILE|-]\n"
+         "       zelvani-selfplay --help | --version\n";
 }
 
 ParsedArguments ParseArguments(const std::vector<std::string>& args) {
@@ -193,6 +194,10 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
     }
     if (name == "--help" || name == "-h") {
       parsed.HelpWanted = true;
+      continue;
+    }
+    if (name == "--version") {
+      parsed.VersionWanted = true;
       continue;
     }
     if (name != "--games" && name != "--seed" && name != "--rules" && name != "--trace") {

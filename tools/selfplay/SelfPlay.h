@@ -30,6 +30,7 @@ struct ParsedArguments {
   SelfPlayOptions Options;
   bool SeedGiven = false;
   bool HelpWanted = false;
+  bool VersionWanted = false;
   // Why the command line was refused; empty when it was accepted.
   std::string Error;
 };

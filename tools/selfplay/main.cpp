@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/AppInfo.h"
 #include "tools/selfplay/SelfPlay.h"
 
 int main(int argc, char** argv) {
@@ -12,6 +13,10 @@ int main(int argc, char** argv) {
   ParsedArguments parsed = ParseArguments(std::vector<std::string>(argv + 1, argv + argc));
   if (parsed.HelpWanted) {
     std::cout << UsageText();
+    return 0;
+  }
+  if (parsed.VersionWanted) {
+    std::cout << "zelvani-selfplay " << kVersion << '\n';
     return 0;
   }
   if (!parsed.Error.empty()) {

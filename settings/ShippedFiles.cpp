@@ -1,0 +1,106 @@
+#include "settings/ShippedFiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include "core/AppInfo.h"
+
+namespace zelvani {
+
+Q_LOGGING_CATEGORY(lcFiles, "zelvani.files", QtWarningMsg)
+
+namespace {
+
+// The build puts data files beside the program, plug-ins and icons in folders of their own.
+QString BuildFolder(ShippedKind kind) {
+  switch (kind) {
+    case ShippedKind::Plugins:
+      return QStringLiteral("plugins");
+    case ShippedKind::Icons:
+      return QStringLiteral("icons");
+    default:
+      return QStringLiteral(".");
+  }
+}
+
+QString InstallFolder(ShippedKind kind) {
+  switch (kind) {
+    case ShippedKind::Plugins:
+      return QString::fromUtf8(kPluginsFromProgram);
+    case ShippedKind::Icons:
+      return QString::fromUtf8(kIconsFromProgram);
+    default:
+      return QString::fromUtf8(kDataFromProgram);
+  }
+}
+
+QString FindInShippedFolders(ShippedKind kind, const QString& name) {
+  for (const QString& folder : ShippedFolders(kind)) {
+    const QString path = QDir(folder).filePath(name);
+    if (QFileInfo::exists(path))
+      return path;
+  }
+  return {};
+}
+
+}  // namespace
+
+QStringList ShippedFolders(ShippedKind kind) {
+  const QDir program(QCoreApplication::applicationDirPath());
+  return {QDir::cleanPath(program.filePath(BuildFolder(kind))),
+          QDir::cleanPath(program.filePath(InstallFolder(kind)))};
+}
+
+QString ResolveDataFile(const QString& name) {
+  if (name.isEmpty())
+    return name;
+  const QFileInfo info(name);
+  if (info.isAbsolute())
+    return name;
+  if (info.exists()) {
+    qCDebug(lcFiles).noquote() << name << "found in the current folder";
+    return name;
+  }
+  const QString shipped = FindInShippedFolders(ShippedKind::Data, name);
+  if (shipped.isEmpty()) {
+    qCDebug(lcFiles).noquote() << name << "not found";
+    return name;
+  }
+  qCDebug(lcFiles).noquote() << name << "found at" << shipped;
+  return shipped;
+}
+
+QString ShippedPluginFolder() {
+  const QStringList folders = ShippedFolders(ShippedKind::Plugins);
+  QString chosen = folders.front();
+  for (const QString& folder : folders) {
+    if (QFileInfo(folder).isDir()) {
+      chosen = folder;
+      break;
+    }
+  }
+  qCDebug(lcFiles).noquote() << "plug-in folder" << chosen;
+  return chosen + QLatin1Char('/');
+}
+
+QIcon ApplicationIcon() {
+  // Every size drawn for the icon lies in a folder of the hicolor theme named after it.
+  const QString file = QStringLiteral("apps/%1.png").arg(QString::fromUtf8(kApplicationId));
+  QIcon icon;
+  for (const QString& folder : ShippedFolders(ShippedKind::Icons)) {
+    const QDir theme(QDir(folder).filePath(QStringLiteral("hicolor")));
+    for (const QString& size : theme.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+      const QString path = theme.filePath(size + QLatin1Char('/') + file);
+      if (QFileInfo::exists(path)) {
+        icon.addFile(path);
+        qCDebug(lcFiles).noquote() << "icon found at" << path;
+      }
+    }
+    if (!icon.isNull())
+      break;
+  }
+  return icon;
+}
+
+}  // namespace zelvani
