@@ -46,6 +46,19 @@ QString HelpText(bool japanese) {
       "Qt's own options (-platform, -style, ...) are passed on to Qt.\n");
 }
 
+// The option as it was typed, dashes included; the parser names it without them.
+QString AsTyped(const QStringList& arguments, const QString& name) {
+  for (const QString& argument : arguments.mid(1)) {
+    const QString option = argument.section(QLatin1Char('='), 0, 0);
+    qsizetype dashes = 0;
+    while (dashes < option.size() && option[dashes] == QLatin1Char('-'))
+      ++dashes;
+    if (dashes > 0 && option.mid(dashes) == name)
+      return option;
+  }
+  return name;
+}
+
 CommandLineOutcome Refused(const QString& reason, bool japanese) {
   const QString hint = japanese ? QStringLiteral("詳しくは zelvani --help を実行してください。")
                                 : QStringLiteral("Try 'zelvani --help' for more information.");
@@ -70,7 +83,7 @@ CommandLineOutcome ReadCommandLine(const QStringList& arguments, bool japanese) 
 
   const bool parsed = parser.parse(arguments);
   if (!parser.unknownOptionNames().isEmpty()) {
-    const QString option = parser.unknownOptionNames().front();
+    const QString option = AsTyped(arguments, parser.unknownOptionNames().front());
     return Refused(japanese ? QStringLiteral("不明なオプション %1 です。").arg(option)
                             : QStringLiteral("unknown option '%1'").arg(option),
                    japanese);

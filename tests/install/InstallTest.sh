@@ -84,7 +84,7 @@ command_line)
   status=0
   "${quiet[@]}" LC_ALL=C.UTF-8 "$program" --no-such-option 2>"$stage/refused" || status=$?
   [ $status -eq 2 ] || fail "an unknown option ended with $status"
-  grep -q "unknown option 'no-such-option'" "$stage/refused" || fail "the refusal says why"
+  grep -q "unknown option '--no-such-option'" "$stage/refused" || fail "the refusal says why"
   [ "$("${quiet[@]}" "$root/games/zelvani-selfplay" --version)" = "zelvani-selfplay $version" ] ||
     fail "zelvani-selfplay --version"
   ;;
