@@ -60,6 +60,7 @@ runs_from_its_install)
       grep -qxF "zelvani.files: $line" "$work/log" || missing=$((missing + 1))
     done
     [ $missing -eq 0 ] && break
+    grep -q '^zelvani\.files: .* not found$' "$work/log" && break
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
