@@ -32,6 +32,9 @@ zelvani_install_packages() {
 
 zelvani_build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools
   qt6-multimedia-dev libgtest-dev libgl-dev)
+# The cross build for Windows that test.sh runs under Wine: MinGW-w64, Wine's 64-bit
+# loader and GoogleTest's sources to build with that compiler.
+zelvani_windows_packages=(g++-mingw-w64-x86-64-posix wine64 googletest)
 
 # Configures (once) and builds one build folder. Extra arguments go to cmake.
 zelvani_build() {
