@@ -3,6 +3,7 @@
 #include "score/HiScore.h"
 #include "settings/FileNames.h"
 #include "settings/OptionRules.h"
+#include "settings/SettingsStore.h"
 
 namespace zelvani {
 namespace {
@@ -31,6 +32,9 @@ TEST(OptionRules, TypedNamesAreReadAgainstTheEarlierFilesFolder) {
   // Compared as full paths: on Windows a path from the root still gets its drive.
   EXPECT_EQ(ResolveTypedFileName("/cards/sets/Old.bmp", "New.bmp"),
             FullPath("/cards/sets/New.bmp"));
+  // Japanese names come back as they were typed, on Windows as well.
+  EXPECT_TRUE(ResolveTypedFileName("/カード/Old.bmp", "新しい.bmp")
+                  .ends_with(std::string("カード") + kPathSeparator + "新しい.bmp"));
   EXPECT_TRUE(SameFullPath("/a/b/../c.wav", "/a/c.wav"));
   EXPECT_FALSE(SameFullPath("/a/C.wav", "/a/c.wav"));
   EXPECT_EQ(OyaRuleItem(2), 2);
