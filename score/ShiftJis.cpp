@@ -15,63 +15,16 @@
 
 namespace zelvani {
 
-#ifdef _WIN32
-
-namespace {
-
-constexpr UINT kCodePage932 = 932;
-
-std::wstring Widen(UINT codePage, std::string_view text) {
-  if (text.empty())
-    return std::wstring();
-  const int size = static_cast<int>(text.size());
-  const int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
-  if (length <= 0)
-    return std::wstring();
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(codePage, 0, text.data(), size, wide.data(), length);
-  return wide;
-}
-
-// Characters the code page cannot hold become "?" (never a look-alike).
-std::string Narrow(UINT codePage, const std::wstring& wide) {
-  if (wide.empty())
-    return std::string();
-  const int size = static_cast<int>(wide.size());
-  const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
-  const char* fallback = codePage == CP_UTF8 ? nullptr : "?";
-  const int length =
-      WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, fallback, nullptr);
-  if (length <= 0)
-    return std::string();
-  std::string text(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(codePage, flags, wide.data(), size, text.data(), length, fallback, nullptr);
-  return text;
-}
-
-}  // namespace
-
-std::string Utf8ToCp932(std::string_view utf8) {
-  // Broken UTF-8 arrives as U+FFFD, which code page 932 lacks, so it becomes "?" too.
-  return Narrow(kCodePage932, Widen(CP_UTF8, utf8));
-}
-
-std::string Cp932ToUtf8(std::string_view cp932) {
-  return Narrow(CP_UTF8, Widen(kCodePage932, cp932));
-}
-
-#else
-
 namespace {
 
 bool IsUtf8Continuation(unsigned char byte) {
   return (byte & 0xC0) == 0x80;
 }
 
-// How many bytes of `rest` the character that could not be converted takes: its lead
-// byte and the continuation bytes that follow, so a broken sequence never swallows the
-// next good character.
-std::size_t Utf8BadCharacterLength(std::string_view rest) {
+// How many bytes of `rest` its first character takes: its lead byte and the continuation
+// bytes that follow, as many as the lead byte asks for. A broken sequence is skipped by
+// the same count, so it never swallows the next good character.
+std::size_t Utf8CharacterLength(std::string_view rest) {
   const auto lead = static_cast<unsigned char>(rest[0]);
   std::size_t length = 1;
   if (lead >= 0xF0 && lead <= 0xF4)
@@ -97,6 +50,78 @@ std::size_t Cp932CharacterLength(std::string_view rest) {
     return 2;
   return 1;
 }
+
+#ifdef _WIN32
+
+constexpr UINT kCodePage932 = 932;
+
+// The system's converters treat a broken character in ways of their own: bad code page
+// 932 turns into a katakana middle dot, a broken UTF-8 sequence may take the next
+// character with it, and a character beyond the 16-bit plane gives two marks. So each
+// character is converted alone, and every failure becomes exactly one "?".
+
+// Decodes `text` one character at a time; `length` tells how long the character at the
+// front of what remains is.
+std::wstring Widen(UINT codePage, std::string_view text, std::size_t (*length)(std::string_view)) {
+  std::wstring wide;
+  wchar_t units[4];
+  while (!text.empty()) {
+    const std::size_t step = length(text);
+    const int count = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(),
+                                          static_cast<int>(step), units, 4);
+    if (count > 0)
+      wide.append(units, static_cast<std::size_t>(count));
+    else
+      wide += L'?';
+    text.remove_prefix(step);
+  }
+  return wide;
+}
+
+// Characters code page 932 cannot hold become "?", never a look-alike.
+std::string NarrowToCp932(const std::wstring& wide) {
+  std::string text;
+  char bytes[8];
+  for (std::size_t i = 0; i < wide.size();) {
+    const bool pair =
+        IS_HIGH_SURROGATE(wide[i]) && i + 1 < wide.size() && IS_LOW_SURROGATE(wide[i + 1]);
+    const int units = pair ? 2 : 1;
+    BOOL defaulted = FALSE;
+    const int count = WideCharToMultiByte(kCodePage932, WC_NO_BEST_FIT_CHARS, wide.data() + i,
+                                          units, bytes, sizeof bytes, "?", &defaulted);
+    if (count > 0 && !defaulted)
+      text.append(bytes, static_cast<std::size_t>(count));
+    else
+      text += '?';
+    i += static_cast<std::size_t>(units);
+  }
+  return text;
+}
+
+std::string NarrowToUtf8(const std::wstring& wide) {
+  if (wide.empty())
+    return std::string();
+  const int size = static_cast<int>(wide.size());
+  const int length =
+      WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  if (length <= 0)
+    return std::string();
+  std::string text(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, text.data(), length, nullptr, nullptr);
+  return text;
+}
+
+}  // namespace
+
+std::string Utf8ToCp932(std::string_view utf8) {
+  return NarrowToCp932(Widen(CP_UTF8, utf8, Utf8CharacterLength));
+}
+
+std::string Cp932ToUtf8(std::string_view cp932) {
+  return NarrowToUtf8(Widen(kCodePage932, cp932, Cp932CharacterLength));
+}
+
+#else
 
 // Runs iconv over the whole input. Whenever a character cannot be converted, writes "?"
 // and skips that character, whose length `skip` tells from the bytes that remain.
@@ -138,7 +163,7 @@ std::string Convert(const char* to, const char* from, std::string_view input,
 }  // namespace
 
 std::string Utf8ToCp932(std::string_view utf8) {
-  return Convert("CP932", "UTF-8", utf8, Utf8BadCharacterLength);
+  return Convert("CP932", "UTF-8", utf8, Utf8CharacterLength);
 }
 
 std::string Cp932ToUtf8(std::string_view cp932) {

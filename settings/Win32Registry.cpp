@@ -157,7 +157,11 @@ std::unique_ptr<RegistryKey> Win32Registry::OpenKey(const std::string& path, boo
     status = RegCreateKeyExW(HKEY_CURRENT_USER, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                              KEY_READ | KEY_WRITE, nullptr, &key, nullptr);
   } else {
-    status = RegOpenKeyExW(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_READ, &key);
+    // Keys are opened for writing too, as created ones are; a key this user may only
+    // read (another program's, say) still opens for reading.
+    status = RegOpenKeyExW(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_READ | KEY_WRITE, &key);
+    if (status == ERROR_ACCESS_DENIED)
+      status = RegOpenKeyExW(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_READ, &key);
   }
   if (status != ERROR_SUCCESS)
     return nullptr;

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "score/HiScore.h"
+#include "settings/FileNames.h"
 #include "settings/OptionRules.h"
+#include "settings/SettingsStore.h"
 
 namespace zelvani {
 namespace {
@@ -20,14 +22,19 @@ TEST(OptionRules, PresetsGiveTheOfficialRulesWhateverCameBefore) {
   EXPECT_EQ(one.EndTerm, 4);  // the first preset leaves the rounds alone
   EXPECT_EQ(one.Ryukyoku, 3);
   EXPECT_EQ(one.OyaRule, 0);
-  EXPECT_EQ(one.Wait0, 77);   // waits are no part of a preset
+  EXPECT_EQ(one.Wait0, 77);  // waits are no part of a preset
   const RuleSettings two = WithPreset(odd, kOfficialRule2);
   EXPECT_EQ(OfficialRuleOf(two), 1);
   EXPECT_EQ(two.EndTerm, 10);
 }
 
 TEST(OptionRules, TypedNamesAreReadAgainstTheEarlierFilesFolder) {
-  EXPECT_EQ(ResolveTypedFileName("/cards/sets/Old.bmp", "New.bmp"), "/cards/sets/New.bmp");
+  // Compared as full paths: on Windows a path from the root still gets its drive.
+  EXPECT_EQ(ResolveTypedFileName("/cards/sets/Old.bmp", "New.bmp"),
+            FullPath("/cards/sets/New.bmp"));
+  // Japanese names come back as they were typed, on Windows as well.
+  EXPECT_TRUE(ResolveTypedFileName("/カード/Old.bmp", "新しい.bmp")
+                  .ends_with(std::string("カード") + kPathSeparator + "新しい.bmp"));
   EXPECT_TRUE(SameFullPath("/a/b/../c.wav", "/a/c.wav"));
   EXPECT_FALSE(SameFullPath("/a/C.wav", "/a/c.wav"));
   EXPECT_EQ(OyaRuleItem(2), 2);

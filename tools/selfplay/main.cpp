@@ -5,6 +5,11 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include "core/AppInfo.h"
 #include "tools/selfplay/SelfPlay.h"
 
@@ -29,10 +34,15 @@ int main(int argc, char** argv) {
 
   std::ofstream traceFile;
   std::ostream* trace = nullptr;
+  // The trace is the same bytes on every system, so Windows must not put a carriage
+  // return before each line feed.
   if (options.TracePath == "-") {
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     trace = &std::cout;
   } else if (!options.TracePath.empty()) {
-    traceFile.open(options.TracePath);
+    traceFile.open(options.TracePath, std::ios::binary);
     if (!traceFile) {
       std::cerr << "zelvani-selfplay: cannot write " << options.TracePath << '\n';
       return 2;
