@@ -1,12 +1,12 @@
 // Zelvani: starts the application and creates its windows in their fixed order.
-#include <QApplication>
 #include <QMessageBox>
 #include <exception>
 
+#include "core/Application.h"
 #include "core/TfmMain.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+  zelvani::Application app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zelvani"));
   QApplication::setOrganizationName(QStringLiteral("Hollyfen"));
   try {
