@@ -105,10 +105,14 @@ bool FormCloseQuery(Game& game) {
   if (game.GameState >= 0) {
     if (AskWithTimerHeld(game, kQuitQuestion, "終了", MsgIcon::Exclamation) != MsgAnswer::Yes)
       return false;
-    // Only finished rounds are kept for the next start.
-    --game.Round;
+    ForgetRoundInPlay(game);
   }
   return true;
+}
+
+void ForgetRoundInPlay(Game& game) {
+  if (game.GameState >= 0 && game.Round > 0)
+    --game.Round;
 }
 
 GameMenuState mnGameClick(const Game& game) { return {game.GameState < 0, game.Round > 0}; }

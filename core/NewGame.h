@@ -28,6 +28,8 @@ void mnEndGameClick(Game& game);
 // Closing the frame: asks during a round (and then forgets the round in progress).
 // Returns whether the window may close.
 bool FormCloseQuery(Game& game);
+// What a confirmed close does to a round being played: only finished rounds are kept.
+void ForgetRoundInPlay(Game& game);
 
 struct GameMenuState {
   bool StartEnabled = false;

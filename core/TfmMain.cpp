@@ -103,9 +103,9 @@ void TfmMain::CreatePlayer() {
 }
 
 void TfmMain::LoadStartupSettings() {
-  const std::unique_ptr<Registry> registry = OpenUserRegistry();
+  store_ = OpenUserRegistry();
   QtSettingsWindows windows(*this);
-  LoadSettings(game_, *registry, windows);
+  LoadSettings(game_, *store_, windows);
   windows.ArrangeAgainWhenFramesAreKnown();
 }
 
@@ -183,6 +183,7 @@ bool TfmMain::LoadCardPicture(const QString& fileName) {
     return false;
   }
   cardSheet_ = sheet.convertToFormat(QImage::Format_RGB32);
+  cardSheetFile_ = fileName;
   game_.CardPicturePath = fileName.toStdString();
   game_.CardWidth = CardWidthOfSheet(cardSheet_.width());
   game_.CardHeight = CardHeightOfSheet(cardSheet_.height());
@@ -385,19 +386,40 @@ void TfmMain::closeEvent(QCloseEvent* event) {
     return;
   }
   timer1_->stop();
-  // A failed save must never keep the program from closing.
-  try {
-    SaveSettingsAtClose();
-  } catch (...) {
-  }
+  SaveSettingsAtClose();
   event->accept();
 }
 
 void TfmMain::SaveSettingsAtClose() {
-  const std::unique_ptr<Registry> registry = OpenUserRegistry();
-  QtSettingsWindows windows(*this);
-  // A save that fails leaves the previous settings in place; the program closes anyway.
-  SaveSettings(game_, *registry, windows);
+  if (settingsSaved_)
+    return;
+  settingsSaved_ = true;
+  // A save that fails leaves the previous settings in place; the player is told, and the
+  // program closes anyway.
+  std::string failure;
+  try {
+    if (!store_)
+      store_ = OpenUserRegistry();
+    QtSettingsWindows windows(*this);
+    if (!SaveSettings(game_, *store_, windows))
+      failure = SaveFailureText(store_->LastFailure());
+  } catch (const std::exception& error) {
+    failure = SaveFailureText({std::string(), error.what()});
+  } catch (...) {
+    failure = SaveFailureText({});
+  }
+  if (!failure.empty())
+    MessageBox(failure, kErrorCaption, MsgButtons::Ok, MsgIcon::Error);
+}
+
+void TfmMain::SaveAfterError(const std::string& what) {
+  timer1_->stop();
+  if (!settingsSaved_) {
+    MessageBox("予期しないエラーが起きました。設定と成績を保存して終了します。\n\n" + what,
+               kErrorCaption, MsgButtons::Ok, MsgIcon::Error);
+    ForgetRoundInPlay(game_);
+    SaveSettingsAtClose();
+  }
 }
 
 }  // namespace zelvani

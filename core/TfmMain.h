@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QMainWindow>
 #include <array>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "core/Game.h"
@@ -27,6 +29,7 @@ class TfmScore;
 class TfmYama;
 class TfmYaku;
 class LockedSubWindow;
+class Registry;
 
 class TfmMain : public QMainWindow, public GameHost {
   Q_OBJECT
@@ -56,6 +59,13 @@ class TfmMain : public QMainWindow, public GameHost {
 
   // Loads the card sheet; on failure says so and keeps the old one.
   bool LoadCardPicture(const QString& fileName);
+  // The file of the sheet on the table, which differs from CardPicturePath while a
+  // chosen sheet is missing; empty while no sheet could be loaded.
+  const QString& CardSheetFile() const { return cardSheetFile_; }
+
+  // An error that nothing caught: says so and saves the settings as a confirmed close
+  // would. The run ends after it.
+  void SaveAfterError(const std::string& what);
 
   // Window arrangement.
   void mnTileOnlyClick();
@@ -110,6 +120,10 @@ class TfmMain : public QMainWindow, public GameHost {
   Ui::TfmMain* ui_;
   Game game_;
   QImage cardSheet_;
+  QString cardSheetFile_;
+  // One store for the run: what start-up found in it decides what the close may write.
+  std::unique_ptr<Registry> store_;
+  bool settingsSaved_ = false;
   QTimer* timer1_;
   TfmScore* fmScore_ = nullptr;
   TfmPlayer* fmPlayer_ = nullptr;

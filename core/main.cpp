@@ -1,9 +1,9 @@
 // Zelvani: starts the application and creates its windows in their fixed order.
-#include <QApplication>
 #include <QMessageBox>
 #include <exception>
 
 #include "core/AppInfo.h"
+#include "core/Application.h"
 #include "core/CommandLine.h"
 #include "core/TfmMain.h"
 #include "settings/ShippedFiles.h"
@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
   const zelvani::CommandLineOutcome command = zelvani::ReadCommandLine(argc, argv);
   if (!command.Start)
     return zelvani::Report(command);
-  QApplication app(argc, argv);
+  zelvani::Application app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zelvani"));
   QApplication::setOrganizationName(QStringLiteral("Hollyfen"));
   QApplication::setApplicationVersion(QString::fromUtf8(zelvani::kVersion));

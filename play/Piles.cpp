@@ -19,7 +19,7 @@ void Append(HandRecord& hand, int card) {
 
 bool RoundIsOver(const Game& game, const HandRecord& hand) {
   return hand.Count == 0 ||
-         (game.Yama.StockEmpty() && game.Yama.Reshuffles >= game.Rules.Ryukyoku - 1);
+         (game.Yama.StockEmpty() && game.Yama.Reshuffles + 1 >= game.Rules.Ryukyoku);
 }
 
 void OfferPon(Game& game, int discarder, int card) {

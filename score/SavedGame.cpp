@@ -83,31 +83,38 @@ void ResumeGame(Game& game, const SavedGame& saved,
   game.Host.ScoreSheetRowsChanged();
 }
 
-void LoadScoreValues(Game& game, RegistryKey* scoreKey) {
+bool LoadScoreValues(Game& game, RegistryKey* scoreKey) {
   std::optional<std::array<std::int32_t, kSeatCount>> totals;
+  bool tookAll = true;
   if (scoreKey) {
     const auto stored = scoreKey->ReadBinary(kTotalsValue);
     if (stored.Ok())
       totals = DecodeTotals(stored.Value);
+    tookAll = totals || stored.Status == ReadStatus::Missing;
   }
   for (int seat = 0; seat < kSeatCount; ++seat)
     game.Seats[seat].Total = totals ? (*totals)[seat] : 0;
 
   if (!scoreKey)
-    return;
+    return tookAll;
   const auto now = scoreKey->ReadBinary(kNowValue);
-  if (!now.Ok())
-    return;
-  const std::optional<SavedGame> saved = DecodeNow(now.Value);
-  if (!saved)
-    return;
+  const std::optional<SavedGame> saved = now.Ok() ? DecodeNow(now.Value) : std::nullopt;
+  if (!saved && now.Status != ReadStatus::Missing)
+    tookAll = false;
   std::array<std::optional<std::string>, kSeatCount> histry;
   for (int seat = 0; seat < kSeatCount; ++seat) {
     const auto column = scoreKey->ReadString(HistryValueName(seat));
     if (column.Ok())
       histry[seat] = column.Value;
+    // Items past the game's last round have no row to go to.
+    if (column.Status != ReadStatus::Missing &&
+        (!saved || !column.Ok() ||
+         static_cast<int>(ParseCommaText(column.Value).size()) > saved->Round + 1))
+      tookAll = false;
   }
-  ResumeGame(game, *saved, histry);
+  if (saved)
+    ResumeGame(game, *saved, histry);
+  return tookAll;
 }
 
 bool SaveScoreValues(Game& game, RegistryKey& scoreKey) {

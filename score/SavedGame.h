@@ -54,8 +54,10 @@ void ResumeGame(Game& game, const SavedGame& saved,
                 const std::array<std::optional<std::string>, kSeatCount>& histry);
 
 // Start-up: the totals, then the unfinished game if one is stored and readable.
-// `scoreKey` may be null (no score key): totals 0, no game.
-void LoadScoreValues(Game& game, RegistryKey* scoreKey);
+// `scoreKey` may be null (no score key): totals 0, no game. False when something stored
+// was left out: totals or a game that cannot be read, columns without a game, or column
+// items beyond the game's rounds.
+bool LoadScoreValues(Game& game, RegistryKey* scoreKey);
 // Close: the totals, then the unfinished game, or its removal when Round is 0. Stops at
 // the first value the store refuses and returns false.
 bool SaveScoreValues(Game& game, RegistryKey& scoreKey);

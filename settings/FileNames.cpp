@@ -35,6 +35,11 @@ std::string DirectoryPart(const std::string& fileName) {
   return sep == std::string::npos ? std::string() : fileName.substr(0, sep + 1);
 }
 
+bool IsRootedPath(const std::string& fileName) {
+  const std::filesystem::path path(fileName);
+  return path.has_root_directory() || path.has_root_name();
+}
+
 std::string FullPath(const std::string& fileName) {
   if (fileName.empty())
     return {};

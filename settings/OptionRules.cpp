@@ -9,6 +9,8 @@ int OyaRuleItem(int oyaRule) {
 }
 
 std::string ResolveTypedFileName(const std::string& earlierPath, const std::string& typedName) {
+  if (IsRootedPath(typedName))
+    return FullPath(typedName);
   return FullPath(DirectoryPart(earlierPath) + typedName);
 }
 

@@ -47,6 +47,7 @@ int OyaRuleItem(int oyaRule);
 
 // The full path of a name typed into a file field: taken relative to the folder of
 // the file chosen before (`earlierPath`), or to the current folder when that had none.
+// A name typed from the root of a drive or folder tree stays as it was typed.
 std::string ResolveTypedFileName(const std::string& earlierPath, const std::string& typedName);
 
 // Two names denote the same file when their full paths are the same text exactly.

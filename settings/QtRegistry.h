@@ -20,11 +20,15 @@ class QtRegistry : public Registry {
   explicit QtRegistry(const QString& folder = QString());
   ~QtRegistry() override;
 
+  // A file that cannot be read as INI is copied aside at once, when it is first opened.
   std::unique_ptr<RegistryKey> OpenKey(const std::string& path, bool create) override;
   // Writes every file that changed. A file is replaced atomically, so a failure leaves
-  // the previous file whole; a file that could not be read as INI is first kept beside
-  // it as "<name>.ini.bad".
+  // the previous file whole.
   bool Flush() override;
+  // The copies are "<name>.ini.bad", then "<name>.ini.2.bad", "<name>.ini.3.bad" and so
+  // on: an existing copy is never replaced.
+  bool KeepBackup(const std::string& path) override;
+  StoreFailure LastFailure() const override { return failure_; }
 
   // The file behind a program key ("Software\Hollyfen\Zelvani"); empty for a path that
   // names no program key.
@@ -33,8 +37,11 @@ class QtRegistry : public Registry {
  private:
   struct File;
   File* FileFor(const QString& organisation, const QString& application);
+  bool MakeBackup(File& file);
+  void Fail(const QString& place, const QString& reason);
 
   QString folder_;
+  StoreFailure failure_;
   std::map<QString, std::unique_ptr<File>> files_;
 };
 

@@ -1,12 +1,17 @@
 #include "settings/QtSettingsWindows.h"
 
 #include <QEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
 #include <functional>
 #include <utility>
-#include <QTimer>
 
 #include "core/TfmMain.h"
 #include "play/TfmPlayer.h"
+#include "settings/PictureLoading.h"
+#include "settings/ShippedFiles.h"
 #include "ui/TfmHands.h"
 
 namespace zelvani {
@@ -56,6 +61,22 @@ class WhenFrameKnown : public QObject {
   std::function<void()> action_;
 };
 
+// A window larger than the screen only costs memory and time at every repaint.
+WinRect WithinScreen(WinRect rect) {
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QSize area = screen->availableVirtualGeometry().size();
+    rect.Width = qMin(rect.Width, area.width());
+    rect.Height = qMin(rect.Height, area.height());
+  }
+  return rect;
+}
+
+PictureLoad FailedLoad(const std::string& fileName) {
+  return QFileInfo::exists(ResolveDataFile(QString::fromStdString(fileName)))
+             ? PictureLoad::Unreadable
+             : PictureLoad::Missing;
+}
+
 // A stored rectangle is an outer one and is given again once the frame is known, so the
 // window does not grow by its frame at every start. A rectangle that only repeats what
 // the window already has (nothing was stored) needs no second placement.
@@ -81,7 +102,7 @@ WinRect QtSettingsWindows::FrameRect() {
 }
 
 void QtSettingsWindows::SetFrameRect(const WinRect& rect) {
-  Place(&frame_, rect, Stored(kFrameIndex, rect));
+  Place(&frame_, WithinScreen(rect), Stored(kFrameIndex, rect));
 }
 
 WinRect QtSettingsWindows::SeatRect(int seat) {
@@ -92,7 +113,7 @@ WinRect QtSettingsWindows::SeatRect(int seat) {
 
 void QtSettingsWindows::SetSeatRect(int seat, const WinRect& rect) {
   if (TfmHands* window = frame_.SeatWindow(seat))
-    Place(window, rect, Stored(seat, rect));
+    Place(window, WithinScreen(rect), Stored(seat, rect));
 }
 
 bool QtSettingsWindows::Stored(int index, const WinRect& rect) {
@@ -108,13 +129,17 @@ void QtSettingsWindows::ArrangeAgainWhenFramesAreKnown() {
   new WhenFrameKnown(frame_.Player(), [frame] { frame->mnTileClick(0); });
 }
 
-bool QtSettingsWindows::LoadCardPicture(const std::string& fileName) {
-  return frame_.LoadCardPicture(QString::fromStdString(fileName));
+PictureLoad QtSettingsWindows::LoadCardPicture(const std::string& fileName) {
+  return frame_.LoadCardPicture(QString::fromStdString(fileName)) ? PictureLoad::Loaded
+                                                                  : FailedLoad(fileName);
 }
 
-bool QtSettingsWindows::LoadBackground(int seat, const std::string& fileName) {
+PictureLoad QtSettingsWindows::LoadBackground(int seat, const std::string& fileName) {
   TfmHands* window = frame_.SeatWindow(seat);
-  return window && window->LoadBackground(QString::fromStdString(fileName));
+  if (!window)
+    return PictureLoad::Unreadable;
+  return window->LoadBackground(QString::fromStdString(fileName)) ? PictureLoad::Loaded
+                                                                  : FailedLoad(fileName);
 }
 
 void QtSettingsWindows::TileCounterClockwise() {

@@ -1,5 +1,5 @@
 // The settings store's view of the Qt windows: the frame, its seat windows and the
-// human's sound cues.
+// human's sound cues. Stored sizes larger than the screen are cut to it.
 #pragma once
 
 #include <array>
@@ -18,8 +18,8 @@ class QtSettingsWindows : public SettingsWindows {
   void SetFrameRect(const WinRect& rect) override;
   WinRect SeatRect(int seat) override;
   void SetSeatRect(int seat, const WinRect& rect) override;
-  bool LoadCardPicture(const std::string& fileName) override;
-  bool LoadBackground(int seat, const std::string& fileName) override;
+  PictureLoad LoadCardPicture(const std::string& fileName) override;
+  PictureLoad LoadBackground(int seat, const std::string& fileName) override;
   void TileCounterClockwise() override;
   std::string SoundFile(int cue) override;
   bool OpenSound(int cue, const std::string& fileName) override;

@@ -43,6 +43,13 @@ class RegistryKey {
   virtual bool DeleteValue(const std::string& name) = 0;
 };
 
+// Where and why the store last failed to keep something; both empty when it never did.
+struct StoreFailure {
+  // The file (or key) that could not be written.
+  std::string Place;
+  std::string Reason;
+};
+
 class Registry {
  public:
   virtual ~Registry() = default;
@@ -53,6 +60,13 @@ class Registry {
   // Makes everything written so far lasting. False when the store could not keep it; a
   // store that writes through at once simply answers true.
   virtual bool Flush() = 0;
+
+  // Keeps a copy of what the program key `path` held when this store first read it, beside
+  // it and under a name no later copy takes over; a copy with the same content already
+  // there counts as kept. Until the copy is kept, Flush leaves that key's data as it is
+  // and fails. True when the copy is kept (or there was nothing stored to copy).
+  virtual bool KeepBackup(const std::string& path) = 0;
+  virtual StoreFailure LastFailure() const = 0;
 };
 
 }  // namespace zelvani

@@ -1,5 +1,6 @@
 #include "settings/SettingsStore.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <climits>
@@ -35,27 +36,42 @@ std::string SeatSection(int seat) {
 }
 
 // Reads one section with the reading rules: a missing key or value, a value of the wrong
-// type and unreadable numbers all give the default.
+// type and unreadable numbers all give the default. Whatever is stored but not taken as
+// it is sets `discarded`, since the next save writes over it.
 class SectionReader {
  public:
-  SectionReader(Registry& registry, const std::string& section)
-      : key_(registry.OpenKey(SubKey(section), false)) {}
+  SectionReader(Registry& registry, const std::string& section, bool& discarded)
+      : key_(registry.OpenKey(SubKey(section), false)), discarded_(discarded) {}
 
   std::string Text(const std::string& name, const std::string& fallback) const {
     if (!key_)
       return fallback;
     const auto value = key_->ReadString(name);
+    if (value.Status == ReadStatus::WrongType)
+      discarded_ = true;
     return value.Ok() ? value.Value : fallback;
   }
 
   int Integer(const std::string& name, int fallback, int low = INT_MIN, int high = INT_MAX) const {
-    if (!key_)
+    const std::optional<int> number = Stored(name);
+    if (!number)
       return fallback;
-    const auto value = key_->ReadString(name);
-    if (!value.Ok())
+    if (*number < low || *number > high) {
+      discarded_ = true;
       return fallback;
-    const std::optional<int> number = ParseDecimal(value.Value);
-    return number && *number >= low && *number <= high ? *number : fallback;
+    }
+    return *number;
+  }
+
+  // A number beyond the range is taken as its nearer end.
+  int Clamped(const std::string& name, int fallback, const NumberRange& range) const {
+    const std::optional<int> number = Stored(name);
+    if (!number)
+      return fallback;
+    const int kept = std::clamp(*number, range.Minimum, range.Maximum);
+    if (kept != *number)
+      discarded_ = true;
+    return kept;
   }
 
   bool Boolean(const std::string& name, bool fallback) const {
@@ -63,7 +79,20 @@ class SectionReader {
   }
 
  private:
+  std::optional<int> Stored(const std::string& name) const {
+    if (!key_)
+      return std::nullopt;
+    const auto value = key_->ReadString(name);
+    if (value.Status == ReadStatus::Missing)
+      return std::nullopt;
+    const std::optional<int> number = value.Ok() ? ParseDecimal(value.Value) : std::nullopt;
+    if (!number)
+      discarded_ = true;
+    return number;
+  }
+
   std::unique_ptr<RegistryKey> key_;
+  bool& discarded_;
 };
 
 // Writes one section, creating its key; remembers the first refusal.
@@ -158,6 +187,7 @@ std::string WithTrailingSeparator(const std::string& folder) {
 }
 
 void LoadSettings(Game& game, Registry& registry, SettingsWindows& windows) {
+  bool discarded = false;
   for (int seat = 0; seat < kSeatCount; ++seat) {
     WinRect rect = windows.SeatRect(seat);
     rect.Width = kSeatWindowWidth;
@@ -174,49 +204,65 @@ void LoadSettings(Game& game, Registry& registry, SettingsWindows& windows) {
 
   auto program = registry.OpenKey(kProgramKey, true);
 
-  const SectionReader options(registry, "Options");
-  windows.LoadCardPicture(options.Text("CardPicture", kDefaultCardPicture));
+  const SectionReader options(registry, "Options", discarded);
+  const std::string cardPicture = options.Text("CardPicture", kDefaultCardPicture);
+  const PictureLoad card = windows.LoadCardPicture(cardPicture);
+  if (card != PictureLoad::Loaded && cardPicture != kDefaultCardPicture)
+    windows.LoadCardPicture(kDefaultCardPicture);  // a table without cards cannot be played
+  // A sheet that is only missing stays chosen, for the day its drive is back.
+  if (card == PictureLoad::Missing)
+    game.CardPicturePath = cardPicture;
+  if (game.CardPicturePath != cardPicture)
+    discarded = true;
 
   windows.TileCounterClockwise();
 
   LoadRect(
-      SectionReader(registry, "Form\\Main"), [&] { return windows.FrameRect(); },
+      SectionReader(registry, "Form\\Main", discarded), [&] { return windows.FrameRect(); },
       [&](const WinRect& rect) { windows.SetFrameRect(rect); });
 
   for (int seat = 0; seat < kSeatCount; ++seat) {
-    const SectionReader section(registry, SeatSection(seat));
+    const SectionReader section(registry, SeatSection(seat), discarded);
     LoadRect(
         section, [&] { return windows.SeatRect(seat); },
         [&](const WinRect& rect) { windows.SetSeatRect(seat, rect); });
     const std::string back = section.Text("Back", "");
-    game.Seats[seat].BackgroundFile = back;
-    if (!back.empty())
-      windows.LoadBackground(seat, back);
+    HandRecord& hand = game.Seats[seat];
+    hand.BackgroundFile = back;
+    if (!back.empty() && windows.LoadBackground(seat, back) == PictureLoad::Missing)
+      hand.BackgroundFile = back;  // kept, with no background drawn meanwhile
+    if (hand.BackgroundFile != back)
+      discarded = true;
   }
 
   for (int seat = 0; seat < kSeatCount; ++seat)
-    SetPlayerName(
-        game, seat,
-        SectionReader(registry, SeatSection(seat)).Text("Name", kDefaultPlayerNames[seat]));
+    SetPlayerName(game, seat,
+                  SectionReader(registry, SeatSection(seat), discarded)
+                      .Text("Name", kDefaultPlayerNames[seat]));
 
-  const SectionReader rule(registry, "Rule");
+  // Every rule is kept to the range the options dialog offers.
+  const SectionReader rule(registry, "Rule", discarded);
   const RuleSettings defaults;
   RuleSettings& rules = game.Rules;
-  rules.StartPoint = rule.Integer("StartPoint", defaults.StartPoint);
+  rules.StartPoint = rule.Clamped("StartPoint", defaults.StartPoint, kStartPointRange);
   rules.ZeroSum = rule.Boolean("ZeroSum", defaults.ZeroSum);
   rules.UseEndTerm = rule.Boolean("UseEndTerm", defaults.UseEndTerm);
-  rules.EndTerm = rule.Integer("EndTerm", defaults.EndTerm);
-  rules.Ryukyoku = rule.Integer("Ryukyoku", defaults.Ryukyoku);
-  SplitOya(rule.Integer("Oya", 0), rules.OyaRule, game.Dealer);
-  rules.Wait0 = rule.Integer("Wait0", defaults.Wait0);
-  rules.Wait1 = rule.Integer("Wait1", defaults.Wait1);
+  rules.EndTerm = rule.Clamped("EndTerm", defaults.EndTerm, kEndTermRange);
+  rules.Ryukyoku = rule.Clamped("Ryukyoku", defaults.Ryukyoku, kRyukyokuRange);
+  const int oya = rule.Integer("Oya", 0);
+  SplitOya(oya, rules.OyaRule, game.Dealer);
+  if (JoinOya(rules.OyaRule, game.Dealer) != oya)
+    discarded = true;
+  rules.Wait0 = rule.Clamped("Wait0", defaults.Wait0, kWaitRange);
+  rules.Wait1 = rule.Clamped("Wait1", defaults.Wait1, kWaitRange);
 
   std::array<std::string, kCueCount> sounds;
   for (int cue = 0; cue < kCueCount; ++cue)
     sounds[cue] = options.Text(kSoundValues[cue], kDefaultSounds[cue]);
 
   auto score = registry.OpenKey(SubKey("Score"), true);
-  LoadScoreValues(game, score.get());
+  if (!LoadScoreValues(game, score.get()))
+    discarded = true;
 
   score.reset();
   program.reset();
@@ -224,10 +270,10 @@ void LoadSettings(Game& game, Registry& registry, SettingsWindows& windows) {
   auto hiScores = registry.OpenKey(SubKey("Score"), false);
   for (int table = 0; table < static_cast<int>(game.HiScore.size()); ++table) {
     const std::string value = "Data" + std::to_string(table);
-    if (hiScores)
-      LoadHiScore(*hiScores, game.HiScore[table], value);
-    else
+    if (!hiScores)
       game.HiScore[table] = EmptyHiScoreTable();
+    else if (!LoadHiScore(*hiScores, game.HiScore[table], value) && hiScores->ValueExists(value))
+      discarded = true;
   }
 
   for (int cue = 0; cue < kCueCount; ++cue) {
@@ -239,6 +285,19 @@ void LoadSettings(Game& game, Registry& registry, SettingsWindows& windows) {
   }
 
   game.OfficialRule = OfficialRuleOf(game.Rules);
+
+  // The next save writes over whatever was not taken up; the backup keeps it.
+  if (discarded)
+    registry.KeepBackup(kProgramKey);
+}
+
+std::string SaveFailureText(const StoreFailure& failure) {
+  std::string text = "設定と成績を保存できませんでした。";
+  if (!failure.Place.empty())
+    text += "\n\n保存先：" + failure.Place;
+  if (!failure.Reason.empty())
+    text += "\n理由：" + failure.Reason;
+  return text;
 }
 
 bool SaveSettings(Game& game, Registry& registry, SettingsWindows& windows) {

@@ -11,6 +11,7 @@ namespace zelvani {
 struct Game;
 class Registry;
 class SettingsWindows;
+struct StoreFailure;
 
 inline constexpr const char* kProgramKey = "Software\\Hollyfen\\Zelvani";
 // The outside picture viewer's key; only its value "Path" is read, never written.
@@ -38,12 +39,18 @@ std::string WithTrailingSeparator(const std::string& folder);
 
 // Reads every setting in its fixed order, giving the windows their places, pictures and
 // sounds, resuming an unfinished game, and working out OfficialRule last. Whatever
-// cannot be read keeps its default; nothing is reported except the picture loaders' own
-// messages.
+// cannot be read keeps its default and rule values are kept to the options dialog's
+// ranges; nothing is reported except the picture loaders' own messages. A card sheet
+// that fails gives way to the shipped one; a card sheet or background whose file is
+// missing stays chosen. When anything stored was not taken as it is, the store is asked
+// to keep a backup before the close writes over it.
 void LoadSettings(Game& game, Registry& registry, SettingsWindows& windows);
 
 // Writes every setting in its fixed order. Stops at the first value the store refuses;
 // returns false then, or when the store could not keep what was written.
 bool SaveSettings(Game& game, Registry& registry, SettingsWindows& windows);
+
+// What the player is told when the settings could not be saved: the place and the reason.
+std::string SaveFailureText(const StoreFailure& failure);
 
 }  // namespace zelvani

@@ -9,6 +9,10 @@
 
 namespace zelvani {
 
+// How a picture load went: a file that is not there at all may come back (an unmounted
+// drive), one that is there but cannot be read will not.
+enum class PictureLoad { Loaded, Missing, Unreadable };
+
 class SettingsWindows {
  public:
   virtual ~SettingsWindows() = default;
@@ -19,9 +23,9 @@ class SettingsWindows {
   virtual WinRect SeatRect(int seat) = 0;
   virtual void SetSeatRect(int seat, const WinRect& rect) = 0;
 
-  // Each reports its own failure to the player and returns false.
-  virtual bool LoadCardPicture(const std::string& fileName) = 0;
-  virtual bool LoadBackground(int seat, const std::string& fileName) = 0;
+  // Each reports its own failure to the player.
+  virtual PictureLoad LoadCardPicture(const std::string& fileName) = 0;
+  virtual PictureLoad LoadBackground(int seat, const std::string& fileName) = 0;
   // The arrangement of "反時計周り(&L)".
   virtual void TileCounterClockwise() = 0;
 

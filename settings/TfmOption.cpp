@@ -224,7 +224,10 @@ void TfmOption::ApplyOptions() {
   for (int i = 0; i < 4; ++i)
     FilePaths[i] = ResolveTypedFileName(FilePaths[i], fileEdits_[i]->text().toStdString());
 
-  if (FullPath(game.CardPicturePath) != FilePaths[0])
+  // While a chosen sheet is missing the table shows another one; either differing makes
+  // the edit a change, so the sheet on the table can always be chosen back.
+  if (FullPath(game.CardPicturePath) != FilePaths[0] ||
+      FullPath(frame_.CardSheetFile().toStdString()) != FilePaths[0])
     frame_.LoadCardPicture(Q(FilePaths[0]));
 
   TfmPlayer* player = frame_.Player();

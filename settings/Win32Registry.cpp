@@ -48,6 +48,18 @@ std::wstring KeyPath(const std::string& path) {
   return first == std::wstring::npos ? std::wstring() : wide.substr(first);
 }
 
+std::string ErrorText(LSTATUS status) {
+  wchar_t* text = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, static_cast<DWORD>(status), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  std::wstring message = length && text ? std::wstring(text, length) : std::wstring();
+  LocalFree(text);
+  while (!message.empty() && (message.back() == L'\r' || message.back() == L'\n'))
+    message.pop_back();
+  return message.empty() ? "error " + std::to_string(status) : Narrow(message);
+}
+
 class Win32Key : public RegistryKey {
  public:
   explicit Win32Key(HKEY key) : key_(key) {}
@@ -151,6 +163,13 @@ std::unique_ptr<RegistryKey> Win32Registry::OpenKey(const std::string& path, boo
   const std::wstring subKey = KeyPath(path);
   if (subKey.empty())
     return nullptr;
+  if (create) {
+    for (const std::wstring& unsafe : notBackedUp_)
+      if (subKey.compare(0, unsafe.size(), unsafe) == 0) {
+        failure_ = {"HKEY_CURRENT_USER\\" + Narrow(unsafe), "its backup could not be made"};
+        return nullptr;
+      }
+  }
   HKEY key = nullptr;
   LSTATUS status;
   if (create) {
@@ -163,9 +182,55 @@ std::unique_ptr<RegistryKey> Win32Registry::OpenKey(const std::string& path, boo
     if (status == ERROR_ACCESS_DENIED)
       status = RegOpenKeyExW(HKEY_CURRENT_USER, subKey.c_str(), 0, KEY_READ, &key);
   }
-  if (status != ERROR_SUCCESS)
+  if (status != ERROR_SUCCESS) {
+    if (create)
+      failure_ = {"HKEY_CURRENT_USER\\" + Narrow(subKey), ErrorText(status)};
     return nullptr;
+  }
   return std::make_unique<Win32Key>(key);
+}
+
+bool Win32Registry::KeepBackup(const std::string& path) {
+  const std::wstring program = KeyPath(path);
+  if (program.empty())
+    return false;
+  if (backedUp_.count(program))
+    return true;
+  HKEY source = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, program.c_str(), 0, KEY_READ, &source) != ERROR_SUCCESS) {
+    backedUp_.insert(program);  // nothing stored, nothing to keep
+    return true;
+  }
+  LSTATUS status = ERROR_ALREADY_EXISTS;
+  std::wstring name;
+  for (int number = 1; number <= 999; ++number) {
+    name = program + (number == 1 ? std::wstring() : L"." + std::to_wstring(number)) + L".bad";
+    HKEY target = nullptr;
+    DWORD disposition = 0;
+    status = RegCreateKeyExW(HKEY_CURRENT_USER, name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                             KEY_ALL_ACCESS, nullptr, &target, &disposition);
+    if (status != ERROR_SUCCESS)
+      break;
+    if (disposition == REG_OPENED_EXISTING_KEY) {
+      RegCloseKey(target);
+      status = ERROR_ALREADY_EXISTS;
+      continue;
+    }
+    status = RegCopyTreeW(source, nullptr, target);
+    RegCloseKey(target);
+    if (status != ERROR_SUCCESS)
+      RegDeleteTreeW(HKEY_CURRENT_USER, name.c_str());
+    break;
+  }
+  RegCloseKey(source);
+  if (status == ERROR_SUCCESS) {
+    backedUp_.insert(program);
+    notBackedUp_.erase(program);
+    return true;
+  }
+  notBackedUp_.insert(program);
+  failure_ = {"HKEY_CURRENT_USER\\" + Narrow(name), ErrorText(status)};
+  return false;
 }
 
 }  // namespace zelvani

@@ -43,13 +43,4 @@ std::vector<CardBlock> LayoutPlayerHand(const HandRecord& hand, int clientWidth,
   return blocks;
 }
 
-std::vector<TileOrigin> BackgroundTiles(int pictureWidth, int pictureHeight, int width,
-                                        int height) {
-  std::vector<TileOrigin> tiles;
-  if (pictureWidth <= 0 || pictureHeight <= 0) return tiles;
-  for (int y = 0; y < height; y += pictureHeight)
-    for (int x = 0; x < width; x += pictureWidth) tiles.push_back({x, y});
-  return tiles;
-}
-
 }  // namespace zelvani

@@ -30,12 +30,4 @@ std::vector<CardBlock> LayoutSeatHand(const HandRecord& hand, int clientWidth,
 std::vector<CardBlock> LayoutPlayerHand(const HandRecord& hand, int clientWidth,
                                         int clientHeight, int cardWidth, int cardHeight);
 
-// Tiles of a background picture covering the window from its top-left corner.
-struct TileOrigin {
-  int X = 0;
-  int Y = 0;
-};
-std::vector<TileOrigin> BackgroundTiles(int pictureWidth, int pictureHeight, int width,
-                                        int height);
-
 }  // namespace zelvani

@@ -77,9 +77,9 @@ void TfmHands::PaintBackground(QPainter& painter) {
     painter.fillRect(QRect(QPoint(0, 0), outer), palette().color(QPalette::Button));
     return;
   }
-  for (const TileOrigin& tile :
-       BackgroundTiles(background_.width(), background_.height(), outer.width(), outer.height()))
-    painter.drawImage(tile.X, tile.Y, background_);
+  // One fill with the picture as its pattern tiles it from the top left corner, however
+  // small the picture and however large the window.
+  painter.fillRect(QRect(QPoint(0, 0), outer), QBrush(background_));
 }
 
 void TfmHands::DrawBlock(QPainter& painter, const CardBlock& block) {

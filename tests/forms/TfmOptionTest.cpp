@@ -389,6 +389,21 @@ class TfmOptionTest : public QObject {
     QVERIFY(frame.Messages.empty());
   }
 
+  void aTypedAbsolutePathStaysAsTyped() {
+    ScriptedMain frame;
+    frame.StartUp();
+    QTemporaryDir before, elsewhere;
+    const QString typed = elsewhere.filePath(QStringLiteral("Blue.bmp"));
+    QVERIFY(QFile::copy(QStringLiteral("Cards.bmp"), typed));
+    TfmOption dialog(frame);
+    dialog.FillOptions();
+    dialog.FileChosen(0, before.filePath(QStringLiteral("Green.bmp")));
+    Edit(&dialog, "edCard")->setText(typed);
+    dialog.ApplyOptions();
+    QCOMPARE(Q(frame.GameRecord().CardPicturePath), typed);
+    QVERIFY(frame.Messages.empty());
+  }
+
   void aBareNameWithNoFolderBeforeIsTakenFromTheCurrentFolder() {
     ScriptedMain frame;
     frame.StartUp();

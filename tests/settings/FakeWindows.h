@@ -1,5 +1,5 @@
 // Windows for the settings store in tests: rectangles in memory, picture and sound loads
-// that succeed unless their file is listed as bad, and a log of every call in order.
+// that succeed unless their file is listed as bad or missing, and a log of every call.
 #pragma once
 
 #include <set>
@@ -24,6 +24,7 @@ class FakeWindows : public SettingsWindows {
   SeatRects Seats;
   std::array<std::string, 3> Sounds;
   std::set<std::string> BadFiles;
+  std::set<std::string> MissingFiles;
   bool SoundThrows = false;
   std::vector<std::string> Calls;
 
@@ -38,19 +39,20 @@ class FakeWindows : public SettingsWindows {
     Calls.push_back("Seat " + std::to_string(seat));
   }
 
-  bool LoadCardPicture(const std::string& fileName) override {
+  PictureLoad LoadCardPicture(const std::string& fileName) override {
     Calls.push_back("Card " + fileName);
-    if (BadFiles.count(fileName))
-      return false;
-    game_.CardPicturePath = fileName;
-    game_.CardHeight = 96;
-    return true;
+    const PictureLoad load = Load(fileName);
+    if (load == PictureLoad::Loaded) {
+      game_.CardPicturePath = fileName;
+      game_.CardHeight = 96;
+    }
+    return load;
   }
-  bool LoadBackground(int seat, const std::string& fileName) override {
+  PictureLoad LoadBackground(int seat, const std::string& fileName) override {
     Calls.push_back("Back " + std::to_string(seat) + " " + fileName);
-    const bool ok = !BadFiles.count(fileName);
-    game_.Seats[seat].BackgroundFile = ok ? fileName : "";
-    return ok;
+    const PictureLoad load = Load(fileName);
+    game_.Seats[seat].BackgroundFile = load == PictureLoad::Loaded ? fileName : "";
+    return load;
   }
   void TileCounterClockwise() override {
     Calls.push_back("Tile");
@@ -67,6 +69,12 @@ class FakeWindows : public SettingsWindows {
   }
 
  private:
+  PictureLoad Load(const std::string& fileName) const {
+    if (MissingFiles.count(fileName))
+      return PictureLoad::Missing;
+    return BadFiles.count(fileName) ? PictureLoad::Unreadable : PictureLoad::Loaded;
+  }
+
   Game& game_;
 };
 

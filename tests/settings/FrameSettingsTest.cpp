@@ -1,13 +1,20 @@
 // The real frame reading its settings at start-up and writing them at close, through
-// the INI file in a temporary configuration folder.
+// the INI file in a temporary configuration folder, under the game's own application
+// object.
 #include <QFile>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <stdexcept>
 
+#include "core/Application.h"
+#include "core/NewGame.h"
 #include "core/TfmMain.h"
 #include "forms/ScriptedMain.h"
 #include "score/SavedGame.h"
+#include "settings/TfmOption.h"
+#include "ui/HandWindow.h"
 #include "ui/TfmHands.h"
 
 using namespace zelvani;
@@ -17,6 +24,25 @@ namespace {
 QByteArray Bytes(const std::vector<std::uint8_t>& bytes) {
   return QByteArray(reinterpret_cast<const char*>(bytes.data()),
                     static_cast<qsizetype>(bytes.size()));
+}
+
+QByteArray ReadFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Settings as an editor saves them in UTF-16: not one line of it reads as INI.
+QByteArray Utf16File(const QString& text) {
+  QByteArray bytes("\xff\xfe");
+  for (const QChar c : text) {
+    bytes.append(static_cast<char>(c.unicode() & 0xFF));
+    bytes.append(static_cast<char>(c.unicode() >> 8));
+  }
+  return bytes;
+}
+
+QString Text(const std::string& text) {
+  return QString::fromStdString(text);
 }
 
 }  // namespace
@@ -86,21 +112,167 @@ class FrameSettingsTest : public QObject {
     QCOMPARE(ini.value("Form/Main/Left").toString(), QStringLiteral("40"));
   }
 
-  void AnUnwritableFolderStillLetsTheFrameClose() {
-    QFile blocker(folder_->path() + "/Hollyfen");
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+  void ADamagedFileIsBackedUpBeforeTheCloseWritesOverIt() {
+    const QByteArray damaged =
+        Utf16File(QStringLiteral("[Form\\Player1]\r\nName=ゆうしゃ\r\n[Score]\r\nData2=x\r\n"));
+    WriteIni(damaged);
+    StartAndClose();
+    QCOMPARE(ReadFile(IniFile() + ".bad"), damaged);
+    QSettings ini(IniFile(), QSettings::IniFormat);
+    QCOMPARE(ini.status(), QSettings::NoError);
+    QCOMPARE(ini.value("Rule/StartPoint").toString(), QStringLiteral("300"));
+
+    // Another damaged file later gets a copy of its own; the first one stays as it was.
+    const QByteArray again = damaged + damaged;
+    WriteIni(again);
+    StartAndClose();
+    QCOMPARE(ReadFile(IniFile() + ".bad"), damaged);
+    QCOMPARE(ReadFile(IniFile() + ".2.bad"), again);
+    // The same damage once more is kept already.
+    WriteIni(again);
+    StartAndClose();
+    QVERIFY(!QFile::exists(IniFile() + ".3.bad"));
+  }
+
+  void LeftOutDataIsBackedUpAndMissingPicturesStayChosen() {
+    {
+      QSettings ini(IniFile(), QSettings::IniFormat);
+      ini.setValue("Options/CardPicture", "/nowhere/mine.bmp");
+      ini.setValue("Form/Player2/Back", "/nowhere/felt.bmp");
+      ini.setValue("Score/Data0", QByteArray(100, 'x'));  // a high-score table cut short
+    }
+    const QByteArray original = ReadFile(IniFile());
+    {
+      ScriptedMain frame;
+      frame.StartUp();
+      QCOMPARE(frame.Messages.size(), std::size_t(2));
+      QCOMPARE(Text(frame.Messages[0].Text),
+               QStringLiteral("画像ファイル /nowhere/mine.bmp は開けません。"));
+      // The shipped sheet is on the table meanwhile.
+      QCOMPARE(frame.CardSheetFile(), QStringLiteral("Cards.bmp"));
+      QCOMPARE(frame.GameRecord().CardWidth, 71);
+      QVERIFY(frame.close());
+    }
+    QCOMPARE(ReadFile(IniFile() + ".bad"), original);
+    QSettings ini(IniFile(), QSettings::IniFormat);
+    QCOMPARE(ini.value("Options/CardPicture").toString(), QStringLiteral("/nowhere/mine.bmp"));
+    QCOMPARE(ini.value("Form/Player2/Back").toString(), QStringLiteral("/nowhere/felt.bmp"));
+    QCOMPARE(ini.value("Score/Data0").toByteArray().size(), 440);
+  }
+
+  void TheOptionsLoadAMissingSheetOnceItIsBackOrTheShippedOne() {
+    const QString mine = folder_->filePath(QStringLiteral("usb/mine.bmp"));
+    QSettings(IniFile(), QSettings::IniFormat).setValue("Options/CardPicture", mine);
+    ScriptedMain frame;
+    frame.StartUp();
+    QCOMPARE(frame.Messages.size(), std::size_t(1));
+    // Its drive is back: OK with the name unchanged puts it on the table.
+    QVERIFY(QDir().mkpath(folder_->filePath(QStringLiteral("usb"))));
+    QVERIFY(QFile::copy(QStringLiteral("Cards.bmp"), mine));
+    {
+      TfmOption dialog(frame);
+      dialog.FillOptions();
+      dialog.ApplyOptions();
+    }
+    QCOMPARE(frame.CardSheetFile(), mine);
+    // And the shipped sheet can always be chosen back.
+    const QString shipped = QFileInfo(QStringLiteral("Cards.bmp")).absoluteFilePath();
+    TfmOption dialog(frame);
+    dialog.FillOptions();
+    dialog.FileChosen(0, shipped);
+    dialog.ApplyOptions();
+    QCOMPARE(Text(frame.GameRecord().CardPicturePath), shipped);
+    QCOMPARE(frame.CardSheetFile(), shipped);
+    QCOMPARE(frame.Messages.size(), std::size_t(1));  // the start's own
+  }
+
+  void AFailedSaveIsReportedAndTheFrameStillCloses_data() {
+    QTest::addColumn<bool>("folderIsAFile");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a file where the folder belongs") << true << "Not a directory";
+    QTest::newRow("a folder where the file belongs") << false << "directory";
+  }
+
+  void AFailedSaveIsReportedAndTheFrameStillCloses() {
+    QFETCH(bool, folderIsAFile);
+    QFETCH(QString, reason);
+    if (folderIsAFile) {
+      QFile blocker(folder_->path() + "/Hollyfen");
+      QVERIFY(blocker.open(QIODevice::WriteOnly));
+    } else {
+      QVERIFY(QDir().mkpath(IniFile()));
+    }
     ScriptedMain frame;
     frame.StartUp();
     QVERIFY(frame.close());
-    QVERIFY(frame.Messages.empty());
+    QCOMPARE(frame.Messages.size(), std::size_t(1));
+    const QString text = Text(frame.Messages[0].Text);
+    QVERIFY2(text.startsWith(QStringLiteral("設定と成績を保存できませんでした。")),
+             qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("保存先：") + IniFile()), qPrintable(text));
+    QVERIFY2(text.contains(reason), qPrintable(text));
+    QCOMPARE(frame.Messages[0].Icon, MsgIcon::Error);
+  }
+
+  void AnErrorNothingCaughtIsReportedAndTheGameSaved() {
+    QSettings(IniFile(), QSettings::IniFormat)
+        .setValue("Score/Now", Bytes(EncodeNow({2, {280, 310, 265, 305}})));
+    ScriptedMain frame;
+    frame.StartUp();
+    Game& game = frame.GameRecord();
+    SetPlayerName(game, 1, "ゆうしゃ");
+    mnStartClick(game);
+    QCOMPARE(game.Round, 3);
+    QTimer::singleShot(0, &frame, [] { throw std::runtime_error("broken table"); });
+    QCOMPARE(QApplication::exec(), 1);
+    QCOMPARE(frame.Messages.size(), std::size_t(1));
+    QVERIFY(Text(frame.Messages[0].Text).contains(QStringLiteral("broken table")));
+    // Saved as a confirmed close saves: the round in play is not kept.
+    QSettings ini(IniFile(), QSettings::IniFormat);
+    QCOMPARE(ini.value("Form/Player1/Name").toString(), QStringLiteral("ゆうしゃ"));
+    QCOMPARE(ini.value("Score/Now").toByteArray(), Bytes(EncodeNow({2, {280, 310, 265, 305}})));
+  }
+
+  void WindowsStoredLargerThanTheScreenAreCutToIt() {
+    {
+      QSettings ini(IniFile(), QSettings::IniFormat);
+      for (const char* key : {"Form/Main", "Form/Player1"}) {
+        ini.setValue(QString::fromLatin1(key) + "/Width", "10000");
+        ini.setValue(QString::fromLatin1(key) + "/Height", "10000");
+      }
+    }
+    ScriptedMain frame;
+    frame.StartUp();
+    const QSize screen = QGuiApplication::primaryScreen()->availableVirtualGeometry().size();
+    for (const QWidget* window :
+         {static_cast<QWidget*>(&frame), static_cast<QWidget*>(frame.SeatWindow(1))}) {
+      QTRY_VERIFY(window->frameGeometry().width() <= screen.width());
+      QVERIFY(window->frameGeometry().height() <= screen.height());
+    }
   }
 
  private:
   QString IniFile() const { return folder_->path() + "/Hollyfen/Zelvani.ini"; }
 
+  void WriteIni(const QByteArray& bytes) const {
+    QDir().mkpath(folder_->path() + "/Hollyfen");
+    QFile file(IniFile());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+  }
+
+  static void StartAndClose() {
+    ScriptedMain frame;
+    frame.StartUp();
+    QVERIFY(frame.close());
+  }
+
   std::unique_ptr<QTemporaryDir> folder_;
 };
 
-QTEST_MAIN(FrameSettingsTest)
+int main(int argc, char* argv[]) {
+  Application app(argc, argv);
+  FrameSettingsTest test;
+  return QTest::qExec(&test, argc, argv);
+}
 #include "FrameSettingsTest.moc"

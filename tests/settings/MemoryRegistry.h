@@ -1,6 +1,6 @@
 // An in-memory settings store for tests: keys by path, values that are text, binary or
 // of a third kind the game never writes (to stand for a value of the wrong type), and
-// switches that make writes or the final flush fail.
+// switches that make writes or the final flush fail; backups are counted.
 #pragma once
 
 #include <map>
@@ -28,6 +28,11 @@ class MemoryRegistry : public Registry {
     ++Flushes;
     return FlushSucceeds;
   }
+  bool KeepBackup(const std::string&) override {
+    ++Backups;
+    return true;
+  }
+  StoreFailure LastFailure() const override { return Failure; }
 
   // Paths without the leading "\", "/" turned into "\".
   static std::string Normal(const std::string& path);
@@ -47,6 +52,8 @@ class MemoryRegistry : public Registry {
   int Writes = 0;
   bool FlushSucceeds = true;
   int Flushes = 0;
+  int Backups = 0;
+  StoreFailure Failure;
 };
 
 }  // namespace zelvani

@@ -191,7 +191,7 @@ class QtRegistryTest : public QObject {
              QByteArray("[Plug-in]\nPath=/opt/spi\n[Other]\nx=1\n"));
   }
 
-  void AFileThatIsNotIniKeepsWhatItCanAndIsSetAside() {
+  void AFileThatIsNotIniKeepsWhatItCanAndIsCopiedAsideAtOnce() {
     QTemporaryDir folder;
     const QString file = folder.path() + "/Hollyfen/Zelvani.ini";
     const QByteArray garbage("\x01\x02 not an ini file\n[Rule]\nStartPoint=250\nno equals here\n");
@@ -200,6 +200,9 @@ class QtRegistryTest : public QObject {
     auto rule = registry.OpenKey(kRule, false);
     QVERIFY(rule);
     QCOMPARE(rule->ReadString("StartPoint").Value, std::string("250"));
+    // Copied when first read, so a second store object that does not see the damage
+    // (QSettings hands it the file already parsed) cannot write over the only copy.
+    QCOMPARE(ReadFile(file + ".bad"), garbage);
     QVERIFY(rule->WriteString("EndTerm", "10"));
     QVERIFY(registry.Flush());
     QCOMPARE(ReadFile(file + ".bad"), garbage);
@@ -209,6 +212,25 @@ class QtRegistryTest : public QObject {
     // A second flush keeps the set-aside copy as it was.
     QVERIFY(registry.Flush());
     QCOMPARE(ReadFile(file + ".bad"), garbage);
+  }
+
+  void AFileThatCannotBeCopiedAsideIsNeverWrittenOver() {
+    QTemporaryDir folder;
+    const QString file = folder.path() + "/Hollyfen/Zelvani.ini";
+    const QByteArray garbage("\x01\x02 not an ini file\n");
+    WriteFile(file, garbage);
+    auto registry = std::make_unique<QtRegistry>(folder.path());
+    {
+      ReadOnlyFolder locked(folder.path() + "/Hollyfen");
+      if (!locked.Locked())
+        QSKIP("cannot make a folder read-only here");
+      QVERIFY(registry->OpenKey(kRule, true)->WriteString("StartPoint", "999"));
+      QVERIFY(!registry->Flush());
+      QCOMPARE(QString::fromStdString(registry->LastFailure().Place), file + ".bad");
+    }
+    // Writable again, but still without a copy: the values are dropped, not written.
+    registry.reset();
+    QCOMPARE(ReadFile(file), garbage);
   }
 
   void AFolderThatCannotBeMadeFailsTheFlush() {

@@ -1,10 +1,13 @@
 // Loading and saving every setting through an in-memory store.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "FakeWindows.h"
 #include "MemoryRegistry.h"
 #include "core/Game.h"
 #include "core/NewGame.h"
+#include "play/Piles.h"
 #include "score/HiScore.h"
 #include "score/SavedGame.h"
 #include "settings/SettingsStore.h"
@@ -68,6 +71,7 @@ TEST_F(SettingsStoreTest, FirstRunTakesEveryDefault) {
   EXPECT_TRUE(registry.HasKey(kProgram));
   EXPECT_FALSE(registry.HasKey(kRule));
   EXPECT_EQ(registry.Writes, 0);
+  EXPECT_EQ(registry.Backups, 0);
 }
 
 TEST_F(SettingsStoreTest, LoadRunsItsStepsInOrder) {
@@ -222,7 +226,6 @@ TEST_F(SettingsStoreTest, UnreadableRuleValuesGiveTheirDefaults) {
   registry.Put(kRule, "EndTerm", std::vector<std::uint8_t>{12, 0, 0, 0});
   registry.Put(kRule, "Ryukyoku", OtherValue{5});
   registry.Put(kRule, "Oya", std::string("twenty"));
-  registry.Put(kRule, "Wait0", std::string("-1"));
   Load();
   EXPECT_EQ(game.Rules.StartPoint, 300);
   EXPECT_FALSE(game.Rules.ZeroSum);
@@ -230,7 +233,39 @@ TEST_F(SettingsStoreTest, UnreadableRuleValuesGiveTheirDefaults) {
   EXPECT_EQ(game.Rules.EndTerm, 10);
   EXPECT_EQ(game.Rules.Ryukyoku, 3);
   EXPECT_EQ(game.Rules.OyaRule, 0);
-  EXPECT_EQ(game.Rules.Wait0, -1);
+}
+
+// Values the options dialog would never give: each is taken as the nearer end of its
+// range, and a round played with them waits and ends as with those ends.
+TEST_F(SettingsStoreTest, RuleValuesAreKeptToTheDialogsRanges) {
+  registry.Put(kRule, "StartPoint", std::string("-2147483648"));
+  registry.Put(kRule, "EndTerm", std::string("2147483647"));
+  registry.Put(kRule, "Ryukyoku", std::string("-2147483648"));
+  registry.Put(kRule, "Wait0", std::string("2147483647"));
+  registry.Put(kRule, "Wait1", std::string("-1"));
+  Load();
+  EXPECT_EQ(game.Rules.StartPoint, 1);
+  EXPECT_EQ(game.Rules.EndTerm, 999);
+  EXPECT_EQ(game.Rules.Ryukyoku, 1);
+  EXPECT_EQ(game.Rules.Wait0, 9999);
+  EXPECT_EQ(game.Rules.Wait1, 0);
+
+  mnStartClick(game);
+  std::set<int> waits;
+  for (int step = 0; step < 1000 && game.GameState >= 0; ++step) {
+    if (game.GameState == 0) {
+      ImgYamaMouseDown(game);  // draw; the new card is selected
+    } else if (game.GameState == 1) {
+      ImgSuteMouseDown(game);  // and discard it
+    } else {
+      waits.insert(host.TimerInterval);
+      ASSERT_TRUE(host.FireTimer(game));
+    }
+  }
+  EXPECT_EQ(game.GameState, -1);
+  EXPECT_EQ(waits, (std::set<int>{0, 9999}));
+  // Whoever won or not, the round went no further than the stock's first run-out.
+  EXPECT_EQ(game.Yama.Reshuffles, 0);
 }
 
 TEST_F(SettingsStoreTest, NamesAndTextsOfTheWrongTypeGiveTheirDefaults) {
@@ -252,11 +287,68 @@ TEST_F(SettingsStoreTest, PicturesAndSoundsThatFailDoNotStopTheStart) {
   windows.BadFiles = {"broken.png", "missing.bmp"};
   windows.SoundThrows = true;
   Load();
+  // The shipped sheet stands in; the names are left out, so the store keeps a backup.
+  EXPECT_EQ(windows.Calls[5], "Card Cards.bmp");
   EXPECT_EQ(game.CardPicturePath, "Cards.bmp");
   EXPECT_EQ(game.Seats[1].BackgroundFile, "");
+  EXPECT_EQ(registry.Backups, 1);
   EXPECT_EQ(game.Rules.StartPoint, 250);
   EXPECT_EQ(windows.Sounds[2], "YakuDasu.wav");
   EXPECT_EQ(game.OfficialRule, -1);
+}
+
+// An unmounted drive must not cost the player the choice of pictures.
+TEST_F(SettingsStoreTest, MissingPicturesStayChosenWhileTheShippedSheetIsShown) {
+  registry.Put(kOptions, "CardPicture", std::string("/media/usb/mine.bmp"));
+  registry.Put(PlayerKey(2), "Back", std::string("/media/usb/felt.bmp"));
+  windows.MissingFiles = {"/media/usb/mine.bmp", "/media/usb/felt.bmp"};
+  Load();
+  EXPECT_EQ(windows.Calls[4], "Card /media/usb/mine.bmp");
+  EXPECT_EQ(windows.Calls[5], "Card Cards.bmp");
+  EXPECT_EQ(game.CardHeight, 96);
+  EXPECT_EQ(game.CardPicturePath, "/media/usb/mine.bmp");
+  EXPECT_EQ(game.Seats[2].BackgroundFile, "/media/usb/felt.bmp");
+  EXPECT_EQ(registry.Backups, 0);
+  ASSERT_TRUE(SaveSettings(game, registry, windows));
+  EXPECT_EQ(registry.Text(kOptions, "CardPicture"), "/media/usb/mine.bmp");
+  EXPECT_EQ(registry.Text(PlayerKey(2), "Back"), "/media/usb/felt.bmp");
+}
+
+// Whatever loading leaves out would be gone after the next save, so the store is asked
+// for a backup first; a store read whole is not.
+TEST(LoadSettings, WhatIsLeftOutIsBackedUpFirst) {
+  const struct {
+    const char* what;
+    std::string key;
+    std::string name;
+    StoredValue value;
+  } cases[] = {
+      {"a high-score table of the wrong length", kScore, "Data1", std::vector<std::uint8_t>(439)},
+      {"a saved game with a bad round", kScore, "Now", EncodeNow({-3, {1, 2, 3, 4}})},
+      {"a column without a saved game", kScore, "Histry2", std::string("a,1,2")},
+      {"totals of the wrong length", kScore, "Data2", std::vector<std::uint8_t>(15)},
+      {"a name of the wrong type", PlayerKey(1), "Name", OtherValue{7}},
+      {"a wait beyond the range", kRule, "Wait1", std::string("100000")},
+      {"a dealer beyond the seats", kRule, "Oya", std::string("17")},
+      {"a window width that is no number", kMain, "Width", std::string("wide")},
+  };
+  for (const auto& c : cases) {
+    NextRun run;
+    MemoryRegistry store;
+    store.Put(c.key, c.name, c.value);
+    LoadSettings(run.game, store, run.windows);
+    EXPECT_EQ(store.Backups, 1) << c.what;
+  }
+  NextRun first;
+  MemoryRegistry store;
+  LoadSettings(first.game, store, first.windows);
+  first.game.Round = 2;
+  first.game.Rules.Wait1 = 9999;
+  ASSERT_TRUE(SaveSettings(first.game, store, first.windows));
+  NextRun second;
+  LoadSettings(second.game, store, second.windows);
+  EXPECT_EQ(second.game.Round, 2);
+  EXPECT_EQ(store.Backups, 0);
 }
 
 TEST_F(SettingsStoreTest, OfficialRuleIsWorkedOutFromTheLoadedRules) {

@@ -71,15 +71,5 @@ TEST(HandLayout, AnEmptyHandDrawsNothingAndNoSheetMeansEmptyBlocks) {
   EXPECT_EQ(blocks[0].Source.Width, 0);
 }
 
-TEST(BackgroundTiles, RepeatFromTheTopLeftAndAreCutAtTheEdges) {
-  const auto tiles = BackgroundTiles(64, 50, 150, 120);
-  ASSERT_EQ(tiles.size(), 9u);  // three columns, three rows
-  EXPECT_EQ(tiles[0].X, 0);
-  EXPECT_EQ(tiles[2].X, 128);
-  EXPECT_EQ(tiles[8].Y, 100);
-  EXPECT_EQ(BackgroundTiles(500, 500, 150, 120).size(), 1u);
-  EXPECT_TRUE(BackgroundTiles(0, 10, 150, 120).empty());
-}
-
 }  // namespace
 }  // namespace zelvani
