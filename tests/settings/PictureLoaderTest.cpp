@@ -1,6 +1,7 @@
 // The picture loader with real plug-in libraries: which plug-ins it keeps, which one it
 // asks and lets decode, how it treats failures and lies, and that it keeps no library.
 #include <dirent.h>
+#include <sys/stat.h>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -94,6 +95,27 @@ class PictureLoaderTest : public QObject {
       kept << QFileInfo(entry.Library->fileName()).fileName();
     kept.sort();
     QCOMPARE(kept, QStringList({QStringLiteral("Mixed.Spi"), QStringLiteral("UPPER.SPI")}));
+  }
+
+  void onlyPlainFilesBehindTheirLinksAreLoaded() {
+    QTemporaryDir folder;
+    const QString red = TestPlugin(QStringLiteral("first-found"), QStringLiteral("red.spi"));
+    QVERIFY(CopyPlugin(red, folder.path(), QStringLiteral("plain.spi")));
+    QVERIFY(QFile::link(folder.filePath(QStringLiteral("plain.spi")),
+                        folder.filePath(QStringLiteral("linked.spi"))));
+    // Opened as a library, a pipe would wait for a writer for ever.
+    const QString pipe = folder.filePath(QStringLiteral("pipe"));
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(QFile::link(pipe, folder.filePath(QStringLiteral("pipe.spi"))));
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), folder.filePath(QStringLiteral("zero.spi"))));
+
+    PictureLoader loader(folder.path() + QLatin1Char('/'), QStringLiteral("any.zpic"));
+    loader.Enumerate();
+    QStringList kept;
+    for (const PluginEntry& entry : loader.Plugins())
+      kept << QFileInfo(entry.Library->fileName()).fileName();
+    kept.sort();
+    QCOMPARE(kept, QStringList({QStringLiteral("linked.spi"), QStringLiteral("plain.spi")}));
   }
 
   void twoPluginsAcceptingAFileLetTheFirstFoundDecodeIt_data() {
@@ -236,6 +258,9 @@ class PictureLoaderTest : public QObject {
     // Handles the plug-in did not fill, or a failure it reported itself.
     row("no bitmap information", {"nullInfo 1"});
     row("no pixels", {"nullPixels 1"});
+    // One block handed out twice: refused, and freed once.
+    row("one block for both handles", {"sameBlock 1"});
+    row("the text block again as pixels", {"textAsPixels 1"});
     row("GetPicture says no", {"pictureResult 3"});
     row("GetPictureInfo says no", {"infoResult -1"}, false);
   }
