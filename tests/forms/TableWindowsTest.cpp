@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <optional>
 
 #include "core/NewGame.h"
 #include "core/TurnDriver.h"
@@ -44,6 +45,19 @@ void ExpectBlocksDrawn(const QImage& shot, const QImage& sheet,
       QCOMPARE(QColor(shot.pixel(at)), QColor(SheetPixel(sheet, b, d.x(), d.y())));
     }
   }
+}
+
+// Where the corner index of `card` shows whole in `shot`, searched everywhere.
+std::optional<QPoint> FindCornerIndex(const QImage& shot, const QImage& sheet, int card,
+                                      int cardWidth, int cardHeight) {
+  const SheetRect cell = CardCellRect(card, cardWidth, cardHeight);
+  const QImage index =
+      sheet.copy(cell.Left, cell.Top, CornerIndexWidth(cardWidth), CornerIndexHeight(cardHeight));
+  for (int y = 0; y + index.height() <= shot.height(); ++y)
+    for (int x = 0; x + index.width() <= shot.width(); ++x)
+      if (shot.copy(x, y, index.width(), index.height()) == index)
+        return QPoint(x, y);
+  return std::nullopt;
 }
 
 }  // namespace
@@ -232,6 +246,39 @@ class TableWindowsTest : public QObject {
     const SheetRect face = CardCellRect(drawn, 71, 97);
     QCOMPARE(frame.Yama()->ImgSute()->Picture(),
              frame.CardSheet().copy(face.Left, face.Top, 71, 97));
+  }
+
+  void everyMeldCardShowsItsCornerIndexWhateverTheWindowSize_data() {
+    QTest::addColumn<int>("cards");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("13 cards, wide") << 13 << QSize(760, 170);
+    QTest::newRow("13 cards, tiled narrow") << 13 << QSize(200, 178);
+    QTest::newRow("5 cards, narrow") << 5 << QSize(150, 120);
+    QTest::newRow("3 cards, narrower than a card") << 3 << QSize(60, 120);
+  }
+
+  void everyMeldCardShowsItsCornerIndexWhateverTheWindowSize() {
+    QFETCH(int, cards);
+    QFETCH(QSize, size);
+    ScriptedMain frame;
+    frame.StartUp();
+    Game& game = frame.GameRecord();
+    frame.findChild<QAction*>("mnStart")->trigger();
+    frame.Timer1()->stop();
+    MeldRecord& meld = game.YakuWindows[0];
+    meld.Kind = mkSequence;
+    meld.YakuCount = cards;
+    for (int i = 0; i < cards; ++i)
+      meld.YakuCards[i] = 13 + i;  // a run of one suit, ace upwards
+    TfmYaku* window = frame.YakuWindow(0);
+    window->parentWidget()->resize(size);
+    window->FormPaint();
+    const QImage shot = window->grab().toImage();
+    QVERIFY(shot.width() < size.width());  // the child window's frame takes its part
+    for (int i = 0; i < cards; ++i)
+      QVERIFY2(FindCornerIndex(shot, frame.CardSheet(), meld.YakuCards[i], game.CardWidth,
+                               game.CardHeight),
+               qPrintable(QStringLiteral("card %1").arg(i)));
   }
 
   void meldWindowsCannotBeClosedByTheUser() {
