@@ -199,7 +199,9 @@ void TfmMain::ConnectMenus() {
   connect(ui_->mnAbout, &QAction::triggered, this, &TfmMain::mnAboutClick);
   auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
   helpKey->setContext(Qt::ApplicationShortcut);
-  connect(helpKey, &QShortcut::activated, this, &TfmMain::HelpKeyPressed);
+  // Every window of the game opens the same topic: the frame with the stock and the meld
+  // windows inside it, and the four seat windows.
+  connect(helpKey, &QShortcut::activated, this, &TfmMain::mnContentsClick);
 }
 
 bool TfmMain::LoadCardPicture(const QString& fileName) {
@@ -293,13 +295,6 @@ void TfmMain::mnAboutClick() {
     return;
   fmLogo_->show();
   fmLogo_->raise();
-}
-
-void TfmMain::HelpKeyPressed() {
-  // The frame's own children (the stock and the meld windows) share its window.
-  const QWidget* active = QApplication::activeWindow();
-  if (active && (active == this || active == fmPlayer_))
-    mnContentsClick();
 }
 
 void TfmMain::PaintHand(int seat) {
