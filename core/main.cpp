@@ -4,11 +4,13 @@
 #include <exception>
 
 #include "core/TfmMain.h"
+#include "ui/QtTranslations.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zelvani"));
   QApplication::setOrganizationName(QStringLiteral("Hollyfen"));
+  zelvani::InstallQtTranslations();
   try {
     zelvani::TfmMain fmMain;
     fmMain.CreateScoreSheet();

@@ -1,5 +1,7 @@
 // The frame on the offscreen platform: its menus, captions and the first deal.
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -10,12 +12,14 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 #include "core/TurnDriver.h"
 #include "forms/ScriptedMain.h"
 #include "play/TfmPlayer.h"
 #include "play/TfmYaku.h"
+#include "ui/QtTranslations.h"
 #include "ui/TfmHands.h"
 
 using namespace zelvani;
@@ -166,6 +170,29 @@ class FrameTest : public QObject {
     QCOMPARE(format, Qt::PlainText);
     QVERIFY(captionWidth > 0);
     QVERIFY(boxWidth >= captionWidth);
+  }
+
+  void qtsOwnButtonsSpeakJapaneseWhenItsTranslationsAreThere() {
+    TfmMain frame;
+    const auto cancelText = [&frame] {
+      QString text;
+      QTimer::singleShot(0, &frame, [&text] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+          return;
+        text = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text();
+        dialog->reject();
+      });
+      frame.InputBox("名前の変更", "名前を入力してください。", "あなた");
+      return text;
+    };
+    QVERIFY(!InstallQtTranslations(QStringLiteral("/no/such/folder")));
+    QCOMPARE(cancelText(), QStringLiteral("Cancel"));
+    QTranslator* japanese = InstallQtTranslations();
+    QVERIFY(japanese);
+    QCOMPARE(cancelText(), QStringLiteral("キャンセル"));
+    QCoreApplication::removeTranslator(japanese);
+    delete japanese;
   }
 
   void abandonAndCloseAskFirst() {
