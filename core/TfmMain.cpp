@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QScreen>
@@ -45,21 +46,34 @@ QString Q(const std::string& s) {
   return QString::fromStdString(s);
 }
 
-// Makes a message box wide enough that the window manager's title bar shows its whole
-// caption (often a player's name) beside the bar's own icon and buttons, as far as the
-// screen allows. Title bars commonly use a bold face of the system font.
-void WidenForCaption(QMessageBox& box) {
-  auto* grid = qobject_cast<QGridLayout*>(box.layout());
-  if (!grid)
-    return;
-  QFont titleFont = box.font();
+// The width at which the window manager's title bar shows a window's whole caption (often
+// a player's name) beside the bar's own icon and buttons, as far as the screen allows.
+// Title bars commonly use a bold face of the system font.
+int CaptionFitWidth(const QWidget& window) {
+  QFont titleFont = window.font();
   titleFont.setBold(true);
-  const int barExtras = 5 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight);
-  int width = QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + barExtras;
-  if (const QScreen* screen = box.screen())
+  const int barExtras = 5 * window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  int width = QFontMetrics(titleFont).horizontalAdvance(window.windowTitle()) + barExtras;
+  if (const QScreen* screen = window.screen())
     width = qMin(width, screen->availableGeometry().width() * 9 / 10);
-  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
-                grid->rowCount(), 0, 1, grid->columnCount());
+  return width;
+}
+
+// A message box sizes itself to its layout, so the width goes in as a spacer.
+void WidenForCaption(QMessageBox& box) {
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(
+        new QSpacerItem(CaptionFitWidth(box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+        grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+// An input box builds its layout only when shown; its edit field spans it.
+void WidenForCaption(QInputDialog& box) {
+  if (auto* edit = box.findChild<QLineEdit*>()) {
+    const QStyle* style = box.style();
+    edit->setMinimumWidth(CaptionFitWidth(box) - style->pixelMetric(QStyle::PM_LayoutLeftMargin) -
+                          style->pixelMetric(QStyle::PM_LayoutRightMargin));
+  }
 }
 
 }  // namespace
@@ -403,6 +417,7 @@ std::string TfmMain::InputBox(const std::string& caption, const std::string& pro
   dialog.setTextValue(Q(defaultText));
   for (QLabel* label : dialog.findChildren<QLabel*>())
     label->setTextFormat(Qt::PlainText);
+  WidenForCaption(dialog);
   return dialog.exec() == QDialog::Accepted ? dialog.textValue().toStdString() : defaultText;
 }
 

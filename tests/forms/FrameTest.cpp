@@ -145,30 +145,39 @@ class FrameTest : public QObject {
              QStringLiteral("あなたの番です。山から1枚引いてください。"));
   }
 
-  void messageBoxesShowTheirTextPlainAndTheirWholeCaption() {
+  void boxesShowTheirTextPlainAndTheirWholeCaption() {
     TfmMain frame;  // its own boxes, not the test's stand-ins
     const QString name = QStringLiteral("<b>とても長い名前のコンピュータプレイヤー");
     Qt::TextFormat format = Qt::AutoText;
     int boxWidth = 0;
     int captionWidth = 0;
-    QTimer::singleShot(0, &frame, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box)
-        return;
-      format = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->textFormat();
-      boxWidth = box->width();
-      // Title bars often use a bold face; beside the caption they hold an icon and
-      // three buttons, each about a title bar high.
-      QFont bold = box->font();
-      bold.setBold(true);
-      captionWidth = QFontMetrics(bold).horizontalAdvance(box->windowTitle()) +
-                     4 * box->style()->pixelMetric(QStyle::PM_TitleBarHeight);
-      box->button(QMessageBox::Ok)->click();
-    });
+    const auto measure = [&] {
+      QTimer::singleShot(0, &frame, [&] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!box)
+          return;
+        for (const QLabel* label : box->findChildren<QLabel*>())
+          if (label->text().startsWith(QLatin1Char('<')))
+            format = label->textFormat();
+        boxWidth = box->width();
+        // Title bars often use a bold face; beside the caption they hold an icon and
+        // three buttons, each about a title bar high.
+        QFont bold = box->font();
+        bold.setBold(true);
+        captionWidth = QFontMetrics(bold).horizontalAdvance(box->windowTitle()) +
+                       4 * box->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        box->reject();
+      });
+    };
     // A claim box: a short text under the claiming seat's name.
+    measure();
     frame.MessageBox("<i>ポンします", name.toStdString(), MsgButtons::Ok, MsgIcon::None);
     QCOMPARE(format, Qt::PlainText);
     QVERIFY(captionWidth > 0);
+    QVERIFY(boxWidth >= captionWidth);
+    measure();
+    frame.InputBox("名前を入力してください。", "<b>名前の変更", "あなた");
+    QCOMPARE(format, Qt::PlainText);
     QVERIFY(boxWidth >= captionWidth);
   }
 
