@@ -5,6 +5,7 @@
 #include <QLayout>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
 #include <QWheelEvent>
 
@@ -87,12 +88,22 @@ void TfmScore::FitRows() {
   if (heightBeforeGrowing_ == 0)
     heightBeforeGrowing_ = height();
   int height = sheet_.RowCount() * tenRowHeight_ + ui_->pnlOK->height();
-  // A sheet longer than the screen stays on it, title bar included, and scrolls.
-  if (const QScreen* screen = this->screen()) {
-    const int titleBar = frameGeometry().height() - this->height();
-    height = qMin(height, screen->availableGeometry().height() - titleBar);
+  const QScreen* screen = this->screen();
+  if (!screen) {
+    resize(width(), height);
+    return;
   }
-  resize(width(), height);
+  // A sheet longer than the screen stays on it, title bar included, and scrolls; a window
+  // grown down past the screen's foot moves up. Until the window manager has framed the
+  // window its title bar is unknown, and Qt's own title bar height stands in.
+  const QRect area = screen->availableGeometry();
+  const int titleBar = qMax(frameGeometry().height() - this->height(),
+                            style()->pixelMetric(QStyle::PM_TitleBarHeight) +
+                                2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
+  resize(width(), qMin(height, area.height() - titleBar));
+  const int frameBottom = y() + titleBar + this->height() - 1;  // y() is the frame's top
+  if (frameBottom > area.bottom())
+    move(x(), qMax(area.top(), area.bottom() + 1 - titleBar - this->height()));
 }
 
 void TfmScore::FitCells() {
