@@ -30,21 +30,6 @@ std::vector<CardBlock> LayoutSeatHand(const HandRecord& hand, int clientWidth, i
   return blocks;
 }
 
-std::vector<CardBlock> LayoutPlayerHand(const HandRecord& hand, int clientWidth, int clientHeight,
-                                        int cardWidth, int cardHeight) {
-  std::vector<CardBlock> blocks;
-  const int k = hand.Count;
-  for (int i = 0; i < k; ++i) {
-    CardBlock b;
-    b.Source = hand.Open ? CardCellRect(hand.Cards[i], cardWidth, cardHeight)
-                         : UprightBackRect(cardWidth, cardHeight);
-    b.Left = EvenSpreadEdge(i, k, clientWidth, cardWidth);
-    b.Top = hand.Selected[i] ? 0 : clientHeight / 2 - cardHeight / 2;
-    blocks.push_back(b);
-  }
-  return blocks;
-}
-
 std::vector<CardBlock> LayoutMeld(const MeldRecord& meld, int clientWidth, int clientHeight,
                                   int cardWidth, int cardHeight) {
   std::vector<CardBlock> blocks;
@@ -76,14 +61,27 @@ std::vector<CardBlock> LayoutMeld(const MeldRecord& meld, int clientWidth, int c
   return blocks;
 }
 
+std::vector<CardBlock> LayoutPlayerHand(const HandRecord& hand, int clientWidth, int clientHeight,
+                                        int cardWidth, int cardHeight) {
+  std::vector<CardBlock> blocks;
+  const int k = hand.Count;
+  for (int i = 0; i < k; ++i) {
+    CardBlock b;
+    b.Source = hand.Open ? CardCellRect(hand.Cards[i], cardWidth, cardHeight)
+                         : UprightBackRect(cardWidth, cardHeight);
+    b.Left = EvenSpreadEdge(i, k, clientWidth, cardWidth);
+    b.Top = hand.Selected[i] ? 0 : clientHeight / 2 - cardHeight / 2;
+    blocks.push_back(b);
+  }
+  return blocks;
+}
+
 std::vector<TileOrigin> BackgroundTiles(int pictureWidth, int pictureHeight, int width,
                                         int height) {
   std::vector<TileOrigin> tiles;
-  if (pictureWidth <= 0 || pictureHeight <= 0)
-    return tiles;
+  if (pictureWidth <= 0 || pictureHeight <= 0) return tiles;
   for (int y = 0; y < height; y += pictureHeight)
-    for (int x = 0; x < width; x += pictureWidth)
-      tiles.push_back({x, y});
+    for (int x = 0; x < width; x += pictureWidth) tiles.push_back({x, y});
   return tiles;
 }
 

@@ -27,10 +27,6 @@ constexpr int EvenSpreadEdge(int i, int k, int length, int cardExtent) {
 std::vector<CardBlock> LayoutSeatHand(const HandRecord& hand, int clientWidth, int clientHeight,
                                       int cardWidth, int cardHeight);
 
-// The human's hand: spread across the width, selected cards raised to the top edge.
-std::vector<CardBlock> LayoutPlayerHand(const HandRecord& hand, int clientWidth, int clientHeight,
-                                        int cardWidth, int cardHeight);
-
 // A meld's cards in the client area of its window, in YakuCards order, later ones over
 // earlier ones. Spread evenly along the top edge, centred on the points that divide the
 // width into YakuCount + 1 parts, as long as every card lies inside. Otherwise they
@@ -40,6 +36,10 @@ std::vector<CardBlock> LayoutPlayerHand(const HandRecord& hand, int clientWidth,
 // the rows it has, and indices are partly covered.
 std::vector<CardBlock> LayoutMeld(const MeldRecord& meld, int clientWidth, int clientHeight,
                                   int cardWidth, int cardHeight);
+
+// The human's hand: spread across the width, selected cards raised to the top edge.
+std::vector<CardBlock> LayoutPlayerHand(const HandRecord& hand, int clientWidth, int clientHeight,
+                                        int cardWidth, int cardHeight);
 
 // Tiles of a background picture covering the window from its top-left corner.
 struct TileOrigin {
