@@ -80,12 +80,7 @@ bool OfferToMeldWindows(Game& game, int seat) {
   return false;
 }
 
-// How far a play step got, so a failure knows whether the seat has discarded already.
-struct PlayProgress {
-  bool DiscardBegun = false;
-};
-
-void LayOrDiscard(Game& game, int seat, const ComputerOptions& options, PlayProgress& progress) {
+void LayOrDiscard(Game& game, int seat, const ComputerOptions& options) {
   HandRecord& hand = game.Seats[seat];
   if (options.ReservePons)
     ClearOwnReservations(game, seat);
@@ -105,15 +100,28 @@ void LayOrDiscard(Game& game, int seat, const ComputerOptions& options, PlayProg
     }
   }
   const int slot = discard.Slot != kNoSlot ? discard.Slot : LeastUsefulSlot(hand, evaluation);
-  progress.DiscardBegun = true;
   DiscardCard(game, seat, slot);
 }
 
-// The way out of any failure in the play phase: throw away a card at random.
 void DiscardAtRandom(Game& game, int seat) {
   HandRecord& hand = game.Seats[seat];
   if (hand.Count > 0)
     DiscardCard(game, seat, game.Rng.NextBelow(hand.Count));
+}
+
+// The way out of any failure in the play phase: a card thrown away at random, unless one
+// lies on the pile already, and then the game goes on exactly as after any discard, even
+// when showing the discard failed as well.
+void RecoverPlayPhase(Game& game, int seat, int discardsBefore) {
+  try {
+    if (game.Yama.DiscardCount == discardsBefore)
+      DiscardAtRandom(game, seat);
+  } catch (...) {
+    // DiscardCard moves the card before it shows anything; the rest follows below.
+  }
+  const bool discarded = game.Yama.DiscardCount > discardsBefore;
+  if (discarded && game.GameState == PlayState(seat))
+    FinishDiscard(game, seat);
 }
 
 }  // namespace
@@ -127,13 +135,13 @@ void ComputerTurn(Game& game, int seat, const ComputerOptions& options) {
     ChiiOrDraw(game, seat);
     return;
   }
-  PlayProgress progress;
+  // Only a discard adds to the pile in the play phase, so its size tells whether the
+  // seat has discarded already when something fails.
+  const int discardsBefore = game.Yama.DiscardCount;
   try {
-    LayOrDiscard(game, seat, options, progress);
+    LayOrDiscard(game, seat, options);
   } catch (...) {
-    // A failure inside the discard itself must not cost the seat a second card.
-    if (!progress.DiscardBegun)
-      DiscardAtRandom(game, seat);
+    RecoverPlayPhase(game, seat, discardsBefore);
   }
 }
 

@@ -4,23 +4,27 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
+#include <QGridLayout>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <ctime>
 
 #include "core/NewGame.h"
 #include "core/TurnDriver.h"
 #include "play/LockedSubWindow.h"
-#include "score/ScoreMenus.h"
 #include "play/TfmPlayer.h"
 #include "play/TfmYaku.h"
 #include "play/TfmYama.h"
 #include "score/HiScore.h"
+#include "score/ScoreMenus.h"
 #include "score/TfmScore.h"
 #include "settings/PictureLoading.h"
 #include "settings/QtRegistry.h"
@@ -39,7 +43,39 @@ namespace zelvani {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+// The width at which the window manager's title bar shows a window's whole caption (often
+// a player's name) beside the bar's own icon and buttons, as far as the screen allows.
+// Title bars commonly use a bold face of the system font.
+int CaptionFitWidth(const QWidget& window) {
+  QFont titleFont = window.font();
+  titleFont.setBold(true);
+  const int barExtras = 5 * window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  int width = QFontMetrics(titleFont).horizontalAdvance(window.windowTitle()) + barExtras;
+  if (const QScreen* screen = window.screen())
+    width = qMin(width, screen->availableGeometry().width() * 9 / 10);
+  return width;
+}
+
+// A message box sizes itself to its layout, so the width goes in as a spacer.
+void WidenForCaption(QMessageBox& box) {
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(
+        new QSpacerItem(CaptionFitWidth(box), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+        grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+// An input box builds its layout only when shown; its edit field spans it.
+void WidenForCaption(QInputDialog& box) {
+  if (auto* edit = box.findChild<QLineEdit*>()) {
+    const QStyle* style = box.style();
+    edit->setMinimumWidth(CaptionFitWidth(box) - style->pixelMetric(QStyle::PM_LayoutLeftMargin) -
+                          style->pixelMetric(QStyle::PM_LayoutRightMargin));
+  }
+}
 
 }  // namespace
 
@@ -85,7 +121,9 @@ TfmMain::~TfmMain() {
   delete ui_;
 }
 
-void TfmMain::CreateScoreSheet() { fmScore_ = new TfmScore(game_.Score, this); }
+void TfmMain::CreateScoreSheet() {
+  fmScore_ = new TfmScore(game_.Score, this);
+}
 
 void TfmMain::CreatePlayer() {
   fmPlayer_ = new TfmPlayer(game_, cardSheet_, this);
@@ -98,7 +136,8 @@ void TfmMain::CreatePlayer() {
   }
   LoadStartupSettings();
   fmPlayer_->show();
-  for (int seat = 1; seat < kSeatCount; ++seat) seats_[seat]->show();
+  for (int seat = 1; seat < kSeatCount; ++seat)
+    seats_[seat]->show();
   show();
 }
 
@@ -120,14 +159,17 @@ void TfmMain::CreateYama() {
   fmYama_->PaintYama();
 }
 
-QMdiArea* TfmMain::ClientArea() const { return ui_->ClientArea; }
+QMdiArea* TfmMain::ClientArea() const {
+  return ui_->ClientArea;
+}
 
 TfmHands* TfmMain::SeatWindow(int seat) const {
   return seat >= 0 && seat < kSeatCount ? seats_[seat] : nullptr;
 }
 
 TfmYaku* TfmMain::YakuWindow(int index) const {
-  if (index < 0 || index >= static_cast<int>(yakuWindows_.size())) return nullptr;
+  if (index < 0 || index >= static_cast<int>(yakuWindows_.size()))
+    return nullptr;
   return static_cast<TfmYaku*>(yakuWindows_[index]->widget());
 }
 
@@ -161,8 +203,10 @@ void TfmMain::ConnectMenus() {
     }
   });
   for (QAction* item : ui_->mnSeeInside->actions()) {
-    if (item->isSeparator()) continue;
-    connect(item, &QAction::triggered, this, [this, item] { mnSeeCards(game_, item->data().toInt()); });
+    if (item->isSeparator())
+      continue;
+    connect(item, &QAction::triggered, this,
+            [this, item] { mnSeeCards(game_, item->data().toInt()); });
   }
 
   connect(ui_->mnOption, &QAction::triggered, this, &TfmMain::mnOptionClick);
@@ -171,7 +215,9 @@ void TfmMain::ConnectMenus() {
   connect(ui_->mnAbout, &QAction::triggered, this, &TfmMain::mnAboutClick);
   auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
   helpKey->setContext(Qt::ApplicationShortcut);
-  connect(helpKey, &QShortcut::activated, this, &TfmMain::HelpKeyPressed);
+  // Every window of the game opens the same topic: the frame with the stock and the meld
+  // windows inside it, and the four seat windows.
+  connect(helpKey, &QShortcut::activated, this, &TfmMain::mnContentsClick);
 }
 
 bool TfmMain::LoadCardPicture(const QString& fileName) {
@@ -193,13 +239,17 @@ bool TfmMain::LoadCardPicture(const QString& fileName) {
 
 void TfmMain::RepaintAll() {
   for (TfmHands* seat : seats_)
-    if (seat) seat->PaintHand();
-  if (fmYama_) fmYama_->PaintYama();
-  for (int i = 0; i < static_cast<int>(yakuWindows_.size()); ++i) PaintMeld(i);
+    if (seat)
+      seat->PaintHand();
+  if (fmYama_)
+    fmYama_->PaintYama();
+  for (int i = 0; i < static_cast<int>(yakuWindows_.size()); ++i)
+    PaintMeld(i);
 }
 
 int TfmMain::PlayerWindowHeight() const {
-  if (!fmPlayer_) return 0;
+  if (!fmPlayer_)
+    return 0;
   const int frame = fmPlayer_->frameGeometry().height() - fmPlayer_->height();
   return game_.CardHeight + 2 * fmPlayer_->StatusHeight() + frame;
 }
@@ -207,21 +257,25 @@ int TfmMain::PlayerWindowHeight() const {
 SeatRects TfmMain::CurrentSeatRects() const {
   SeatRects rects;
   for (int seat = 0; seat < kSeatCount; ++seat)
-    if (seats_[seat]) rects[seat] = OuterRect(seats_[seat]);
+    if (seats_[seat])
+      rects[seat] = OuterRect(seats_[seat]);
   return rects;
 }
 
 void TfmMain::ApplySeatRects(const SeatRects& rects) {
   for (int seat = 0; seat < kSeatCount; ++seat)
-    if (seats_[seat]) SetOuterRect(seats_[seat], rects[seat]);
+    if (seats_[seat])
+      SetOuterRect(seats_[seat], rects[seat]);
 }
 
-void TfmMain::mnTileOnlyClick() { ClientArea()->tileSubWindows(); }
+void TfmMain::mnTileOnlyClick() {
+  ClientArea()->tileSubWindows();
+}
 
 void TfmMain::mnTileClick(int tag) {
   mnTileOnlyClick();
-  ApplySeatRects(ArrangeRoundTable(OuterRect(this), CurrentSeatRects(), tag == 1,
-                                   PlayerWindowHeight()));
+  ApplySeatRects(
+      ArrangeRoundTable(OuterRect(this), CurrentSeatRects(), tag == 1, PlayerWindowHeight()));
 }
 
 void TfmMain::mnTileVerticalClick() {
@@ -260,31 +314,29 @@ void TfmMain::mnAboutClick() {
   fmLogo_->raise();
 }
 
-void TfmMain::HelpKeyPressed() {
-  // The frame's own children (the stock and the meld windows) share its window.
-  const QWidget* active = QApplication::activeWindow();
-  if (active && (active == this || active == fmPlayer_))
-    mnContentsClick();
-}
-
 void TfmMain::PaintHand(int seat) {
-  if (TfmHands* window = SeatWindow(seat)) window->PaintHand();
+  if (TfmHands* window = SeatWindow(seat))
+    window->PaintHand();
 }
 
 void TfmMain::PaintYama() {
-  if (fmYama_) fmYama_->PaintYama();
+  if (fmYama_)
+    fmYama_->PaintYama();
 }
 
 void TfmMain::PaintMeld(int index) {
-  if (TfmYaku* window = YakuWindow(index)) window->FormPaint();
+  if (TfmYaku* window = YakuWindow(index))
+    window->FormPaint();
 }
 
 void TfmMain::SetSeatCaption(int seat, const std::string& caption) {
-  if (TfmHands* window = SeatWindow(seat)) window->setWindowTitle(Q(caption));
+  if (TfmHands* window = SeatWindow(seat))
+    window->setWindowTitle(Q(caption));
 }
 
 void TfmMain::ShowSeatWindow(int seat) {
-  if (TfmHands* window = SeatWindow(seat)) window->show();
+  if (TfmHands* window = SeatWindow(seat))
+    window->show();
 }
 
 void TfmMain::MeldWindowOpened(int index) {
@@ -308,15 +360,18 @@ void TfmMain::MeldWindowsClosed() {
     window->close();
   }
   yakuWindows_.clear();
-  if (!closing_) ClientArea()->tileSubWindows();
+  if (!closing_)
+    ClientArea()->tileSubWindows();
 }
 
 void TfmMain::PlayCue(Cue cue) {
-  if (fmPlayer_) fmPlayer_->PlayCue(cue);
+  if (fmPlayer_)
+    fmPlayer_->PlayCue(cue);
 }
 
 void TfmMain::SetStatus(const std::string& text) {
-  if (fmPlayer_) fmPlayer_->ShowStatus(Q(text));
+  if (fmPlayer_)
+    fmPlayer_->ShowStatus(Q(text));
 }
 
 MsgAnswer TfmMain::MessageBox(const std::string& text, const std::string& caption,
@@ -338,42 +393,62 @@ MsgAnswer TfmMain::MessageBox(const std::string& text, const std::string& captio
     case MsgIcon::None:
       break;
   }
-  const auto qbuttons = buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                                     : QMessageBox::StandardButtons(QMessageBox::Ok);
+  const auto qbuttons = buttons == MsgButtons::YesNo
+                            ? QMessageBox::Yes | QMessageBox::No
+                            : QMessageBox::StandardButtons(QMessageBox::Ok);
   QMessageBox box(qicon, Q(caption), Q(text), qbuttons, this);
-  if (QAbstractButton* yes = box.button(QMessageBox::Yes)) yes->setText(QStringLiteral("はい(&Y)"));
-  if (QAbstractButton* no = box.button(QMessageBox::No)) no->setText(QStringLiteral("いいえ(&N)"));
+  // Names and file paths are shown as they are, never read as markup.
+  box.setTextFormat(Qt::PlainText);
+  WidenForCaption(box);
+  if (QAbstractButton* yes = box.button(QMessageBox::Yes))
+    yes->setText(QStringLiteral("はい(&Y)"));
+  if (QAbstractButton* no = box.button(QMessageBox::No))
+    no->setText(QStringLiteral("いいえ(&N)"));
   const int answer = box.exec();
-  if (answer == QMessageBox::Yes) return MsgAnswer::Yes;
-  if (answer == QMessageBox::No) return MsgAnswer::No;
+  if (answer == QMessageBox::Yes)
+    return MsgAnswer::Yes;
+  if (answer == QMessageBox::No)
+    return MsgAnswer::No;
   return MsgAnswer::Ok;
 }
 
 std::string TfmMain::InputBox(const std::string& caption, const std::string& prompt,
                               const std::string& defaultText) {
-  bool ok = false;
-  const QString text = QInputDialog::getText(this, Q(caption), Q(prompt), QLineEdit::Normal,
-                                             Q(defaultText), &ok);
-  return ok ? text.toStdString() : defaultText;
+  QInputDialog dialog(this);
+  dialog.setWindowTitle(Q(caption));
+  dialog.setLabelText(Q(prompt));
+  dialog.setTextValue(Q(defaultText));
+  for (QLabel* label : dialog.findChildren<QLabel*>())
+    label->setTextFormat(Qt::PlainText);
+  WidenForCaption(dialog);
+  return dialog.exec() == QDialog::Accepted ? dialog.textValue().toStdString() : defaultText;
 }
 
 void TfmMain::ShowScoreSheet() {
-  if (!fmScore_) return;
+  if (!fmScore_)
+    return;
   fmScore_->Refresh();
   fmScore_->exec();
 }
 
 void TfmMain::ScoreSheetRowsChanged() {
-  if (!fmScore_) return;
+  if (!fmScore_)
+    return;
   fmScore_->Refresh();
   fmScore_->FitRows();
 }
 
-void TfmMain::StartTimer(int intervalMs) { timer1_->start(qMax(0, intervalMs)); }
+void TfmMain::StartTimer(int intervalMs) {
+  timer1_->start(qMax(0, intervalMs));
+}
 
-void TfmMain::StopTimer() { timer1_->stop(); }
+void TfmMain::StopTimer() {
+  timer1_->stop();
+}
 
-std::int64_t TfmMain::CalendarTime() { return static_cast<std::int64_t>(std::time(nullptr)); }
+std::int64_t TfmMain::CalendarTime() {
+  return static_cast<std::int64_t>(std::time(nullptr));
+}
 
 LocalDate TfmMain::Today() {
   const QDate today = QDate::currentDate();

@@ -93,8 +93,8 @@ class TfmMain : public QMainWindow, public GameHost {
   void MeldWindowsClosed() override;
   void PlayCue(Cue cue) override;
   void SetStatus(const std::string& text) override;
-  MsgAnswer MessageBox(const std::string& text, const std::string& caption,
-                       MsgButtons buttons, MsgIcon icon) override;
+  MsgAnswer MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
+                       MsgIcon icon) override;
   std::string InputBox(const std::string& caption, const std::string& prompt,
                        const std::string& defaultText) override;
   void ShowScoreSheet() override;
@@ -114,8 +114,6 @@ class TfmMain : public QMainWindow, public GameHost {
   void RepaintAll();
   SeatRects CurrentSeatRects() const;
   void ApplySeatRects(const SeatRects& rects);
-  // The help key opens the contents in the windows that carry help context 1.
-  void HelpKeyPressed();
 
   Ui::TfmMain* ui_;
   Game game_;

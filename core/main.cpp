@@ -7,6 +7,7 @@
 #include "core/CommandLine.h"
 #include "core/TfmMain.h"
 #include "settings/ShippedFiles.h"
+#include "ui/QtTranslations.h"
 
 int main(int argc, char* argv[]) {
   // Before the application object, which needs a display: --help and --version do not.
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(QString::fromUtf8(zelvani::kVersion));
   QApplication::setDesktopFileName(QString::fromUtf8(zelvani::kApplicationId));
   QApplication::setWindowIcon(zelvani::ApplicationIcon());
+  zelvani::InstallQtTranslations();
   try {
     zelvani::TfmMain fmMain;
     fmMain.CreateScoreSheet();

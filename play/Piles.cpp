@@ -14,7 +14,8 @@ namespace zelvani {
 namespace {
 
 void Append(HandRecord& hand, int card) {
-  if (hand.Count < kHandSlots) hand.Cards[hand.Count++] = card;
+  if (hand.Count < kHandSlots)
+    hand.Cards[hand.Count++] = card;
 }
 
 bool RoundIsOver(const Game& game, const HandRecord& hand) {
@@ -25,7 +26,8 @@ bool RoundIsOver(const Game& game, const HandRecord& hand) {
 void OfferPon(Game& game, int discarder, int card) {
   const int rank = RankIndex(card);
   const int reserver = game.PonReserve[rank];
-  if (reserver == 0) return;
+  if (reserver == 0)
+    return;
   if (reserver == discarder) {
     game.PonReserve[rank] = 0;
     return;
@@ -59,8 +61,10 @@ void Reshuffle(Game& game) {
 
 void DrawCard(Game& game, int seat) {
   PileRecord& yama = game.Yama;
-  if (yama.StockEmpty()) Reshuffle(game);
-  if (yama.StockEmpty()) return;  // nothing anywhere to draw: never on valid table data
+  if (yama.StockEmpty())
+    Reshuffle(game);
+  if (yama.StockEmpty())
+    return;  // nothing anywhere to draw: never on valid table data
   HandRecord& hand = game.Seats[seat];
   Append(hand, yama.Stock[yama.StockTop--]);
   game.Host.PlayCue(cueClick);
@@ -72,7 +76,8 @@ void DrawCard(Game& game, int seat) {
 bool TakeDiscard(Game& game, int seat) {
   PileRecord& yama = game.Yama;
   HandRecord& hand = game.Seats[seat];
-  if (yama.DiscardCount <= 0 || hand.Count >= kHandSlots) return false;
+  if (yama.DiscardCount <= 0 || hand.Count >= kHandSlots)
+    return false;
   StopTimer1(game);
   const int slot = hand.Count;
   Append(hand, yama.Discard[--yama.DiscardCount]);
@@ -88,19 +93,28 @@ bool TakeDiscard(Game& game, int seat) {
 
 bool DiscardCard(Game& game, int seat, int slot, bool offerPon) {
   HandRecord& hand = game.Seats[seat];
-  if (slot < 0 || slot >= hand.Count) return false;
+  if (slot < 0 || slot >= hand.Count)
+    return false;
   PileRecord& yama = game.Yama;
   const int card = hand.Cards[slot];
+  // The card moves before anything is shown, so a failure while showing it never leaves
+  // it in two places.
   yama.Discard[yama.DiscardCount++] = card;
   game.TableMap[Suit(card)][RankIndex(card)] = kMapDiscarded;
-  game.Host.PlayCue(cueDiscard);
   RemoveCard(hand, slot);
+  game.Host.PlayCue(cueDiscard);
   game.Host.PaintHand(seat);
   game.Host.PaintYama();
+  return FinishDiscard(game, seat, offerPon);
+}
 
+bool FinishDiscard(Game& game, int seat, bool offerPon) {
+  HandRecord& hand = game.Seats[seat];
   if (RoundIsOver(game, hand)) {
-    for (int s = 0; s < kSeatCount; ++s) game.Seats[s].Open = true;
-    for (int s = 0; s < kSeatCount; ++s) game.Host.PaintHand(s);
+    for (int s = 0; s < kSeatCount; ++s)
+      game.Seats[s].Open = true;
+    for (int s = 0; s < kSeatCount; ++s)
+      game.Host.PaintHand(s);
     SetGame(game, -1);
     const std::string text = hand.Count == 0 ? hand.PlayerName + "の勝ち" : "流局です";
     game.Host.MessageBox(text, "ゲーム終了", MsgButtons::Ok, MsgIcon::None);
@@ -108,7 +122,8 @@ bool DiscardCard(Game& game, int seat, int slot, bool offerPon) {
     return true;
   }
   AdvanceGame(game);
-  if (offerPon) OfferPon(game, seat, card);
+  if (offerPon)
+    OfferPon(game, seat, game.Yama.TopDiscard());
   return false;
 }
 
@@ -118,7 +133,8 @@ void ImgYamaMouseDown(Game& game) {
   } else if (game.GameState == 0) {
     HandRecord& hand = game.Player();
     DrawCard(game, kHumanSeat);
-    if (hand.Count > 0) hand.Selected[hand.Count - 1] = 1;
+    if (hand.Count > 0)
+      hand.Selected[hand.Count - 1] = 1;
     game.Host.PaintHand(kHumanSeat);
   }
 }
@@ -131,14 +147,16 @@ void ImgSuteMouseDown(Game& game) {
       return;
     }
     int slot = 0;
-    while (!hand.Selected[slot]) ++slot;
+    while (!hand.Selected[slot])
+      ++slot;
     if (slot == hand.ClaimedSlot()) {
       if (game.Host.MessageBox(kFalseClaimQuestion, "捨て札", MsgButtons::YesNo,
                                MsgIcon::Question) != MsgAnswer::Yes)
         return;
       ++game.Human.Rest;
       // The returned card is not offered for a pon, and a round it ends stays ended.
-      if (!DiscardCard(game, kHumanSeat, slot, false)) SetGame(game, game.Human.ResumeState);
+      if (!DiscardCard(game, kHumanSeat, slot, false))
+        SetGame(game, game.Human.ResumeState);
     } else {
       DiscardCard(game, kHumanSeat, slot);
     }
@@ -152,14 +170,16 @@ void ImgSuteMouseDown(Game& game) {
 
 void ImgSuteDragOver(Game& game, int slot) {
   HandRecord& hand = game.Player();
-  if (slot < 0 || slot >= hand.Count || hand.Selected[slot]) return;
+  if (slot < 0 || slot >= hand.Count || hand.Selected[slot])
+    return;
   hand.Selected[slot] = 1;
   game.Host.PaintHand(kHumanSeat);
 }
 
 void ImgSuteDragDrop(Game& game, int slot) {
   HandRecord& hand = game.Player();
-  if (slot < 0 || slot >= hand.Count) return;
+  if (slot < 0 || slot >= hand.Count)
+    return;
   if (hand.Claimed < 0) {
     hand.Selected.fill(0);
     hand.Selected[slot] = 1;

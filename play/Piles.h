@@ -19,6 +19,9 @@ bool TakeDiscard(Game& game, int seat);
 // `offerPon` false keeps the card from a pon reservation (a card returned by a false
 // claim waits on the pile for the seat play resumes with).
 bool DiscardCard(Game& game, int seat, int slot, bool offerPon = true);
+// What follows every discard, once the card lies on the pile: the end of the round, or
+// the turn passing on and the card offered for a pon. Returns true when the round ended.
+bool FinishDiscard(Game& game, int seat, bool offerPon = true);
 
 // The human's mouse on the stock picture.
 void ImgYamaMouseDown(Game& game);

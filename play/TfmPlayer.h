@@ -20,7 +20,7 @@ namespace zelvani {
 
 // The drag of a card of the human's hand carries its slot under this format.
 inline constexpr const char* kCardMimeType = "application/x-zelvani-card";
-// The slot a drag names, or -1 when the drag is not a card of the human's hand.
+// The slot a drag names, or -1 when the drag is not a card of this program's human hand.
 int DraggedSlot(const QDropEvent* event);
 
 class TfmPlayer : public TfmHands {

@@ -2,7 +2,6 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -24,37 +23,37 @@ TfmYaku::TfmYaku(Game& game, int index, const QImage& cardSheet, QWidget* parent
   setBackgroundRole(QPalette::Button);
 }
 
-TfmYaku::~TfmYaku() { delete ui_; }
+TfmYaku::~TfmYaku() {
+  delete ui_;
+}
 
 const MeldRecord* TfmYaku::Meld() const {
   return index_ < game_.YakuWindowCount() ? &game_.YakuWindows[index_] : nullptr;
-}
-
-int TfmYaku::OuterWidth() const {
-  const auto* sub = qobject_cast<const QMdiSubWindow*>(parentWidget());
-  return sub ? sub->width() : width();
 }
 
 void TfmYaku::FormPaint() {
   const MeldRecord* meld = Meld();
   const QString caption = QString::fromUtf8(MeldLabel(meld ? meld->Kind : mkNone));
   setWindowTitle(caption);
-  if (parentWidget()) parentWidget()->setWindowTitle(caption);
+  if (parentWidget())
+    parentWidget()->setWindowTitle(caption);
   update();
 }
 
 void TfmYaku::paintEvent(QPaintEvent*) {
   const MeldRecord* meld = Meld();
-  if (!meld || meld->Kind == mkNone) return;
+  if (!meld || meld->Kind == mkNone)
+    return;
   QPainter painter(this);
-  const int outer = OuterWidth();
-  painter.fillRect(0, 0, outer, height(), palette().color(QPalette::Button));
+  // The window's own area: the frame of the child window around it is not ours to draw.
+  painter.fillRect(rect(), palette().color(QPalette::Button));
   const int w = game_.CardWidth;
   const int h = game_.CardHeight;
-  if (w <= 0 || h <= 0) return;
-  for (int i = 0; i < meld->YakuCount; ++i) {
-    const SheetRect cell = CardCellRect(meld->YakuCards[i], w, h);
-    painter.drawImage(QPoint(EvenSpreadEdge(i, meld->YakuCount, outer, w), 0), cardSheet_,
+  if (w <= 0 || h <= 0)
+    return;
+  for (const CardBlock& block : LayoutMeld(*meld, width(), height(), w, h)) {
+    const SheetRect& cell = block.Source;
+    painter.drawImage(QPoint(block.Left, block.Top), cardSheet_,
                       QRect(cell.Left, cell.Top, cell.Width, cell.Height));
   }
 }
@@ -72,18 +71,21 @@ void TfmYaku::mouseReleaseEvent(QMouseEvent* event) {
 
 void TfmYaku::dragEnterEvent(QDragEnterEvent* event) {
   const int slot = DraggedSlot(event);
-  if (slot < 0) return;
+  if (slot < 0)
+    return;
   event->acceptProposedAction();
   YakuFormDragOver(game_, index_, slot);
 }
 
 void TfmYaku::dragMoveEvent(QDragMoveEvent* event) {
-  if (DraggedSlot(event) >= 0) event->acceptProposedAction();
+  if (DraggedSlot(event) >= 0)
+    event->acceptProposedAction();
 }
 
 void TfmYaku::dropEvent(QDropEvent* event) {
   const int slot = DraggedSlot(event);
-  if (slot < 0) return;
+  if (slot < 0)
+    return;
   event->acceptProposedAction();
   YakuFormDragDrop(game_, index_, slot);
 }

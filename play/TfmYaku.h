@@ -33,7 +33,6 @@ class TfmYaku : public QWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  int OuterWidth() const;
   const MeldRecord* Meld() const;
 
   Ui::TfmYaku* ui_;

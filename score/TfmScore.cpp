@@ -1,9 +1,13 @@
 #include "score/TfmScore.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QLayout>
 #include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTableWidget>
+#include <QWheelEvent>
 
 #include "ui_fmScore.h"
 
@@ -26,14 +30,21 @@ TfmScore::TfmScore(const ScoreSheet& sheet, QWidget* parent)
   grid->setPalette(pal);
   grid->horizontalHeader()->setMinimumSectionSize(1);
   grid->verticalHeader()->setMinimumSectionSize(1);
+  scroller_ = new QScrollBar(Qt::Vertical, this);
+  scroller_->setObjectName(QStringLiteral("scbScore"));
+  scroller_->hide();
+  QScrollBar* gridBar = grid->verticalScrollBar();
+  connect(gridBar, &QScrollBar::rangeChanged, scroller_, &QScrollBar::setRange);
+  connect(gridBar, &QScrollBar::valueChanged, scroller_, &QScrollBar::setValue);
+  connect(scroller_, &QScrollBar::valueChanged, gridBar, &QScrollBar::setValue);
   if (const QScreen* screen = this->screen()) {
     const QRect area = screen->availableGeometry();
     move(area.center() - rect().center());
   }
   // Lay the grid out now: the sheet may have to grow before the window is first shown.
   layout()->activate();
+  tenRowHeight_ = qMax(1, grid->height() / ScoreSheet::kInitialRows - 1);
   Refresh();
-  rowHeight_ = FitCells();
 }
 
 TfmScore::~TfmScore() {
@@ -66,42 +77,75 @@ void TfmScore::Refresh() {
 }
 
 void TfmScore::FitRows() {
-  if (sheet_.RowCount() <= ScoreSheet::kInitialRows)
+  if (sheet_.RowCount() <= ScoreSheet::kInitialRows) {
+    if (heightBeforeGrowing_ > 0) {
+      const int before = heightBeforeGrowing_;
+      heightBeforeGrowing_ = 0;
+      resize(width(), before);
+    }
     return;
-  int height = sheet_.RowCount() * rowHeight_ + ui_->pnlOK->height();
-  // A sheet longer than the screen squeezes its rows rather than leave the screen.
-  if (const QScreen* screen = this->screen())
-    height = qMin(height, screen->availableGeometry().height());
-  resize(width(), height);
+  }
+  if (heightBeforeGrowing_ == 0)
+    heightBeforeGrowing_ = height();
+  int height = sheet_.RowCount() * tenRowHeight_ + ui_->pnlOK->height();
+  const QScreen* screen = this->screen();
+  if (!screen) {
+    resize(width(), height);
+    return;
+  }
+  // A sheet longer than the screen stays on it, title bar included, and scrolls; a window
+  // grown down past the screen's foot moves up. Until the window manager has framed the
+  // window its title bar is unknown, and Qt's own title bar height stands in.
+  const QRect area = screen->availableGeometry();
+  const int titleBar = qMax(frameGeometry().height() - this->height(),
+                            style()->pixelMetric(QStyle::PM_TitleBarHeight) +
+                                2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
+  resize(width(), qMin(height, area.height() - titleBar));
+  const int frameBottom = y() + titleBar + this->height() - 1;  // y() is the frame's top
+  if (frameBottom > area.bottom())
+    move(x(), qMax(area.top(), area.bottom() + 1 - titleBar - this->height()));
 }
 
-int TfmScore::FitCells() {
+void TfmScore::FitCells() {
   QTableWidget* grid = ui_->grScore;
   const int columns = grid->columnCount();
   const int rows = grid->rowCount();
   if (columns <= 0 || rows <= 0)
-    return rowHeight_;
-  const int colWidth = grid->width() / columns - 1;
-  const int rowHeight = grid->height() / rows - 1;
-  grid->horizontalHeader()->setDefaultSectionSize(qMax(1, colWidth));
-  grid->verticalHeader()->setDefaultSectionSize(qMax(1, rowHeight));
+    return;
+  int rowHeight = qMax(1, grid->height() / rows - 1);
+  if (rows > ScoreSheet::kInitialRows)
+    rowHeight = qMax(rowHeight, tenRowHeight_);
+  else if (heightBeforeGrowing_ == 0)
+    tenRowHeight_ = rowHeight;
+  const bool scrolls = rows * rowHeight > grid->height();
+  const int barWidth = scrolls ? scroller_->sizeHint().width() : 0;
+  const int colWidth = qMax(1, (grid->width() - barWidth) / columns - 1);
+  grid->horizontalHeader()->setDefaultSectionSize(colWidth);
+  grid->verticalHeader()->setDefaultSectionSize(rowHeight);
   for (int c = 0; c < columns; ++c)
-    grid->setColumnWidth(c, qMax(1, colWidth));
+    grid->setColumnWidth(c, colWidth);
   for (int r = 0; r < rows; ++r)
-    grid->setRowHeight(r, qMax(1, rowHeight));
-  return qMax(1, rowHeight);
+    grid->setRowHeight(r, rowHeight);
+  scroller_->setGeometry(grid->x() + grid->width() - barWidth, grid->y(), barWidth, grid->height());
+  scroller_->setVisible(scrolls);
 }
 
 void TfmScore::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
   QWidget* button = ui_->btnOK;
   button->move(ui_->pnlOK->width() / 2 - button->width() / 2, button->y());
-  rowHeight_ = FitCells();
+  FitCells();
 }
 
 void TfmScore::showEvent(QShowEvent* event) {
   Refresh();
   QDialog::showEvent(event);
+}
+
+void TfmScore::wheelEvent(QWheelEvent* event) {
+  // The disabled grid passes the wheel on to the window.
+  if (scroller_->isVisible())
+    QApplication::sendEvent(scroller_, event);
 }
 
 }  // namespace zelvani

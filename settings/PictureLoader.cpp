@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLibrary>
 #include <QtEndian>
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -24,13 +25,30 @@ constexpr qint64 kFileHeaderBytes = 14;
 constexpr quint32 kInfoHeaderBytes = sizeof(SpiBitmapInfoHeader);
 constexpr qint64 kBitfieldMaskBytes = 3 * 4;
 
-// Frees a plug-in's memory handle when the decode step ends, however it ends.
-struct MemoryHandle {
-  SpiMemory Block = nullptr;
-  MemoryHandle() = default;
-  MemoryHandle(const MemoryHandle&) = delete;
-  MemoryHandle& operator=(const MemoryHandle&) = delete;
-  ~MemoryHandle() { std::free(Block); }
+// The memory handles a plug-in handed over, freed when the decode step ends however it
+// ends: each distinct block once, even when a plug-in hands the same block out twice.
+class PluginBlocks {
+ public:
+  PluginBlocks() = default;
+  PluginBlocks(const PluginBlocks&) = delete;
+  PluginBlocks& operator=(const PluginBlocks&) = delete;
+  ~PluginBlocks() {
+    for (SpiMemory block : blocks_)
+      std::free(block);
+  }
+
+  // False when the block is already held: one block cannot serve two purposes.
+  bool Take(SpiMemory block) {
+    if (!block)
+      return true;
+    if (std::find(blocks_.begin(), blocks_.end(), block) != blocks_.end())
+      return false;
+    blocks_.push_back(block);
+    return true;
+  }
+
+ private:
+  std::vector<SpiMemory> blocks_;
 };
 
 bool SizeIsSane(qint64 width, qint64 height) {
@@ -143,9 +161,14 @@ void PictureLoader::Enumerate() {
   const QStringList found =
       folder.entryList({QStringLiteral("*.spi")}, QDir::Files | QDir::Hidden, QDir::Unsorted);
   for (const QString& name : found) {
+    const QFileInfo file(folder, name);
+    // The listing lets links to anything through; opening a link to a pipe or a device as
+    // a library would wait for ever, so only what is a plain file behind its links loads.
+    if (!file.isFile())
+      continue;
     PluginEntry entry;
     // An absolute path, so that QLibrary tries this very file before any name it derives.
-    entry.Library = std::make_unique<QLibrary>(QFileInfo(folder, name).absoluteFilePath());
+    entry.Library = std::make_unique<QLibrary>(file.absoluteFilePath());
     if (!entry.Library->load())
       continue;
     entry.IsSupported = reinterpret_cast<SpiIsSupported>(entry.Library->resolve("IsSupported"));
@@ -198,22 +221,21 @@ bool PictureLoader::Decode() {
   std::memset(&info, 0, sizeof info);
   if (plugin.GetPictureInfo(encodedName.constData(), 0, SPI_INPUT_FILE, &info) != SPI_SUCCESS)
     return false;
-  MemoryHandle text;
-  text.Block = info.textInfo;
+  PluginBlocks blocks;
+  blocks.Take(info.textInfo);
   if (!SizeIsSane(info.width, info.height))
     return false;
 
-  MemoryHandle bitmapInfo;
-  MemoryHandle pixels;
   SpiMemory infoBlock = nullptr;
   SpiMemory pixelBlock = nullptr;
   const int32_t answer = plugin.GetPicture(encodedName.constData(), 0, SPI_INPUT_FILE, &infoBlock,
                                            &pixelBlock, nullptr, 0);
   if (answer != SPI_SUCCESS)
     return false;
-  bitmapInfo.Block = infoBlock;
-  pixels.Block = pixelBlock;
-  if (!infoBlock || !pixelBlock)
+  // Both are taken before either is judged, so that neither is left unfreed.
+  const bool infoIsOwnBlock = blocks.Take(infoBlock);
+  const bool pixelsAreOwnBlock = blocks.Take(pixelBlock);
+  if (!infoBlock || !pixelBlock || !infoIsOwnBlock || !pixelsAreOwnBlock)
     return false;
   result_ = DibToImage(info.width, info.height, static_cast<const uchar*>(infoBlock),
                        static_cast<const uchar*>(pixelBlock));

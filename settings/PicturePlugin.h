@@ -3,7 +3,8 @@
  * file alone; it is plain C and needs nothing but the C library.
  *
  * A plug-in is a shared library whose file name ends in ".spi" (any case), kept in the
- * plug-in folder. It exports, by these exact names and with C linkage:
+ * plug-in folder as a plain file or a link to one (links to anything else are skipped).
+ * It exports, by these exact names and with C linkage:
  *   IsSupported     required: says whether the plug-in reads a file;
  *   GetPictureInfo  optional, but without it no picture can be decoded;
  *   GetPicture      required: decodes the picture.
@@ -22,7 +23,9 @@
  * Memory: a memory handle (SpiMemory) is a pointer returned by malloc(). The game "locks"
  * a handle by using the pointer, and frees it with free() from the same C library, once,
  * after it has read it. A plug-in hands out a handle only on success: when a function
- * fails, whatever it allocated is its own to free, and the game frees nothing.
+ * fails, whatever it allocated is its own to free, and the game frees nothing. Every
+ * handle is a block of its own: a picture whose handles share a block (or hand back the
+ * text block of "GetPictureInfo" again) fails to load, and that block is freed once.
  *
  * Files: the file name is the path of the picture, in the local 8-bit encoding of file
  * names (UTF-8 on Linux). The file handle given to "IsSupported" is a POSIX file

@@ -30,8 +30,9 @@ zelvani_install_packages() {
   "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+# qt6-translations-l10n: Qt's own buttons and dialogs in Japanese, checked by the tests.
 zelvani_build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools
-  qt6-multimedia-dev libgtest-dev libgl-dev)
+  qt6-multimedia-dev libgtest-dev libgl-dev qt6-translations-l10n)
 # What the tests of the install and the Debian package use: the validators of desktop
 # entries and AppStream data, and dpkg-shlibdeps (dpkg-dev) with file, which cpack runs.
 zelvani_package_tools=(desktop-file-utils appstream dpkg-dev file)

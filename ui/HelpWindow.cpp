@@ -1,6 +1,8 @@
 #include "ui/HelpWindow.h"
 
+#include <QAction>
 #include <QFileInfo>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -27,6 +29,10 @@ HelpWindow::HelpWindow(QWidget* owner, const QString& helpFile)
   layout->addWidget(browser_);
   browser_->setOpenExternalLinks(false);
   resize(620, 520);
+  auto* closeKeys = new QAction(this);
+  closeKeys->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+  connect(closeKeys, &QAction::triggered, this, &QWidget::close);
+  addAction(closeKeys);
 }
 
 void HelpWindow::ShowContext(int context) {
@@ -40,6 +46,22 @@ void HelpWindow::ShowContext(int context) {
   } else {
     browser_->setHtml(QStringLiteral("<p>ヘルプファイル %1 が見つかりません。</p>")
                           .arg(helpFile_.toHtmlEscaped()));
+  }
+  if (!placed_) {
+    placed_ = true;
+    if (const QWidget* owner = parentWidget()) {
+      QRect place(QPoint(0, 0), size());
+      place.moveCenter(owner->frameGeometry().center());
+      if (const QScreen* screen = owner->screen()) {
+        // Kept on the screen, its top-left corner first.
+        const QRect area = screen->availableGeometry();
+        place.moveRight(qMin(place.right(), area.right()));
+        place.moveBottom(qMin(place.bottom(), area.bottom()));
+        place.moveLeft(qMax(place.left(), area.left()));
+        place.moveTop(qMax(place.top(), area.top()));
+      }
+      move(place.topLeft());
+    }
   }
   show();
   raise();

@@ -1,5 +1,6 @@
 // The help viewer: a window of its own that shows the help file "Zelvani.hlp" (an HTML
-// document written for the game) at the topic a help context names.
+// document written for the game) at the topic a help context names. Esc or Ctrl+W closes
+// it.
 #pragma once
 
 #include <QString>
@@ -21,7 +22,8 @@ class HelpWindow : public QWidget {
   explicit HelpWindow(QWidget* owner, const QString& helpFile = QString::fromLatin1(kHelpFileName));
 
   // Shows the window at the topic of `context`; an unknown context opens the file at its
-  // top. A missing file is said in the window itself, never in a message box.
+  // top. A missing file is said in the window itself, never in a message box. The first
+  // time it opens centred on its owner; afterwards where the player left it.
   void ShowContext(int context);
 
   QTextBrowser* Browser() const { return browser_; }
@@ -29,6 +31,7 @@ class HelpWindow : public QWidget {
  private:
   QString helpFile_;
   QTextBrowser* browser_;
+  bool placed_ = false;
 };
 
 }  // namespace zelvani

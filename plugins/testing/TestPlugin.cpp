@@ -24,6 +24,9 @@ namespace {
 
 const char kMagic[] = "ZTESTPIC";
 
+// The text block of the last "GetPictureInfo", which the loader still holds.
+void* lastText = nullptr;
+
 void Log(const char* event) {
   const char* path = getenv("ZELVANI_TEST_PLUGIN_LOG");
   if (!path || !*path)
@@ -50,6 +53,7 @@ struct Script {
   long bitCount = 24, compression = 0, clrUsed = -1, sizeImage = -1;
   long biSize = 40, planes = 1;
   long nullInfo = 0, nullPixels = 0;
+  long sameBlock = 0, textAsPixels = 0;  // hand one block out twice
   long colour = TEST_PLUGIN_COLOUR;
   long infoResult = 0, pictureResult = 0;
 };
@@ -91,6 +95,10 @@ bool ReadScript(const char* fileName, Script* script) {
       script->nullInfo = value;
     else if (!strcmp(key, "nullPixels"))
       script->nullPixels = value;
+    else if (!strcmp(key, "sameBlock"))
+      script->sameBlock = value;
+    else if (!strcmp(key, "textAsPixels"))
+      script->textAsPixels = value;
     else if (!strcmp(key, "colour"))
       script->colour = value;
     else if (!strcmp(key, "infoResult"))
@@ -150,7 +158,7 @@ SPI_EXPORT int32_t SPI_CALL GetPictureInfo(const char* fileName, intptr_t, uint3
   info->height = static_cast<int32_t>(s.height);
   info->colorDepth = static_cast<int16_t>(s.bitCount);
   // Some text, so that the loader has something to free.
-  info->textInfo = strdup("a test picture");
+  info->textInfo = lastText = strdup("a test picture");
   return SPI_SUCCESS;
 #endif
 }
@@ -222,6 +230,10 @@ SPI_EXPORT int32_t SPI_CALL GetPicture(const char* fileName, intptr_t, uint32_t,
   if (s.nullPixels) {
     free(rows);
     rows = nullptr;
+  }
+  if (s.sameBlock || s.textAsPixels) {
+    free(rows);
+    rows = static_cast<unsigned char*>(s.sameBlock ? header : lastText);
   }
   *bitmapInfo = header;
   *pixels = rows;

@@ -270,13 +270,15 @@ TEST_F(ComputerTurnTest, WhenEveryCardIsWorthMoreThanAHundredTheLeastUsefulGoes)
   EXPECT_EQ(t.Hand(1), (std::vector<int>{C(1, 9), C(2, 9), C(3, 9), C(0, 3)}));
 }
 
-class PaintMeldThrows : public FakeHost {
+// Neither melds nor the pile can be shown: the recovery's own discard fails to show too.
+class MeldAndPileRepaintsThrow : public FakeHost {
  public:
   void PaintMeld(int) override { throw std::runtime_error("no window"); }
+  void PaintYama() override { throw std::runtime_error("no window"); }
 };
 
 TEST(ComputerTurnFailure, AnExceptionWhileLayingEndsInADiscardChosenByTheGenerator) {
-  PaintMeldThrows host;
+  MeldAndPileRepaintsThrow host;
   Game game(host);
   NewYakuWindow(game);
   game.Yama.StockTop = 3;
@@ -302,11 +304,12 @@ class PileRepaintThrows : public FakeHost {
   void PaintYama() override { throw std::runtime_error("no window"); }
 };
 
-TEST(ComputerTurnFailure, AFailureAfterTheDiscardThrowsNoSecondCard) {
+TEST(ComputerTurnFailure, AFailureAfterTheDiscardThrowsNoSecondCardAndTheTurnPassesOn) {
   PileRepaintThrows host;
   Game game(host);
   NewYakuWindow(game);
   game.Yama.StockTop = 3;
+  game.Rules.Wait0 = 700;
   HandRecord& hand = game.Seats[1];
   for (int card : {C(0, 2), C(1, 6), C(2, 11)})
     hand.Cards[hand.Count++] = card;
@@ -314,7 +317,10 @@ TEST(ComputerTurnFailure, AFailureAfterTheDiscardThrowsNoSecondCard) {
   ComputerTurn(game, 1);
   EXPECT_EQ(game.Yama.DiscardCount, 1);
   EXPECT_EQ(hand.Count, 2);
-  EXPECT_EQ(game.GameState, 11);  // the repaint failed before the turn passed on
+  // The repaint failed before the turn passed on; the next seat plays all the same.
+  EXPECT_EQ(game.GameState, 20);
+  EXPECT_TRUE(host.TimerRunning);
+  EXPECT_EQ(host.TimerInterval, 700);
 }
 
 TEST_F(ComputerTurnTest, AHandTooLargeToEvaluateDiscardsAtRandom) {

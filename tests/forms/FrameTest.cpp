@@ -1,17 +1,25 @@
 // The frame on the offscreen platform: its menus, captions and the first deal.
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 
 #include "core/TurnDriver.h"
 #include "forms/ScriptedMain.h"
 #include "play/TfmPlayer.h"
 #include "play/TfmYaku.h"
+#include "ui/QtTranslations.h"
 #include "ui/TfmHands.h"
 
 using namespace zelvani;
@@ -61,12 +69,14 @@ class FrameTest : public QObject {
     ScriptedMain frame;
     frame.StartUp();
     QStringList top;
-    for (const QAction* action : frame.menuBar()->actions()) top << action->text();
+    for (const QAction* action : frame.menuBar()->actions())
+      top << action->text();
     QCOMPARE(top, (QStringList{"ゲーム(&G)", "整列(&T)", "オプション(&O)", "ヘルプ(&H)"}));
     QCOMPARE(Captions(MenuNamed(&frame, "mnGame")),
              (QStringList{"開始(&S)", "破棄(&D)", "-", "終了(&X)"}));
-    QCOMPARE(Captions(MenuNamed(&frame, "mnTile")),
-             (QStringList{"場の中のみ(&I)", "-", "反時計周り(&L)", "時計周り(&R)", "上から下(&V)"}));
+    QCOMPARE(
+        Captions(MenuNamed(&frame, "mnTile")),
+        (QStringList{"場の中のみ(&I)", "-", "反時計周り(&L)", "時計周り(&R)", "上から下(&V)"}));
     QCOMPARE(Captions(MenuNamed(&frame, "mnOptions")),
              (QStringList{"オプション設定(&O)", "-", "成績(&S)", "ハイスコア(&H)", "積算成績(&T)",
                           "カードを開く(&O)"}));
@@ -99,15 +109,16 @@ class FrameTest : public QObject {
     frame.findChild<QAction*>("mnStart")->trigger();
     QCOMPARE(game.Round, 1);
     QVERIFY(game.GameState >= 0);
-    for (const HandRecord& hand : game.Seats) QCOMPARE(hand.Count, 7);
+    for (const HandRecord& hand : game.Seats)
+      QCOMPARE(hand.Count, 7);
     const QString status = frame.Player()->Status()->currentMessage();
     const int seat = SeatOfState(game.GameState);
     if (seat == 0) {
       QCOMPARE(status, QStringLiteral("あなたの番です。山から1枚引いてください。"));
       QVERIFY(!frame.Timer1()->isActive());
     } else {
-      QCOMPARE(status, QString::fromStdString(game.Seats[seat].PlayerName) +
-                           QStringLiteral("の番です"));
+      QCOMPARE(status,
+               QString::fromStdString(game.Seats[seat].PlayerName) + QStringLiteral("の番です"));
       QVERIFY(frame.Timer1()->isActive());
       QCOMPARE(frame.Timer1()->interval(), game.Rules.Wait0);
     }
@@ -134,6 +145,65 @@ class FrameTest : public QObject {
              QStringLiteral("あなたの番です。山から1枚引いてください。"));
   }
 
+  void boxesShowTheirTextPlainAndTheirWholeCaption() {
+    TfmMain frame;  // its own boxes, not the test's stand-ins
+    const QString name = QStringLiteral("<b>とても長い名前のコンピュータプレイヤー");
+    Qt::TextFormat format = Qt::AutoText;
+    int boxWidth = 0;
+    int captionWidth = 0;
+    const auto measure = [&] {
+      QTimer::singleShot(0, &frame, [&] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!box)
+          return;
+        for (const QLabel* label : box->findChildren<QLabel*>())
+          if (label->text().startsWith(QLatin1Char('<')))
+            format = label->textFormat();
+        boxWidth = box->width();
+        // Title bars often use a bold face; beside the caption they hold an icon and
+        // three buttons, each about a title bar high.
+        QFont bold = box->font();
+        bold.setBold(true);
+        captionWidth = QFontMetrics(bold).horizontalAdvance(box->windowTitle()) +
+                       4 * box->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        box->reject();
+      });
+    };
+    // A claim box: a short text under the claiming seat's name.
+    measure();
+    frame.MessageBox("<i>ポンします", name.toStdString(), MsgButtons::Ok, MsgIcon::None);
+    QCOMPARE(format, Qt::PlainText);
+    QVERIFY(captionWidth > 0);
+    QVERIFY(boxWidth >= captionWidth);
+    measure();
+    frame.InputBox("名前を入力してください。", "<b>名前の変更", "あなた");
+    QCOMPARE(format, Qt::PlainText);
+    QVERIFY(boxWidth >= captionWidth);
+  }
+
+  void qtsOwnButtonsSpeakJapaneseWhenItsTranslationsAreThere() {
+    TfmMain frame;
+    const auto cancelText = [&frame] {
+      QString text;
+      QTimer::singleShot(0, &frame, [&text] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+          return;
+        text = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text();
+        dialog->reject();
+      });
+      frame.InputBox("名前の変更", "名前を入力してください。", "あなた");
+      return text;
+    };
+    QVERIFY(!InstallQtTranslations(QStringLiteral("/no/such/folder")));
+    QCOMPARE(cancelText(), QStringLiteral("Cancel"));
+    QTranslator* japanese = InstallQtTranslations();
+    QVERIFY(japanese);
+    QCOMPARE(cancelText(), QStringLiteral("キャンセル"));
+    QCoreApplication::removeTranslator(japanese);
+    delete japanese;
+  }
+
   void abandonAndCloseAskFirst() {
     ScriptedMain frame;
     frame.StartUp();
@@ -154,7 +224,8 @@ class FrameTest : public QObject {
     frame.findChild<QAction*>("mnEndGame")->trigger();
     QCOMPARE(game.Round, 0);
     QCOMPARE(game.GameState, -1);
-    for (int seat = 0; seat < 4; ++seat) QVERIFY(game.Seats[seat].Open);
+    for (int seat = 0; seat < 4; ++seat)
+      QVERIFY(game.Seats[seat].Open);
     QVERIFY(frame.close());
   }
 };

@@ -1,5 +1,5 @@
-// The help window: opened from the menu and by the help key at the contents, and what it
-// shows when the help file is missing.
+// The help window: opened from the menu and by the help key in any window at the contents,
+// where it opens and how it closes, and what it shows when the help file is missing.
 #include <QAction>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -7,6 +7,8 @@
 
 #include "forms/ScriptedMain.h"
 #include "play/TfmPlayer.h"
+#include "play/TfmYaku.h"
+#include "play/TfmYama.h"
 #include "ui/HelpWindow.h"
 #include "ui/TfmHands.h"
 
@@ -47,22 +49,39 @@ class HelpWindowTest : public QObject {
     QCOMPARE(scroll->value(), atContents);
   }
 
-  void theHelpKeyOpensHelpInTheWindowsThatCarryIt() {
+  void theHelpKeyOpensHelpInEveryWindowOfTheGame() {
     ScriptedMain frame;
     frame.StartUp();
-    QApplication::setActiveWindow(frame.SeatWindow(2));
-    QTest::keyClick(frame.SeatWindow(2), Qt::Key_F1);
-    QVERIFY(!frame.Help());
+    frame.findChild<QAction*>("mnStart")->trigger();
+    frame.Timer1()->stop();
+    QList<QWidget*> windows = {&frame, frame.Yama(), frame.YakuWindow(0)};
+    for (int seat = 0; seat < 4; ++seat)
+      windows << frame.SeatWindow(seat);
+    for (QWidget* window : windows) {
+      if (frame.Help())
+        frame.Help()->hide();
+      QApplication::setActiveWindow(window->window());
+      QTest::keyClick(window, Qt::Key_F1);
+      QVERIFY2(frame.Help() && frame.Help()->isVisible(), qPrintable(window->objectName()));
+    }
+  }
 
-    QApplication::setActiveWindow(frame.Player());
-    QTest::keyClick(frame.Player(), Qt::Key_F1);
-    QVERIFY(frame.Help());
-    QVERIFY(frame.Help()->isVisible());
-    frame.Help()->hide();
-
-    QApplication::setActiveWindow(&frame);
-    QTest::keyClick(&frame, Qt::Key_F1);
-    QVERIFY(frame.Help()->isVisible());
+  void helpOpensCentredOnTheFrameAndClosesWithEscOrCtrlW() {
+    ScriptedMain frame;
+    frame.StartUp();
+    frame.mnContentsClick();
+    HelpWindow* help = frame.Help();
+    // Centred but for the window frame's few pixels.
+    const QPoint offCentre = help->frameGeometry().center() - frame.frameGeometry().center();
+    QVERIFY(offCentre.manhattanLength() <= 8);
+    QApplication::setActiveWindow(help);
+    QTest::keyClick(help->Browser(), Qt::Key_Escape);
+    QVERIFY(!help->isVisible());
+    frame.mnContentsClick();
+    QVERIFY(help->isVisible());
+    QApplication::setActiveWindow(help);
+    QTest::keyClick(help->Browser(), Qt::Key_W, Qt::ControlModifier);
+    QVERIFY(!help->isVisible());
   }
 
   void aMissingHelpFileIsSaidInTheWindowOnly() {

@@ -1,12 +1,11 @@
 // The table's windows on the offscreen platform: cards drawn where the layout puts them,
 // card sheets and backgrounds loaded or refused, and the mouse on piles and melds.
-#include <QDropEvent>
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMimeData>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <optional>
 
 #include "core/NewGame.h"
 #include "core/TurnDriver.h"
@@ -38,31 +37,27 @@ void ExpectBlocksDrawn(const QImage& shot, const QImage& sheet,
       const QPoint at(b.Left + d.x(), b.Top + d.y());
       bool covered = !shot.rect().contains(at);
       for (std::size_t j = i + 1; j < blocks.size() && !covered; ++j)
-        covered = QRect(blocks[j].Left, blocks[j].Top, blocks[j].Source.Width,
-                        blocks[j].Source.Height)
-                      .contains(at);
-      if (covered) continue;
+        covered =
+            QRect(blocks[j].Left, blocks[j].Top, blocks[j].Source.Width, blocks[j].Source.Height)
+                .contains(at);
+      if (covered)
+        continue;
       QCOMPARE(QColor(shot.pixel(at)), QColor(SheetPixel(sheet, b, d.x(), d.y())));
     }
   }
 }
 
-void SendDrop(QWidget* target, int slot) {
-  QMimeData mime;
-  mime.setData(QString::fromLatin1(kCardMimeType), QByteArray::number(slot));
-  const QPointF at(target->width() / 2.0, target->height() / 2.0);
-  QDragEnterEvent enter(at.toPoint(), Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(target, &enter);
-  QDropEvent drop(at, Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(target, &drop);
-}
-
-void SetHand(Game& game, int seat, std::initializer_list<int> cards) {
-  HandRecord& hand = game.Seats[seat];
-  hand.Count = 0;
-  hand.Selected.fill(0);
-  hand.Claimed = kNoClaim;
-  for (int card : cards) hand.Cards[hand.Count++] = card;
+// Where the corner index of `card` shows whole in `shot`, searched everywhere.
+std::optional<QPoint> FindCornerIndex(const QImage& shot, const QImage& sheet, int card,
+                                      int cardWidth, int cardHeight) {
+  const SheetRect cell = CardCellRect(card, cardWidth, cardHeight);
+  const QImage index =
+      sheet.copy(cell.Left, cell.Top, CornerIndexWidth(cardWidth), CornerIndexHeight(cardHeight));
+  for (int y = 0; y + index.height() <= shot.height(); ++y)
+    for (int x = 0; x + index.width() <= shot.width(); ++x)
+      if (shot.copy(x, y, index.width(), index.height()) == index)
+        return QPoint(x, y);
+  return std::nullopt;
 }
 
 }  // namespace
@@ -110,8 +105,8 @@ class TableWindowsTest : public QObject {
     // Seat 2 lies above the frame, wider than tall: upright backs.
     TfmHands* top = frame.SeatWindow(2);
     QVERIFY(top->width() > top->height());
-    const auto topBlocks = LayoutSeatHand(game.Seats[2], top->width(), top->height(),
-                                          game.CardWidth, game.CardHeight);
+    const auto topBlocks =
+        LayoutSeatHand(game.Seats[2], top->width(), top->height(), game.CardWidth, game.CardHeight);
     QCOMPARE(topBlocks[0].Source, UprightBackRect(71, 97));
     ExpectBlocksDrawn(top->ComposeHand(), sheet, topBlocks);
     // Seat 1 stands beside it, taller than wide: sideways backs, then faces when opened.
@@ -147,7 +142,8 @@ class TableWindowsTest : public QObject {
     frame.StartUp();
     QImage tile(10, 6, QImage::Format_RGB32);
     for (int y = 0; y < 6; ++y)
-      for (int x = 0; x < 10; ++x) tile.setPixel(x, y, qRgb(20 * x, 40 * y, 100));
+      for (int x = 0; x < 10; ++x)
+        tile.setPixel(x, y, qRgb(20 * x, 40 * y, 100));
     const QString path = dir_.filePath(QStringLiteral("tile.BmP"));
     QVERIFY(tile.save(path, "BMP"));
     TfmHands* seat = frame.SeatWindow(3);
@@ -167,8 +163,9 @@ class TableWindowsTest : public QObject {
     frame.StartUp();
     const QString bad = WriteFile(QStringLiteral("bad.bmp"), QByteArray("not a picture"));
     QVERIFY(!frame.SeatWindow(1)->LoadBackground(bad));
-    QCOMPARE(frame.Messages.back().Text, (QStringLiteral("画像ファイル ") + bad +
-                                          QStringLiteral(" は開けません。")).toStdString());
+    QCOMPARE(
+        frame.Messages.back().Text,
+        (QStringLiteral("画像ファイル ") + bad + QStringLiteral(" は開けません。")).toStdString());
     QCOMPARE(frame.Messages.back().Caption, std::string("エラー：Zelvani"));
     QVERIFY(frame.GameRecord().Seats[1].BackgroundFile.empty());
   }
@@ -218,8 +215,9 @@ class TableWindowsTest : public QObject {
     const std::string pathBefore = frame.GameRecord().CardPicturePath;
     const QString path = WriteFile(name, bytes);
     QVERIFY(!frame.LoadCardPicture(path));
-    QCOMPARE(frame.Messages.back().Text, (QStringLiteral("画像ファイル ") + path +
-                                          QStringLiteral(" は開けません。")).toStdString());
+    QCOMPARE(
+        frame.Messages.back().Text,
+        (QStringLiteral("画像ファイル ") + path + QStringLiteral(" は開けません。")).toStdString());
     QCOMPARE(frame.Messages.back().Icon, MsgIcon::Error);
     QCOMPARE(frame.GameRecord().CardWidth, 71);
     QCOMPARE(frame.GameRecord().CardHeight, 97);
@@ -250,29 +248,37 @@ class TableWindowsTest : public QObject {
              frame.CardSheet().copy(face.Left, face.Top, 71, 97));
   }
 
-  void cardsDroppedOnTheDiscardPileAndOnAMeld() {
+  void everyMeldCardShowsItsCornerIndexWhateverTheWindowSize_data() {
+    QTest::addColumn<int>("cards");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("13 cards, wide") << 13 << QSize(760, 170);
+    QTest::newRow("13 cards, tiled narrow") << 13 << QSize(200, 178);
+    QTest::newRow("5 cards, narrow") << 5 << QSize(150, 120);
+    QTest::newRow("3 cards, narrower than a card") << 3 << QSize(60, 120);
+  }
+
+  void everyMeldCardShowsItsCornerIndexWhateverTheWindowSize() {
+    QFETCH(int, cards);
+    QFETCH(QSize, size);
     ScriptedMain frame;
     frame.StartUp();
     Game& game = frame.GameRecord();
     frame.findChild<QAction*>("mnStart")->trigger();
     frame.Timer1()->stop();
-    SetHand(game, 0, {6, 19, 20, 21, 40, 41, 50, 51});
-    SetGame(game, 1);
-    SendDrop(frame.YakuWindow(0), 0);  // the seven of suit 0, alone
-    QCOMPARE(game.YakuWindows[0].Kind, mkSeven);
-    QCOMPARE(frame.YakuWindow(0)->windowTitle(), QStringLiteral("--７--"));
-    QCOMPARE(frame.ClientArea()->subWindowList().size(), 3);
-    // Three of suit 1 in a row, dragged as a selection onto the new window.
-    game.Seats[0].Selected[0] = 1;
-    game.Seats[0].Selected[1] = 1;
-    SendDrop(frame.YakuWindow(1), 2);
-    QCOMPARE(game.YakuWindows[1].Kind, mkSequence);
-    QCOMPARE(game.YakuWindows[1].YakuCount, 3);
-    QCOMPARE(frame.YakuWindow(1)->windowTitle(), QStringLiteral("シークエンス"));
-    SendDrop(frame.Yama()->ImgSute(), 1);
-    QCOMPARE(game.Yama.TopDiscard(), 41);
-    QCOMPARE(game.GameState, 10);
-    QVERIFY(frame.Messages.empty());
+    MeldRecord& meld = game.YakuWindows[0];
+    meld.Kind = mkSequence;
+    meld.YakuCount = cards;
+    for (int i = 0; i < cards; ++i)
+      meld.YakuCards[i] = 13 + i;  // a run of one suit, ace upwards
+    TfmYaku* window = frame.YakuWindow(0);
+    window->parentWidget()->resize(size);
+    window->FormPaint();
+    const QImage shot = window->grab().toImage();
+    QVERIFY(shot.width() < size.width());  // the child window's frame takes its part
+    for (int i = 0; i < cards; ++i)
+      QVERIFY2(FindCornerIndex(shot, frame.CardSheet(), meld.YakuCards[i], game.CardWidth,
+                               game.CardHeight),
+               qPrintable(QStringLiteral("card %1").arg(i)));
   }
 
   void meldWindowsCannotBeClosedByTheUser() {

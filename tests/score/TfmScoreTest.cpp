@@ -1,6 +1,8 @@
 // The score sheet window: its grid always fills the window, and it grows past ten rows.
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -79,6 +81,34 @@ class TfmScoreTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTableWidget* grid = window.Grid();
     QVERIFY(grid->rowViewportPosition(11) + grid->rowHeight(11) <= grid->viewport()->height());
+  }
+
+  void LongGamesKeepTheRowsAndScrollWhenTheScreenIsFull() {
+    ScoreSheet sheet;
+    TfmScore window(sheet);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTableWidget* grid = window.Grid();
+    const int rowHeight = grid->rowHeight(0);
+    const int tenRowWindow = window.height();
+    for (int rows = 11; rows <= 60; ++rows) {
+      sheet.SetRowCount(rows);
+      window.Refresh();
+      window.FitRows();
+      QCOMPARE(grid->rowHeight(rows - 1), rowHeight);
+    }
+    QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
+    auto* bar = window.findChild<QScrollBar*>(QStringLiteral("scbScore"));
+    QVERIFY(bar && bar->isVisible());
+    bar->setValue(bar->maximum());
+    QCOMPARE(grid->rowViewportPosition(59) + rowHeight, grid->viewport()->height());
+    // A new game starts from the ten rows and the window it had before.
+    sheet.SetRowCount(10);
+    window.Refresh();
+    window.FitRows();
+    QCOMPARE(window.height(), tenRowWindow);
+    QCOMPARE(grid->rowHeight(0), rowHeight);
+    QVERIFY(!bar->isVisible());
   }
 
   void TenRowsNeverResizeTheWindow() {

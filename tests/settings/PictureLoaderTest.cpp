@@ -1,6 +1,7 @@
 // The picture loader with real plug-in libraries: which plug-ins it keeps, which one it
 // asks and lets decode, how it treats failures and lies, and that it keeps no library.
 #include <dirent.h>
+#include <sys/stat.h>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -74,7 +75,7 @@ class PictureLoaderTest : public QObject {
     QVERIFY(!log.Of(QStringLiteral("nogetpicture")).contains(QStringLiteral("IsSupported")));
   }
 
-  void pluginFilesAreFoundInAnyCaseAndOthersAreSkipped() {
+  void pluginFilesAreFoundInAnyCaseBehindLinksAndOthersAreSkipped() {
     QTemporaryDir folder;
     const QString red = TestPlugin(QStringLiteral("first-found"), QStringLiteral("red.spi"));
     QVERIFY(CopyPlugin(red, folder.path(), QStringLiteral("UPPER.SPI")));
@@ -86,6 +87,14 @@ class PictureLoaderTest : public QObject {
     broken.write("this is no library");
     broken.close();
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder.spi")));
+    // Links count for what they lead to. Opened as a library, a pipe would wait for a
+    // writer for ever.
+    QVERIFY(QFile::link(folder.filePath(QStringLiteral("UPPER.SPI")),
+                        folder.filePath(QStringLiteral("linked.spi"))));
+    const QString pipe = folder.filePath(QStringLiteral("pipe"));
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(QFile::link(pipe, folder.filePath(QStringLiteral("pipe.spi"))));
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), folder.filePath(QStringLiteral("zero.spi"))));
 
     PictureLoader loader(folder.path() + QLatin1Char('/'), QStringLiteral("any.zpic"));
     loader.Enumerate();
@@ -93,7 +102,8 @@ class PictureLoaderTest : public QObject {
     for (const PluginEntry& entry : loader.Plugins())
       kept << QFileInfo(entry.Library->fileName()).fileName();
     kept.sort();
-    QCOMPARE(kept, QStringList({QStringLiteral("Mixed.Spi"), QStringLiteral("UPPER.SPI")}));
+    QCOMPARE(kept, QStringList({QStringLiteral("Mixed.Spi"), QStringLiteral("UPPER.SPI"),
+                                QStringLiteral("linked.spi")}));
   }
 
   void twoPluginsAcceptingAFileLetTheFirstFoundDecodeIt_data() {
@@ -236,6 +246,9 @@ class PictureLoaderTest : public QObject {
     // Handles the plug-in did not fill, or a failure it reported itself.
     row("no bitmap information", {"nullInfo 1"});
     row("no pixels", {"nullPixels 1"});
+    // One block handed out twice: refused, and freed once.
+    row("one block for both handles", {"sameBlock 1"});
+    row("the text block again as pixels", {"textAsPixels 1"});
     row("GetPicture says no", {"pictureResult 3"});
     row("GetPictureInfo says no", {"infoResult -1"}, false);
   }

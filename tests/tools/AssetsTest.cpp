@@ -17,6 +17,7 @@
 #include "tools/assets/CardArt.h"
 #include "tools/assets/IconArt.h"
 #include "tools/assets/LogoArt.h"
+#include "ui/CardSheet.h"
 
 namespace zelvani::assets {
 namespace {
@@ -219,6 +220,20 @@ TEST_F(GeneratedAssets, IndexRepeatsUpsideDownInTheOppositeCorner) {
     }
     EXPECT_GT(ink, 25) << "card " << code << " has no index";
     EXPECT_LE(mismatched, 6) << "card " << code;
+  }
+}
+
+TEST_F(GeneratedAssets, TheIndexStaysInTheCornerThatOverlappingMeldCardsLeaveInView) {
+  const int width = CornerIndexWidth(kCardWidth);
+  const int height = CornerIndexHeight(kCardHeight);
+  for (int code = 0; code < 52; ++code) {
+    const QImage cell = FaceCell(Sheet(), code);
+    // Inside the card's edge: nothing of the index to the right of the corner or below it.
+    for (int y = 2; y < height + 8; ++y)
+      for (int x = 2; x <= width; ++x)
+        if (x >= width || y >= height) {
+          ASSERT_FALSE(IsInk(cell.pixel(x, y))) << "card " << code << " at " << x << "," << y;
+        }
   }
 }
 
