@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string>
 
-namespace zelvani {
+#include "core/Game.h"
 
-struct Game;
+namespace zelvani {
 
 enum class Place : std::uint8_t { Nowhere, Stock, Discard, Hand, Meld };
 
@@ -24,6 +24,8 @@ struct CardPlace {
 struct Layout {
   std::array<CardPlace, 52> Cards{};
   int Duplicate = -1;
+
+  bool operator==(const Layout&) const = default;
 };
 Layout LayoutOf(const Game& game);
 
@@ -34,7 +36,57 @@ struct CardMarks {
   std::array<std::int8_t, 52> LaidKind{};
 };
 
-// The first broken rule, or an empty text when the table is sound.
+// The first broken rule, or an empty text when the table is sound. Text is only built
+// for a broken rule.
 std::string CheckTable(const Game& game, const Layout& layout, const CardMarks& marks);
+
+// Parts of that check, for a caller that keeps the rest up to date step by step; such a
+// caller still checks the whole table from scratch every this many steps.
+constexpr int kFullCheckSteps = 64;
+// What TableMap should say of a card in `place`.
+inline int ExpectedMapValue(const CardPlace& place, int card, const CardMarks& marks) {
+  switch (place.Where) {
+    case Place::Discard:
+      return kMapDiscarded;
+    case Place::Hand:
+      return marks.FromPile[card] ? kMapDiscarded : kMapHidden;
+    case Place::Meld:
+      return marks.LaidKind[card];
+    default:
+      return kMapHidden;
+  }
+}
+// Every hand, the stock and the discard pile hold a count of cards they can hold.
+bool CountsSound(const Game& game);
+// What is wrong with one meld window's record on its own.
+enum class MeldFault : std::uint8_t {
+  None,
+  CardsWithoutKind,
+  BadCount,
+  NoCard,
+  NotAscending,
+  NotOfItsKind
+};
+MeldFault CheckMeld(const MeldRecord& meld);
+// A broken rule found without building its text.
+struct Fault {
+  enum Kind : std::uint8_t {
+    None,
+    TooManyMeldWindows,
+    EmptyMeldWindowBeforeLast,
+    NoNewMeldWindow,
+    InvalidState,
+    BadPonReserve,
+    BadClaim
+  };
+  Kind What = None;
+  int Index = 0;
+  int Value = 0;
+};
+std::string FaultText(const Fault& fault);
+// The list of meld windows: not too long, the one empty window last and there in a round.
+Fault FindMeldListFault(const Game& game);
+// The state, the pon reservations and the pending claims.
+Fault FindSeatFault(const Game& game);
 
 }  // namespace zelvani

@@ -2,22 +2,28 @@
 // table is consistent with what it saw before, turns the differences into events (draws,
 // claims, melds, discards, deals, reshuffles, round ends), and checks the table rules
 // every time. It never calls into the logic.
+//
+// The places of the cards, what the table map should say and the verdicts on the melds
+// are kept up to date from what changed, so a sound table costs little to check; only a
+// broken rule is looked for again over the whole table, to name it. Every few steps the
+// whole table is checked from scratch as well, and what was kept is compared with it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "core/Game.h"
 #include "tools/selfplay/Invariants.h"
 #include "tools/selfplay/TableEvents.h"
+#include "tools/selfplay/TableLedger.h"
 
 namespace zelvani {
 
-struct Game;
-
 class TableObserver {
  public:
-  explicit TableObserver(std::vector<TableEvents*> listeners);
+  explicit TableObserver(std::vector<TableEvents*> listeners, int fullCheckSteps = kFullCheckSteps);
 
   // From the host: a round is being dealt (the meld windows were just closed); the
   // calendar time was read to seed a shuffle; a message box is about to be shown.
@@ -40,12 +46,26 @@ class TableObserver {
   enum class Claim { Unknown, Chii, Pon };
 
   void FinishDeal(const Game& game);
-  void EmitMoves(const Game& game, const Layout& now);
+  void EmitMoves(const Game& game);
   void FlushPoints(const Game& game);
+  bool QuickCheck(const Game& game);
+  void FullCheck(const Game& game);
 
   std::vector<TableEvents*> listeners_;
-  Layout seen_;
+  TableLedger ledger_;
+  CardMoves moves_;
   CardMarks marks_;
+  // What TableMap should say, from the kept places and the marks.
+  TableMapGrid expectedMap_{};
+  // What the rules that read more than the cards last found sound.
+  struct Checked {
+    std::int32_t State = -2;
+    std::array<std::int32_t, 14> PonReserve{};
+    std::array<std::int32_t, kSeatCount> Claimed{-2, -2, -2, -2};
+  };
+  Checked checked_;
+  int fullCheckSteps_;
+  int stepsSinceFullCheck_ = 0;
   int reshufflesSeen_ = 0;
   bool dealt_ = false;
   bool dealPending_ = false;

@@ -1,67 +1,90 @@
 #include "tools/selfplay/TraceWriter.h"
 
+#include <charconv>
+
 namespace zelvani {
 
-template <typename Cards>
-void TraceWriter::WriteCards(const Cards& cards) {
-  for (int card : cards)
-    out_ << ' ' << card;
-}
+// One line of the trace, put together in place and written in one piece when it goes:
+// the stream's own formatting of each number costs more than the rest of a traced run.
+class TraceWriter::Line {
+ public:
+  explicit Line(std::ostream& out) : out_(out) {}
+  Line(const Line&) = delete;
+  Line& operator=(const Line&) = delete;
+  ~Line() {
+    text_[length_++] = '\n';
+    out_.write(text_, length_);
+  }
+
+  Line& operator<<(const char* word) {
+    while (*word && length_ < kRoom)
+      text_[length_++] = *word++;
+    return *this;
+  }
+  Line& operator<<(std::int64_t number) {
+    length_ = static_cast<int>(std::to_chars(text_ + length_, text_ + kRoom, number).ptr - text_);
+    return *this;
+  }
+  // Each card after a space.
+  Line& operator<<(std::span<const int> cards) {
+    for (int card : cards)
+      *this << " " << card;
+    return *this;
+  }
+
+ private:
+  // The longest line, a deal, has 52 cards of at most 3 characters after a few words.
+  static constexpr int kRoom = 511;
+
+  std::ostream& out_;
+  char text_[kRoom + 1];
+  int length_ = 0;
+};
 
 void TraceWriter::GameBegins(int game) {
-  out_ << "game " << game << '\n';
+  Line(out_) << "game " << game;
 }
 
 void TraceWriter::Dealt(int round, std::int64_t time, int dealer, const std::array<int, 52>& deck) {
-  out_ << "deal " << round << " time " << time << " dealer " << dealer << " deck";
-  WriteCards(deck);
-  out_ << '\n';
+  Line(out_) << "deal " << round << " time " << time << " dealer " << dealer << " deck" << deck;
 }
 
 void TraceWriter::Drew(int seat, int card) {
-  out_ << "draw " << seat << ' ' << card << '\n';
+  Line(out_) << "draw " << seat << " " << card;
 }
 
-void TraceWriter::Reshuffled(std::int64_t time, const std::vector<int>& stock) {
-  out_ << "reshuffle time " << time << " stock";
-  WriteCards(stock);
-  out_ << '\n';
+void TraceWriter::Reshuffled(std::int64_t time, std::span<const int> stock) {
+  Line(out_) << "reshuffle time " << time << " stock" << stock;
 }
 
 void TraceWriter::Chii(int seat, int card) {
-  out_ << "chii " << seat << ' ' << card << '\n';
+  Line(out_) << "chii " << seat << " " << card;
 }
 void TraceWriter::Pon(int seat, int card) {
-  out_ << "pon " << seat << ' ' << card << '\n';
+  Line(out_) << "pon " << seat << " " << card;
 }
 
-void TraceWriter::Laid(int seat, int window, const std::vector<int>& cards) {
-  out_ << "lay " << seat << ' ' << window;
-  WriteCards(cards);
-  out_ << '\n';
+void TraceWriter::Laid(int seat, int window, std::span<const int> cards) {
+  Line(out_) << "lay " << seat << " " << window << cards;
 }
 
 void TraceWriter::Discarded(int seat, int card) {
-  out_ << "discard " << seat << ' ' << card << '\n';
+  Line(out_) << "discard " << seat << " " << card;
 }
 
 void TraceWriter::RoundEnded(int round, int winner) {
-  out_ << "end " << round;
   if (winner == kDrawnRound)
-    out_ << " drawn\n";
+    Line(out_) << "end " << round << " drawn";
   else
-    out_ << " winner " << winner << '\n';
+    Line(out_) << "end " << round << " winner " << winner;
 }
 
 void TraceWriter::Points(const std::array<int, 4>& points) {
-  out_ << "points";
-  for (int p : points)
-    out_ << ' ' << p;
-  out_ << '\n';
+  Line(out_) << "points" << points;
 }
 
 void TraceWriter::GameOver(int game, int leader) {
-  out_ << "gameover " << game << " leader " << leader << '\n';
+  Line(out_) << "gameover " << game << " leader " << leader;
 }
 
 }  // namespace zelvani

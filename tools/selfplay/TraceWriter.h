@@ -19,18 +19,17 @@ class TraceWriter : public TableEvents {
   void GameBegins(int game) override;
   void Dealt(int round, std::int64_t time, int dealer, const std::array<int, 52>& deck) override;
   void Drew(int seat, int card) override;
-  void Reshuffled(std::int64_t time, const std::vector<int>& stock) override;
+  void Reshuffled(std::int64_t time, std::span<const int> stock) override;
   void Chii(int seat, int card) override;
   void Pon(int seat, int card) override;
-  void Laid(int seat, int window, const std::vector<int>& cards) override;
+  void Laid(int seat, int window, std::span<const int> cards) override;
   void Discarded(int seat, int card) override;
   void RoundEnded(int round, int winner) override;
   void Points(const std::array<int, 4>& points) override;
   void GameOver(int game, int leader) override;
 
  private:
-  template <typename Cards>
-  void WriteCards(const Cards& cards);
+  class Line;
 
   std::ostream& out_;
 };

@@ -1,0 +1,213 @@
+#include "tools/selfplay/TableLedger.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+#include "core/Cards.h"
+#include "core/Game.h"
+
+namespace zelvani {
+
+namespace {
+
+// The slots in use of each record, bounded as LayoutOf bounds them.
+int HandSlots(std::int32_t count) {
+  return std::clamp(count, 0, kHandSlots);
+}
+int StockSlots(const PileRecord& yama) {
+  return std::max(0, std::min(yama.StockTop, kStockSlots - 1) + 1);
+}
+int DiscardSlots(const PileRecord& yama) {
+  return std::clamp(yama.DiscardCount, 0, kDeckSize);
+}
+int MeldSlots(const MeldRecord& meld) {
+  return std::clamp(meld.YakuCount, 0, kMeldSlots);
+}
+
+constexpr CardPlace HandPlace(int seat) {
+  return {Place::Hand, static_cast<std::int8_t>(seat)};
+}
+constexpr CardPlace MeldPlace(int window) {
+  return {Place::Meld, static_cast<std::int8_t>(window)};
+}
+constexpr CardPlace kStockPlace{Place::Stock, 0};
+constexpr CardPlace kDiscardPlace{Place::Discard, 0};
+// A meld window that is gone, as its slots were before it came.
+const MeldRecord kGoneMeld{};
+
+bool SameHand(const HandRecord& hand, const std::array<std::int32_t, kHandSlots>& cards,
+              std::int32_t count) {
+  return hand.Count == count &&
+         std::memcmp(hand.Cards.data(), cards.data(), sizeof hand.Cards) == 0;
+}
+
+// The slots in use and the counts; the slots beyond do not matter.
+bool SamePile(const PileRecord& a, const PileRecord& b) {
+  return a.StockTop == b.StockTop && a.DiscardCount == b.DiscardCount &&
+         a.Reshuffles == b.Reshuffles &&
+         std::memcmp(a.Stock.data(), b.Stock.data(), sizeof a.Stock[0] * StockSlots(a)) == 0 &&
+         std::memcmp(a.Discard.data(), b.Discard.data(), sizeof a.Discard[0] * DiscardSlots(a)) ==
+             0;
+}
+
+}  // namespace
+
+// Whole records compared byte for byte: a difference in unused slots or padding only
+// sends the look the longer way.
+unsigned TableLedger::ChangedRecords(const Game& game) const {
+  unsigned changed = 0;
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    if (!SameHand(game.Seats[seat], hands_[seat].Cards, hands_[seat].Count))
+      changed |= 1u << seat;
+  if (!SamePile(game.Yama, pile_))
+    changed |= kPileChanged;
+  if (game.YakuWindowCount() != windows_ ||
+      std::memcmp(game.YakuWindows.data(), melds_.data(), sizeof(MeldRecord) * windows_) != 0)
+    changed |= kMeldsChanged;
+  return changed;
+}
+
+void TableLedger::KeepRecords(const Game& game, unsigned changed) {
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    if (changed & (1u << seat))
+      hands_[seat] = {game.Seats[seat].Cards, game.Seats[seat].Count};
+  if (changed & kPileChanged)
+    pile_ = game.Yama;
+  if (changed & kMeldsChanged) {
+    windows_ = std::min(game.YakuWindowCount(), kMaxMeldWindows);
+    std::copy(game.YakuWindows.begin(), game.YakuWindows.begin() + windows_, melds_.begin());
+  }
+}
+
+void TableLedger::ReadAll(const Game& game) {
+  places_ = LayoutOf(game);
+  placed_ = 0;
+  for (const CardPlace& place : places_.Cards)
+    placed_ += place.Where != Place::Nowhere;
+  noCards_ = 0;
+  auto count = [this](const std::int32_t* cards, int slots) {
+    for (int i = 0; i < slots; ++i)
+      noCards_ += !IsCard(cards[i]);
+  };
+  for (const HandRecord& hand : game.Seats)
+    count(hand.Cards.data(), HandSlots(hand.Count));
+  count(game.Yama.Stock.data(), StockSlots(game.Yama));
+  count(game.Yama.Discard.data(), DiscardSlots(game.Yama));
+  KeepRecords(game, kAllChanged);
+  unsoundMelds_ = 0;
+  for (int w = 0; w < windows_; ++w) {
+    count(melds_[w].YakuCards.data(), MeldSlots(melds_[w]));
+    meldSound_[w] = CheckMeld(melds_[w]) == MeldFault::None;
+    unsoundMelds_ += !meldSound_[w];
+  }
+  exact_ = places_.Duplicate < 0 && game.YakuWindowCount() <= kMaxMeldWindows;
+}
+
+void TableLedger::Rebuild(const Game& game) {
+  ReadAll(game);
+  changed_ = kAllChanged;
+}
+
+void TableLedger::Collect(const std::int32_t* was, int wasCount, const std::int32_t* now,
+                          int nowCount, CardPlace where) {
+  const int from =
+      static_cast<int>(std::mismatch(was, was + std::min(wasCount, nowCount), now).first - was);
+  if (from < wasCount || from < nowCount)
+    changes_[changeCount_++] = {was, wasCount, now, nowCount, from, where};
+}
+
+void TableLedger::Update(const Game& game, CardMoves& moves) {
+  moves.Count = 0;
+  const int windows = game.YakuWindowCount();
+  const bool exact = exact_ && windows <= kMaxMeldWindows;
+  const unsigned changed = exact ? ChangedRecords(game) : kAllChanged;
+  changed_ = changed;
+  if (changed == 0)
+    return;
+
+  const Layout before = places_;
+  auto listMoves = [&](std::uint64_t cards) {
+    for (; cards != 0; cards &= cards - 1) {
+      const int card = std::countr_zero(cards);
+      if (before.Cards[card] != places_.Cards[card])
+        moves.Items[moves.Count++] = {card, before.Cards[card], places_.Cards[card]};
+    }
+  };
+  if (!exact) {
+    ReadAll(game);
+    return listMoves(~std::uint64_t{0} >> (64 - kDeckSize));
+  }
+
+  changeCount_ = 0;
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    if (changed & (1u << seat))
+      Collect(hands_[seat].Cards.data(), HandSlots(hands_[seat].Count),
+              game.Seats[seat].Cards.data(), HandSlots(game.Seats[seat].Count), HandPlace(seat));
+  }
+  if (changed & kPileChanged) {
+    // A pile is only compared up to its counts, so its spare slots may lag behind.
+    const PileRecord& yama = game.Yama;
+    Collect(pile_.Stock.data(), StockSlots(pile_), yama.Stock.data(), StockSlots(yama),
+            kStockPlace);
+    Collect(pile_.Discard.data(), DiscardSlots(pile_), yama.Discard.data(), DiscardSlots(yama),
+            kDiscardPlace);
+  }
+  for (int w = 0; (changed & kMeldsChanged) && w < std::max(windows, windows_); ++w) {
+    const MeldRecord& was = w < windows_ ? melds_[w] : kGoneMeld;
+    const MeldRecord& now = w < windows ? game.YakuWindows[w] : kGoneMeld;
+    if (w < windows_ && w < windows && std::memcmp(&was, &now, sizeof now) == 0)
+      continue;
+    Collect(was.YakuCards.data(), MeldSlots(was), now.YakuCards.data(), MeldSlots(now),
+            MeldPlace(w));
+    const bool sound = CheckMeld(now) == MeldFault::None;
+    const bool wasSound = w < windows_ ? meldSound_[w] : true;
+    unsoundMelds_ += static_cast<int>(wasSound) - static_cast<int>(sound);
+    meldSound_[w] = sound;
+  }
+
+  // Take the cards out of the slots that changed, then put the new ones in, so that a
+  // card that went from one changed slot to another is never seen in two places.
+  std::uint64_t touched = 0;
+  bool lost = false;
+  for (int c = 0; c < changeCount_ && !lost; ++c) {
+    const Change& change = changes_[c];
+    for (int i = change.From; i < change.WasCount; ++i) {
+      const int card = change.Was[i];
+      if (!IsCard(card)) {
+        --noCards_;
+      } else if (places_.Cards[card] != change.Where) {
+        lost = true;
+        break;
+      } else {
+        places_.Cards[card] = {};
+        --placed_;
+        touched |= std::uint64_t{1} << card;
+      }
+    }
+  }
+  for (int c = 0; c < changeCount_ && !lost; ++c) {
+    const Change& change = changes_[c];
+    for (int i = change.From; i < change.NowCount; ++i) {
+      const int card = change.Now[i];
+      if (!IsCard(card)) {
+        ++noCards_;
+      } else if (places_.Cards[card].Where != Place::Nowhere) {
+        lost = true;  // in two places
+        break;
+      } else {
+        places_.Cards[card] = change.Where;
+        ++placed_;
+        touched |= std::uint64_t{1} << card;
+      }
+    }
+  }
+  if (lost) {
+    ReadAll(game);
+    return listMoves(~std::uint64_t{0} >> (64 - kDeckSize));
+  }
+  KeepRecords(game, changed);
+  listMoves(touched);
+}
+
+}  // namespace zelvani
