@@ -174,23 +174,25 @@ Fault FindMeldListFault(const Game& game) {
   return {};
 }
 
-Fault FindSeatFault(const Game& game) {
-  // A quick look over everything first, eight bytes at a time: every reservation is a
-  // seat 0..3 (two low bits at most) and the unused last entry is 0.
+bool SeatsSound(const Game& game) {
+  // A quick look over everything, eight bytes at a time: every reservation is a seat
+  // 0..3 (two low bits at most) and the unused last entry is 0.
   static_assert(sizeof game.PonReserve == 7 * sizeof(std::uint64_t));
   std::uint64_t words[7];
   std::memcpy(words, game.PonReserve.data(), sizeof words);
   std::uint64_t any = 0;
   for (std::uint64_t word : words)
     any |= word;
-  bool screen = (any & 0xFFFFFFFCFFFFFFFCull) == 0 && game.PonReserve[kUnusedPonEntry] == 0;
+  bool sound = (any & 0xFFFFFFFCFFFFFFFCull) == 0 && game.PonReserve[kUnusedPonEntry] == 0;
   for (const HandRecord& hand : game.Seats) {
     const int slot = hand.Claimed < kPonClaimOffset ? hand.Claimed : hand.Claimed - kPonClaimOffset;
-    screen &= hand.Claimed == kNoClaim ||
-              (static_cast<unsigned>(hand.Claimed) < 2 * kPonClaimOffset && slot < hand.Count);
+    sound &= hand.Claimed == kNoClaim ||
+             (static_cast<unsigned>(hand.Claimed) < 2 * kPonClaimOffset && slot < hand.Count);
   }
-  if (screen && IsValidState(game.GameState))
-    return {};
+  return sound && IsValidState(game.GameState);
+}
+
+Fault FindSeatFault(const Game& game) {
   if (!IsValidState(game.GameState))
     return {Fault::InvalidState, 0, game.GameState};
   for (int rank = 0; rank < 14; ++rank) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <string>
 
@@ -17,7 +18,10 @@ struct CardPlace {
   // The seat of a hand, or the index of a meld window.
   std::int8_t Owner = -1;
 
-  bool operator==(const CardPlace&) const = default;
+  // Both bytes at once.
+  bool operator==(const CardPlace& other) const {
+    return std::bit_cast<std::uint16_t>(*this) == std::bit_cast<std::uint16_t>(other);
+  }
 };
 
 // Every card's place, and the first card found in two places (or -1).
@@ -86,7 +90,9 @@ struct Fault {
 std::string FaultText(const Fault& fault);
 // The list of meld windows: not too long, the one empty window last and there in a round.
 Fault FindMeldListFault(const Game& game);
-// The state, the pon reservations and the pending claims.
+// The state, the pon reservations and the pending claims: whether they are sound, and
+// if not, what is wrong.
+bool SeatsSound(const Game& game);
 Fault FindSeatFault(const Game& game);
 
 }  // namespace zelvani

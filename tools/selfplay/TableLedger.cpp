@@ -68,15 +68,43 @@ unsigned TableLedger::ChangedRecords(const Game& game) const {
   return changed;
 }
 
+namespace {
+
+int MeldCards(const Game& game) {
+  int cards = 0;
+  for (const MeldRecord& meld : game.YakuWindows)
+    cards += meld.YakuCount;
+  return cards;
+}
+
+}  // namespace
+
+bool TableLedger::CountsAsKept(const Game& game) const {
+  bool same = game.Yama.StockTop == pile_.StockTop &&
+              game.Yama.DiscardCount == pile_.DiscardCount &&
+              game.Yama.Reshuffles == pile_.Reshuffles && game.YakuWindowCount() == windows_;
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    same &= game.Seats[seat].Count == hands_[seat].Count;
+  return same && MeldCards(game) == meldCards_;
+}
+
 void TableLedger::KeepRecords(const Game& game, unsigned changed) {
   for (int seat = 0; seat < kSeatCount; ++seat)
     if (changed & (1u << seat))
       hands_[seat] = {game.Seats[seat].Cards, game.Seats[seat].Count};
-  if (changed & kPileChanged)
-    pile_ = game.Yama;
+  if (changed & kPileChanged) {
+    // The counts and the slots in use, which are all that is compared.
+    const PileRecord& yama = game.Yama;
+    pile_.StockTop = yama.StockTop;
+    pile_.DiscardCount = yama.DiscardCount;
+    pile_.Reshuffles = yama.Reshuffles;
+    std::copy_n(yama.Stock.begin(), StockSlots(yama), pile_.Stock.begin());
+    std::copy_n(yama.Discard.begin(), DiscardSlots(yama), pile_.Discard.begin());
+  }
   if (changed & kMeldsChanged) {
     windows_ = std::min(game.YakuWindowCount(), kMaxMeldWindows);
     std::copy(game.YakuWindows.begin(), game.YakuWindows.begin() + windows_, melds_.begin());
+    meldCards_ = MeldCards(game);
   }
 }
 
@@ -113,8 +141,16 @@ void TableLedger::Collect(const std::int32_t* was, int wasCount, const std::int3
                           int nowCount, CardPlace where) {
   const int from =
       static_cast<int>(std::mismatch(was, was + std::min(wasCount, nowCount), now).first - was);
-  if (from < wasCount || from < nowCount)
-    changes_[changeCount_++] = {was, wasCount, now, nowCount, from, where};
+  if (from == wasCount && from == nowCount)
+    return;
+  // Field by field: a whole record built aside and copied in makes the processor wait.
+  Change& change = changes_[changeCount_++];
+  change.Was = was;
+  change.WasCount = wasCount;
+  change.Now = now;
+  change.NowCount = nowCount;
+  change.From = from;
+  change.Where = where;
 }
 
 void TableLedger::Update(const Game& game, CardMoves& moves) {

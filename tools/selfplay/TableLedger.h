@@ -36,6 +36,9 @@ class TableLedger {
   void Rebuild(const Game& game);
   // Brings the places up to date with the records and lists the cards that moved.
   void Update(const Game& game, CardMoves& moves);
+  // Whether the records hold as many cards in each place as when last looked at: a cheap
+  // sign that nothing moved, as no move of a card leaves every count as it was.
+  bool CountsAsKept(const Game& game) const;
 
   // The places, always equal to LayoutOf the records last looked at.
   const Layout& Places() const { return places_; }
@@ -77,6 +80,7 @@ class TableLedger {
   PileRecord pile_;
   std::array<MeldRecord, kMaxMeldWindows> melds_{};
   int windows_ = 0;
+  int meldCards_ = 0;
   std::array<bool, kMaxMeldWindows> meldSound_{};
   // False while the places cannot be kept slot by slot (a card in two places, too many
   // meld windows): they are then worked out afresh at every look.

@@ -121,6 +121,10 @@ void TableObserver::FinishDeal(const Game& game) {
 }
 
 void TableObserver::Observe(const Game& game) {
+  Look(game, false);
+}
+
+void TableObserver::Look(const Game& game, bool stepEnd) {
   if (dealPending_) {
     // The deal is complete once it has chosen the first player.
     if (game.GameState < 0)
@@ -129,9 +133,15 @@ void TableObserver::Observe(const Game& game) {
   } else if (!dealt_) {
     return;
   }
-  ledger_.Update(game, moves_);
-  if (ledger_.Changed() != 0)
-    EmitMoves(game);
+  // A moment when no count changed needs no closer look at the cards: every move of a
+  // card changes some count. What a move cannot change unseen, a card replaced by
+  // another, the check of the whole table every few steps finds.
+  const bool moved = !ledger_.CountsAsKept(game);
+  if (moved) {
+    ledger_.Update(game, moves_);
+    if (ledger_.Changed() != 0)
+      EmitMoves(game);
+  }
   if (roundOpen_ && game.GameState < 0) {
     roundOpen_ = false;
     pointsPending_ = true;
@@ -142,7 +152,8 @@ void TableObserver::Observe(const Game& game) {
     for (TableEvents* l : listeners_)
       l->RoundEnded(game.Round, winner);
   }
-  if (problem_.empty() && !QuickCheck(game)) {
+  // The rules are checked whenever cards moved, and at the end of every step.
+  if ((moved || stepEnd) && problem_.empty() && !QuickCheck(game, moved ? ledger_.Changed() : 0)) {
     // Name the broken rule as the whole check does.
     const std::string problem = CheckTable(game, ledger_.Places(), marks_);
     Report(problem.empty() ? "the quick check of the table fails where the whole check passes"
@@ -150,10 +161,9 @@ void TableObserver::Observe(const Game& game) {
   }
 }
 
-bool TableObserver::QuickCheck(const Game& game) {
+bool TableObserver::QuickCheck(const Game& game, unsigned changed) {
   // Each rule reads only some of the records; while those are as they were when last
   // found sound, the rule still holds.
-  const unsigned changed = ledger_.Changed();
   constexpr unsigned kCardsChanged = TableLedger::kAllChanged & ~TableLedger::kMeldsChanged;
   if ((changed & kCardsChanged) && (!ledger_.CensusSound() || !CountsSound(game)))
     return false;
@@ -169,7 +179,7 @@ bool TableObserver::QuickCheck(const Game& game) {
   for (int seat = 0; seat < kSeatCount; ++seat)
     seatsAsChecked &= game.Seats[seat].Claimed == checked_.Claimed[seat];
   if (!seatsAsChecked) {
-    if (FindSeatFault(game).What != Fault::None)
+    if (!SeatsSound(game))
       return false;
     checked_.PonReserve = game.PonReserve;
     for (int seat = 0; seat < kSeatCount; ++seat)
@@ -181,22 +191,20 @@ bool TableObserver::QuickCheck(const Game& game) {
 
 void TableObserver::FullCheck(const Game& game) {
   const Layout fresh = LayoutOf(game);
-  if (const int card = FirstDifference(fresh, ledger_.Places()); card >= 0) {
-    Report("the kept place of card " + std::to_string(card) + " is " +
-           PlaceText(ledger_.Places().Cards[card]) + ", the records say " +
-           PlaceText(fresh.Cards[card]));
-    return;
-  }
+  if (std::string problem = CheckTable(game, fresh, marks_); !problem.empty())
+    return Report(problem);
+  // The records are sound; what was kept step by step must say the same.
+  if (const int card = FirstDifference(fresh, ledger_.Places()); card >= 0)
+    return Report("the kept place of card " + std::to_string(card) + " is " +
+                  PlaceText(ledger_.Places().Cards[card]) + ", the records say " +
+                  PlaceText(fresh.Cards[card]));
   for (int card = 0; card < kDeckSize; ++card) {
     const int expected = ExpectedMapValue(fresh.Cards[card], card, marks_);
     const int kept = expectedMap_[Suit(card)][RankIndex(card)];
-    if (kept != expected) {
-      Report("the kept TableMap value of card " + std::to_string(card) + " is " +
-             std::to_string(kept) + ", worked out afresh " + std::to_string(expected));
-      return;
-    }
+    if (kept != expected)
+      return Report("the kept TableMap value of card " + std::to_string(card) + " is " +
+                    std::to_string(kept) + ", worked out afresh " + std::to_string(expected));
   }
-  Report(CheckTable(game, fresh, marks_));
 }
 
 void TableObserver::EmitMoves(const Game& game) {
@@ -295,7 +303,7 @@ void TableObserver::FlushPoints(const Game& game) {
 }
 
 void TableObserver::StepDone(const Game& game) {
-  Observe(game);
+  Look(game, true);
   // A round that ended without dealing the next one has been scored by now.
   if (game.GameState < 0)
     FlushPoints(game);

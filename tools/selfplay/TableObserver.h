@@ -45,10 +45,11 @@ class TableObserver {
  private:
   enum class Claim { Unknown, Chii, Pon };
 
+  void Look(const Game& game, bool stepEnd);
   void FinishDeal(const Game& game);
   void EmitMoves(const Game& game);
   void FlushPoints(const Game& game);
-  bool QuickCheck(const Game& game);
+  bool QuickCheck(const Game& game, unsigned changed);
   void FullCheck(const Game& game);
 
   std::vector<TableEvents*> listeners_;
