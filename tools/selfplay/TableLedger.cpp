@@ -53,46 +53,31 @@ bool SamePile(const PileRecord& a, const PileRecord& b) {
 
 }  // namespace
 
-// Whole records compared byte for byte: a difference in unused slots or padding only
-// sends the look the longer way.
-unsigned TableLedger::ChangedRecords(const Game& game) const {
+unsigned TableLedger::CountChanges(const Game& game) const {
   unsigned changed = 0;
-  for (int seat = 0; seat < kSeatCount; ++seat)
-    if (!SameHand(game.Seats[seat], hands_[seat].Cards, hands_[seat].Count))
-      changed |= 1u << seat;
-  if (!SamePile(game.Yama, pile_))
-    changed |= kPileChanged;
-  if (game.YakuWindowCount() != windows_ ||
-      std::memcmp(game.YakuWindows.data(), melds_.data(), sizeof(MeldRecord) * windows_) != 0)
-    changed |= kMeldsChanged;
+  int outside = 0;
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    changed |= static_cast<unsigned>(game.Seats[seat].Count != hands_[seat].Count) << seat;
+    outside += game.Seats[seat].Count;
+  }
+  const PileRecord& yama = game.Yama;
+  if (yama.StockTop != pile_.StockTop || yama.DiscardCount != pile_.DiscardCount ||
+      yama.Reshuffles != pile_.Reshuffles)
+    changed |= kPile;
+  outside += yama.StockTop + 1 + yama.DiscardCount;
+  if (outside != outside_ || game.YakuWindowCount() != windows_)
+    changed |= kMelds;
   return changed;
 }
 
-namespace {
-
-int MeldCards(const Game& game) {
-  int cards = 0;
-  for (const MeldRecord& meld : game.YakuWindows)
-    cards += meld.YakuCount;
-  return cards;
-}
-
-}  // namespace
-
-bool TableLedger::CountsAsKept(const Game& game) const {
-  bool same = game.Yama.StockTop == pile_.StockTop &&
-              game.Yama.DiscardCount == pile_.DiscardCount &&
-              game.Yama.Reshuffles == pile_.Reshuffles && game.YakuWindowCount() == windows_;
-  for (int seat = 0; seat < kSeatCount; ++seat)
-    same &= game.Seats[seat].Count == hands_[seat].Count;
-  return same && MeldCards(game) == meldCards_;
-}
-
 void TableLedger::KeepRecords(const Game& game, unsigned changed) {
+  outside_ = game.Yama.StockTop + 1 + game.Yama.DiscardCount;
+  for (const HandRecord& hand : game.Seats)
+    outside_ += hand.Count;
   for (int seat = 0; seat < kSeatCount; ++seat)
     if (changed & (1u << seat))
       hands_[seat] = {game.Seats[seat].Cards, game.Seats[seat].Count};
-  if (changed & kPileChanged) {
+  if (changed & kPile) {
     // The counts and the slots in use, which are all that is compared.
     const PileRecord& yama = game.Yama;
     pile_.StockTop = yama.StockTop;
@@ -101,10 +86,9 @@ void TableLedger::KeepRecords(const Game& game, unsigned changed) {
     std::copy_n(yama.Stock.begin(), StockSlots(yama), pile_.Stock.begin());
     std::copy_n(yama.Discard.begin(), DiscardSlots(yama), pile_.Discard.begin());
   }
-  if (changed & kMeldsChanged) {
+  if (changed & kMelds) {
     windows_ = std::min(game.YakuWindowCount(), kMaxMeldWindows);
     std::copy(game.YakuWindows.begin(), game.YakuWindows.begin() + windows_, melds_.begin());
-    meldCards_ = MeldCards(game);
   }
 }
 
@@ -122,7 +106,7 @@ void TableLedger::ReadAll(const Game& game) {
     count(hand.Cards.data(), HandSlots(hand.Count));
   count(game.Yama.Stock.data(), StockSlots(game.Yama));
   count(game.Yama.Discard.data(), DiscardSlots(game.Yama));
-  KeepRecords(game, kAllChanged);
+  KeepRecords(game, kAll);
   unsoundMelds_ = 0;
   for (int w = 0; w < windows_; ++w) {
     count(melds_[w].YakuCards.data(), MeldSlots(melds_[w]));
@@ -134,7 +118,7 @@ void TableLedger::ReadAll(const Game& game) {
 
 void TableLedger::Rebuild(const Game& game) {
   ReadAll(game);
-  changed_ = kAllChanged;
+  changed_ = kAll;
 }
 
 void TableLedger::Collect(const std::int32_t* was, int wasCount, const std::int32_t* now,
@@ -153,15 +137,8 @@ void TableLedger::Collect(const std::int32_t* was, int wasCount, const std::int3
   change.Where = where;
 }
 
-void TableLedger::Update(const Game& game, CardMoves& moves) {
+void TableLedger::Update(const Game& game, unsigned records, CardMoves& moves) {
   moves.Count = 0;
-  const int windows = game.YakuWindowCount();
-  const bool exact = exact_ && windows <= kMaxMeldWindows;
-  const unsigned changed = exact ? ChangedRecords(game) : kAllChanged;
-  changed_ = changed;
-  if (changed == 0)
-    return;
-
   const Layout before = places_;
   auto listMoves = [&](std::uint64_t cards) {
     for (; cards != 0; cards &= cards - 1) {
@@ -170,30 +147,37 @@ void TableLedger::Update(const Game& game, CardMoves& moves) {
         moves.Items[moves.Count++] = {card, before.Cards[card], places_.Cards[card]};
     }
   };
-  if (!exact) {
+  const int windows = game.YakuWindowCount();
+  if (!exact_ || windows > kMaxMeldWindows) {
     ReadAll(game);
+    changed_ = kAll;
     return listMoves(~std::uint64_t{0} >> (64 - kDeckSize));
   }
 
+  unsigned changed = 0;
   changeCount_ = 0;
   for (int seat = 0; seat < kSeatCount; ++seat) {
-    if (changed & (1u << seat))
-      Collect(hands_[seat].Cards.data(), HandSlots(hands_[seat].Count),
-              game.Seats[seat].Cards.data(), HandSlots(game.Seats[seat].Count), HandPlace(seat));
+    const HandRecord& hand = game.Seats[seat];
+    if ((records & (1u << seat)) && !SameHand(hand, hands_[seat].Cards, hands_[seat].Count)) {
+      changed |= 1u << seat;
+      Collect(hands_[seat].Cards.data(), HandSlots(hands_[seat].Count), hand.Cards.data(),
+              HandSlots(hand.Count), HandPlace(seat));
+    }
   }
-  if (changed & kPileChanged) {
-    // A pile is only compared up to its counts, so its spare slots may lag behind.
-    const PileRecord& yama = game.Yama;
+  const PileRecord& yama = game.Yama;
+  if ((records & kPile) && !SamePile(yama, pile_)) {
+    changed |= kPile;
     Collect(pile_.Stock.data(), StockSlots(pile_), yama.Stock.data(), StockSlots(yama),
             kStockPlace);
     Collect(pile_.Discard.data(), DiscardSlots(pile_), yama.Discard.data(), DiscardSlots(yama),
             kDiscardPlace);
   }
-  for (int w = 0; (changed & kMeldsChanged) && w < std::max(windows, windows_); ++w) {
+  for (int w = 0; (records & kMelds) && w < std::max(windows, windows_); ++w) {
     const MeldRecord& was = w < windows_ ? melds_[w] : kGoneMeld;
     const MeldRecord& now = w < windows ? game.YakuWindows[w] : kGoneMeld;
     if (w < windows_ && w < windows && std::memcmp(&was, &now, sizeof now) == 0)
       continue;
+    changed |= kMelds;
     Collect(was.YakuCards.data(), MeldSlots(was), now.YakuCards.data(), MeldSlots(now),
             MeldPlace(w));
     const bool sound = CheckMeld(now) == MeldFault::None;
@@ -201,6 +185,7 @@ void TableLedger::Update(const Game& game, CardMoves& moves) {
     unsoundMelds_ += static_cast<int>(wasSound) - static_cast<int>(sound);
     meldSound_[w] = sound;
   }
+  changed_ = changed;
 
   // Take the cards out of the slots that changed, then put the new ones in, so that a
   // card that went from one changed slot to another is never seen in two places.
@@ -240,6 +225,7 @@ void TableLedger::Update(const Game& game, CardMoves& moves) {
   }
   if (lost) {
     ReadAll(game);
+    changed_ = kAll;
     return listMoves(~std::uint64_t{0} >> (64 - kDeckSize));
   }
   KeepRecords(game, changed);

@@ -1,8 +1,9 @@
 // Where every card of the table is, kept up to date from what changed in the records
-// since the last look instead of worked out afresh each time: a hand, the piles or a meld
-// window that did not change is compared and left alone, and of one that did only the
-// slots from the first changed one on are gone through. The verdict on each meld window
-// is kept the same way.
+// instead of worked out afresh at every look. Every move of a card changes how many cards
+// some hand or pile holds, so the counts tell which records to look at; of a record that
+// changed, only the slots from the first changed one on are gone through. The verdict on
+// each meld window is kept the same way. What no count shows (a card replaced by
+// another) is left to a check of the whole table every few steps.
 #pragma once
 
 #include <array>
@@ -32,24 +33,27 @@ struct CardMoves {
 
 class TableLedger {
  public:
+  // Records, as bits: bit `seat` for a hand, and these.
+  static constexpr unsigned kHands = (1u << kSeatCount) - 1;
+  static constexpr unsigned kPile = 1u << kSeatCount;
+  static constexpr unsigned kMelds = kPile << 1;
+  static constexpr unsigned kAll = kHands | kPile | kMelds;
+
   // Takes every place and meld afresh from the records.
   void Rebuild(const Game& game);
-  // Brings the places up to date with the records and lists the cards that moved.
-  void Update(const Game& game, CardMoves& moves);
-  // Whether the records hold as many cards in each place as when last looked at: a cheap
-  // sign that nothing moved, as no move of a card leaves every count as it was.
-  bool CountsAsKept(const Game& game) const;
+  // The records whose counts differ from when last looked at; the melds when the cards
+  // outside them are fewer or more.
+  unsigned CountChanges(const Game& game) const;
+  // Brings the places up to date from `records` and lists the cards that moved.
+  void Update(const Game& game, unsigned records, CardMoves& moves);
 
-  // The places, always equal to LayoutOf the records last looked at.
+  // The places, equal to LayoutOf the records as last looked at.
   const Layout& Places() const { return places_; }
   // Every card is in exactly one place and every slot in use holds a card.
   bool CensusSound() const { return exact_ && placed_ == 52 && noCards_ == 0; }
   // Every meld window's record is sound on its own (CheckMeld).
   bool MeldsSound() const { return unsoundMelds_ == 0; }
-  // Which records the last look found changed: bit `seat` for a hand, and these.
-  static constexpr unsigned kPileChanged = 1u << kSeatCount;
-  static constexpr unsigned kMeldsChanged = kPileChanged << 1;
-  static constexpr unsigned kAllChanged = (kMeldsChanged << 1) - 1;
+  // The records the last update found changed.
   unsigned Changed() const { return changed_; }
 
  private:
@@ -67,8 +71,6 @@ class TableLedger {
     CardPlace Where;
   };
 
-  unsigned ChangedRecords(const Game& game) const;
-
   void Collect(const std::int32_t* was, int wasCount, const std::int32_t* now, int nowCount,
                CardPlace where);
   void ReadAll(const Game& game);
@@ -80,7 +82,8 @@ class TableLedger {
   PileRecord pile_;
   std::array<MeldRecord, kMaxMeldWindows> melds_{};
   int windows_ = 0;
-  int meldCards_ = 0;
+  // The cards in the hands, the stock and the discard pile.
+  int outside_ = 0;
   std::array<bool, kMaxMeldWindows> meldSound_{};
   // False while the places cannot be kept slot by slot (a card in two places, too many
   // meld windows): they are then worked out afresh at every look.
@@ -89,7 +92,7 @@ class TableLedger {
   // Slots in use that hold no card code.
   int noCards_ = 0;
   int unsoundMelds_ = 0;
-  unsigned changed_ = kAllChanged;
+  unsigned changed_ = kAll;
 
   std::array<Change, kSeatCount + 2 + kMaxMeldWindows> changes_{};
   int changeCount_ = 0;

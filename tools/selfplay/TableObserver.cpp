@@ -136,12 +136,13 @@ void TableObserver::Look(const Game& game, bool stepEnd) {
   // A moment when no count changed needs no closer look at the cards: every move of a
   // card changes some count. What a move cannot change unseen, a card replaced by
   // another, the check of the whole table every few steps finds.
-  const bool moved = !ledger_.CountsAsKept(game);
-  if (moved) {
-    ledger_.Update(game, moves_);
+  const unsigned counts = ledger_.CountChanges(game);
+  if (counts != 0) {
+    ledger_.Update(game, counts, moves_);
     if (ledger_.Changed() != 0)
       EmitMoves(game);
   }
+  const bool moved = counts != 0;
   if (roundOpen_ && game.GameState < 0) {
     roundOpen_ = false;
     pointsPending_ = true;
@@ -164,10 +165,10 @@ void TableObserver::Look(const Game& game, bool stepEnd) {
 bool TableObserver::QuickCheck(const Game& game, unsigned changed) {
   // Each rule reads only some of the records; while those are as they were when last
   // found sound, the rule still holds.
-  constexpr unsigned kCardsChanged = TableLedger::kAllChanged & ~TableLedger::kMeldsChanged;
+  constexpr unsigned kCardsChanged = TableLedger::kHands | TableLedger::kPile;
   if ((changed & kCardsChanged) && (!ledger_.CensusSound() || !CountsSound(game)))
     return false;
-  if ((changed & TableLedger::kMeldsChanged) || (game.GameState >= 0) != (checked_.State >= 0)) {
+  if ((changed & TableLedger::kMelds) || (game.GameState >= 0) != (checked_.State >= 0)) {
     if (!ledger_.CensusSound() || !ledger_.MeldsSound() ||
         FindMeldListFault(game).What != Fault::None)
       return false;
