@@ -126,14 +126,11 @@ void EvaluateSameRank(const Seat& seat, int slot, Evaluation& evaluation) {
   GroupCount group;
   for (int row = 0; row < kWorkingRows; ++row) {
     const int cell = seat.Table[row][rank];
-    if (cell == kOpenCell) {
-      ++group.Open;
-    } else if (IsOwnCell(cell)) {
+    // Counted without branching; only an own card needs more.
+    group.Open += cell == kOpenCell;
+    group.All += IsOwnCell(cell) || cell == kSevenMeldCell || cell == kSameRankMeldCell;
+    if (IsOwnCell(cell))
       group.AddOwn(cell, candidate);
-      ++group.All;
-    } else if (cell == kSevenMeldCell || cell == kSameRankMeldCell) {
-      ++group.All;
-    }
   }
   if (group.All == 2) {
     evaluation.Usefulness[slot] += group.Open;
@@ -238,10 +235,8 @@ int LeastUsefulBelow(const HandRecord& hand, const Evaluation& evaluation, int c
 
 }  // namespace
 
-void Candidate::Add(int slot) {
-  if (SlotCount >= kMaxCandidateSlots)
-    throw std::length_error("meld candidate is full");
-  Slots[SlotCount++] = slot;
+void Candidate::Overflow() {
+  throw std::length_error("meld candidate is full");
 }
 
 void Evaluation::Record(const Candidate& candidate) {
@@ -252,11 +247,18 @@ void Evaluation::Record(const Candidate& candidate) {
 
 WorkingTable BuildWorkingTable(const HandRecord& hand, const TableMapGrid& tableMap) {
   WorkingTable table;
+  auto shifted = [](int value) {
+    const int cell = value + kMapShift;
+    return cell == kHiddenShifted || cell == kDiscardedShifted ? kOpenCell : cell;
+  };
   for (int row = 0; row < kWorkingRows; ++row) {
-    for (int col = 0; col < kWorkingColumns; ++col) {
-      const int cell = tableMap[row][col] + kMapShift;
-      table[row][col] = cell == kHiddenShifted || cell == kDiscardedShifted ? kOpenCell : cell;
-    }
+    // Twelve columns in a loop the compiler can do four at a time, then the last two.
+    constexpr int kEvenColumns = 12;
+    static_assert(kWorkingColumns == kEvenColumns + 2);
+    for (int col = 0; col < kEvenColumns; ++col)
+      table[row][col] = shifted(tableMap[row][col]);
+    table[row][12] = shifted(tableMap[row][12]);
+    table[row][13] = shifted(tableMap[row][13]);
   }
   for (int slot = 0; slot < hand.Count; ++slot) {
     const int card = hand.Cards[slot];
