@@ -7,6 +7,7 @@
 #include "ai/ComputerTurn.h"
 #include "core/Cards.h"
 #include "core/Game.h"
+#include "core/TurnDriver.h"
 
 namespace zelvani {
 
@@ -175,8 +176,12 @@ bool TableObserver::QuickCheck(const Game& game, unsigned changed) {
   }
   if (std::memcmp(&game.TableMap, &expectedMap_, sizeof expectedMap_) != 0)
     return false;
+  if (game.GameState != checked_.State && !IsValidState(game.GameState))
+    return false;
+  // The reservations, and the claims, which must also point into their hands.
   bool seatsAsChecked =
-      changed == 0 && game.GameState == checked_.State && game.PonReserve == checked_.PonReserve;
+      (changed & TableLedger::kHands) == 0 &&
+      std::memcmp(game.PonReserve.data(), checked_.PonReserve.data(), sizeof game.PonReserve) == 0;
   for (int seat = 0; seat < kSeatCount; ++seat)
     seatsAsChecked &= game.Seats[seat].Claimed == checked_.Claimed[seat];
   if (!seatsAsChecked) {
