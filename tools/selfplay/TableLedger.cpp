@@ -36,19 +36,16 @@ constexpr CardPlace kDiscardPlace{Place::Discard, 0};
 // A meld window that is gone, as its slots were before it came.
 const MeldRecord kGoneMeld{};
 
-bool SameHand(const HandRecord& hand, const std::array<std::int32_t, kHandSlots>& cards,
-              std::int32_t count) {
-  return hand.Count == count &&
-         std::memcmp(hand.Cards.data(), cards.data(), sizeof hand.Cards) == 0;
-}
+}  // namespace
 
-// The slots in use and the counts; the slots beyond do not matter.
-bool SamePile(const PileRecord& a, const PileRecord& b) {
-  return a.StockTop == b.StockTop && a.DiscardCount == b.DiscardCount &&
-         a.Reshuffles == b.Reshuffles &&
-         std::memcmp(a.Stock.data(), b.Stock.data(), sizeof a.Stock[0] * StockSlots(a)) == 0 &&
-         std::memcmp(a.Discard.data(), b.Discard.data(), sizeof a.Discard[0] * DiscardSlots(a)) ==
-             0;
+namespace {
+
+// The cards in the hands, the stock and the discard pile.
+int OutsideMelds(const Game& game) {
+  int outside = game.Yama.StockTop + 1 + game.Yama.DiscardCount;
+  for (const HandRecord& hand : game.Seats)
+    outside += hand.Count;
+  return outside;
 }
 
 }  // namespace
@@ -70,26 +67,14 @@ unsigned TableLedger::CountChanges(const Game& game) const {
   return changed;
 }
 
-void TableLedger::KeepRecords(const Game& game, unsigned changed) {
-  outside_ = game.Yama.StockTop + 1 + game.Yama.DiscardCount;
-  for (const HandRecord& hand : game.Seats)
-    outside_ += hand.Count;
+void TableLedger::KeepRecords(const Game& game) {
+  outside_ = OutsideMelds(game);
   for (int seat = 0; seat < kSeatCount; ++seat)
-    if (changed & (1u << seat))
-      hands_[seat] = {game.Seats[seat].Cards, game.Seats[seat].Count};
-  if (changed & kPile) {
-    // The counts and the slots in use, which are all that is compared.
-    const PileRecord& yama = game.Yama;
-    pile_.StockTop = yama.StockTop;
-    pile_.DiscardCount = yama.DiscardCount;
-    pile_.Reshuffles = yama.Reshuffles;
-    std::copy_n(yama.Stock.begin(), StockSlots(yama), pile_.Stock.begin());
-    std::copy_n(yama.Discard.begin(), DiscardSlots(yama), pile_.Discard.begin());
-  }
-  if (changed & kMelds) {
-    windows_ = std::min(game.YakuWindowCount(), kMaxMeldWindows);
-    std::copy(game.YakuWindows.begin(), game.YakuWindows.begin() + windows_, melds_.begin());
-  }
+    hands_[seat] = {game.Seats[seat].Cards, game.Seats[seat].Count};
+  pile_ = game.Yama;
+  windows_ = std::min(game.YakuWindowCount(), kMaxMeldWindows);
+  for (int w = 0; w < kMaxMeldWindows; ++w)
+    melds_[w] = w < windows_ ? game.YakuWindows[w] : kGoneMeld;
 }
 
 void TableLedger::ReadAll(const Game& game) {
@@ -106,9 +91,10 @@ void TableLedger::ReadAll(const Game& game) {
     count(hand.Cards.data(), HandSlots(hand.Count));
   count(game.Yama.Stock.data(), StockSlots(game.Yama));
   count(game.Yama.Discard.data(), DiscardSlots(game.Yama));
-  KeepRecords(game, kAll);
+  KeepRecords(game);
   unsoundMelds_ = 0;
-  for (int w = 0; w < windows_; ++w) {
+  // The empty windows beyond the list too, so that one the list grows into starts sound.
+  for (int w = 0; w < kMaxMeldWindows; ++w) {
     count(melds_[w].YakuCards.data(), MeldSlots(melds_[w]));
     meldSound_[w] = CheckMeld(melds_[w]) == MeldFault::None;
     unsoundMelds_ += !meldSound_[w];
@@ -121,8 +107,8 @@ void TableLedger::Rebuild(const Game& game) {
   changed_ = kAll;
 }
 
-void TableLedger::Collect(const std::int32_t* was, int wasCount, const std::int32_t* now,
-                          int nowCount, CardPlace where) {
+void TableLedger::Collect(std::int32_t* was, int wasCount, const std::int32_t* now, int nowCount,
+                          CardPlace where) {
   const int from =
       static_cast<int>(std::mismatch(was, was + std::min(wasCount, nowCount), now).first - was);
   if (from == wasCount && from == nowCount)
@@ -154,35 +140,32 @@ void TableLedger::Update(const Game& game, unsigned records, CardMoves& moves) {
     return listMoves(~std::uint64_t{0} >> (64 - kDeckSize));
   }
 
-  unsigned changed = 0;
+  // A count that changed is a record that changed.
+  unsigned changed = records & (kHands | kPile);
   changeCount_ = 0;
   for (int seat = 0; seat < kSeatCount; ++seat) {
     const HandRecord& hand = game.Seats[seat];
-    if ((records & (1u << seat)) && !SameHand(hand, hands_[seat].Cards, hands_[seat].Count)) {
-      changed |= 1u << seat;
+    if (records & (1u << seat))
       Collect(hands_[seat].Cards.data(), HandSlots(hands_[seat].Count), hand.Cards.data(),
               HandSlots(hand.Count), HandPlace(seat));
-    }
   }
   const PileRecord& yama = game.Yama;
-  if ((records & kPile) && !SamePile(yama, pile_)) {
-    changed |= kPile;
+  if (records & kPile) {
     Collect(pile_.Stock.data(), StockSlots(pile_), yama.Stock.data(), StockSlots(yama),
             kStockPlace);
     Collect(pile_.Discard.data(), DiscardSlots(pile_), yama.Discard.data(), DiscardSlots(yama),
             kDiscardPlace);
   }
   for (int w = 0; (records & kMelds) && w < std::max(windows, windows_); ++w) {
-    const MeldRecord& was = w < windows_ ? melds_[w] : kGoneMeld;
+    MeldRecord& was = melds_[w];
     const MeldRecord& now = w < windows ? game.YakuWindows[w] : kGoneMeld;
-    if (w < windows_ && w < windows && std::memcmp(&was, &now, sizeof now) == 0)
+    if (std::memcmp(&was, &now, sizeof now) == 0)
       continue;
     changed |= kMelds;
     Collect(was.YakuCards.data(), MeldSlots(was), now.YakuCards.data(), MeldSlots(now),
             MeldPlace(w));
     const bool sound = CheckMeld(now) == MeldFault::None;
-    const bool wasSound = w < windows_ ? meldSound_[w] : true;
-    unsoundMelds_ += static_cast<int>(wasSound) - static_cast<int>(sound);
+    unsoundMelds_ += static_cast<int>(meldSound_[w]) - static_cast<int>(sound);
     meldSound_[w] = sound;
   }
   changed_ = changed;
@@ -228,7 +211,25 @@ void TableLedger::Update(const Game& game, unsigned records, CardMoves& moves) {
     changed_ = kAll;
     return listMoves(~std::uint64_t{0} >> (64 - kDeckSize));
   }
-  KeepRecords(game, changed);
+  // Keep what changed: the new slots of each record, and its counts.
+  for (int c = 0; c < changeCount_; ++c) {
+    const Change& change = changes_[c];
+    std::copy(change.Now + change.From, change.Now + change.NowCount, change.Was + change.From);
+  }
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    if (records & (1u << seat))
+      hands_[seat].Count = game.Seats[seat].Count;
+  if (records & kPile) {
+    pile_.StockTop = yama.StockTop;
+    pile_.DiscardCount = yama.DiscardCount;
+    pile_.Reshuffles = yama.Reshuffles;
+  }
+  if (records & kMelds) {
+    for (int w = 0; w < std::max(windows, windows_); ++w)
+      melds_[w] = w < windows ? game.YakuWindows[w] : kGoneMeld;
+    windows_ = windows;
+  }
+  outside_ = OutsideMelds(game);
   listMoves(touched);
 }
 

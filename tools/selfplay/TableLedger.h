@@ -63,7 +63,7 @@ class TableLedger {
   };
   // Slots of a record that changed since the last look, from slot `From` on.
   struct Change {
-    const std::int32_t* Was;
+    std::int32_t* Was;
     int WasCount;
     const std::int32_t* Now;
     int NowCount;
@@ -71,13 +71,14 @@ class TableLedger {
     CardPlace Where;
   };
 
-  void Collect(const std::int32_t* was, int wasCount, const std::int32_t* now, int nowCount,
+  void Collect(std::int32_t* was, int wasCount, const std::int32_t* now, int nowCount,
                CardPlace where);
   void ReadAll(const Game& game);
-  void KeepRecords(const Game& game, unsigned changed);
+  void KeepRecords(const Game& game);
 
   Layout places_;
-  // The records as last looked at.
+  // The records as last looked at: their counts and the slots in use. Meld windows
+  // beyond the list are kept empty.
   std::array<HandCards, kSeatCount> hands_{};
   PileRecord pile_;
   std::array<MeldRecord, kMaxMeldWindows> melds_{};
