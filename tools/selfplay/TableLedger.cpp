@@ -58,9 +58,12 @@ unsigned TableLedger::CountChanges(const Game& game) const {
     outside += game.Seats[seat].Count;
   }
   const PileRecord& yama = game.Yama;
-  if (yama.StockTop != pile_.StockTop || yama.DiscardCount != pile_.DiscardCount ||
-      yama.Reshuffles != pile_.Reshuffles)
-    changed |= kPile;
+  // A rebuilt stock empties the discard pile; a reshuffle counts for both.
+  const bool reshuffled = yama.Reshuffles != pile_.Reshuffles;
+  if (yama.StockTop != pile_.StockTop || reshuffled)
+    changed |= kStock;
+  if (yama.DiscardCount != pile_.DiscardCount || reshuffled)
+    changed |= kDiscard;
   outside += yama.StockTop + 1 + yama.DiscardCount;
   if (outside != outside_ || game.YakuWindowCount() != windows_)
     changed |= kMelds;
@@ -150,12 +153,12 @@ void TableLedger::Update(const Game& game, unsigned records, CardMoves& moves) {
               HandSlots(hand.Count), HandPlace(seat));
   }
   const PileRecord& yama = game.Yama;
-  if (records & kPile) {
+  if (records & kStock)
     Collect(pile_.Stock.data(), StockSlots(pile_), yama.Stock.data(), StockSlots(yama),
             kStockPlace);
+  if (records & kDiscard)
     Collect(pile_.Discard.data(), DiscardSlots(pile_), yama.Discard.data(), DiscardSlots(yama),
             kDiscardPlace);
-  }
   for (int w = 0; (records & kMelds) && w < std::max(windows, windows_); ++w) {
     MeldRecord& was = melds_[w];
     const MeldRecord& now = w < windows ? game.YakuWindows[w] : kGoneMeld;

@@ -35,8 +35,10 @@ class TableLedger {
  public:
   // Records, as bits: bit `seat` for a hand, and these.
   static constexpr unsigned kHands = (1u << kSeatCount) - 1;
-  static constexpr unsigned kPile = 1u << kSeatCount;
-  static constexpr unsigned kMelds = kPile << 1;
+  static constexpr unsigned kStock = 1u << kSeatCount;
+  static constexpr unsigned kDiscard = kStock << 1;
+  static constexpr unsigned kPile = kStock | kDiscard;
+  static constexpr unsigned kMelds = kDiscard << 1;
   static constexpr unsigned kAll = kHands | kPile | kMelds;
 
   // Takes every place and meld afresh from the records.
