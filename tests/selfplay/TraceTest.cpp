@@ -268,6 +268,7 @@ TEST(Trace, ADealLineHoldsTheDeckTheHandsAndStockWereDealtFrom) {
   TableObserver observer({&writer});
   host.Attach(game, observer);
   mnStartClick(game);
+  writer.Flush();
 
   const std::vector<std::string> lines = Lines(out.str());
   ASSERT_EQ(lines.size(), 2u);

@@ -4,16 +4,24 @@
 
 namespace zelvani {
 
-// One line of the trace, put together in place and written in one piece when it goes:
-// the stream's own formatting of each number costs more than the rest of a traced run.
+namespace {
+
+constexpr std::size_t kFlushAt = 1 << 16;
+
+}  // namespace
+
+// One line of the trace, put together in place and added in one piece when it goes: the
+// stream's own formatting of each number costs more than the rest of a traced run.
 class TraceWriter::Line {
  public:
-  explicit Line(std::ostream& out) : out_(out) {}
+  explicit Line(TraceWriter& writer) : writer_(writer) {}
   Line(const Line&) = delete;
   Line& operator=(const Line&) = delete;
   ~Line() {
     text_[length_++] = '\n';
-    out_.write(text_, length_);
+    writer_.pending_.append(text_, length_);
+    if (writer_.pending_.size() >= kFlushAt)
+      writer_.Flush();
   }
 
   Line& operator<<(const char* word) {
@@ -36,55 +44,68 @@ class TraceWriter::Line {
   // The longest line, a deal, has 52 cards of at most 3 characters after a few words.
   static constexpr int kRoom = 511;
 
-  std::ostream& out_;
+  TraceWriter& writer_;
   char text_[kRoom + 1];
   int length_ = 0;
 };
 
+TraceWriter::TraceWriter(std::ostream& out) : out_(out) {
+  pending_.reserve(kFlushAt + 1024);
+}
+
+TraceWriter::~TraceWriter() {
+  Flush();
+}
+
+void TraceWriter::Flush() {
+  out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+  pending_.clear();
+}
+
 void TraceWriter::GameBegins(int game) {
-  Line(out_) << "game " << game;
+  Line(*this) << "game " << game;
 }
 
 void TraceWriter::Dealt(int round, std::int64_t time, int dealer, const std::array<int, 52>& deck) {
-  Line(out_) << "deal " << round << " time " << time << " dealer " << dealer << " deck" << deck;
+  Line(*this) << "deal " << round << " time " << time << " dealer " << dealer << " deck" << deck;
 }
 
 void TraceWriter::Drew(int seat, int card) {
-  Line(out_) << "draw " << seat << " " << card;
+  Line(*this) << "draw " << seat << " " << card;
 }
 
 void TraceWriter::Reshuffled(std::int64_t time, std::span<const int> stock) {
-  Line(out_) << "reshuffle time " << time << " stock" << stock;
+  Line(*this) << "reshuffle time " << time << " stock" << stock;
 }
 
 void TraceWriter::Chii(int seat, int card) {
-  Line(out_) << "chii " << seat << " " << card;
+  Line(*this) << "chii " << seat << " " << card;
 }
 void TraceWriter::Pon(int seat, int card) {
-  Line(out_) << "pon " << seat << " " << card;
+  Line(*this) << "pon " << seat << " " << card;
 }
 
 void TraceWriter::Laid(int seat, int window, std::span<const int> cards) {
-  Line(out_) << "lay " << seat << " " << window << cards;
+  Line(*this) << "lay " << seat << " " << window << cards;
 }
 
 void TraceWriter::Discarded(int seat, int card) {
-  Line(out_) << "discard " << seat << " " << card;
+  Line(*this) << "discard " << seat << " " << card;
 }
 
 void TraceWriter::RoundEnded(int round, int winner) {
   if (winner == kDrawnRound)
-    Line(out_) << "end " << round << " drawn";
+    Line(*this) << "end " << round << " drawn";
   else
-    Line(out_) << "end " << round << " winner " << winner;
+    Line(*this) << "end " << round << " winner " << winner;
 }
 
 void TraceWriter::Points(const std::array<int, 4>& points) {
-  Line(out_) << "points" << points;
+  Line(*this) << "points" << points;
 }
 
 void TraceWriter::GameOver(int game, int leader) {
-  Line(out_) << "gameover " << game << " leader " << leader;
+  Line(*this) << "gameover " << game << " leader " << leader;
 }
 
 }  // namespace zelvani

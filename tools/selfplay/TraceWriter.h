@@ -7,14 +7,23 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 
 #include "tools/selfplay/TableEvents.h"
 
 namespace zelvani {
 
+// Lines are gathered and handed to the stream some tens of kilobytes at a time, and when
+// the writer goes or is flushed.
 class TraceWriter : public TableEvents {
  public:
-  explicit TraceWriter(std::ostream& out) : out_(out) {}
+  explicit TraceWriter(std::ostream& out);
+  ~TraceWriter() override;
+  TraceWriter(const TraceWriter&) = delete;
+  TraceWriter& operator=(const TraceWriter&) = delete;
+
+  // Hands every line gathered so far to the stream.
+  void Flush();
 
   void GameBegins(int game) override;
   void Dealt(int round, std::int64_t time, int dealer, const std::array<int, 52>& deck) override;
@@ -32,6 +41,7 @@ class TraceWriter : public TableEvents {
   class Line;
 
   std::ostream& out_;
+  std::string pending_;
 };
 
 }  // namespace zelvani
