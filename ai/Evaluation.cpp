@@ -257,18 +257,11 @@ void Evaluation::Record(const Candidate& candidate) {
 
 WorkingTable BuildWorkingTable(const HandRecord& hand, const TableMapGrid& tableMap) {
   WorkingTable table;
-  auto shifted = [](int value) {
-    const int cell = value + kMapShift;
-    return cell == kHiddenShifted || cell == kDiscardedShifted ? kOpenCell : cell;
-  };
   for (int row = 0; row < kWorkingRows; ++row) {
-    // Twelve columns in a loop the compiler can do four at a time, then the last two.
-    constexpr int kEvenColumns = 12;
-    static_assert(kWorkingColumns == kEvenColumns + 2);
-    for (int col = 0; col < kEvenColumns; ++col)
-      table[row][col] = shifted(tableMap[row][col]);
-    table[row][12] = shifted(tableMap[row][12]);
-    table[row][13] = shifted(tableMap[row][13]);
+    for (int col = 0; col < kWorkingColumns; ++col) {
+      const int cell = tableMap[row][col] + kMapShift;
+      table[row][col] = cell == kHiddenShifted || cell == kDiscardedShifted ? kOpenCell : cell;
+    }
   }
   for (int slot = 0; slot < hand.Count; ++slot) {
     const int card = hand.Cards[slot];
