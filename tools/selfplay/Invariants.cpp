@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 
 #include "core/Cards.h"
 #include "core/Game.h"
@@ -39,6 +38,75 @@ bool HandCountSound(const HandRecord& hand) {
 bool PileCountsSound(const PileRecord& yama) {
   return yama.StockTop >= -1 && yama.DiscardCount >= 0 &&
          yama.StockTop + 1 + yama.DiscardCount <= kPileCards;
+}
+
+// A broken rule found without building its text.
+struct Fault {
+  enum Kind : std::uint8_t {
+    None,
+    TooManyMeldWindows,
+    EmptyMeldWindowBeforeLast,
+    NoNewMeldWindow,
+    InvalidState,
+    BadPonReserve,
+    BadClaim
+  };
+  Kind What = None;
+  int Index = 0;
+  int Value = 0;
+};
+
+Fault FindMeldListFault(const Game& game) {
+  const int windows = game.YakuWindowCount();
+  if (windows > kMaxMeldWindows)
+    return {Fault::TooManyMeldWindows};
+  for (int w = 0; w + 1 < windows; ++w)
+    if (game.YakuWindows[w].Kind == mkNone)
+      return {Fault::EmptyMeldWindowBeforeLast, w};
+  // During a round an empty new-meld window is always there while the list has room.
+  if (game.GameState >= 0 && windows < kMaxMeldWindows &&
+      (windows == 0 || game.YakuWindows.back().Kind != mkNone))
+    return {Fault::NoNewMeldWindow};
+  return {};
+}
+
+Fault FindSeatFault(const Game& game) {
+  if (!IsValidState(game.GameState))
+    return {Fault::InvalidState, 0, game.GameState};
+  for (int rank = 0; rank < 14; ++rank) {
+    const int reserver = game.PonReserve[rank];
+    if (static_cast<unsigned>(reserver) >= kSeatCount || (rank == kUnusedPonEntry && reserver != 0))
+      return {Fault::BadPonReserve, rank, reserver};
+  }
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    const HandRecord& hand = game.Seats[seat];
+    if (hand.Claimed == kNoClaim)
+      continue;
+    const bool claimInRange =
+        hand.Claimed >= 0 && hand.Claimed < 2 * kPonClaimOffset && hand.ClaimedSlot() < hand.Count;
+    if (!claimInRange)
+      return {Fault::BadClaim, seat, hand.Claimed};
+  }
+  return {};
+}
+
+std::string FaultText(const Fault& fault) {
+  switch (fault.What) {
+    case Fault::TooManyMeldWindows:
+      return "too many meld windows";
+    case Fault::EmptyMeldWindowBeforeLast:
+      return "meld " + std::to_string(fault.Index) + " is an empty window before the last";
+    case Fault::NoNewMeldWindow:
+      return "no empty new-meld window";
+    case Fault::InvalidState:
+      return "invalid GameState " + std::to_string(fault.Value);
+    case Fault::BadPonReserve:
+      return "PonReserve[" + std::to_string(fault.Index) + "] is " + std::to_string(fault.Value);
+    case Fault::BadClaim:
+      return "seat " + std::to_string(fault.Index) + " claims slot " + std::to_string(fault.Value);
+    default:
+      return {};
+  }
 }
 
 std::string CheckCardCodes(const Game& game) {
@@ -160,75 +228,12 @@ MeldFault CheckMeld(const MeldRecord& meld) {
   return found.Valid && found.Kind == meld.Kind ? MeldFault::None : MeldFault::NotOfItsKind;
 }
 
-Fault FindMeldListFault(const Game& game) {
-  const int windows = game.YakuWindowCount();
-  if (windows > kMaxMeldWindows)
-    return {Fault::TooManyMeldWindows};
-  for (int w = 0; w + 1 < windows; ++w)
-    if (game.YakuWindows[w].Kind == mkNone)
-      return {Fault::EmptyMeldWindowBeforeLast, w};
-  // During a round an empty new-meld window is always there while the list has room.
-  if (game.GameState >= 0 && windows < kMaxMeldWindows &&
-      (windows == 0 || game.YakuWindows.back().Kind != mkNone))
-    return {Fault::NoNewMeldWindow};
-  return {};
+bool MeldListSound(const Game& game) {
+  return FindMeldListFault(game).What == Fault::None;
 }
 
 bool SeatsSound(const Game& game) {
-  // A quick look over everything, eight bytes at a time: every reservation is a seat
-  // 0..3 (two low bits at most) and the unused last entry is 0.
-  static_assert(sizeof game.PonReserve == 7 * sizeof(std::uint64_t));
-  std::uint64_t words[7];
-  std::memcpy(words, game.PonReserve.data(), sizeof words);
-  std::uint64_t any = 0;
-  for (std::uint64_t word : words)
-    any |= word;
-  bool sound = (any & 0xFFFFFFFCFFFFFFFCull) == 0 && game.PonReserve[kUnusedPonEntry] == 0;
-  for (const HandRecord& hand : game.Seats) {
-    const int slot = hand.Claimed < kPonClaimOffset ? hand.Claimed : hand.Claimed - kPonClaimOffset;
-    sound &= hand.Claimed == kNoClaim ||
-             (static_cast<unsigned>(hand.Claimed) < 2 * kPonClaimOffset && slot < hand.Count);
-  }
-  return sound && IsValidState(game.GameState);
-}
-
-Fault FindSeatFault(const Game& game) {
-  if (!IsValidState(game.GameState))
-    return {Fault::InvalidState, 0, game.GameState};
-  for (int rank = 0; rank < 14; ++rank) {
-    const int reserver = game.PonReserve[rank];
-    if (static_cast<unsigned>(reserver) >= kSeatCount || (rank == kUnusedPonEntry && reserver != 0))
-      return {Fault::BadPonReserve, rank, reserver};
-  }
-  for (int seat = 0; seat < kSeatCount; ++seat) {
-    const HandRecord& hand = game.Seats[seat];
-    if (hand.Claimed == kNoClaim)
-      continue;
-    const bool claimInRange =
-        hand.Claimed >= 0 && hand.Claimed < 2 * kPonClaimOffset && hand.ClaimedSlot() < hand.Count;
-    if (!claimInRange)
-      return {Fault::BadClaim, seat, hand.Claimed};
-  }
-  return {};
-}
-
-std::string FaultText(const Fault& fault) {
-  switch (fault.What) {
-    case Fault::TooManyMeldWindows:
-      return "too many meld windows";
-    case Fault::EmptyMeldWindowBeforeLast:
-      return "meld " + std::to_string(fault.Index) + " is an empty window before the last";
-    case Fault::NoNewMeldWindow:
-      return "no empty new-meld window";
-    case Fault::InvalidState:
-      return "invalid GameState " + std::to_string(fault.Value);
-    case Fault::BadPonReserve:
-      return "PonReserve[" + std::to_string(fault.Index) + "] is " + std::to_string(fault.Value);
-    case Fault::BadClaim:
-      return "seat " + std::to_string(fault.Index) + " claims slot " + std::to_string(fault.Value);
-    default:
-      return {};
-  }
+  return FindSeatFault(game).What == Fault::None;
 }
 
 std::string CheckTable(const Game& game, const Layout& layout, const CardMarks& marks) {

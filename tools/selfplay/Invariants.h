@@ -44,9 +44,11 @@ struct CardMarks {
 // for a broken rule.
 std::string CheckTable(const Game& game, const Layout& layout, const CardMarks& marks);
 
-// Parts of that check, for a caller that keeps the rest up to date step by step; such a
-// caller still checks the whole table from scratch every this many steps.
+// Parts of that check, each only saying whether its rules hold, for a caller that keeps
+// the rest up to date step by step. Such a caller still checks the whole table from
+// scratch every this many steps.
 constexpr int kFullCheckSteps = 64;
+
 // What TableMap should say of a card in `place`.
 inline int ExpectedMapValue(const CardPlace& place, int card, const CardMarks& marks) {
   switch (place.Where) {
@@ -60,8 +62,10 @@ inline int ExpectedMapValue(const CardPlace& place, int card, const CardMarks& m
       return kMapHidden;
   }
 }
-// Every hand, the stock and the discard pile hold a count of cards they can hold.
+
+// Every hand, the stock and the discard pile hold as many cards as they can.
 bool CountsSound(const Game& game);
+
 // What is wrong with one meld window's record on its own.
 enum class MeldFault : std::uint8_t {
   None,
@@ -72,27 +76,11 @@ enum class MeldFault : std::uint8_t {
   NotOfItsKind
 };
 MeldFault CheckMeld(const MeldRecord& meld);
-// A broken rule found without building its text.
-struct Fault {
-  enum Kind : std::uint8_t {
-    None,
-    TooManyMeldWindows,
-    EmptyMeldWindowBeforeLast,
-    NoNewMeldWindow,
-    InvalidState,
-    BadPonReserve,
-    BadClaim
-  };
-  Kind What = None;
-  int Index = 0;
-  int Value = 0;
-};
-std::string FaultText(const Fault& fault);
+
 // The list of meld windows: not too long, the one empty window last and there in a round.
-Fault FindMeldListFault(const Game& game);
-// The state, the pon reservations and the pending claims: whether they are sound, and
-// if not, what is wrong.
+bool MeldListSound(const Game& game);
+
+// The state, the pon reservations and the pending claims.
 bool SeatsSound(const Game& game);
-Fault FindSeatFault(const Game& game);
 
 }  // namespace zelvani

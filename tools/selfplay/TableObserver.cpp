@@ -170,8 +170,7 @@ bool TableObserver::QuickCheck(const Game& game, unsigned changed) {
   if ((changed & kCardsChanged) && (!ledger_.CensusSound() || !CountsSound(game)))
     return false;
   if ((changed & TableLedger::kMelds) || (game.GameState >= 0) != (checked_.State >= 0)) {
-    if (!ledger_.CensusSound() || !ledger_.MeldsSound() ||
-        FindMeldListFault(game).What != Fault::None)
+    if (!ledger_.CensusSound() || !ledger_.MeldsSound() || !MeldListSound(game))
       return false;
   }
   if (std::memcmp(&game.TableMap, &expectedMap_, sizeof expectedMap_) != 0)
