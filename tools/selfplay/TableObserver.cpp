@@ -135,8 +135,8 @@ void TableObserver::Look(const Game& game, bool stepEnd) {
     return;
   }
   // A moment when no count changed needs no closer look at the cards: every move of a
-  // card changes some count. What a move cannot change unseen, a card replaced by
-  // another, the check of the whole table every few steps finds.
+  // card changes some count. What no count shows, a card replaced by another, the check
+  // of the whole table every few steps finds.
   const unsigned counts = ledger_.CountChanges(game);
   if (counts != 0) {
     ledger_.Update(game, counts, moves_);
@@ -154,13 +154,11 @@ void TableObserver::Look(const Game& game, bool stepEnd) {
     for (TableEvents* l : listeners_)
       l->RoundEnded(game.Round, winner);
   }
-  // The rules are checked whenever cards moved, and at the end of every step.
-  if ((moved || stepEnd) && problem_.empty() && !QuickCheck(game, moved ? ledger_.Changed() : 0)) {
-    // Name the broken rule as the whole check does.
-    const std::string problem = CheckTable(game, ledger_.Places(), marks_);
-    Report(problem.empty() ? "the quick check of the table fails where the whole check passes"
-                           : problem);
-  }
+  // The rules are checked whenever cards moved, and at the end of every step; a broken one
+  // is named by the check of the whole table.
+  if ((moved || stepEnd) && problem_.empty() && !QuickCheck(game, moved ? ledger_.Changed() : 0) &&
+      CheckWhole(game))
+    Report("the quick check of the table fails where the whole check passes");
 }
 
 bool TableObserver::QuickCheck(const Game& game, unsigned changed) {
@@ -194,22 +192,29 @@ bool TableObserver::QuickCheck(const Game& game, unsigned changed) {
   return true;
 }
 
-void TableObserver::FullCheck(const Game& game) {
+bool TableObserver::CheckWhole(const Game& game) {
   const Layout fresh = LayoutOf(game);
-  if (std::string problem = CheckTable(game, fresh, marks_); !problem.empty())
-    return Report(problem);
+  if (std::string problem = CheckTable(game, fresh, marks_); !problem.empty()) {
+    Report(problem);
+    return false;
+  }
   // The records are sound; what was kept step by step must say the same.
-  if (const int card = FirstDifference(fresh, ledger_.Places()); card >= 0)
-    return Report("the kept place of card " + std::to_string(card) + " is " +
-                  PlaceText(ledger_.Places().Cards[card]) + ", the records say " +
-                  PlaceText(fresh.Cards[card]));
+  if (const int card = FirstDifference(fresh, ledger_.Places()); card >= 0) {
+    Report("the kept place of card " + std::to_string(card) + " is " +
+           PlaceText(ledger_.Places().Cards[card]) + ", the records say " +
+           PlaceText(fresh.Cards[card]));
+    return false;
+  }
   for (int card = 0; card < kDeckSize; ++card) {
     const int expected = ExpectedMapValue(fresh.Cards[card], card, marks_);
     const int kept = expectedMap_[Suit(card)][RankIndex(card)];
-    if (kept != expected)
-      return Report("the kept TableMap value of card " + std::to_string(card) + " is " +
-                    std::to_string(kept) + ", worked out afresh " + std::to_string(expected));
+    if (kept != expected) {
+      Report("the kept TableMap value of card " + std::to_string(card) + " is " +
+             std::to_string(kept) + ", worked out afresh " + std::to_string(expected));
+      return false;
+    }
   }
+  return true;
 }
 
 void TableObserver::EmitMoves(const Game& game) {
@@ -314,7 +319,7 @@ void TableObserver::StepDone(const Game& game) {
     FlushPoints(game);
   if (++stepsSinceFullCheck_ >= fullCheckSteps_ && dealt_ && !dealPending_ && problem_.empty()) {
     stepsSinceFullCheck_ = 0;
-    FullCheck(game);
+    CheckWhole(game);
   }
 }
 

@@ -1,12 +1,12 @@
 // Watches a game through its host's callbacks: compares the records at each moment the
 // table is consistent with what it saw before, turns the differences into events (draws,
 // claims, melds, discards, deals, reshuffles, round ends), and checks the table rules
-// every time. It never calls into the logic.
+// whenever cards moved and at the end of every step. It never calls into the logic.
 //
 // The places of the cards, what the table map should say and the verdicts on the melds
 // are kept up to date from what changed, so a sound table costs little to check; only a
-// broken rule is looked for again over the whole table, to name it. Every few steps the
-// whole table is checked from scratch as well, and what was kept is compared with it.
+// broken rule is looked for over the whole table, to name it. Every few steps the whole
+// table is checked from scratch as well, and what was kept is compared with it.
 #pragma once
 
 #include <array>
@@ -49,8 +49,12 @@ class TableObserver {
   void FinishDeal(const Game& game);
   void EmitMoves(const Game& game);
   void FlushPoints(const Game& game);
+  // The rules, each read again only when what it reads changed (`changed` as the ledger
+  // gives it); false when one is broken.
   bool QuickCheck(const Game& game, unsigned changed);
-  void FullCheck(const Game& game);
+  // The whole table from scratch: reports the first broken rule, or else the first thing
+  // kept step by step that the records contradict. True when there is neither.
+  bool CheckWhole(const Game& game);
 
   std::vector<TableEvents*> listeners_;
   TableLedger ledger_;
@@ -58,7 +62,8 @@ class TableObserver {
   CardMarks marks_;
   // What TableMap should say, from the kept places and the marks.
   TableMapGrid expectedMap_{};
-  // What the rules that read more than the cards last found sound.
+  // The state, the reservations and the claims as last found sound, checked again only
+  // when they change.
   struct Checked {
     std::int32_t State = -2;
     std::array<std::int32_t, 14> PonReserve{};
