@@ -36,10 +36,6 @@ constexpr CardPlace kDiscardPlace{Place::Discard, 0};
 // A meld window that is gone, as its slots were before it came.
 const MeldRecord kGoneMeld{};
 
-}  // namespace
-
-namespace {
-
 // The cards in the hands, the stock and the discard pile.
 int OutsideMelds(const Game& game) {
   int outside = game.Yama.StockTop + 1 + game.Yama.DiscardCount;
@@ -52,11 +48,8 @@ int OutsideMelds(const Game& game) {
 
 unsigned TableLedger::CountChanges(const Game& game) const {
   unsigned changed = 0;
-  int outside = 0;
-  for (int seat = 0; seat < kSeatCount; ++seat) {
+  for (int seat = 0; seat < kSeatCount; ++seat)
     changed |= static_cast<unsigned>(game.Seats[seat].Count != hands_[seat].Count) << seat;
-    outside += game.Seats[seat].Count;
-  }
   const PileRecord& yama = game.Yama;
   // A rebuilt stock empties the discard pile; a reshuffle counts for both.
   const bool reshuffled = yama.Reshuffles != pile_.Reshuffles;
@@ -64,8 +57,7 @@ unsigned TableLedger::CountChanges(const Game& game) const {
     changed |= kStock;
   if (yama.DiscardCount != pile_.DiscardCount || reshuffled)
     changed |= kDiscard;
-  outside += yama.StockTop + 1 + yama.DiscardCount;
-  if (outside != outside_ || game.YakuWindowCount() != windows_)
+  if (OutsideMelds(game) != outside_ || game.YakuWindowCount() != windows_)
     changed |= kMelds;
   return changed;
 }
