@@ -56,27 +56,37 @@ struct Fault {
   int Value = 0;
 };
 
-Fault FindMeldListFault(const Game& game) {
+// Records the broken rule for a caller that wants it; always false.
+bool Broken(Fault* fault, const Fault& broken) {
+  if (fault)
+    *fault = broken;
+  return false;
+}
+
+// The rules of the meld list and of the seats, each once: they say whether the rules
+// hold, and fill in `fault` (when given) with the first one broken. A plain true or false
+// comes back faster than a whole Fault.
+bool MeldListRulesHold(const Game& game, Fault* fault) {
   const int windows = game.YakuWindowCount();
   if (windows > kMaxMeldWindows)
-    return {Fault::TooManyMeldWindows};
+    return Broken(fault, {Fault::TooManyMeldWindows});
   for (int w = 0; w + 1 < windows; ++w)
     if (game.YakuWindows[w].Kind == mkNone)
-      return {Fault::EmptyMeldWindowBeforeLast, w};
+      return Broken(fault, {Fault::EmptyMeldWindowBeforeLast, w});
   // During a round an empty new-meld window is always there while the list has room.
   if (game.GameState >= 0 && windows < kMaxMeldWindows &&
       (windows == 0 || game.YakuWindows.back().Kind != mkNone))
-    return {Fault::NoNewMeldWindow};
-  return {};
+    return Broken(fault, {Fault::NoNewMeldWindow});
+  return true;
 }
 
-Fault FindSeatFault(const Game& game) {
+bool SeatRulesHold(const Game& game, Fault* fault) {
   if (!IsValidState(game.GameState))
-    return {Fault::InvalidState, 0, game.GameState};
+    return Broken(fault, {Fault::InvalidState, 0, game.GameState});
   for (int rank = 0; rank < 14; ++rank) {
     const int reserver = game.PonReserve[rank];
     if (static_cast<unsigned>(reserver) >= kSeatCount || (rank == kUnusedPonEntry && reserver != 0))
-      return {Fault::BadPonReserve, rank, reserver};
+      return Broken(fault, {Fault::BadPonReserve, rank, reserver});
   }
   for (int seat = 0; seat < kSeatCount; ++seat) {
     const HandRecord& hand = game.Seats[seat];
@@ -85,9 +95,9 @@ Fault FindSeatFault(const Game& game) {
     const bool claimInRange =
         hand.Claimed >= 0 && hand.Claimed < 2 * kPonClaimOffset && hand.ClaimedSlot() < hand.Count;
     if (!claimInRange)
-      return {Fault::BadClaim, seat, hand.Claimed};
+      return Broken(fault, {Fault::BadClaim, seat, hand.Claimed});
   }
-  return {};
+  return true;
 }
 
 std::string FaultText(const Fault& fault) {
@@ -159,7 +169,9 @@ std::string CheckMelds(const Game& game) {
     if (meld.Kind == mkNone && w != windows - 1)
       return "meld " + std::to_string(w) + " is an empty window before the last";
   }
-  return FaultText(FindMeldListFault(game));
+  Fault fault;
+  MeldListRulesHold(game, &fault);
+  return FaultText(fault);
 }
 
 std::string CheckTableMap(const Game& game, const Layout& layout, const CardMarks& marks) {
@@ -229,11 +241,11 @@ MeldFault CheckMeld(const MeldRecord& meld) {
 }
 
 bool MeldListSound(const Game& game) {
-  return FindMeldListFault(game).What == Fault::None;
+  return MeldListRulesHold(game, nullptr);
 }
 
 bool SeatsSound(const Game& game) {
-  return FindSeatFault(game).What == Fault::None;
+  return SeatRulesHold(game, nullptr);
 }
 
 std::string CheckTable(const Game& game, const Layout& layout, const CardMarks& marks) {
@@ -248,7 +260,9 @@ std::string CheckTable(const Game& game, const Layout& layout, const CardMarks& 
     return problem;
   if (std::string problem = CheckTableMap(game, layout, marks); !problem.empty())
     return problem;
-  return FaultText(FindSeatFault(game));
+  Fault fault;
+  SeatRulesHold(game, &fault);
+  return FaultText(fault);
 }
 
 }  // namespace zelvani
