@@ -47,17 +47,22 @@ int OutsideMelds(const Game& game) {
 }  // namespace
 
 unsigned TableLedger::CountChanges(const Game& game) const {
+  // The cards outside the melds are counted on the way, as OutsideMelds counts them.
   unsigned changed = 0;
-  for (int seat = 0; seat < kSeatCount; ++seat)
-    changed |= static_cast<unsigned>(game.Seats[seat].Count != hands_[seat].Count) << seat;
   const PileRecord& yama = game.Yama;
+  int outside = yama.StockTop + 1 + yama.DiscardCount;
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    const int count = game.Seats[seat].Count;
+    changed |= static_cast<unsigned>(count != hands_[seat].Count) << seat;
+    outside += count;
+  }
   // A rebuilt stock empties the discard pile; a reshuffle counts for both.
   const bool reshuffled = yama.Reshuffles != pile_.Reshuffles;
   if (yama.StockTop != pile_.StockTop || reshuffled)
     changed |= kStock;
   if (yama.DiscardCount != pile_.DiscardCount || reshuffled)
     changed |= kDiscard;
-  if (OutsideMelds(game) != outside_ || game.YakuWindowCount() != windows_)
+  if (outside != outside_ || game.YakuWindowCount() != windows_)
     changed |= kMelds;
   return changed;
 }
