@@ -122,24 +122,31 @@ void RecordFullGroup(const Seat& seat, int slot, const GroupCount& group, bool c
 
 void EvaluateSameRank(const Seat& seat, int slot, Evaluation& evaluation) {
   const int rank = RankIndex(seat.Hand.Cards[slot]);
-  Candidate candidate;
+  // The column is counted without a branch per cell, which the processor could not
+  // foresee: each cell is written after the own slots found so far and kept only when
+  // it is one. A column has five cells, so the candidate can hold them all.
+  static_assert(kWorkingRows <= kMaxCandidateSlots);
+  std::array<int, kWorkingRows> own{};
+  int owned = 0;
   GroupCount group;
   for (int row = 0; row < kWorkingRows; ++row) {
     const int cell = seat.Table[row][rank];
-    if (cell == kOpenCell) {
-      ++group.Open;
-    } else if (IsOwnCell(cell)) {
-      group.AddOwn(cell, candidate);
-      ++group.All;
-    } else if (cell == kSevenMeldCell || cell == kSameRankMeldCell) {
-      ++group.All;
-    }
+    const bool isOwn = IsOwnCell(cell);
+    own[owned] = cell;
+    owned += isOwn;
+    group.LowestOwnSlot = isOwn && cell < group.LowestOwnSlot ? cell : group.LowestOwnSlot;
+    group.Open += cell == kOpenCell;
+    group.All += isOwn || cell == kSevenMeldCell || cell == kSameRankMeldCell;
   }
+  group.Own = owned;
   if (group.All == 2) {
     evaluation.Usefulness[slot] += group.Open;
     if (group.Own >= 2 && WantsThirdOfPair(seat.Count - group.Own))
       evaluation.PonWanted[rank] = true;
   } else if (group.All >= 3) {
+    Candidate candidate;
+    for (int i = 0; i < owned; ++i)
+      candidate.Add(own[i]);
     const bool countsFour = group.All == 4;
     const bool reservesPon =
         ValueOfCardsLeft(seat.Count - group.Own) == kValueGood && group.Own >= 2;
@@ -238,10 +245,8 @@ int LeastUsefulBelow(const HandRecord& hand, const Evaluation& evaluation, int c
 
 }  // namespace
 
-void Candidate::Add(int slot) {
-  if (SlotCount >= kMaxCandidateSlots)
-    throw std::length_error("meld candidate is full");
-  Slots[SlotCount++] = slot;
+void Candidate::Overflow() {
+  throw std::length_error("meld candidate is full");
 }
 
 void Evaluation::Record(const Candidate& candidate) {

@@ -37,8 +37,16 @@ struct Candidate {
   int SlotCount = 0;
   int Value = 0;
 
-  void Add(int slot);
+  void Add(int slot) {
+    if (SlotCount >= kMaxCandidateSlots)
+      Overflow();
+    Slots[SlotCount++] = slot;
+  }
   void DropLast() { --SlotCount; }
+
+ private:
+  // Throws std::length_error; kept out of line so that Add stays small.
+  [[noreturn]] static void Overflow();
 };
 
 struct Evaluation {

@@ -40,6 +40,8 @@ class GameHost {
 
   virtual void PlayCue(Cue cue) = 0;
   virtual void SetStatus(const std::string& text) = 0;
+  // False for a host with no status line: the turn prompts are then not even put together.
+  virtual bool ShowsStatus() const { return true; }
 
   // Modal message box; returns the button pressed.
   virtual MsgAnswer MessageBox(const std::string& text, const std::string& caption,

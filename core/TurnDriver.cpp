@@ -16,7 +16,19 @@ void StopTimer1(Game& game) {
   game.Host.StopTimer();
 }
 
-void RearmTimer1(Game& game) { StartTimer1(game, game.TimerInterval); }
+void RearmTimer1(Game& game) {
+  StartTimer1(game, game.TimerInterval);
+}
+
+namespace {
+
+// The turn prompt: a seat's name (or none) before the text.
+void Prompt(Game& game, const std::string* name, const char* text) {
+  if (game.Host.ShowsStatus())
+    game.Host.SetStatus(name ? *name + text : std::string(text));
+}
+
+}  // namespace
 
 void SetGame(Game& game, int state) {
   game.GameState = state;
@@ -24,27 +36,27 @@ void SetGame(Game& game, int state) {
   switch (state) {
     case -1:
       StopTimer1(game);
-      game.Host.SetStatus(kPromptNoRound);
+      Prompt(game, nullptr, kPromptNoRound);
       break;
     case 0:
       StopTimer1(game);
-      game.Host.SetStatus(humanName + kPromptHumanDraw);
+      Prompt(game, &humanName, kPromptHumanDraw);
       break;
     case 1:
       StopTimer1(game);
-      game.Host.SetStatus(kPromptHumanPlay);
+      Prompt(game, nullptr, kPromptHumanPlay);
       break;
     case 10:
     case 20:
     case 30:
       StartTimer1(game, game.Rules.Wait0);
-      game.Host.SetStatus(game.Seats[SeatOfState(state)].PlayerName + kPromptComputer);
+      Prompt(game, &game.Seats[SeatOfState(state)].PlayerName, kPromptComputer);
       break;
     case 11:
     case 21:
     case 31:
       StartTimer1(game, game.Rules.Wait1);
-      game.Host.SetStatus(game.Seats[SeatOfState(state)].PlayerName + kPromptComputer);
+      Prompt(game, &game.Seats[SeatOfState(state)].PlayerName, kPromptComputer);
       break;
     default:
       game.Host.SetStatus(kSetGameError);
@@ -56,7 +68,8 @@ void AdvanceGame(Game& game) {
   int next;
   switch (game.GameState) {
     case -1:
-      if (game.Rules.OyaRule == 0 || game.Round == 1) game.Dealer = game.Rng.NextBelow(4);
+      if (game.Rules.OyaRule == 0 || game.Round == 1)
+        game.Dealer = game.Rng.NextBelow(4);
       next = DrawState(game.Dealer);
       break;
     case 0:
@@ -88,7 +101,8 @@ void AdvanceGame(Game& game) {
 void Timer1Timer(Game& game) {
   StopTimer1(game);
   const int state = game.GameState;
-  if (state == 0 || state == 1) return;  // a late tick while the human is to act
+  if (state == 0 || state == 1)
+    return;  // a late tick while the human is to act
   if (IsComputerState(state)) {
     ComputerTurn(game, SeatOfState(state));
     return;

@@ -10,6 +10,7 @@
 #include "core/NewGame.h"
 #include "tools/selfplay/Invariants.h"
 #include "tools/selfplay/SelfPlayHost.h"
+#include "tools/selfplay/TableObserver.h"
 
 namespace zelvani {
 namespace {
@@ -81,6 +82,56 @@ TEST(SelfPlay, ARunIsReproducibleFromItsSeedAndAddsUp) {
   options.Seed = 100;
   RunSelfPlay(options, &other);
   EXPECT_NE(first.str(), other.str());
+}
+
+TEST(SelfPlay, TheKeptPlacesNeverDriftFromTheRecordsAndChangeNoResult) {
+  // The whole table checked from scratch after every step, against what the observer
+  // kept step by step, for whole games; the counts are those of the usual run.
+  SelfPlayOptions options;
+  options.Games = 20;
+  options.Seed = 7;
+  const SelfPlayResult usual = RunSelfPlay(options, nullptr);
+  options.FullCheckSteps = 1;
+  const SelfPlayResult checked = RunSelfPlay(options, nullptr);
+  ASSERT_FALSE(checked.Failure) << checked.Failure->Problem;
+  EXPECT_EQ(SummaryDetails(options, checked.Tally), SummaryDetails(options, usual.Tally));
+}
+
+// A freshly dealt round watched by the observer, which checks the whole table from
+// scratch at every step.
+class Watched : public ::testing::Test {
+ protected:
+  SelfPlayHost host{4242};
+  Game game{host};
+  TableObserver observer{{}, 1};
+  void SetUp() override {
+    host.Attach(game, observer);
+    mnStartClick(game);
+    ASSERT_EQ(observer.Problem(), "");
+  }
+};
+
+TEST_F(Watched, NamesABrokenRuleAsTheWholeCheckDoes) {
+  const int top = game.Yama.Stock[game.Yama.StockTop];
+  game.TableMap[Suit(top)][RankIndex(top)] = kMapDiscarded;
+  observer.StepDone(game);
+  EXPECT_EQ(observer.Problem(), "TableMap says 5 for card " + std::to_string(top) + ", expected 0");
+}
+
+TEST_F(Watched, FindsACardAddedToASecondPlace) {
+  HandRecord& hand = game.Seats[1];
+  const int card = game.Seats[2].Cards[0];
+  hand.Cards[hand.Count++] = card;
+  observer.Observe(game);
+  EXPECT_EQ(observer.Problem(), "card " + std::to_string(card) + " is in two places");
+}
+
+TEST_F(Watched, FindsCardsSwappedUnseenByTheCountsAtTheNextWholeCheck) {
+  const int card = game.Seats[1].Cards[0];
+  std::swap(game.Seats[1].Cards[0], game.Seats[2].Cards[0]);
+  observer.StepDone(game);
+  EXPECT_EQ(observer.Problem(), "the kept place of card " + std::to_string(card) +
+                                    " is hand 1, the records say hand 2");
 }
 
 // A freshly dealt round on a host that observes nothing.

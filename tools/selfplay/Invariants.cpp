@@ -31,18 +31,105 @@ void Put(Layout& layout, int card, Place where, int owner) {
   place = {where, static_cast<std::int8_t>(owner)};
 }
 
+bool HandCountSound(const HandRecord& hand) {
+  return hand.Count >= 0 && hand.Count <= kMaxHandInPlay;
+}
+
+bool PileCountsSound(const PileRecord& yama) {
+  return yama.StockTop >= -1 && yama.DiscardCount >= 0 &&
+         yama.StockTop + 1 + yama.DiscardCount <= kPileCards;
+}
+
+// A broken rule found without building its text.
+struct Fault {
+  enum Kind : std::uint8_t {
+    None,
+    TooManyMeldWindows,
+    EmptyMeldWindowBeforeLast,
+    NoNewMeldWindow,
+    InvalidState,
+    BadPonReserve,
+    BadClaim
+  };
+  Kind What = None;
+  int Index = 0;
+  int Value = 0;
+};
+
+// Records the broken rule for a caller that wants it; always false.
+bool Broken(Fault* fault, const Fault& broken) {
+  if (fault)
+    *fault = broken;
+  return false;
+}
+
+// The rules of the meld list and of the seats, each once: they say whether the rules
+// hold, and fill in `fault` (when given) with the first one broken. A plain true or false
+// comes back faster than a whole Fault.
+bool MeldListRulesHold(const Game& game, Fault* fault) {
+  const int windows = game.YakuWindowCount();
+  if (windows > kMaxMeldWindows)
+    return Broken(fault, {Fault::TooManyMeldWindows});
+  for (int w = 0; w + 1 < windows; ++w)
+    if (game.YakuWindows[w].Kind == mkNone)
+      return Broken(fault, {Fault::EmptyMeldWindowBeforeLast, w});
+  // During a round an empty new-meld window is always there while the list has room.
+  if (game.GameState >= 0 && windows < kMaxMeldWindows &&
+      (windows == 0 || game.YakuWindows.back().Kind != mkNone))
+    return Broken(fault, {Fault::NoNewMeldWindow});
+  return true;
+}
+
+bool SeatRulesHold(const Game& game, Fault* fault) {
+  if (!IsValidState(game.GameState))
+    return Broken(fault, {Fault::InvalidState, 0, game.GameState});
+  for (int rank = 0; rank < 14; ++rank) {
+    const int reserver = game.PonReserve[rank];
+    if (static_cast<unsigned>(reserver) >= kSeatCount || (rank == kUnusedPonEntry && reserver != 0))
+      return Broken(fault, {Fault::BadPonReserve, rank, reserver});
+  }
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    const HandRecord& hand = game.Seats[seat];
+    if (hand.Claimed == kNoClaim)
+      continue;
+    const bool claimInRange =
+        hand.Claimed >= 0 && hand.Claimed < 2 * kPonClaimOffset && hand.ClaimedSlot() < hand.Count;
+    if (!claimInRange)
+      return Broken(fault, {Fault::BadClaim, seat, hand.Claimed});
+  }
+  return true;
+}
+
+std::string FaultText(const Fault& fault) {
+  switch (fault.What) {
+    case Fault::TooManyMeldWindows:
+      return "too many meld windows";
+    case Fault::EmptyMeldWindowBeforeLast:
+      return "meld " + std::to_string(fault.Index) + " is an empty window before the last";
+    case Fault::NoNewMeldWindow:
+      return "no empty new-meld window";
+    case Fault::InvalidState:
+      return "invalid GameState " + std::to_string(fault.Value);
+    case Fault::BadPonReserve:
+      return "PonReserve[" + std::to_string(fault.Index) + "] is " + std::to_string(fault.Value);
+    case Fault::BadClaim:
+      return "seat " + std::to_string(fault.Index) + " claims slot " + std::to_string(fault.Value);
+    default:
+      return {};
+  }
+}
+
 std::string CheckCardCodes(const Game& game) {
   for (int seat = 0; seat < kSeatCount; ++seat) {
     const HandRecord& hand = game.Seats[seat];
-    if (hand.Count < 0 || hand.Count > kMaxHandInPlay)
+    if (!HandCountSound(hand))
       return "seat " + std::to_string(seat) + " holds " + std::to_string(hand.Count) + " cards";
     for (int slot = 0; slot < hand.Count; ++slot)
       if (!IsCard(hand.Cards[slot]))
         return "seat " + std::to_string(seat) + " holds no card";
   }
   const PileRecord& yama = game.Yama;
-  if (yama.StockTop < -1 || yama.DiscardCount < 0 ||
-      yama.StockTop + 1 + yama.DiscardCount > kPileCards)
+  if (!PileCountsSound(yama))
     return "stock and discard pile hold " + std::to_string(yama.StockTop + 1) + " and " +
            std::to_string(yama.DiscardCount) + " cards";
   for (int i = 0; i <= yama.StockTop; ++i)
@@ -54,55 +141,37 @@ std::string CheckCardCodes(const Game& game) {
   return {};
 }
 
+const char* MeldFaultText(MeldFault fault) {
+  switch (fault) {
+    case MeldFault::CardsWithoutKind:
+      return " has cards but no kind";
+    case MeldFault::BadCount:
+      return " has a bad count";
+    case MeldFault::NoCard:
+      return " holds no card";
+    case MeldFault::NotAscending:
+      return " is not in ascending order";
+    case MeldFault::NotOfItsKind:
+      return " is not a valid meld of its kind";
+    default:
+      return "";
+  }
+}
+
 std::string CheckMelds(const Game& game) {
   const int windows = game.YakuWindowCount();
   if (windows > kMaxMeldWindows)
     return "too many meld windows";
   for (int w = 0; w < windows; ++w) {
     const MeldRecord& meld = game.YakuWindows[w];
-    const std::string name = "meld " + std::to_string(w);
-    if (meld.Kind == mkNone) {
-      if (meld.YakuCount != 0)
-        return name + " has cards but no kind";
-      if (w != windows - 1)
-        return name + " is an empty window before the last";
-      continue;
-    }
-    if (meld.YakuCount < 1 || meld.YakuCount > kMaxMeldCards)
-      return name + " has a bad count";
-    std::uint16_t ranks = 0;
-    std::uint8_t suits = 0;
-    for (int i = 0; i < meld.YakuCount; ++i) {
-      const int card = meld.YakuCards[i];
-      if (!IsCard(card))
-        return name + " holds no card";
-      if (i > 0 && meld.YakuCards[i - 1] >= card)
-        return name + " is not in ascending order";
-      ranks |= static_cast<std::uint16_t>(1u << RankIndex(card));
-      suits |= static_cast<std::uint8_t>(1u << Suit(card));
-    }
-    const MeldClass found = ClassifyMeld(ranks, suits);
-    if (!found.Valid || found.Kind != meld.Kind)
-      return name + " is not a valid meld of its kind";
+    if (const MeldFault fault = CheckMeld(meld); fault != MeldFault::None)
+      return "meld " + std::to_string(w) + MeldFaultText(fault);
+    if (meld.Kind == mkNone && w != windows - 1)
+      return "meld " + std::to_string(w) + " is an empty window before the last";
   }
-  // During a round an empty new-meld window is always there while the list has room.
-  if (game.GameState >= 0 && windows < kMaxMeldWindows &&
-      (windows == 0 || game.YakuWindows.back().Kind != mkNone))
-    return "no empty new-meld window";
-  return {};
-}
-
-int ExpectedMapValue(const CardPlace& place, int card, const CardMarks& marks) {
-  switch (place.Where) {
-    case Place::Discard:
-      return kMapDiscarded;
-    case Place::Hand:
-      return marks.FromPile[card] ? kMapDiscarded : kMapHidden;
-    case Place::Meld:
-      return marks.LaidKind[card];
-    default:
-      return kMapHidden;
-  }
+  Fault fault;
+  MeldListRulesHold(game, &fault);
+  return FaultText(fault);
 }
 
 std::string CheckTableMap(const Game& game, const Layout& layout, const CardMarks& marks) {
@@ -119,24 +188,6 @@ std::string CheckTableMap(const Game& game, const Layout& layout, const CardMark
   for (int row = 0; row < 5; ++row)
     if (game.TableMap[row][13] != 0)
       return "TableMap column 13 was written";
-  return {};
-}
-
-std::string CheckSeats(const Game& game) {
-  if (!IsValidState(game.GameState))
-    return "invalid GameState " + std::to_string(game.GameState);
-  for (int rank = 0; rank < 14; ++rank) {
-    const int reserver = game.PonReserve[rank];
-    if (reserver < 0 || reserver >= kSeatCount || (rank == kUnusedPonEntry && reserver != 0))
-      return "PonReserve[" + std::to_string(rank) + "] is " + std::to_string(reserver);
-  }
-  for (int seat = 0; seat < kSeatCount; ++seat) {
-    const HandRecord& hand = game.Seats[seat];
-    const bool claimInRange =
-        hand.Claimed >= 0 && hand.Claimed < 2 * kPonClaimOffset && hand.ClaimedSlot() < hand.Count;
-    if (hand.Claimed != kNoClaim && !claimInRange)
-      return "seat " + std::to_string(seat) + " claims slot " + std::to_string(hand.Claimed);
-  }
   return {};
 }
 
@@ -162,6 +213,41 @@ Layout LayoutOf(const Game& game) {
   return layout;
 }
 
+bool CountsSound(const Game& game) {
+  for (const HandRecord& hand : game.Seats)
+    if (!HandCountSound(hand))
+      return false;
+  return PileCountsSound(game.Yama);
+}
+
+MeldFault CheckMeld(const MeldRecord& meld) {
+  if (meld.Kind == mkNone)
+    return meld.YakuCount != 0 ? MeldFault::CardsWithoutKind : MeldFault::None;
+  if (meld.YakuCount < 1 || meld.YakuCount > kMaxMeldCards)
+    return MeldFault::BadCount;
+  std::uint16_t ranks = 0;
+  std::uint8_t suits = 0;
+  for (int i = 0; i < meld.YakuCount; ++i) {
+    const int card = meld.YakuCards[i];
+    if (!IsCard(card))
+      return MeldFault::NoCard;
+    if (i > 0 && meld.YakuCards[i - 1] >= card)
+      return MeldFault::NotAscending;
+    ranks |= static_cast<std::uint16_t>(1u << RankIndex(card));
+    suits |= static_cast<std::uint8_t>(1u << Suit(card));
+  }
+  const MeldClass found = ClassifyMeld(ranks, suits);
+  return found.Valid && found.Kind == meld.Kind ? MeldFault::None : MeldFault::NotOfItsKind;
+}
+
+bool MeldListSound(const Game& game) {
+  return MeldListRulesHold(game, nullptr);
+}
+
+bool SeatsSound(const Game& game) {
+  return SeatRulesHold(game, nullptr);
+}
+
 std::string CheckTable(const Game& game, const Layout& layout, const CardMarks& marks) {
   if (std::string problem = CheckCardCodes(game); !problem.empty())
     return problem;
@@ -174,7 +260,9 @@ std::string CheckTable(const Game& game, const Layout& layout, const CardMarks& 
     return problem;
   if (std::string problem = CheckTableMap(game, layout, marks); !problem.empty())
     return problem;
-  return CheckSeats(game);
+  Fault fault;
+  SeatRulesHold(game, &fault);
+  return FaultText(fault);
 }
 
 }  // namespace zelvani

@@ -3,12 +3,13 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <string>
 
-namespace zelvani {
+#include "core/Game.h"
 
-struct Game;
+namespace zelvani {
 
 enum class Place : std::uint8_t { Nowhere, Stock, Discard, Hand, Meld };
 
@@ -17,13 +18,18 @@ struct CardPlace {
   // The seat of a hand, or the index of a meld window.
   std::int8_t Owner = -1;
 
-  bool operator==(const CardPlace&) const = default;
+  // Both bytes at once.
+  bool operator==(const CardPlace& other) const {
+    return std::bit_cast<std::uint16_t>(*this) == std::bit_cast<std::uint16_t>(other);
+  }
 };
 
 // Every card's place, and the first card found in two places (or -1).
 struct Layout {
   std::array<CardPlace, 52> Cards{};
   int Duplicate = -1;
+
+  bool operator==(const Layout&) const = default;
 };
 Layout LayoutOf(const Game& game);
 
@@ -34,7 +40,47 @@ struct CardMarks {
   std::array<std::int8_t, 52> LaidKind{};
 };
 
-// The first broken rule, or an empty text when the table is sound.
+// The first broken rule, or an empty text when the table is sound. Text is only built
+// for a broken rule.
 std::string CheckTable(const Game& game, const Layout& layout, const CardMarks& marks);
+
+// Parts of that check, each only saying whether its rules hold, for a caller that keeps
+// the rest up to date step by step. Such a caller still checks the whole table from
+// scratch every this many steps.
+constexpr int kFullCheckSteps = 64;
+
+// What TableMap should say of a card in `place`.
+inline int ExpectedMapValue(const CardPlace& place, int card, const CardMarks& marks) {
+  switch (place.Where) {
+    case Place::Discard:
+      return kMapDiscarded;
+    case Place::Hand:
+      return marks.FromPile[card] ? kMapDiscarded : kMapHidden;
+    case Place::Meld:
+      return marks.LaidKind[card];
+    default:
+      return kMapHidden;
+  }
+}
+
+// Every hand, the stock and the discard pile hold as many cards as they can.
+bool CountsSound(const Game& game);
+
+// What is wrong with one meld window's record on its own.
+enum class MeldFault : std::uint8_t {
+  None,
+  CardsWithoutKind,
+  BadCount,
+  NoCard,
+  NotAscending,
+  NotOfItsKind
+};
+MeldFault CheckMeld(const MeldRecord& meld);
+
+// The list of meld windows: not too long, the one empty window last and there in a round.
+bool MeldListSound(const Game& game);
+
+// The state, the pon reservations and the pending claims.
+bool SeatsSound(const Game& game);
 
 }  // namespace zelvani

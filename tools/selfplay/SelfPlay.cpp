@@ -74,7 +74,10 @@ bool PointsMoved(const Game& game) {
 class Driver {
  public:
   Driver(const SelfPlayOptions& options, SelfPlayTally& tally, std::ostream* trace)
-      : host_(options.Seed), game_(host_), observer_(Listeners(tally, trace)), tally_(tally) {
+      : host_(options.Seed),
+        game_(host_),
+        observer_(Listeners(tally, trace), options.FullCheckSteps),
+        tally_(tally) {
     host_.Attach(game_, observer_);
     game_.Rules = RulesOf(options.Rules);
     game_.OfficialRule = OfficialRuleOf(game_.Rules);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/Records.h"
+#include "tools/selfplay/Invariants.h"
 #include "tools/selfplay/TableEvents.h"
 
 namespace zelvani {
@@ -24,6 +25,8 @@ struct SelfPlayOptions {
   RulesChoice Rules = RulesChoice::Default;
   // Empty for no trace, "-" for standard output.
   std::string TracePath;
+  // Every step is checked; every this many the whole table is also checked from scratch.
+  int FullCheckSteps = kFullCheckSteps;
 };
 
 struct ParsedArguments {
@@ -57,10 +60,10 @@ class SelfPlayTally : public TableEvents {
   void GameBegins(int) override { ++Games; }
   void Dealt(int, std::int64_t, int, const std::array<int, 52>&) override {}
   void Drew(int, int) override {}
-  void Reshuffled(std::int64_t, const std::vector<int>&) override { ++Reshuffles; }
+  void Reshuffled(std::int64_t, std::span<const int>) override { ++Reshuffles; }
   void Chii(int, int) override { ++Chiis; }
   void Pon(int, int) override { ++Pons; }
-  void Laid(int, int, const std::vector<int>&) override { ++Melds; }
+  void Laid(int, int, std::span<const int>) override { ++Melds; }
   void Discarded(int, int) override { ++Turns; }
   void RoundEnded(int, int winner) override;
   void Points(const std::array<int, 4>&) override {}

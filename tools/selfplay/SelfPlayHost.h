@@ -35,6 +35,7 @@ class SelfPlayHost : public GameHost {
   void MeldWindowsClosed() override;
   void PlayCue(Cue) override {}
   void SetStatus(const std::string&) override {}
+  bool ShowsStatus() const override { return false; }
   MsgAnswer MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
                        MsgIcon icon) override;
   std::string InputBox(const std::string& caption, const std::string& prompt,

@@ -1,67 +1,111 @@
 #include "tools/selfplay/TraceWriter.h"
 
+#include <charconv>
+
 namespace zelvani {
 
-template <typename Cards>
-void TraceWriter::WriteCards(const Cards& cards) {
-  for (int card : cards)
-    out_ << ' ' << card;
+namespace {
+
+constexpr std::size_t kFlushAt = 1 << 16;
+
+}  // namespace
+
+// One line of the trace, put together in place and added in one piece when it goes: the
+// stream's own formatting of each number costs more than the rest of a traced run.
+class TraceWriter::Line {
+ public:
+  explicit Line(TraceWriter& writer) : writer_(writer) {}
+  Line(const Line&) = delete;
+  Line& operator=(const Line&) = delete;
+  ~Line() {
+    text_[length_++] = '\n';
+    writer_.pending_.append(text_, length_);
+    if (writer_.pending_.size() >= kFlushAt)
+      writer_.Flush();
+  }
+
+  Line& operator<<(const char* word) {
+    while (*word && length_ < kRoom)
+      text_[length_++] = *word++;
+    return *this;
+  }
+  Line& operator<<(std::int64_t number) {
+    length_ = static_cast<int>(std::to_chars(text_ + length_, text_ + kRoom, number).ptr - text_);
+    return *this;
+  }
+  // Each card after a space.
+  Line& operator<<(std::span<const int> cards) {
+    for (int card : cards)
+      *this << " " << card;
+    return *this;
+  }
+
+ private:
+  // The longest line, a deal, has 52 cards of at most 3 characters after a few words.
+  static constexpr int kRoom = 511;
+
+  TraceWriter& writer_;
+  char text_[kRoom + 1];
+  int length_ = 0;
+};
+
+TraceWriter::TraceWriter(std::ostream& out) : out_(out) {
+  pending_.reserve(kFlushAt + 1024);
+}
+
+TraceWriter::~TraceWriter() {
+  Flush();
+}
+
+void TraceWriter::Flush() {
+  out_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+  pending_.clear();
 }
 
 void TraceWriter::GameBegins(int game) {
-  out_ << "game " << game << '\n';
+  Line(*this) << "game " << game;
 }
 
 void TraceWriter::Dealt(int round, std::int64_t time, int dealer, const std::array<int, 52>& deck) {
-  out_ << "deal " << round << " time " << time << " dealer " << dealer << " deck";
-  WriteCards(deck);
-  out_ << '\n';
+  Line(*this) << "deal " << round << " time " << time << " dealer " << dealer << " deck" << deck;
 }
 
 void TraceWriter::Drew(int seat, int card) {
-  out_ << "draw " << seat << ' ' << card << '\n';
+  Line(*this) << "draw " << seat << " " << card;
 }
 
-void TraceWriter::Reshuffled(std::int64_t time, const std::vector<int>& stock) {
-  out_ << "reshuffle time " << time << " stock";
-  WriteCards(stock);
-  out_ << '\n';
+void TraceWriter::Reshuffled(std::int64_t time, std::span<const int> stock) {
+  Line(*this) << "reshuffle time " << time << " stock" << stock;
 }
 
 void TraceWriter::Chii(int seat, int card) {
-  out_ << "chii " << seat << ' ' << card << '\n';
+  Line(*this) << "chii " << seat << " " << card;
 }
 void TraceWriter::Pon(int seat, int card) {
-  out_ << "pon " << seat << ' ' << card << '\n';
+  Line(*this) << "pon " << seat << " " << card;
 }
 
-void TraceWriter::Laid(int seat, int window, const std::vector<int>& cards) {
-  out_ << "lay " << seat << ' ' << window;
-  WriteCards(cards);
-  out_ << '\n';
+void TraceWriter::Laid(int seat, int window, std::span<const int> cards) {
+  Line(*this) << "lay " << seat << " " << window << cards;
 }
 
 void TraceWriter::Discarded(int seat, int card) {
-  out_ << "discard " << seat << ' ' << card << '\n';
+  Line(*this) << "discard " << seat << " " << card;
 }
 
 void TraceWriter::RoundEnded(int round, int winner) {
-  out_ << "end " << round;
   if (winner == kDrawnRound)
-    out_ << " drawn\n";
+    Line(*this) << "end " << round << " drawn";
   else
-    out_ << " winner " << winner << '\n';
+    Line(*this) << "end " << round << " winner " << winner;
 }
 
 void TraceWriter::Points(const std::array<int, 4>& points) {
-  out_ << "points";
-  for (int p : points)
-    out_ << ' ' << p;
-  out_ << '\n';
+  Line(*this) << "points" << points;
 }
 
 void TraceWriter::GameOver(int game, int leader) {
-  out_ << "gameover " << game << " leader " << leader << '\n';
+  Line(*this) << "gameover " << game << " leader " << leader;
 }
 
 }  // namespace zelvani

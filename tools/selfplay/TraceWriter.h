@@ -7,32 +7,41 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 
 #include "tools/selfplay/TableEvents.h"
 
 namespace zelvani {
 
+// Lines are gathered and handed to the stream some tens of kilobytes at a time, and when
+// the writer goes or is flushed.
 class TraceWriter : public TableEvents {
  public:
-  explicit TraceWriter(std::ostream& out) : out_(out) {}
+  explicit TraceWriter(std::ostream& out);
+  ~TraceWriter() override;
+  TraceWriter(const TraceWriter&) = delete;
+  TraceWriter& operator=(const TraceWriter&) = delete;
+
+  // Hands every line gathered so far to the stream.
+  void Flush();
 
   void GameBegins(int game) override;
   void Dealt(int round, std::int64_t time, int dealer, const std::array<int, 52>& deck) override;
   void Drew(int seat, int card) override;
-  void Reshuffled(std::int64_t time, const std::vector<int>& stock) override;
+  void Reshuffled(std::int64_t time, std::span<const int> stock) override;
   void Chii(int seat, int card) override;
   void Pon(int seat, int card) override;
-  void Laid(int seat, int window, const std::vector<int>& cards) override;
+  void Laid(int seat, int window, std::span<const int> cards) override;
   void Discarded(int seat, int card) override;
   void RoundEnded(int round, int winner) override;
   void Points(const std::array<int, 4>& points) override;
   void GameOver(int game, int leader) override;
 
  private:
-  template <typename Cards>
-  void WriteCards(const Cards& cards);
+  class Line;
 
   std::ostream& out_;
+  std::string pending_;
 };
 
 }  // namespace zelvani

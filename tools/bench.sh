@@ -1,0 +1,159 @@
+#!/usr/bin/env bash
+# Measures, each on one line:
+#   - self-play rounds per second over 5 runs of 3,000 games (minimum, median, maximum),
+#   - the same with the trace written to /dev/null,
+#   - the game's start-up time to its first shown window under Xvfb (median of 5).
+#
+#   tools/bench.sh [FOLDER]     FOLDER holds zelvani-selfplay and zelvani (default: build)
+#
+# BENCH_DISPLAY=N runs the X server on display :N; by default Xvfb picks a free one.
+# The self-play runs check every rule at every step, as always. This is a measurement,
+# not a test: nothing passes or fails on a figure. Other work on the machine lowers the
+# figures, so run it when the machine is quiet, and compare builds in one run each.
+set -uo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+bin=$(cd "${1:-$root/build}" && pwd) || exit 2
+runs=5
+games=3000
+
+# "min A, median B, max C" of the numbers given.
+spread() {
+  local sorted
+  mapfile -t sorted < <(printf '%s\n' "$@" | sort -g)
+  echo "min ${sorted[0]}, median ${sorted[$((${#sorted[@]} / 2))]}, max ${sorted[-1]}"
+}
+
+# Rounds per second of one self-play run: its last line ends "R rounds/s". Every run
+# plays the same games, from the same seed.
+selfplay_rate() {
+  "$bin/zelvani-selfplay" --games "$games" --seed 1 "$@" 2>/dev/null |
+    awk '/^selfplay:/ { rate = $(NF - 1) } END { if (rate == "") exit 1; print rate }'
+}
+
+selfplay_line() {
+  local label=$1 rates=() rate i
+  shift
+  for ((i = 0; i < runs; i++)); do
+    if ! rate=$(selfplay_rate "$@"); then
+      echo "$label: a run failed ($bin/zelvani-selfplay --games $games --seed 1 $*)"
+      return
+    fi
+    rates+=("$rate")
+  done
+  echo "$label, rounds/s over $runs runs of $games games: $(spread "${rates[@]}")"
+}
+
+# Start-up: from starting the program to the X server mapping its first top-level window
+# (one that is not override-redirect), as a client listening on the root window sees it.
+# No window manager runs, so the map is not delayed by one; the server does not reset when
+# its last client leaves, so no launch finds it resetting. Before each launch a property
+# is set on the root window and every event up to it is skipped, so nothing left over
+# from one launch counts for the next. One launch before the five is not counted: it
+# writes the fresh settings and fills the file cache.
+startup_line() {
+  local label="start-up to the first shown window under Xvfb"
+  local tool
+  for tool in Xvfb xev xprop stdbuf; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "$label: not measured ($tool is not installed)"
+      return
+    fi
+  done
+  local tmp display xvfb tries
+  tmp=$(mktemp -d)
+  mkdir -p "$tmp/config" "$tmp/runtime"
+  chmod 700 "$tmp/runtime"
+  if [ -n "${BENCH_DISPLAY:-}" ]; then
+    display=":${BENCH_DISPLAY#:}"
+    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$tmp/xvfb.log" 2>&1 &
+    xvfb=$!
+  else
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$tmp/display" \
+      >"$tmp/xvfb.log" 2>&1 &
+    xvfb=$!
+    for ((tries = 0; tries < 100; tries++)); do
+      [ -s "$tmp/display" ] && break
+      sleep 0.05
+    done
+    display=":$(head -n1 "$tmp/display")"
+  fi
+  local ready=0
+  for ((tries = 0; tries < 100; tries++)); do
+    # Our own server, not one that already held the display.
+    kill -0 "$xvfb" 2>/dev/null || break
+    if DISPLAY=$display xprop -root >/dev/null 2>&1; then
+      ready=1
+      break
+    fi
+    sleep 0.05
+  done
+  if [ $ready -eq 0 ]; then
+    kill "$xvfb" 2>/dev/null
+    echo "$label: not measured (no X server of its own on $display)"
+    rm -rf "$tmp"
+    return
+  fi
+
+  coproc XEV { exec stdbuf -oL xev -display "$display" -root -event substructure -event property; }
+  local xev=${XEV_PID:-}
+
+  # Sets the mark and skips every event up to it; xev may not be listening yet at the
+  # first mark, so the mark is set again until it is seen. False if xev never answers.
+  skip_to_mark() {
+    local line tries
+    for ((tries = 0; tries < 10; tries++)); do
+      [ -n "${XEV[0]:-}" ] || return 1
+      DISPLAY=$display xprop -root -f ZELVANI_BENCH 8s -set ZELVANI_BENCH mark
+      while read -r -t 1 line <&"${XEV[0]}"; do
+        [[ $line == *"(ZELVANI_BENCH)"* ]] && return 0
+      done
+    done
+    return 1
+  }
+
+  # Milliseconds to the first shown window of one launch; nothing if none within 30 s.
+  launch_ms() {
+    local start shown="" line app
+    skip_to_mark || return 0
+    start=$EPOCHREALTIME
+    env DISPLAY="$display" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$tmp/config" \
+      XDG_RUNTIME_DIR="$tmp/runtime" "$bin/zelvani" >/dev/null 2>&1 &
+    app=$!
+    while read -r -t 30 line <&"${XEV[0]}"; do
+      [[ $line == MapNotify* ]] || continue
+      local mapped=$EPOCHREALTIME
+      read -r -t 5 line <&"${XEV[0]}" || break
+      if [[ $line == *"override NO"* ]]; then
+        shown=$mapped
+        break
+      fi
+    done
+    kill "$app" 2>/dev/null
+    wait "$app" 2>/dev/null
+    [ -n "$shown" ] && awk -v a="$start" -v b="$shown" 'BEGIN { printf "%.0f\n", (b - a) * 1000 }'
+    return 0
+  }
+
+  launch_ms >/dev/null
+  local times=() ms i
+  for ((i = 0; i < runs; i++)); do
+    ms=$(launch_ms)
+    [ -n "$ms" ] && times+=("$ms")
+  done
+  [ -n "$xev" ] && kill "$xev" 2>/dev/null
+  kill "$xvfb" 2>/dev/null
+  wait "$xvfb" 2>/dev/null
+  rm -rf "$tmp"
+  if [ ${#times[@]} -ne $runs ]; then
+    echo "$label: not measured (${#times[@]} of $runs launches showed a window)"
+    return
+  fi
+  mapfile -t times < <(printf '%s\n' "${times[@]}" | sort -g)
+  echo "$label, median of $runs: ${times[$((runs / 2))]} ms (all: ${times[*]} ms)"
+}
+
+echo "tools/bench.sh: $bin"
+selfplay_line "self-play"
+selfplay_line "self-play with --trace /dev/null" --trace /dev/null
+startup_line

@@ -1,0 +1,104 @@
+// Where every card of the table is, kept up to date from what changed in the records
+// instead of worked out afresh at every look. Every move of a card changes how many cards
+// some hand or pile holds, so the counts tell which records to look at; of a record that
+// changed, only the slots from the first changed one on are gone through. The verdict on
+// each meld window is kept the same way. What no count shows (a card replaced by
+// another) is left to a check of the whole table every few steps.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "core/Records.h"
+#include "tools/selfplay/Invariants.h"
+
+namespace zelvani {
+
+struct Game;
+
+struct CardMove {
+  int Card = 0;
+  CardPlace From;
+  CardPlace To;
+};
+
+// The cards whose place changed, ascending.
+struct CardMoves {
+  std::array<CardMove, 52> Items{};
+  int Count = 0;
+
+  const CardMove* begin() const { return Items.data(); }
+  const CardMove* end() const { return Items.data() + Count; }
+};
+
+class TableLedger {
+ public:
+  // Records, as bits: bit `seat` for a hand, and these.
+  static constexpr unsigned kHands = (1u << kSeatCount) - 1;
+  static constexpr unsigned kStock = 1u << kSeatCount;
+  static constexpr unsigned kDiscard = kStock << 1;
+  static constexpr unsigned kPile = kStock | kDiscard;
+  static constexpr unsigned kMelds = kDiscard << 1;
+  static constexpr unsigned kAll = kHands | kPile | kMelds;
+
+  // Takes every place and meld afresh from the records.
+  void Rebuild(const Game& game);
+  // The records whose counts differ from when last looked at; the melds when the cards
+  // outside them are fewer or more.
+  unsigned CountChanges(const Game& game) const;
+  // Brings the places up to date from `records` and lists the cards that moved.
+  void Update(const Game& game, unsigned records, CardMoves& moves);
+
+  // The places, equal to LayoutOf the records as last looked at.
+  const Layout& Places() const { return places_; }
+  // Every card is in exactly one place and every slot in use holds a card.
+  bool CensusSound() const { return exact_ && placed_ == 52 && noCards_ == 0; }
+  // Every meld window's record is sound on its own (CheckMeld).
+  bool MeldsSound() const { return unsoundMelds_ == 0; }
+  // The records the last update found changed.
+  unsigned Changed() const { return changed_; }
+
+ private:
+  struct HandCards {
+    std::array<std::int32_t, kHandSlots> Cards{};
+    std::int32_t Count = 0;
+  };
+  // Slots of a record that changed since the last look, from slot `From` on.
+  struct Change {
+    std::int32_t* Was;
+    int WasCount;
+    const std::int32_t* Now;
+    int NowCount;
+    int From;
+    CardPlace Where;
+  };
+
+  void Collect(std::int32_t* was, int wasCount, const std::int32_t* now, int nowCount,
+               CardPlace where);
+  void ReadAll(const Game& game);
+  void KeepRecords(const Game& game);
+
+  Layout places_;
+  // The records as last looked at: their counts and the slots in use. Meld windows
+  // beyond the list are kept empty.
+  std::array<HandCards, kSeatCount> hands_{};
+  PileRecord pile_;
+  std::array<MeldRecord, kMaxMeldWindows> melds_{};
+  int windows_ = 0;
+  // The cards in the hands, the stock and the discard pile.
+  int outside_ = 0;
+  std::array<bool, kMaxMeldWindows> meldSound_{};
+  // False while the places cannot be kept slot by slot (a card in two places, too many
+  // meld windows): they are then worked out afresh at every look.
+  bool exact_ = false;
+  int placed_ = 0;
+  // Slots in use that hold no card code.
+  int noCards_ = 0;
+  int unsoundMelds_ = 0;
+  unsigned changed_ = kAll;
+
+  std::array<Change, kSeatCount + 2 + kMaxMeldWindows> changes_{};
+  int changeCount_ = 0;
+};
+
+}  // namespace zelvani
