@@ -34,8 +34,16 @@ class TfmHands : public QWidget {
   bool LoadBackground(const QString& fileName);
   const QImage& BackgroundPicture() const { return background_; }
 
-  // The window's picture as it would be painted now.
+  // The window's picture as it would be painted now, at the window's pixel ratio.
   QImage ComposeHand();
+
+  // The seat's name and points, as in the caption, stand on a plate along the top edge
+  // of the window, so they can be read whatever the window manager does with captions;
+  // the cards lie in the rest of the window. In a window taller than wide the points go
+  // on a line of their own, and a name too long for the width wraps.
+  QRect CardArea() const;
+  // The plate's height when the caption takes one line: the least a seat window needs.
+  int NamePlateHeight() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -45,6 +53,9 @@ class TfmHands : public QWidget {
   virtual void PaintCards(QPainter& painter, const QSize& client);
   void PaintBackground(QPainter& painter);
   void DrawBlock(QPainter& painter, const CardBlock& block);
+  void changeEvent(QEvent* event) override;
+  // The human's window shows its name and points in its status bar instead.
+  virtual bool HasNamePlate() const { return true; }
 
   Game& game_;
   const int seat_;
@@ -55,6 +66,10 @@ class TfmHands : public QWidget {
   void mnpNameClick();
   void mnpBackClick();
   void mnpNoBackClick();
+  QFont NamePlateFont() const;
+  QString NamePlateText() const;
+  int NamePlateHeight(const QString& text) const;
+  void PaintNamePlate(QPainter& painter);
 
   Ui::TfmHands* ui_;
   QImage background_;

@@ -233,6 +233,21 @@ class FrameSettingsTest : public QObject {
     QCOMPARE(ini.value("Score/Now").toByteArray(), Bytes(EncodeNow({2, {280, 310, 265, 305}})));
   }
 
+  void WindowsStoredOffEveryScreenAreArrangedAnew() {
+    {
+      QSettings ini(IniFile(), QSettings::IniFormat);
+      ini.setValue("Form/Main/Left", "-3000");
+      ini.setValue("Form/Main/Top", "-3000");
+      ini.setValue("Form/Player1/Left", "9000");
+    }
+    ScriptedMain frame;
+    frame.StartUp();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QTRY_VERIFY(screen.contains(frame.frameGeometry()));
+    for (int seat = 0; seat < kSeatCount; ++seat)
+      QVERIFY(screen.intersects(frame.SeatWindow(seat)->frameGeometry()));
+  }
+
   void WindowsStoredLargerThanTheScreenAreCutToIt() {
     {
       QSettings ini(IniFile(), QSettings::IniFormat);
