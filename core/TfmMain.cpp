@@ -247,6 +247,9 @@ bool TfmMain::LoadCardPicture(const QString& fileName) {
   game_.CardPicturePath = fileName.toStdString();
   game_.CardWidth = CardWidthOfSheet(sheet.width());
   game_.CardHeight = CardHeightOfSheet(sheet.height());
+  for (TfmHands* seat : seats_)
+    if (seat)
+      seat->KeepRoomForACard();
   RepaintAll();
   return true;
 }
@@ -285,15 +288,15 @@ void TfmMain::ApplySeatRects(const SeatRects& rects) {
 TableNeeds TfmMain::Needs() const {
   // Window-manager frames count as nothing until they are known; the start-up arranges
   // again once they are.
-  const QSize seatFrame =
-      seats_[1] ? seats_[1]->frameGeometry().size() - seats_[1]->size() : QSize();
+  const TfmHands* seat = seats_[1];
+  const QSize seatFrame = seat ? seat->frameGeometry().size() - seat->size() : QSize();
+  const QSize seatLeast = seat ? seat->minimumSize() : QSize();
   const QSize ownFrame = frameGeometry().size() - size();
-  const int plate = seats_[1] ? seats_[1]->NamePlateHeight() : 0;
   const int subWindowTitle = style()->pixelMetric(QStyle::PM_TitleBarHeight);
   constexpr int kBorders = 8;  // round the stock window and the frame's client area
   TableNeeds needs;
-  needs.SideWidth = game_.CardHeight + seatFrame.width() + kBorders;
-  needs.SeatHeight = game_.CardHeight + plate + seatFrame.height() + kBorders;
+  needs.SideWidth = seatLeast.width() + seatFrame.width() + kBorders;
+  needs.SeatHeight = seatLeast.height() + seatFrame.height();
   needs.PlayerHeight = PlayerWindowHeight();
   // The stock window shows its two cards side by side.
   needs.FrameWidth = 3 * game_.CardWidth + ownFrame.width() + kBorders;

@@ -80,6 +80,10 @@ int TfmPlayer::StatusHeight() const {
   return ui_->Status->sizeHint().height();
 }
 
+void TfmPlayer::KeepRoomForACard() {
+  setMinimumSize(game_.CardWidth, game_.CardHeight + 2 * StatusHeight());
+}
+
 void TfmPlayer::resizeEvent(QResizeEvent* event) {
   // The status bar lies over the bottom strip of the hand's picture.
   const int h = StatusHeight();

@@ -34,6 +34,8 @@ class TfmPlayer : public TfmHands {
   QStatusBar* Status() const;
   void ShowStatus(const QString& text);
   int StatusHeight() const;
+  // The human's cards raised and lowered over the status bar, one card wide at least.
+  void KeepRoomForACard() override;
 
   // Sound cues: 0 click, 1 discard, 2 meld. Opening checks that the file is a wave
   // file; a cue whose file cannot be opened stays silent.

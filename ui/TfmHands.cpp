@@ -21,7 +21,16 @@ QString Q(const std::string& s) {
 }
 
 constexpr int kPlatePadding = 3;
-constexpr int kPlateFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWrapAnywhere;
+constexpr int kPlateAlignment = Qt::AlignHCenter | Qt::AlignTop;
+
+// Lines break between words (and between Japanese letters); a word wider than the plate
+// breaks where it must.
+int PlateFlags(const QFontMetrics& metrics, const QRect& room, const QString& text) {
+  const int byWords = kPlateAlignment | Qt::TextWordWrap;
+  return metrics.boundingRect(room, byWords, text).width() <= room.width()
+             ? byWords
+             : kPlateAlignment | Qt::TextWrapAnywhere;
+}
 }  // namespace
 
 TfmHands::TfmHands(Game& game, int seat, const QImage& cardSheet, QWidget* owner)
@@ -100,9 +109,9 @@ QFont TfmHands::NamePlateFont() const {
   return plate;
 }
 
-QString TfmHands::NamePlateText() const {
+QString TfmHands::NamePlateText(bool upright) const {
   QString text = windowTitle();
-  if (width() <= height()) {
+  if (upright) {
     // The caption rule puts three spaces before the points.
     const qsizetype points = text.lastIndexOf(QStringLiteral("   ["));
     if (points >= 0)
@@ -111,18 +120,24 @@ QString TfmHands::NamePlateText() const {
   return text;
 }
 
-int TfmHands::NamePlateHeight(const QString& text) const {
-  const QRect room(0, 0, qMax(1, width() - 2 * kPlatePadding), QWIDGETSIZE_MAX);
-  const int lines = QFontMetrics(NamePlateFont()).boundingRect(room, kPlateFlags, text).height();
+int TfmHands::NamePlateHeight(const QString& text, int width) const {
+  const QRect room(0, 0, qMax(1, width - 2 * kPlatePadding), QWIDGETSIZE_MAX);
+  const QFontMetrics metrics(NamePlateFont());
+  const int lines = metrics.boundingRect(room, PlateFlags(metrics, room, text), text).height();
   return lines + 2 * kPlatePadding + 1;
 }
 
-int TfmHands::NamePlateHeight() const {
-  return QFontMetrics(NamePlateFont()).height() + 2 * kPlatePadding + 1;
+void TfmHands::KeepRoomForACard() {
+  const int width = game_.CardHeight;
+  // Two lines as a name and points take them, Japanese letters and all.
+  const int plate = NamePlateHeight(QStringLiteral("名Mg\n[0点]"), width);
+  setMinimumSize(width, plate + game_.CardHeight);
 }
 
 QRect TfmHands::CardArea() const {
-  const int plate = HasNamePlate() ? qMin(height(), NamePlateHeight(NamePlateText())) : 0;
+  const int plate =
+      HasNamePlate() ? qMin(height(), NamePlateHeight(NamePlateText(width() <= height()), width()))
+                     : 0;
   return QRect(0, plate, width(), height() - plate);
 }
 
@@ -133,8 +148,9 @@ void TfmHands::PaintNamePlate(QPainter& painter) {
   painter.drawLine(plate.bottomLeft(), plate.bottomRight());
   painter.setPen(palette().color(QPalette::ButtonText));
   painter.setFont(NamePlateFont());
-  painter.drawText(plate.adjusted(kPlatePadding, kPlatePadding, -kPlatePadding, -kPlatePadding),
-                   kPlateFlags, NamePlateText());
+  const QRect room = plate.adjusted(kPlatePadding, kPlatePadding, -kPlatePadding, -kPlatePadding);
+  const QString text = NamePlateText(width() <= height());
+  painter.drawText(room, PlateFlags(painter.fontMetrics(), room, text), text);
 }
 
 void TfmHands::changeEvent(QEvent* event) {

@@ -42,8 +42,9 @@ class TfmHands : public QWidget {
   // the cards lie in the rest of the window. In a window taller than wide the points go
   // on a line of their own, and a name too long for the width wraps.
   QRect CardArea() const;
-  // The plate's height when the caption takes one line: the least a seat window needs.
-  int NamePlateHeight() const;
+  // Keeps the window from growing smaller than one card (lying on its side, or upright)
+  // under a plate of two lines, the name and the points: set whenever the card size changes.
+  virtual void KeepRoomForACard();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -67,8 +68,10 @@ class TfmHands : public QWidget {
   void mnpBackClick();
   void mnpNoBackClick();
   QFont NamePlateFont() const;
-  QString NamePlateText() const;
-  int NamePlateHeight(const QString& text) const;
+  // The caption as the plate shows it: with the points on a line of their own when
+  // `upright`, in a window taller than wide.
+  QString NamePlateText(bool upright) const;
+  int NamePlateHeight(const QString& text, int width) const;
   void PaintNamePlate(QPainter& painter);
 
   Ui::TfmHands* ui_;
