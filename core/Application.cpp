@@ -5,10 +5,24 @@
 
 #include "core/TfmMain.h"
 #include "settings/PictureLoading.h"
+#include "settings/QtRegistry.h"
+#include "settings/SettingsStore.h"
 
 namespace zelvani {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+
+std::unique_ptr<Registry> Application::OpenStoreAndScale() {
+  std::unique_ptr<Registry> store = OpenUserRegistry();
+  const int percent = LoadTableScale(*store);
+  if (percent > 0) {
+    // The chosen size is the whole of it: the screen's own factors are not applied on top.
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(percent / 100.0));
+  }
+  return store;
+}
 
 bool Application::notify(QObject* receiver, QEvent* event) {
   try {

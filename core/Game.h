@@ -42,6 +42,9 @@ struct Game {
   std::string PluginFolder;
   std::int32_t CardWidth = 0;
   std::int32_t CardHeight = 0;
+  // "表示倍率": how large the whole program is drawn, in percent, taken up at the next
+  // start; 0 until the player chooses, which follows the screen's own scale.
+  std::int32_t TableScale = 0;
   std::array<HiScoreTable, 2> HiScore{};
   std::int32_t OfficialRule = 0;
   RuleSettings Rules;

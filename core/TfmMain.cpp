@@ -32,6 +32,7 @@
 #include "settings/SettingsStore.h"
 #include "settings/ShippedFiles.h"
 #include "settings/TfmOption.h"
+#include "ui/CardPainting.h"
 #include "ui/CardSheet.h"
 #include "ui/HandWindow.h"
 #include "ui/HelpWindow.h"
@@ -93,6 +94,7 @@ void SetOuterRect(QWidget* window, const WinRect& rect) {
 TfmMain::TfmMain() : ui_(new Ui::TfmMain), game_(*this), timer1_(new QTimer(this)) {
   ui_->setupUi(this);
   setObjectName(QStringLiteral("fmMain"));
+  resize(kDefaultTableWidth, kDefaultTableHeight);
   ui_->mnSeeInside->menuAction()->setVisible(false);
   ui_->mnSeeCardsNormal->setData(-2);
   ui_->mnSeeCardsAll->setData(-1);
@@ -141,8 +143,13 @@ void TfmMain::CreatePlayer() {
   show();
 }
 
+void TfmMain::UseStore(std::unique_ptr<Registry> store) {
+  store_ = std::move(store);
+}
+
 void TfmMain::LoadStartupSettings() {
-  store_ = OpenUserRegistry();
+  if (!store_)
+    store_ = OpenUserRegistry();
   QtSettingsWindows windows(*this);
   LoadSettings(game_, *store_, windows);
   windows.ArrangeAgainWhenFramesAreKnown();
@@ -229,10 +236,20 @@ bool TfmMain::LoadCardPicture(const QString& fileName) {
     return false;
   }
   cardSheet_ = sheet.convertToFormat(QImage::Format_RGB32);
+  // On a table drawn larger than its pixels, a sheet drawn at twice the size keeps the
+  // cards sharp; the card size stays that of the sheet as named.
+  if (qApp->devicePixelRatio() > 1.0) {
+    const QImage sharp = TwiceSizePicture(fileName, cardSheet_);
+    if (!sharp.isNull())
+      cardSheet_ = sharp.convertToFormat(QImage::Format_RGB32);
+  }
   cardSheetFile_ = fileName;
   game_.CardPicturePath = fileName.toStdString();
-  game_.CardWidth = CardWidthOfSheet(cardSheet_.width());
-  game_.CardHeight = CardHeightOfSheet(cardSheet_.height());
+  game_.CardWidth = CardWidthOfSheet(sheet.width());
+  game_.CardHeight = CardHeightOfSheet(sheet.height());
+  for (TfmHands* seat : seats_)
+    if (seat)
+      seat->KeepRoomForACard();
   RepaintAll();
   return true;
 }
@@ -268,18 +285,79 @@ void TfmMain::ApplySeatRects(const SeatRects& rects) {
       SetOuterRect(seats_[seat], rects[seat]);
 }
 
+TableNeeds TfmMain::Needs() const {
+  // Window-manager frames count as nothing until they are known; the start-up arranges
+  // again once they are.
+  const TfmHands* seat = seats_[1];
+  const QSize seatFrame = seat ? seat->frameGeometry().size() - seat->size() : QSize();
+  const QSize seatLeast = seat ? seat->minimumSize() : QSize();
+  const QSize ownFrame = frameGeometry().size() - size();
+  const int subWindowTitle = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  constexpr int kBorders = 8;  // round the stock window and the frame's client area
+  TableNeeds needs;
+  needs.SideWidth = seatLeast.width() + seatFrame.width() + kBorders;
+  needs.SeatHeight = seatLeast.height() + seatFrame.height();
+  needs.PlayerHeight = PlayerWindowHeight();
+  // The stock window shows its two cards side by side.
+  needs.FrameWidth = 3 * game_.CardWidth + ownFrame.width() + kBorders;
+  needs.FrameHeight = menuBar()->sizeHint().height() + subWindowTitle + game_.CardHeight +
+                      ownFrame.height() + kBorders;
+  return needs;
+}
+
+WinRect TfmMain::TableScreen() const {
+  const QScreen* holder = QGuiApplication::screenAt(frameGeometry().center());
+  if (!holder)
+    holder = screen();
+  if (!holder)
+    return {0, 0, kMaxWindowExtent, kMaxWindowExtent};
+  const QRect area = holder->availableGeometry();
+  return {area.left(), area.top(), area.width(), area.height()};
+}
+
+void TfmMain::PlaceFrame(const WinRect& rect) {
+  if (isMaximized() || isFullScreen()) {
+    // A maximised window may have no borders; given back a size of its own it gets those
+    // of any other window again, such as a seat's.
+    showNormal();
+    const TfmHands* seat = seats_[1];
+    const QRect outer = seat ? seat->frameGeometry() : QRect();
+    const QRect inner = seat ? seat->geometry() : QRect();
+    setGeometry(rect.Left + inner.left() - outer.left(), rect.Top + inner.top() - outer.top(),
+                qMax(1, rect.Width - (outer.width() - inner.width())),
+                qMax(1, rect.Height - (outer.height() - inner.height())));
+    return;
+  }
+  if (!(OuterRect(this) == rect))
+    SetOuterRect(this, rect);
+}
+
 void TfmMain::mnTileOnlyClick() {
   ClientArea()->tileSubWindows();
 }
 
 void TfmMain::mnTileClick(int tag) {
-  mnTileOnlyClick();
-  ApplySeatRects(
-      ArrangeRoundTable(OuterRect(this), CurrentSeatRects(), tag == 1, PlayerWindowHeight()));
+  PlaceTable(FitRoundTable(OuterRect(this), CurrentSeatRects(), tag == 1, Needs(), TableScreen()),
+             true);
 }
 
 void TfmMain::mnTileVerticalClick() {
-  ApplySeatRects(ArrangeTopToBottom(OuterRect(this), CurrentSeatRects(), PlayerWindowHeight()));
+  PlaceTable(FitTopToBottom(OuterRect(this), CurrentSeatRects(), Needs(), TableScreen()), false);
+}
+
+void TfmMain::ArrangeTableCentred() {
+  const WinRect screen = TableScreen();
+  PlaceTable(
+      CentredTable(FitRoundTable(OuterRect(this), CurrentSeatRects(), false, Needs(), screen),
+                   screen),
+      true);
+}
+
+void TfmMain::PlaceTable(const TableRects& table, bool tile) {
+  PlaceFrame(table.Frame);
+  if (tile)
+    mnTileOnlyClick();
+  ApplySeatRects(table.Seats);
 }
 
 void TfmMain::CreateLogo() {

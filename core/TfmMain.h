@@ -38,6 +38,10 @@ class TfmMain : public QMainWindow, public GameHost {
   TfmMain();
   ~TfmMain() override;
 
+  // The user's settings store when it was opened before the application object (the
+  // table scale is read from it first); the run goes on with this one store.
+  void UseStore(std::unique_ptr<Registry> store);
+
   // The windows the application creates after the frame, in this order.
   void CreateScoreSheet();
   void CreatePlayer();
@@ -71,7 +75,13 @@ class TfmMain : public QMainWindow, public GameHost {
   void mnTileOnlyClick();
   void mnTileClick(int tag);
   void mnTileVerticalClick();
+  // The table of a first start: counter-clockwise, the whole of it amid the screen.
+  void ArrangeTableCentred();
   int PlayerWindowHeight() const;
+  // What the arrangements fit the table to: the least sizes of its windows as they are
+  // drawn now, and the available area of the screen that holds the frame.
+  TableNeeds Needs() const;
+  WinRect TableScreen() const;
 
   // The options dialog, made anew for each use; OfficialRule follows its rules after
   // OK and Cancel alike.
@@ -114,6 +124,10 @@ class TfmMain : public QMainWindow, public GameHost {
   void RepaintAll();
   SeatRects CurrentSeatRects() const;
   void ApplySeatRects(const SeatRects& rects);
+  // The windows where an arrangement put them; `tile` tiles the frame's children as well.
+  // A maximised frame is given back a size of its own.
+  void PlaceTable(const TableRects& table, bool tile);
+  void PlaceFrame(const WinRect& rect);
 
   Ui::TfmMain* ui_;
   Game game_;

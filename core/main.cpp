@@ -1,11 +1,14 @@
 // Zelvani: starts the application and creates its windows in their fixed order.
 #include <QMessageBox>
 #include <exception>
+#include <memory>
+#include <utility>
 
 #include "core/AppInfo.h"
 #include "core/Application.h"
 #include "core/CommandLine.h"
 #include "core/TfmMain.h"
+#include "settings/Registry.h"
 #include "settings/ShippedFiles.h"
 #include "ui/QtTranslations.h"
 
@@ -14,6 +17,9 @@ int main(int argc, char* argv[]) {
   const zelvani::CommandLineOutcome command = zelvani::ReadCommandLine(argc, argv);
   if (!command.Start)
     return zelvani::Report(command);
+  // The table scale applies from the application object on, so it is read first, from
+  // the store the rest of the start-up then goes on with.
+  std::unique_ptr<zelvani::Registry> store = zelvani::Application::OpenStoreAndScale();
   zelvani::Application app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zelvani"));
   QApplication::setOrganizationName(QStringLiteral("Hollyfen"));
@@ -23,6 +29,7 @@ int main(int argc, char* argv[]) {
   zelvani::InstallQtTranslations();
   try {
     zelvani::TfmMain fmMain;
+    fmMain.UseStore(std::move(store));
     fmMain.CreateScoreSheet();
     fmMain.CreatePlayer();
     fmMain.CreateYama();

@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,6 +15,7 @@
 
 #include "play/HumanHand.h"
 #include "settings/ShippedFiles.h"
+#include "ui/CardPainting.h"
 #include "ui/CardSheet.h"
 #include "ui_fmPlayer.h"
 
@@ -50,6 +52,14 @@ TfmPlayer::TfmPlayer(Game& game, const QImage& cardSheet, QWidget* owner)
     : TfmHands(game, kHumanSeat, cardSheet, owner), ui_(new Ui::TfmPlayer) {
   ui_->setupUi(this);
   setObjectName(QStringLiteral("fmPlayer"));
+  namePlate_ = new QLabel(windowTitle(), ui_->Status);
+  namePlate_->setObjectName(QStringLiteral("lblName"));
+  namePlate_->setTextFormat(Qt::PlainText);
+  QFont bold = namePlate_->font();
+  bold.setBold(true);
+  namePlate_->setFont(bold);
+  namePlate_->setContentsMargins(0, 0, namePlate_->fontMetrics().averageCharWidth(), 0);
+  ui_->Status->addPermanentWidget(namePlate_);
   for (auto& cue : cues_)
     cue = new QSoundEffect(this);
 }
@@ -70,11 +80,21 @@ int TfmPlayer::StatusHeight() const {
   return ui_->Status->sizeHint().height();
 }
 
+void TfmPlayer::KeepRoomForACard() {
+  setMinimumSize(game_.CardWidth, game_.CardHeight + 2 * StatusHeight());
+}
+
 void TfmPlayer::resizeEvent(QResizeEvent* event) {
   // The status bar lies over the bottom strip of the hand's picture.
   const int h = StatusHeight();
   ui_->Status->setGeometry(0, height() - h, width(), h);
   TfmHands::resizeEvent(event);
+}
+
+void TfmPlayer::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowTitleChange && namePlate_)
+    namePlate_->setText(windowTitle());
+  TfmHands::changeEvent(event);
 }
 
 bool TfmPlayer::OpenCue(int cue, const QString& fileName) {
@@ -139,7 +159,7 @@ void TfmPlayer::StartCardDrag() {
   const SheetRect cell = CardCellRect(Hand().Cards[slot], game_.CardWidth, game_.CardHeight);
   if (cell.Width > 0 && cell.Height > 0) {
     const QPixmap picture =
-        QPixmap::fromImage(cardSheet_.copy(cell.Left, cell.Top, cell.Width, cell.Height));
+        QPixmap::fromImage(SheetBlockImage(cardSheet_, cell, devicePixelRatioF()));
     drag->setPixmap(picture);
     drag->setHotSpot(QPoint(cell.Width / 2, cell.Height / 2));
   }

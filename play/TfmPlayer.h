@@ -9,6 +9,7 @@
 #include "ui/TfmHands.h"
 
 class QDropEvent;
+class QLabel;
 class QSoundEffect;
 class QStatusBar;
 
@@ -33,6 +34,8 @@ class TfmPlayer : public TfmHands {
   QStatusBar* Status() const;
   void ShowStatus(const QString& text);
   int StatusHeight() const;
+  // The human's cards raised and lowered over the status bar, one card wide at least.
+  void KeepRoomForACard() override;
 
   // Sound cues: 0 click, 1 discard, 2 meld. Opening checks that the file is a wave
   // file; a cue whose file cannot be opened stays silent.
@@ -48,11 +51,15 @@ class TfmPlayer : public TfmHands {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool HasNamePlate() const override { return false; }
 
  private:
   void StartCardDrag();
 
   Ui::TfmPlayer* ui_;
+  // The name and points, as in the caption, at the right end of the status bar.
+  QLabel* namePlate_ = nullptr;
   std::array<QSoundEffect*, 3> cues_{};
   std::array<QString, 3> cueFiles_;
   int dragCardTag_ = -1;

@@ -8,6 +8,7 @@
 #include "play/MeldRules.h"
 #include "play/MeldWindows.h"
 #include "play/TfmPlayer.h"
+#include "ui/CardPainting.h"
 #include "ui/CardSheet.h"
 #include "ui/HandLayout.h"
 #include "ui_fmYaku.h"
@@ -51,11 +52,8 @@ void TfmYaku::paintEvent(QPaintEvent*) {
   const int h = game_.CardHeight;
   if (w <= 0 || h <= 0)
     return;
-  for (const CardBlock& block : LayoutMeld(*meld, width(), height(), w, h)) {
-    const SheetRect& cell = block.Source;
-    painter.drawImage(QPoint(block.Left, block.Top), cardSheet_,
-                      QRect(cell.Left, cell.Top, cell.Width, cell.Height));
-  }
+  for (const CardBlock& block : LayoutMeld(*meld, width(), height(), w, h))
+    DrawSheetBlock(painter, block.Left, block.Top, cardSheet_, block.Source);
 }
 
 void TfmYaku::mousePressEvent(QMouseEvent* event) {

@@ -5,6 +5,7 @@
 
 #include "play/CardPicture.h"
 #include "play/Piles.h"
+#include "ui/CardPainting.h"
 #include "ui/CardSheet.h"
 #include "ui_fmYama.h"
 
@@ -24,10 +25,16 @@ TfmYama::TfmYama(Game& game, const QImage& cardSheet, QWidget* parent)
           [this](int slot) { ImgSuteDragDrop(game_, slot); });
 }
 
-TfmYama::~TfmYama() { delete ui_; }
+TfmYama::~TfmYama() {
+  delete ui_;
+}
 
-CardPicture* TfmYama::ImgYama() const { return ui_->ImgYama; }
-CardPicture* TfmYama::ImgSute() const { return ui_->ImgSute; }
+CardPicture* TfmYama::ImgYama() const {
+  return ui_->ImgYama;
+}
+CardPicture* TfmYama::ImgSute() const {
+  return ui_->ImgSute;
+}
 
 int TfmYama::OuterWidth() const {
   // Placed by the outer width of the window, frame included.
@@ -38,7 +45,9 @@ int TfmYama::OuterWidth() const {
 QImage TfmYama::EmptyPlace() const {
   const int w = game_.CardWidth;
   const int h = game_.CardHeight;
-  QImage place(w, h, QImage::Format_RGB32);
+  const qreal ratio = devicePixelRatioF();
+  QImage place(QSize(w, h) * ratio, QImage::Format_RGB32);
+  place.setDevicePixelRatio(ratio);
   place.fill(palette().color(QPalette::Button));
   QPainter painter(&place);
   // Shadow on the left and top, highlight on the right and bottom: a sunken place.
@@ -68,13 +77,13 @@ void TfmYama::PaintYama() {
     ui_->ImgYama->SetPicture(empty);
   } else {
     const SheetRect back = UprightBackRect(w, h);
-    ui_->ImgYama->SetPicture(cardSheet_.copy(back.Left, back.Top, w, h));
+    ui_->ImgYama->SetPicture(SheetBlockImage(cardSheet_, back, devicePixelRatioF()));
   }
   if (game_.GameState < 0 || yama.DiscardCount == 0) {
     ui_->ImgSute->SetPicture(empty);
   } else {
     const SheetRect face = CardCellRect(yama.TopDiscard(), w, h);
-    ui_->ImgSute->SetPicture(cardSheet_.copy(face.Left, face.Top, w, h));
+    ui_->ImgSute->SetPicture(SheetBlockImage(cardSheet_, face, devicePixelRatioF()));
   }
 }
 

@@ -1,11 +1,26 @@
 #include "settings/OptionRules.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "settings/FileNames.h"
 
 namespace zelvani {
 
 int OyaRuleItem(int oyaRule) {
   return oyaRule >= 0 && oyaRule < kOyaRuleCount ? oyaRule : 0;
+}
+
+bool IsTableScale(int percent) {
+  return std::find(kTableScales.begin(), kTableScales.end(), percent) != kTableScales.end();
+}
+
+int NearestTableScale(double screenScale) {
+  int nearest = kTableScales.front();
+  for (const int percent : kTableScales)
+    if (std::abs(percent - screenScale * 100.0) < std::abs(nearest - screenScale * 100.0))
+      nearest = percent;
+  return nearest;
 }
 
 std::string ResolveTypedFileName(const std::string& earlierPath, const std::string& typedName) {
@@ -22,7 +37,8 @@ RuleSettings WithPreset(RuleSettings rules, const RulePreset& preset) {
   rules.StartPoint = preset.StartPoint;
   rules.ZeroSum = preset.ZeroSum;
   rules.UseEndTerm = preset.UseEndTerm;
-  if (preset.EndTerm) rules.EndTerm = *preset.EndTerm;
+  if (preset.EndTerm)
+    rules.EndTerm = *preset.EndTerm;
   rules.Ryukyoku = preset.Ryukyoku;
   rules.OyaRule = preset.OyaRule;
   return rules;

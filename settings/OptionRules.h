@@ -3,6 +3,7 @@
 // names typed into the dialog are read.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -44,6 +45,12 @@ inline constexpr int kOyaRuleCount = 4;
 // The item shown for a stored dealer rule: rules without an item show the first one,
 // and so are stored as that one once the dialog is confirmed.
 int OyaRuleItem(int oyaRule);
+
+// The sizes "表示倍率" offers for the whole table, in percent.
+inline constexpr std::array<int, 4> kTableScales = {100, 125, 150, 200};
+bool IsTableScale(int percent);
+// The offered size nearest to a screen's own scale (1.0 for 100 %).
+int NearestTableScale(double screenScale);
 
 // The full path of a name typed into a file field: taken relative to the folder of
 // the file chosen before (`earlierPath`), or to the current folder when that had none.

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <functional>
 #include <utility>
+#include <vector>
 
 #include "core/TfmMain.h"
 #include "play/TfmPlayer.h"
@@ -71,6 +72,16 @@ WinRect WithinScreen(WinRect rect) {
   return rect;
 }
 
+// The available areas of all screens.
+std::vector<WinRect> ScreenAreas() {
+  std::vector<WinRect> areas;
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    const QRect area = screen->availableGeometry();
+    areas.push_back({area.left(), area.top(), area.width(), area.height()});
+  }
+  return areas;
+}
+
 PictureLoad FailedLoad(const std::string& fileName) {
   return QFileInfo::exists(ResolveDataFile(QString::fromStdString(fileName)))
              ? PictureLoad::Unreadable
@@ -119,14 +130,48 @@ void QtSettingsWindows::SetSeatRect(int seat, const WinRect& rect) {
 bool QtSettingsWindows::Stored(int index, const WinRect& rect) {
   const bool stored = !(rect == lastRead_[index]);
   // The first sizing of the seat windows comes before any stored value is read.
-  if (stored && tiled_) anyStored_ = true;
+  if (stored && tiled_)
+    anyStored_ = true;
   return stored;
 }
 
+bool QtSettingsWindows::AnyWindowLost() const {
+  const std::vector<WinRect> screens = ScreenAreas();
+  if (!LiesOnAScreen(OuterRect(&frame_), screens))
+    return true;
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    if (const TfmHands* window = frame_.SeatWindow(seat);
+        window && !LiesOnAScreen(OuterRect(window), screens))
+      return true;
+  return false;
+}
+
 void QtSettingsWindows::ArrangeAgainWhenFramesAreKnown() {
-  if (anyStored_ || !frame_.Player()) return;
+  if (!frame_.Player())
+    return;
+  if (anyStored_) {
+    if (!AnyWindowLost())
+      return;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen && !LiesOnAScreen(OuterRect(&frame_), ScreenAreas()))
+      frame_.move(screen->availableGeometry().center() - frame_.rect().center());
+  }
+  frame_.ArrangeTableCentred();
+  // Every frame that becomes known changes the room the table takes: each window waits for
+  // its own, in place of the stored rectangle it would have had again.
   TfmMain* frame = &frame_;
-  new WhenFrameKnown(frame_.Player(), [frame] { frame->mnTileClick(0); });
+  const auto arrange = [frame] { frame->ArrangeTableCentred(); };
+  std::vector<QWidget*> windows = {&frame_};
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    windows.push_back(frame_.SeatWindow(seat));
+  for (QWidget* window : windows) {
+    if (!window)
+      continue;
+    if (WhenFrameKnown* pending = WhenFrameKnown::Of(window))
+      pending->SetAction(arrange);
+    else
+      new WhenFrameKnown(window, arrange);
+  }
 }
 
 PictureLoad QtSettingsWindows::LoadCardPicture(const std::string& fileName) {

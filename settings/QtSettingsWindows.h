@@ -25,13 +25,16 @@ class QtSettingsWindows : public SettingsWindows {
   bool OpenSound(int cue, const std::string& fileName) override;
 
   // On a first start nothing places the windows but the arrangement, which ran before
-  // their frames were known: run it once more when they are.
+  // their frames were known: it runs again as each window's frame becomes known. Stored
+  // places that leave a window off every screen are given up for the arrangement too.
   void ArrangeAgainWhenFramesAreKnown();
 
  private:
   static constexpr int kFrameIndex = 4;
   // Whether a rectangle differs from what the window had when the store asked for it.
   bool Stored(int index, const WinRect& rect);
+  // Whether the frame or a seat window lies where the player cannot take hold of it.
+  bool AnyWindowLost() const;
 
   TfmMain& frame_;
   std::array<WinRect, 5> lastRead_{};

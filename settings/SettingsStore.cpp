@@ -27,6 +27,8 @@ const std::array<const char*, kCueCount> kSoundValues = {"Sound1", "Sound2", "So
 const std::array<const char*, kCueCount> kDefaultSounds = {"Click.wav", "Suteru.wav",
                                                            "YakuDasu.wav"};
 constexpr const char* kDefaultCardPicture = "Cards.bmp";
+// Beside the values of "Options": the table scale, stored only once the player chose one.
+constexpr const char* kTableScaleValue = "TableScale";
 
 std::string SubKey(const std::string& section) {
   return std::string(kProgramKey) + "\\" + section;
@@ -186,6 +188,20 @@ std::string WithTrailingSeparator(const std::string& folder) {
   return folder + kPathSeparator;
 }
 
+namespace {
+
+int ReadTableScale(const SectionReader& options) {
+  const int percent = options.Integer(kTableScaleValue, 0);
+  return IsTableScale(percent) ? percent : 0;
+}
+
+}  // namespace
+
+int LoadTableScale(Registry& registry) {
+  bool discarded = false;
+  return ReadTableScale(SectionReader(registry, "Options", discarded));
+}
+
 void LoadSettings(Game& game, Registry& registry, SettingsWindows& windows) {
   bool discarded = false;
   for (int seat = 0; seat < kSeatCount; ++seat) {
@@ -259,6 +275,9 @@ void LoadSettings(Game& game, Registry& registry, SettingsWindows& windows) {
   std::array<std::string, kCueCount> sounds;
   for (int cue = 0; cue < kCueCount; ++cue)
     sounds[cue] = options.Text(kSoundValues[cue], kDefaultSounds[cue]);
+  game.TableScale = ReadTableScale(options);
+  if (game.TableScale == 0 && options.Integer(kTableScaleValue, 0) != 0)
+    discarded = true;
 
   auto score = registry.OpenKey(SubKey("Score"), true);
   if (!LoadScoreValues(game, score.get()))
@@ -332,6 +351,13 @@ bool SaveSettings(Game& game, Registry& registry, SettingsWindows& windows) {
   for (int cue = 0; cue < kCueCount; ++cue)
     if (!options.Text(kSoundValues[cue], windows.SoundFile(cue)))
       return false;
+  if (game.TableScale != 0) {
+    if (!options.Integer(kTableScaleValue, game.TableScale))
+      return false;
+  } else if (RegistryKey* key = options.Key();
+             key && key->ValueExists(kTableScaleValue) && !key->DeleteValue(kTableScaleValue)) {
+    return false;  // only a value no longer offered is there to remove
+  }
 
   {
     SectionWriter score(registry, "Score");

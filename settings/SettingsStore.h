@@ -46,6 +46,11 @@ std::string WithTrailingSeparator(const std::string& folder);
 // to keep a backup before the close writes over it.
 void LoadSettings(Game& game, Registry& registry, SettingsWindows& windows);
 
+// The table scale the player chose ("表示倍率", percent), 0 when none or when what is
+// stored is not one offered. Read on its own before any window exists, since the whole
+// program is drawn at that scale from its start; LoadSettings reads it again.
+int LoadTableScale(Registry& registry);
+
 // Writes every setting in its fixed order. Stops at the first value the store refuses;
 // returns false then, or when the store could not keep what was written.
 bool SaveSettings(Game& game, Registry& registry, SettingsWindows& windows);

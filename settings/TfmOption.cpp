@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStyle>
+#include <algorithm>
 
 #include "core/TfmMain.h"
 #include "play/TfmPlayer.h"
@@ -187,6 +188,10 @@ void TfmOption::FillOptions() {
   for (int i = 0; i < 4; ++i)
     fileEdits_[i]->setText(Q(FileNamePart(FilePaths[i])));
 
+  ChooseTableScale(game.TableScale != 0 ? game.TableScale
+                                        : NearestTableScale(frame_.devicePixelRatioF()));
+  filledTableScale_ = ShownTableScale();
+
   // The rules of a game under way are fixed until it ends.
   if (game.Round > 0) {
     const QList<QWidget*> fixedDuringGame = {
@@ -221,6 +226,10 @@ void TfmOption::ApplyOptions() {
   rules.UseEndTerm = ui_->rbEndTerm->isChecked();
   rules.OyaRule = ui_->cbxOya->currentIndex();
 
+  // Taken up at the next start; until the player changes it, it follows the screen.
+  if (ShownTableScale() != filledTableScale_)
+    game.TableScale = ShownTableScale();
+
   for (int i = 0; i < 4; ++i)
     FilePaths[i] = ResolveTypedFileName(FilePaths[i], fileEdits_[i]->text().toStdString());
 
@@ -242,6 +251,18 @@ void TfmOption::ApplyOptions() {
       frame_.MessageBox((fileEdits_[i]->text() + QStringLiteral("は開けません")).toStdString(),
                         kErrorCaption, MsgButtons::Ok, MsgIcon::Error);
   }
+}
+
+int TfmOption::ShownTableScale() const {
+  const int item = ui_->cbxScale->currentIndex();
+  return item >= 0 && item < static_cast<int>(kTableScales.size()) ? kTableScales[item]
+                                                                   : kTableScales.front();
+}
+
+void TfmOption::ChooseTableScale(int percent) {
+  const auto found = std::find(kTableScales.begin(), kTableScales.end(), percent);
+  ui_->cbxScale->setCurrentIndex(
+      found == kTableScales.end() ? 0 : static_cast<int>(found - kTableScales.begin()));
 }
 
 void TfmOption::accept() {

@@ -49,6 +49,10 @@ class TfmOption : public QDialog {
   // The full names behind the four file edits: card sheet, pick or select, discard, meld.
   std::array<std::string, 4> FilePaths;
 
+  // "表示倍率" as shown, in percent: the player's choice, else the screen's own scale.
+  int ShownTableScale() const;
+  void ChooseTableScale(int percent);
+
  public slots:
   // Commits a name or background still being typed in the grid before the dialog closes.
   void accept() override;
@@ -65,6 +69,8 @@ class TfmOption : public QDialog {
   TfmMain& frame_;
   Ui::TfmOption* ui_;
   std::array<QLineEdit*, 4> fileEdits_{};
+  // The table scale the dialog opened with: only a change of it is the player's choice.
+  int filledTableScale_ = 0;
 };
 
 }  // namespace zelvani

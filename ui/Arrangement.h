@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 namespace zelvani {
 
@@ -25,5 +26,44 @@ SeatRects ArrangeRoundTable(const WinRect& frame, const SeatRects& seats, bool c
 
 // Top to bottom: seats 1, 2, 3 stacked beside the frame, the human's window under it.
 SeatRects ArrangeTopToBottom(const WinRect& frame, const SeatRects& seats, int playerHeight);
+
+// The frame's client size at a first start: room for the stock and a whole round's meld
+// windows (a dozen tiles, each wide and high enough to show every card's corner), with
+// the seats round it on a 1280 x 1024 screen.
+// Some room is left for a desktop's panel.
+constexpr int kDefaultTableWidth = 800;
+constexpr int kDefaultTableHeight = 620;
+
+// The least outer sizes that keep the table usable: each seat shows a whole card and its
+// name, the human's window its cards and status bar, the frame its menu and the stock.
+struct TableNeeds {
+  int SideWidth = 1;     // a side seat: a card lying on its side
+  int SeatHeight = 1;    // a seat above the frame or in the stack: an upright card
+  int PlayerHeight = 1;  // the human's window, which is always given this height
+  int FrameWidth = 1;
+  int FrameHeight = 1;
+};
+
+struct TableRects {
+  WinRect Frame;
+  SeatRects Seats;
+};
+
+// The arrangements as above, made to fit `screen` (the available area of the screen that
+// holds the frame): every window inside it and none over another. A window keeps its size
+// where there is room; where there is not, the frame gives way first, down to its least
+// size, then the seats down to theirs. The frame is then moved, as little as it takes, so
+// the seats round it stay on the screen; a maximised frame ends the size left for it.
+TableRects FitRoundTable(const WinRect& frame, const SeatRects& seats, bool clockwise,
+                         const TableNeeds& needs, const WinRect& screen);
+TableRects FitTopToBottom(const WinRect& frame, const SeatRects& seats, const TableNeeds& needs,
+                          const WinRect& screen);
+
+// The whole table moved, as one, to the middle of `screen`.
+TableRects CentredTable(const TableRects& table, const WinRect& screen);
+
+// Whether enough of a window lies on one of the screens to take hold of it: a piece 40 x 20
+// pixels (or the whole of a smaller window). A window stored elsewhere is lost to the player.
+bool LiesOnAScreen(const WinRect& window, const std::vector<WinRect>& screens);
 
 }  // namespace zelvani

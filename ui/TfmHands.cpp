@@ -8,6 +8,7 @@
 #include "settings/FileChooser.h"
 #include "settings/FileNames.h"
 #include "settings/PictureLoading.h"
+#include "ui/CardPainting.h"
 #include "ui/HandLayout.h"
 #include "ui/HandWindow.h"
 #include "ui_fmHands.h"
@@ -15,7 +16,21 @@
 namespace zelvani {
 
 namespace {
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+constexpr int kPlatePadding = 3;
+constexpr int kPlateAlignment = Qt::AlignHCenter | Qt::AlignTop;
+
+// Lines break between words (and between Japanese letters); a word wider than the plate
+// breaks where it must.
+int PlateFlags(const QFontMetrics& metrics, const QRect& room, const QString& text) {
+  const int byWords = kPlateAlignment | Qt::TextWordWrap;
+  return metrics.boundingRect(room, byWords, text).width() <= room.width()
+             ? byWords
+             : kPlateAlignment | Qt::TextWrapAnywhere;
+}
 }  // namespace
 
 TfmHands::TfmHands(Game& game, int seat, const QImage& cardSheet, QWidget* owner)
@@ -41,7 +56,9 @@ TfmHands::TfmHands(Game& game, int seat, const QImage& cardSheet, QWidget* owner
   connect(PopMenu, &QMenu::aboutToShow, this, &TfmHands::PopMenuPopup);
 }
 
-TfmHands::~TfmHands() { delete ui_; }
+TfmHands::~TfmHands() {
+  delete ui_;
+}
 
 void TfmHands::closeEvent(QCloseEvent* event) {
   // Seat windows have no close button; they go only with the frame.
@@ -60,8 +77,8 @@ bool TfmHands::LoadBackground(const QString& fileName) {
   }
   QImage picture = ReadPicture(fileName, Q(game_.PluginFolder));
   if (picture.isNull()) {
-    game_.Host.MessageBox(PictureErrorText(fileName).toStdString(), kErrorCaption,
-                          MsgButtons::Ok, MsgIcon::Error);
+    game_.Host.MessageBox(PictureErrorText(fileName).toStdString(), kErrorCaption, MsgButtons::Ok,
+                          MsgIcon::Error);
     hand.BackgroundFile.clear();
     background_ = QImage();
     return false;
@@ -83,23 +100,82 @@ void TfmHands::PaintBackground(QPainter& painter) {
 }
 
 void TfmHands::DrawBlock(QPainter& painter, const CardBlock& block) {
-  const SheetRect& s = block.Source;
-  if (s.Width <= 0 || s.Height <= 0) return;
-  painter.drawImage(QPoint(block.Left, block.Top), cardSheet_,
-                    QRect(s.Left, s.Top, s.Width, s.Height));
+  DrawSheetBlock(painter, block.Left, block.Top, cardSheet_, block.Source);
+}
+
+QFont TfmHands::NamePlateFont() const {
+  QFont plate = font();
+  plate.setBold(true);
+  return plate;
+}
+
+QString TfmHands::NamePlateText(bool upright) const {
+  QString text = windowTitle();
+  if (upright) {
+    // The caption rule puts three spaces before the points.
+    const qsizetype points = text.lastIndexOf(QStringLiteral("   ["));
+    if (points >= 0)
+      text.replace(points, 3, QLatin1Char('\n'));
+  }
+  return text;
+}
+
+int TfmHands::NamePlateHeight(const QString& text, int width) const {
+  const QRect room(0, 0, qMax(1, width - 2 * kPlatePadding), QWIDGETSIZE_MAX);
+  const QFontMetrics metrics(NamePlateFont());
+  const int lines = metrics.boundingRect(room, PlateFlags(metrics, room, text), text).height();
+  return lines + 2 * kPlatePadding + 1;
+}
+
+void TfmHands::KeepRoomForACard() {
+  const int width = game_.CardHeight;
+  // Two lines as a name and points take them, Japanese letters and all.
+  const int plate = NamePlateHeight(QStringLiteral("名Mg\n[0点]"), width);
+  setMinimumSize(width, plate + game_.CardHeight);
+}
+
+QRect TfmHands::CardArea() const {
+  const int plate =
+      HasNamePlate() ? qMin(height(), NamePlateHeight(NamePlateText(width() <= height()), width()))
+                     : 0;
+  return QRect(0, plate, width(), height() - plate);
+}
+
+void TfmHands::PaintNamePlate(QPainter& painter) {
+  const QRect plate(0, 0, width(), CardArea().top());
+  painter.fillRect(plate, palette().color(QPalette::Button));
+  painter.setPen(palette().color(QPalette::Mid));
+  painter.drawLine(plate.bottomLeft(), plate.bottomRight());
+  painter.setPen(palette().color(QPalette::ButtonText));
+  painter.setFont(NamePlateFont());
+  const QRect room = plate.adjusted(kPlatePadding, kPlatePadding, -kPlatePadding, -kPlatePadding);
+  const QString text = NamePlateText(width() <= height());
+  painter.drawText(room, PlateFlags(painter.fontMetrics(), room, text), text);
+}
+
+void TfmHands::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::WindowTitleChange)
+    update();
+  QWidget::changeEvent(event);
 }
 
 void TfmHands::PaintCards(QPainter& painter, const QSize& client) {
-  for (const CardBlock& block : LayoutSeatHand(Hand(), client.width(), client.height(),
-                                               game_.CardWidth, game_.CardHeight))
+  for (const CardBlock& block :
+       LayoutSeatHand(Hand(), client.width(), client.height(), game_.CardWidth, game_.CardHeight))
     DrawBlock(painter, block);
 }
 
 QImage TfmHands::ComposeHand() {
-  QImage frame(size(), QImage::Format_RGB32);
+  const qreal ratio = devicePixelRatioF();
+  QImage frame(size() * ratio, QImage::Format_RGB32);
+  frame.setDevicePixelRatio(ratio);
   QPainter painter(&frame);
   PaintBackground(painter);
-  PaintCards(painter, size());
+  if (HasNamePlate())
+    PaintNamePlate(painter);
+  const QRect area = CardArea();
+  painter.translate(area.topLeft());
+  PaintCards(painter, area.size());
   return frame;
 }
 
@@ -110,7 +186,9 @@ void TfmHands::paintEvent(QPaintEvent*) {
   painter.drawImage(0, 0, frame);
 }
 
-void TfmHands::contextMenuEvent(QContextMenuEvent* event) { PopMenu->popup(event->globalPos()); }
+void TfmHands::contextMenuEvent(QContextMenuEvent* event) {
+  PopMenu->popup(event->globalPos());
+}
 
 void TfmHands::PopMenuPopup() {
   const HandRecord& hand = Hand();
@@ -135,10 +213,11 @@ void TfmHands::mnpNameClick() {
 }
 
 void TfmHands::mnpBackClick() {
-  const QString file = ChooseFile(this, QStringLiteral("背景"),
-                                  QString::fromUtf8(PictureFilter(game_.PluginFolder)),
-                                  Q(Hand().BackgroundFile));
-  if (file.isEmpty()) return;
+  const QString file =
+      ChooseFile(this, QStringLiteral("背景"), QString::fromUtf8(PictureFilter(game_.PluginFolder)),
+                 Q(Hand().BackgroundFile));
+  if (file.isEmpty())
+    return;
   LoadBackground(file);
   PaintHand();
 }

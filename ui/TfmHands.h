@@ -34,8 +34,17 @@ class TfmHands : public QWidget {
   bool LoadBackground(const QString& fileName);
   const QImage& BackgroundPicture() const { return background_; }
 
-  // The window's picture as it would be painted now.
+  // The window's picture as it would be painted now, at the window's pixel ratio.
   QImage ComposeHand();
+
+  // The seat's name and points, as in the caption, stand on a plate along the top edge
+  // of the window, so they can be read whatever the window manager does with captions;
+  // the cards lie in the rest of the window. In a window taller than wide the points go
+  // on a line of their own, and a name too long for the width wraps.
+  QRect CardArea() const;
+  // Keeps the window from growing smaller than one card (lying on its side, or upright)
+  // under a plate of two lines, the name and the points: set whenever the card size changes.
+  virtual void KeepRoomForACard();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -45,6 +54,9 @@ class TfmHands : public QWidget {
   virtual void PaintCards(QPainter& painter, const QSize& client);
   void PaintBackground(QPainter& painter);
   void DrawBlock(QPainter& painter, const CardBlock& block);
+  void changeEvent(QEvent* event) override;
+  // The human's window shows its name and points in its status bar instead.
+  virtual bool HasNamePlate() const { return true; }
 
   Game& game_;
   const int seat_;
@@ -55,6 +67,12 @@ class TfmHands : public QWidget {
   void mnpNameClick();
   void mnpBackClick();
   void mnpNoBackClick();
+  QFont NamePlateFont() const;
+  // The caption as the plate shows it: with the points on a line of their own when
+  // `upright`, in a window taller than wide.
+  QString NamePlateText(bool upright) const;
+  int NamePlateHeight(const QString& text, int width) const;
+  void PaintNamePlate(QPainter& painter);
 
   Ui::TfmHands* ui_;
   QImage background_;

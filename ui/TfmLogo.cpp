@@ -1,5 +1,6 @@
 #include "ui/TfmLogo.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -9,6 +10,7 @@
 
 #include "settings/PictureLoading.h"
 #include "settings/ShippedFiles.h"
+#include "ui/CardPainting.h"
 #include "ui_fmLogo.h"
 
 namespace zelvani {
@@ -23,13 +25,35 @@ QImage ReadLogo(const QString& file) {
   return picture.isNull() ? picture : picture.convertToFormat(QImage::Format_RGB32);
 }
 
-// Copies one column of every other row, starting at `firstRow`, where both pictures have it.
-void CopyColumn(QImage& into, const QImage& from, int column, int firstRow) {
-  if (column < 0 || column >= into.width() || column >= from.width())
+// On a table drawn larger than its pixels, both pictures at twice the size when both are
+// shipped so, for the wipe takes its columns from one into the other.
+void ReadSharpLogos(const QString& file1, const QString& file2, QImage& picture1,
+                    QImage& picture2) {
+  if (qApp->devicePixelRatio() <= 1.0)
     return;
-  const int rows = qMin(into.height(), from.height());
+  const QImage sharp1 = TwiceSizePicture(file1, picture1);
+  const QImage sharp2 = TwiceSizePicture(file2, picture2);
+  if (sharp1.isNull() || sharp2.isNull())
+    return;
+  picture1 = sharp1.convertToFormat(QImage::Format_RGB32);
+  picture2 = sharp2.convertToFormat(QImage::Format_RGB32);
+}
+
+// Copies one column of every other row, starting at `firstRow`, where both pictures have
+// it. Columns and rows are those of the window; a picture at twice the size has two of
+// its own in each.
+void CopyColumn(QImage& into, const QImage& from, int column, int firstRow) {
+  const int ratio = qRound(into.devicePixelRatio());
+  const int columns = qMin(into.width(), from.width()) / ratio;
+  if (column < 0 || column >= columns)
+    return;
+  const int rows = qMin(into.height(), from.height()) / ratio;
   for (int y = firstRow; y < rows; y += 2)
-    into.setPixel(column, y, from.pixel(column, y));
+    for (int dy = 0; dy < ratio; ++dy)
+      for (int dx = 0; dx < ratio; ++dx) {
+        const QPoint pixel(column * ratio + dx, y * ratio + dy);
+        into.setPixel(pixel, from.pixel(pixel));
+      }
 }
 
 }  // namespace
@@ -40,6 +64,7 @@ TfmLogo::TfmLogo(QWidget* owner, const QString& picture1File, const QString& pic
       timer1_(new QTimer(this)),
       picture1_(ReadLogo(picture1File)),
       picture2_(ReadLogo(picture2File)) {
+  ReadSharpLogos(picture1File, picture2File, picture1_, picture2_);
   ui_->setupUi(this);
   setObjectName(QStringLiteral("fmLogo"));
   QPalette face = palette();
@@ -60,7 +85,7 @@ TfmLogo::TfmLogo(QWidget* owner, const QString& picture1File, const QString& pic
   SetCaptionColor(kCaptionBlack);
 
   ui_->imgLogo2->setPixmap(QPixmap::fromImage(picture2_));
-  ui_->imgLogo2->setGeometry(0, 0, picture2_.width(), picture2_.height());
+  ui_->imgLogo2->setGeometry(QRect(QPoint(0, 0), picture2_.deviceIndependentSize().toSize()));
   RedrawPictures();
   for (QWidget* clickable : {ui_->imgLogo, ui_->imgLogo2, ui_->lblVer})
     clickable->installEventFilter(this);

@@ -47,6 +47,18 @@ void ExpectBlocksDrawn(const QImage& shot, const QImage& sheet,
   }
 }
 
+// A computer seat's cards where its window draws them: in the part under its name plate.
+std::vector<CardBlock> SeatBlocks(TfmHands& window, const Game& game) {
+  const QRect area = window.CardArea();
+  auto blocks = LayoutSeatHand(game.Seats[window.Tag()], area.width(), area.height(),
+                               game.CardWidth, game.CardHeight);
+  for (CardBlock& block : blocks) {
+    block.Left += area.left();
+    block.Top += area.top();
+  }
+  return blocks;
+}
+
 // Where the corner index of `card` shows whole in `shot`, searched everywhere.
 std::optional<QPoint> FindCornerIndex(const QImage& shot, const QImage& sheet, int card,
                                       int cardWidth, int cardHeight) {
@@ -105,20 +117,17 @@ class TableWindowsTest : public QObject {
     // Seat 2 lies above the frame, wider than tall: upright backs.
     TfmHands* top = frame.SeatWindow(2);
     QVERIFY(top->width() > top->height());
-    const auto topBlocks =
-        LayoutSeatHand(game.Seats[2], top->width(), top->height(), game.CardWidth, game.CardHeight);
+    const auto topBlocks = SeatBlocks(*top, game);
     QCOMPARE(topBlocks[0].Source, UprightBackRect(71, 97));
     ExpectBlocksDrawn(top->ComposeHand(), sheet, topBlocks);
     // Seat 1 stands beside it, taller than wide: sideways backs, then faces when opened.
     TfmHands* right = frame.SeatWindow(1);
     QVERIFY(right->height() > right->width());
-    auto rightBlocks = LayoutSeatHand(game.Seats[1], right->width(), right->height(),
-                                      game.CardWidth, game.CardHeight);
+    auto rightBlocks = SeatBlocks(*right, game);
     QCOMPARE(rightBlocks[0].Source, SidewaysBackRect(71, 97));
     ExpectBlocksDrawn(right->ComposeHand(), sheet, rightBlocks);
     mnSeeCards(game, 1);
-    rightBlocks = LayoutSeatHand(game.Seats[1], right->width(), right->height(), game.CardWidth,
-                                 game.CardHeight);
+    rightBlocks = SeatBlocks(*right, game);
     QCOMPARE(rightBlocks[0].Source, CardCellRect(game.Seats[1].Cards[0], 71, 97));
     ExpectBlocksDrawn(right->ComposeHand(), sheet, rightBlocks);
   }
@@ -150,12 +159,15 @@ class TableWindowsTest : public QObject {
     QVERIFY(seat->LoadBackground(path));
     QCOMPARE(frame.GameRecord().Seats[3].BackgroundFile, path.toStdString());
     const QImage shot = seat->ComposeHand();
-    QCOMPARE(QColor(shot.pixel(23, 15)), QColor(tile.pixel(3, 3)));
-    QCOMPARE(QColor(shot.pixel(9, 5)), QColor(tile.pixel(9, 5)));
+    // Tiled from the window's corner; seen under the name plate.
+    const int row = (seat->CardArea().top() + 5) / 6 * 6;
+    QCOMPARE(QColor(shot.pixel(23, row + 15)), QColor(tile.pixel(3, 3)));
+    QCOMPARE(QColor(shot.pixel(9, row + 5)), QColor(tile.pixel(9, 5)));
     // Removing it leaves the plain window colour.
     QVERIFY(seat->LoadBackground(QString()));
     QVERIFY(frame.GameRecord().Seats[3].BackgroundFile.empty());
-    QCOMPARE(QColor(seat->ComposeHand().pixel(23, 15)), seat->palette().color(QPalette::Button));
+    QCOMPARE(QColor(seat->ComposeHand().pixel(23, row + 15)),
+             seat->palette().color(QPalette::Button));
   }
 
   void aBrokenBackgroundIsReportedAndRemoved() {

@@ -161,6 +161,39 @@ class TfmOptionTest : public QObject {
     QVERIFY(frame.Messages.empty());
   }
 
+  void theTableScaleFollowsTheScreenUntilThePlayerChoosesOne() {
+    ScriptedMain frame;
+    frame.StartUp();
+    Game& game = frame.GameRecord();
+    const auto scale = [](TfmOption& dialog) { return Control<QComboBox>(&dialog, "cbxScale"); };
+    {
+      TfmOption dialog(frame);
+      // It stands in free space of the file tab, beside a word on when it takes effect.
+      const QStringList added = {"lblScale", "cbxScale", "lblScaleNote"};
+      QWidget* page = Control<QWidget>(&dialog, "tsFile");
+      for (const QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        for (const QString& name : added)
+          QVERIFY2(added.contains(control->objectName()) ||
+                       !control->geometry().intersects(
+                           Control<QWidget>(&dialog, name.toLatin1().constData())->geometry()),
+                   qPrintable(control->objectName()));
+      QCOMPARE(Control<QLabel>(&dialog, "lblScaleNote")->text(),
+               QStringLiteral("次回の起動から有効になります"));
+      dialog.FillOptions();
+      QCOMPARE(scale(dialog)->currentText(), QStringLiteral("100%"));  // the screen's own
+      dialog.ApplyOptions();
+      QCOMPARE(game.TableScale, 0);
+    }
+    TfmOption dialog(frame);
+    dialog.FillOptions();
+    scale(dialog)->setCurrentIndex(2);
+    dialog.ApplyOptions();
+    QCOMPARE(game.TableScale, 150);
+    TfmOption again(frame);
+    again.FillOptions();
+    QCOMPARE(scale(again)->currentText(), QStringLiteral("150%"));
+  }
+
   void numberFieldsRefuseValuesThatMakeNoGame() {
     ScriptedMain frame;
     frame.StartUp();

@@ -13,6 +13,7 @@
 #include "core/TfmMain.h"
 #include "forms/ScriptedMain.h"
 #include "score/SavedGame.h"
+#include "settings/Registry.h"
 #include "settings/TfmOption.h"
 #include "ui/HandWindow.h"
 #include "ui/TfmHands.h"
@@ -116,7 +117,8 @@ class FrameSettingsTest : public QObject {
     const QByteArray damaged =
         Utf16File(QStringLiteral("[Form\\Player1]\r\nName=ゆうしゃ\r\n[Score]\r\nData2=x\r\n"));
     WriteIni(damaged);
-    StartAndClose();
+    // As the game starts: the store opened first for the table scale, then handed on.
+    StartAndClose(Application::OpenStoreAndScale());
     QCOMPARE(ReadFile(IniFile() + ".bad"), damaged);
     QSettings ini(IniFile(), QSettings::IniFormat);
     QCOMPARE(ini.status(), QSettings::NoError);
@@ -233,6 +235,21 @@ class FrameSettingsTest : public QObject {
     QCOMPARE(ini.value("Score/Now").toByteArray(), Bytes(EncodeNow({2, {280, 310, 265, 305}})));
   }
 
+  void WindowsStoredOffEveryScreenAreArrangedAnew() {
+    {
+      QSettings ini(IniFile(), QSettings::IniFormat);
+      ini.setValue("Form/Main/Left", "-3000");
+      ini.setValue("Form/Main/Top", "-3000");
+      ini.setValue("Form/Player1/Left", "9000");
+    }
+    ScriptedMain frame;
+    frame.StartUp();
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QTRY_VERIFY(screen.contains(frame.frameGeometry()));
+    for (int seat = 0; seat < kSeatCount; ++seat)
+      QVERIFY(screen.intersects(frame.SeatWindow(seat)->frameGeometry()));
+  }
+
   void WindowsStoredLargerThanTheScreenAreCutToIt() {
     {
       QSettings ini(IniFile(), QSettings::IniFormat);
@@ -261,8 +278,10 @@ class FrameSettingsTest : public QObject {
     file.write(bytes);
   }
 
-  static void StartAndClose() {
+  static void StartAndClose(std::unique_ptr<Registry> store = nullptr) {
     ScriptedMain frame;
+    if (store)
+      frame.UseStore(std::move(store));
     frame.StartUp();
     QVERIFY(frame.close());
   }

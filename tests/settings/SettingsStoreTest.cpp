@@ -422,6 +422,32 @@ TEST_F(SettingsStoreTest, ValuesAreStoredAsTheyAreSpelled) {
   EXPECT_EQ(registry.Binary(kScore, "Data1").size(), 440u);
 }
 
+TEST_F(SettingsStoreTest, TheTableScaleIsStoredBesideTheOptionsOnceChosen) {
+  EXPECT_EQ(LoadTableScale(registry), 0);
+  Load();
+  ASSERT_TRUE(SaveSettings(game, registry, windows));
+  EXPECT_FALSE(registry.Has(kOptions, "TableScale"));  // the screen's own scale goes on
+
+  game.TableScale = 150;
+  ASSERT_TRUE(SaveSettings(game, registry, windows));
+  EXPECT_EQ(registry.Text(kOptions, "TableScale"), "150");
+  EXPECT_EQ(LoadTableScale(registry), 150);
+  NextRun next;
+  LoadSettings(next.game, registry, next.windows);
+  EXPECT_EQ(next.game.TableScale, 150);
+  EXPECT_EQ(registry.Backups, 0);
+
+  // A size not offered follows the screen again, and the store keeps a backup of it.
+  registry.Put(kOptions, "TableScale", std::string("137"));
+  EXPECT_EQ(LoadTableScale(registry), 0);
+  NextRun damaged;
+  LoadSettings(damaged.game, registry, damaged.windows);
+  EXPECT_EQ(damaged.game.TableScale, 0);
+  EXPECT_EQ(registry.Backups, 1);
+  ASSERT_TRUE(SaveSettings(damaged.game, registry, damaged.windows));
+  EXPECT_FALSE(registry.Has(kOptions, "TableScale"));
+}
+
 TEST_F(SettingsStoreTest, ClosingWithNoGameRemovesTheSavedGame) {
   registry.Put(kScore, "Now", std::vector<std::uint8_t>(20, 0));
   for (int seat = 0; seat < kSeatCount; ++seat)

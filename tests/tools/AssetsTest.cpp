@@ -439,6 +439,35 @@ TEST_F(GeneratedAssets, EveryIconSizeIsASquarePngOfTheTableOnATransparentGround)
   }
 }
 
+// --- Twice the size ---
+
+// The same pictures at twice the size: made smaller again, they look as the others do.
+TEST_F(GeneratedAssets, TwiceSizeCopiesShowTheSamePicturesAtTwiceTheSize) {
+  const struct {
+    QString twice;
+    QString once;
+    int mostColors;
+  } pictures[] = {{"Cards@2x.bmp", "Cards.bmp", 1 << 24},
+                  {"Logo1@2x.bmp", "Logo1.bmp", 256},
+                  {"Logo2@2x.bmp", "Logo2.bmp", 16},
+                  {IconFileName(48, 2), IconFileName(48), 1 << 24}};
+  for (const auto& picture : pictures) {
+    SCOPED_TRACE(picture.twice.toStdString());
+    const QImage once = QImage(Path(picture.once)).convertToFormat(QImage::Format_ARGB32);
+    const QImage twice = QImage(Path(picture.twice));
+    ASSERT_EQ(twice.size(), once.size() * 2);
+    EXPECT_LE(twice.colorCount(), picture.mostColors);
+    const QImage halved = twice.convertToFormat(QImage::Format_ARGB32)
+                              .scaledToWidth(once.width(), Qt::SmoothTransformation);
+    ASSERT_EQ(halved.size(), once.size());
+    long long gap = 0;
+    for (int y = 0; y < once.height(); ++y)
+      for (int x = 0; x < once.width(); ++x)
+        gap += ChannelGap(halved.pixel(x, y), once.pixel(x, y));
+    EXPECT_LT(gap / (once.width() * once.height()), 24);
+  }
+}
+
 // --- The run as a whole ---
 
 TEST_F(GeneratedAssets, TwoRunsWriteTheSameBytes) {
@@ -447,7 +476,7 @@ TEST_F(GeneratedAssets, TwoRunsWriteTheSameBytes) {
   QString error;
   ASSERT_TRUE(GenerateAssets(again.path(), &error)) << error.toStdString();
   const QStringList names = AssetFileNames();
-  EXPECT_EQ(names.size(), 6 + static_cast<qsizetype>(kIconSizes.size()));
+  EXPECT_EQ(names.size(), 9 + 2 * static_cast<qsizetype>(kIconSizes.size()));
   for (const QString& name : names) {
     const QByteArray first = ReadAll(Path(name));
     EXPECT_FALSE(first.isEmpty()) << name.toStdString();

@@ -34,9 +34,15 @@ std::vector<std::pair<QString, Maker>> Makers() {
       {"YakuDasu.wav", [] { return EncodeWav(YakuDasuSamples(), kSampleRate); }},
       {"Logo1.bmp", [] { return EncodeBmpIndexed(RenderLogo1(), 8); }},
       {"Logo2.bmp", [] { return EncodeBmpIndexed(RenderLogo2(), 4); }},
+      // Twice the size, for screens that show the table at 150 % or 200 %.
+      {"Cards@2x.bmp", [] { return EncodeBmp24(RenderCardSheet(2)); }},
+      {"Logo1@2x.bmp", [] { return EncodeBmpIndexed(RenderLogo1(2), 8); }},
+      {"Logo2@2x.bmp", [] { return EncodeBmpIndexed(RenderLogo2(2), 4); }},
   };
-  for (const int size : kIconSizes)
+  for (const int size : kIconSizes) {
     makers.push_back({IconFileName(size), [size] { return EncodePng(RenderIcon(size)); }});
+    makers.push_back({IconFileName(size, 2), [size] { return EncodePng(RenderIcon(2 * size)); }});
+  }
   return makers;
 }
 

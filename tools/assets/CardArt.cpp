@@ -435,36 +435,39 @@ void PaintBack(QPainter& p) {
   p.restore();
 }
 
-QImage RenderFace(int code) {
-  QImage image = BlankCell(kCardWidth, kCardHeight);
+QImage RenderFace(int code, int scale) {
+  QImage image = BlankCell(kCardWidth * scale, kCardHeight * scale);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
   PaintFace(p, code);
   return image;
 }
 
-QImage RenderBack() {
-  QImage image = BlankCell(kCardWidth, kCardHeight);
+QImage RenderBack(int scale) {
+  QImage image = BlankCell(kCardWidth * scale, kCardHeight * scale);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
   PaintBack(p);
   return image;
 }
 
-QImage RenderSidewaysBack() {
+QImage RenderSidewaysBack(int scale) {
   // Turning the finished pixels keeps the two backs exactly alike.
-  return RenderBack().transformed(QTransform().rotate(90.0));
+  return RenderBack(scale).transformed(QTransform().rotate(90.0));
 }
 
-QImage RenderCardSheet() {
-  QImage sheet = BlankCell(kSheetWidth, kSheetHeight);
+QImage RenderCardSheet(int scale) {
+  QImage sheet = BlankCell(kSheetWidth * scale, kSheetHeight * scale);
   QPainter p(&sheet);
-  for (int code = 0; code < 52; ++code) {
-    p.drawImage(QPoint(kCardWidth * (code % kSheetColumns), kCardHeight * (code / kSheetColumns)),
-                RenderFace(code));
-  }
-  p.drawImage(QPoint(kUprightBackLeft, kBacksTop), RenderBack());
-  p.drawImage(QPoint(kSidewaysBackLeft, kBacksTop), RenderSidewaysBack());
+  const int w = kCardWidth * scale;
+  const int h = kCardHeight * scale;
+  for (int code = 0; code < 52; ++code)
+    p.drawImage(QPoint(w * (code % kSheetColumns), h * (code / kSheetColumns)),
+                RenderFace(code, scale));
+  p.drawImage(QPoint(kUprightBackLeft * scale, kBacksTop * scale), RenderBack(scale));
+  p.drawImage(QPoint(kSidewaysBackLeft * scale, kBacksTop * scale), RenderSidewaysBack(scale));
   p.end();
   return sheet;
 }

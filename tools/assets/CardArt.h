@@ -27,13 +27,14 @@ QColor SheetBackground();
 void PaintFace(QPainter& painter, int code);
 void PaintBack(QPainter& painter);
 
-// One card on the sheet background, kCardWidth x kCardHeight.
-QImage RenderFace(int code);
-QImage RenderBack();
-// The back turned a quarter clockwise: kCardHeight wide, kCardWidth high.
-QImage RenderSidewaysBack();
+// One card on the sheet background, kCardWidth x kCardHeight times `scale`: the same
+// paths drawn larger, for screens that show the table larger.
+QImage RenderFace(int code, int scale = 1);
+QImage RenderBack(int scale = 1);
+// The back turned a quarter clockwise: kCardHeight wide, kCardWidth high (times `scale`).
+QImage RenderSidewaysBack(int scale = 1);
 
-// The whole sheet, kSheetWidth x kSheetHeight, in Format_RGB32.
-QImage RenderCardSheet();
+// The whole sheet, kSheetWidth x kSheetHeight times `scale`, in Format_RGB32.
+QImage RenderCardSheet(int scale = 1);
 
 }  // namespace zelvani::assets

@@ -67,9 +67,10 @@ QImage RenderIcon(int size) {
   return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-QString IconFileName(int size) {
-  return QStringLiteral("icons/hicolor/%1x%1/apps/%2.png")
+QString IconFileName(int size, int scale) {
+  return QStringLiteral("icons/hicolor/%1x%1%2/apps/%3.png")
       .arg(size)
+      .arg(scale == 1 ? QString() : QStringLiteral("@%1").arg(scale))
       .arg(QString::fromUtf8(kApplicationId));
 }
 

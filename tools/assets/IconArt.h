@@ -15,7 +15,8 @@ constexpr std::array<int, 7> kIconSizes = {16, 24, 32, 48, 64, 128, 256};
 QImage RenderIcon(int size);
 
 // Where the icon of `size` goes below the output folder, as the hicolor theme lays it out:
-// "icons/hicolor/<size>x<size>/apps/<application id>.png".
-QString IconFileName(int size);
+// "icons/hicolor/<size>x<size>/apps/<application id>.png"; with `scale` 2 the folder is
+// "<size>x<size>@2", for the icon drawn at twice the size for screens scaled so.
+QString IconFileName(int size, int scale = 1);
 
 }  // namespace zelvani::assets

@@ -135,12 +135,13 @@ void PaintTitle(QPainter& p) {
 
 }  // namespace
 
-QImage PaintLogoScene(LogoStyle style) {
+QImage PaintLogoScene(LogoStyle style, int scale) {
   const Scheme scheme = SchemeOf(style);
-  QImage image(kLogoWidth, kLogoHeight, QImage::Format_RGB32);
+  QImage image(kLogoWidth * scale, kLogoHeight * scale, QImage::Format_RGB32);
   image.fill(scheme.feltDark);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
+  p.scale(scale, scale);
   PaintFelt(p, scheme);
   PaintFan(p);
   PaintSuitRow(p, style);
@@ -157,15 +158,15 @@ QImage PaintLogoScene(LogoStyle style) {
   return image;
 }
 
-QImage RenderLogo1() {
-  return ReduceColors(PaintLogoScene(LogoStyle::kGreenFelt), 256);
+QImage RenderLogo1(int scale) {
+  return ReduceColors(PaintLogoScene(LogoStyle::kGreenFelt, scale), 256);
 }
 
-QImage RenderLogo2() {
+QImage RenderLogo2(int scale) {
   // Sixteen colours are few: keep the card white, the black and the hearts' red exact.
   const QList<QRgb> keep = {qRgb(255, 255, 255), SuitColor(kSpades).rgb(),
                             SuitColor(kHearts).rgb()};
-  return ReduceColors(PaintLogoScene(LogoStyle::kNightTitle), 16, keep);
+  return ReduceColors(PaintLogoScene(LogoStyle::kNightTitle, scale), 16, keep);
 }
 
 }  // namespace zelvani::assets

@@ -14,12 +14,12 @@ constexpr QRect kCaptionArea(74, 120, 64, 20);
 
 enum class LogoStyle { kGreenFelt, kNightTitle };
 
-// The full-colour scene, kLogoWidth x kLogoHeight, Format_RGB32.
-QImage PaintLogoScene(LogoStyle style);
+// The full-colour scene, kLogoWidth x kLogoHeight times `scale`, Format_RGB32.
+QImage PaintLogoScene(LogoStyle style, int scale = 1);
 
 // The scene reduced to 256 colours (first picture) and to 16 colours (second picture),
-// both Format_Indexed8.
-QImage RenderLogo1();
-QImage RenderLogo2();
+// both Format_Indexed8, kLogoWidth x kLogoHeight times `scale`.
+QImage RenderLogo1(int scale = 1);
+QImage RenderLogo2(int scale = 1);
 
 }  // namespace zelvani::assets
