@@ -27,6 +27,8 @@ const std::array<const char*, kCueCount> kSoundValues = {"Sound1", "Sound2", "So
 const std::array<const char*, kCueCount> kDefaultSounds = {"Click.wav", "Suteru.wav",
                                                            "YakuDasu.wav"};
 constexpr const char* kDefaultCardPicture = "Cards.bmp";
+// The sound switch, a value of its own beside the three sound files.
+constexpr const char* kPlaySoundsValue = "PlaySounds";
 
 std::string SubKey(const std::string& section) {
   return std::string(kProgramKey) + "\\" + section;
@@ -259,6 +261,7 @@ void LoadSettings(Game& game, Registry& registry, SettingsWindows& windows) {
   std::array<std::string, kCueCount> sounds;
   for (int cue = 0; cue < kCueCount; ++cue)
     sounds[cue] = options.Text(kSoundValues[cue], kDefaultSounds[cue]);
+  game.PlaySounds = options.Boolean(kPlaySoundsValue, true);
 
   auto score = registry.OpenKey(SubKey("Score"), true);
   if (!LoadScoreValues(game, score.get()))
@@ -332,6 +335,8 @@ bool SaveSettings(Game& game, Registry& registry, SettingsWindows& windows) {
   for (int cue = 0; cue < kCueCount; ++cue)
     if (!options.Text(kSoundValues[cue], windows.SoundFile(cue)))
       return false;
+  if (!options.Boolean(kPlaySoundsValue, game.PlaySounds))
+    return false;
 
   {
     SectionWriter score(registry, "Score");

@@ -8,6 +8,7 @@
 #include "settings/FileChooser.h"
 #include "settings/FileNames.h"
 #include "settings/PictureLoading.h"
+#include "ui/HandAccessible.h"
 #include "ui/HandLayout.h"
 #include "ui/HandWindow.h"
 #include "ui_fmHands.h"
@@ -39,9 +40,22 @@ TfmHands::TfmHands(Game& game, int seat, const QImage& cardSheet, QWidget* owner
   mnpNoBack->setCheckable(true);
   mnpNoBack->setChecked(true);
   connect(PopMenu, &QMenu::aboutToShow, this, &TfmHands::PopMenuPopup);
+  InstallHandAccessibility();
 }
 
 TfmHands::~TfmHands() { delete ui_; }
+
+void TfmHands::PaintHand() {
+  update();
+  HandChanged(this);
+}
+
+QRect TfmHands::CardRect(int slot) {
+  const auto blocks = LayoutSeatHand(Hand(), width(), height(), game_.CardWidth, game_.CardHeight);
+  if (slot < 0 || slot >= static_cast<int>(blocks.size())) return {};
+  const CardBlock& b = blocks[slot];
+  return {b.Left, b.Top, b.Source.Width, b.Source.Height};
+}
 
 void TfmHands::closeEvent(QCloseEvent* event) {
   // Seat windows have no close button; they go only with the frame.

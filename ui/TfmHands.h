@@ -27,8 +27,8 @@ class TfmHands : public QWidget {
   int Tag() const { return seat_; }
   HandRecord& Hand() { return game_.Seats[seat_]; }
 
-  // Repaints the whole window from the hand record.
-  void PaintHand() { update(); }
+  // Repaints the whole window from the hand record, and tells a screen reader.
+  void PaintHand();
   // Loads the background picture (an empty name removes it); reports a failure and
   // then leaves the window without a background.
   bool LoadBackground(const QString& fileName);
@@ -36,6 +36,11 @@ class TfmHands : public QWidget {
 
   // The window's picture as it would be painted now.
   QImage ComposeHand();
+
+  // Where the card in `slot` lies in the window; empty when there is no such card.
+  virtual QRect CardRect(int slot);
+  // The card under the keyboard's cursor, -1 for none: only the human's hand has one.
+  virtual int CursorSlot() { return -1; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
@@ -159,6 +160,13 @@ bool TfmLogo::eventFilter(QObject* watched, QEvent* event) {
 void TfmLogo::mouseReleaseEvent(QMouseEvent* event) {
   if (rect().contains(event->position().toPoint()))
     imgLogoClick();
+}
+
+void TfmLogo::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Space)
+    imgLogoClick();
+  else
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace zelvani
