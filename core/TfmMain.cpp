@@ -131,8 +131,10 @@ void TfmMain::CreatePlayer() {
   keys_ = new KeyboardPlay(
       game_, *fmPlayer_, [this](int index) { return YakuWindow(index); }, this);
   keys_->ServeWindow(this);
-  for (TfmHands* seat : seats_)
+  for (TfmHands* seat : seats_) {
     keys_->ServeWindow(seat);
+    ServeMenuKeys(seat);
+  }
   game_.Seats[kHumanSeat].Open = true;
   SetGame(game_, -1);
   if (const QScreen* screen = this->screen()) {
@@ -231,6 +233,24 @@ void TfmMain::ConnectMenus() {
   ui_->mnContents->setShortcut(QKeySequence::HelpContents);
   for (QAction* item : {ui_->mnStart, ui_->mnExit, ui_->mnContents})
     item->setShortcutContext(Qt::ApplicationShortcut);
+}
+
+void TfmMain::ServeMenuKeys(QWidget* window) {
+  // Alt and a menu's underlined letter open it from a seat window too: the frame comes
+  // forward with that menu open.
+  for (QAction* menu : ui_->MainMenu1->actions()) {
+    const QKeySequence key = QKeySequence::mnemonic(menu->text());
+    if (key.isEmpty())
+      continue;
+    auto* open = new QAction(window);
+    open->setShortcut(key);
+    connect(open, &QAction::triggered, this, [this, menu] {
+      raise();
+      activateWindow();
+      ui_->MainMenu1->setActiveAction(menu);
+    });
+    window->addAction(open);
+  }
 }
 
 bool TfmMain::LoadCardPicture(const QString& fileName) {

@@ -111,6 +111,7 @@ class TfmMain : public QMainWindow, public GameHost {
 
  private:
   void ConnectMenus();
+  void ServeMenuKeys(QWidget* window);
   void LoadStartupSettings();
   void SaveSettingsAtClose();
   void RepaintAll();

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QMenu>
+#include <QTabWidget>
 #include <QtTest>
 
 #include "core/TurnDriver.h"
@@ -13,9 +14,12 @@
 #include "play/TfmPlayer.h"
 #include "play/TfmYaku.h"
 #include "play/TfmYama.h"
+#include "score/TfmScore.h"
+#include "settings/TfmOption.h"
 #include "support/Cards.h"
 #include "ui/HelpWindow.h"
 #include "ui/TfmHands.h"
+#include "ui/TfmLogo.h"
 
 using namespace zelvani;
 
@@ -66,6 +70,23 @@ QAccessibleInterface* HandList(QWidget* window) {
     if (iface->child(i)->role() == QAccessible::List)
       return iface->child(i);
   return nullptr;
+}
+
+// The controls under `iface` whose kind a screen reader announces, but which have no name.
+// Containers and empty cells of a grid need none.
+void CollectUnnamed(QAccessibleInterface* iface, const QString& path, QStringList& unnamed) {
+  static const QList<QAccessible::Role> kSilent = {
+      QAccessible::Client,      QAccessible::Pane,     QAccessible::Grouping,
+      QAccessible::Separator,   QAccessible::Cell,     QAccessible::ScrollBar,
+      QAccessible::LayeredPane, QAccessible::PopupMenu};
+  if (iface->state().invisible)
+    return;
+  const QString here = path + QLatin1Char('/') + QString::number(iface->role(), 16);
+  if (iface->text(QAccessible::Name).isEmpty() && !kSilent.contains(iface->role()))
+    unnamed << here + QLatin1Char(' ') +
+                   (iface->object() ? iface->object()->objectName() : QStringLiteral("-"));
+  for (int i = 0; i < iface->childCount(); ++i)
+    CollectUnnamed(iface->child(i), here, unnamed);
 }
 
 QStringList CardNames(QWidget* window) {
@@ -220,6 +241,12 @@ class KeyboardPlayTest : public QObject {
     QCOMPARE(game.Round, round + 2);
     frame.Timer1()->stop();
 
+    // Alt and a menu's letter open it from a seat window as from the frame.
+    auto* options = frame.findChild<QMenu*>("mnOptions");
+    Press(frame.SeatWindow(2), Qt::Key_O, Qt::AltModifier);
+    QVERIFY(options->isVisible());
+    options->hide();
+
     frame.Answers.push_back(MsgAnswer::Yes);
     Press(frame.SeatWindow(1), Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!frame.isVisible());
@@ -252,6 +279,31 @@ class KeyboardPlayTest : public QObject {
     Press(frame.Player(), Qt::Key_Return);
     QCOMPARE(frame.YakuWindow(0)->accessibleName(), QStringLiteral("--７--"));
     QCOMPARE(frame.YakuWindow(0)->accessibleDescription(), QStringLiteral("ハートの７"));
+  }
+
+  void everyWindowAndControlHasAName() {
+    ScriptedMain frame;
+    Deal(frame, 1, {C(1, 7), C(0, 1)});
+    frame.CreateLogo();
+    frame.mnContentsClick();
+    QList<QWidget*> windows = {&frame, frame.Logo(), frame.Help(), frame.ScoreWindow()};
+    for (int seat = 0; seat < 4; ++seat)
+      windows << frame.SeatWindow(seat);
+    TfmOption options(frame);
+    windows << &options;
+    QStringList unnamed;
+    for (QWidget* window : windows) {
+      window->show();
+      CollectUnnamed(QAccessible::queryAccessibleInterface(window), window->objectName(), unnamed);
+    }
+    // The options' other pages, each in turn.
+    auto* pages = options.findChild<QTabWidget*>();
+    for (int page = 1; page < pages->count(); ++page) {
+      pages->setCurrentIndex(page);
+      CollectUnnamed(QAccessible::queryAccessibleInterface(&options), options.objectName(),
+                     unnamed);
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char('\n'))));
   }
 };
 
