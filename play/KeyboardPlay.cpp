@@ -49,25 +49,21 @@ KeyboardPlay::KeyboardPlay(Game& game, TfmPlayer& player, std::function<TfmYaku*
          [this] { MoveHighlight(-1); });
 }
 
-QAction* KeyboardPlay::AddKey(const QList<QKeySequence>& keys, bool repeats,
-                              std::function<void()> action) {
+void KeyboardPlay::AddKey(const QList<QKeySequence>& keys, bool repeats,
+                          std::function<void()> action) {
   auto* key = new QAction(this);
   key->setShortcuts(keys);
   key->setAutoRepeat(repeats);
   connect(key, &QAction::triggered, this, [this, action] {
-    UseKeyboard();
+    // The cursor shows from the first key on.
+    player_.ShowCursor();
     action();
   });
   keys_ << key;
-  return key;
 }
 
 void KeyboardPlay::ServeWindow(QWidget* window) {
   window->addActions(keys_);
-}
-
-void KeyboardPlay::UseKeyboard() {
-  player_.ShowCursor();
 }
 
 void KeyboardPlay::FollowCursor() {

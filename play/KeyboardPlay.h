@@ -35,8 +35,7 @@ class KeyboardPlay : public QObject {
   TfmYaku* Highlighted() const;
 
  private:
-  QAction* AddKey(const QList<QKeySequence>& keys, bool repeats, std::function<void()> action);
-  void UseKeyboard();
+  void AddKey(const QList<QKeySequence>& keys, bool repeats, std::function<void()> action);
   void FollowCursor();
   void MoveHighlight(int step);
   void SetHighlight(TfmYaku* window);

@@ -25,15 +25,6 @@ using namespace zelvani;
 
 namespace {
 
-void SetHand(Game& game, int seat, std::initializer_list<int> cards) {
-  HandRecord& hand = game.Seats[seat];
-  hand.Count = 0;
-  hand.Selected.fill(0);
-  hand.Claimed = kNoClaim;
-  for (int card : cards)
-    hand.Cards[hand.Count++] = card;
-}
-
 std::vector<int> Hand(const Game& game) {
   const HandRecord& hand = game.Seats[0];
   return {hand.Cards.begin(), hand.Cards.begin() + hand.Count};
