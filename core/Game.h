@@ -40,6 +40,8 @@ struct Game {
   std::vector<MeldRecord> YakuWindows;
   std::string CardPicturePath = "Cards.bmp";
   std::string PluginFolder;
+  // The menu's sound switch: off, no cue plays.
+  bool PlaySounds = true;
   std::int32_t CardWidth = 0;
   std::int32_t CardHeight = 0;
   // "表示倍率": how large the whole program is drawn, in percent, taken up at the next

@@ -11,7 +11,6 @@
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QScreen>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -19,6 +18,7 @@
 
 #include "core/NewGame.h"
 #include "core/TurnDriver.h"
+#include "play/KeyboardPlay.h"
 #include "play/LockedSubWindow.h"
 #include "play/TfmPlayer.h"
 #include "play/TfmYaku.h"
@@ -130,6 +130,13 @@ void TfmMain::CreateScoreSheet() {
 void TfmMain::CreatePlayer() {
   fmPlayer_ = new TfmPlayer(game_, cardSheet_, this);
   seats_[kHumanSeat] = fmPlayer_;
+  keys_ = new KeyboardPlay(
+      game_, *fmPlayer_, [this](int index) { return YakuWindow(index); }, this);
+  keys_->ServeWindow(this);
+  for (TfmHands* seat : seats_) {
+    keys_->ServeWindow(seat);
+    ServeMenuKeys(seat);
+  }
   game_.Seats[kHumanSeat].Open = true;
   SetGame(game_, -1);
   if (const QScreen* screen = this->screen()) {
@@ -153,6 +160,7 @@ void TfmMain::LoadStartupSettings() {
   QtSettingsWindows windows(*this);
   LoadSettings(game_, *store_, windows);
   windows.ArrangeAgainWhenFramesAreKnown();
+  ui_->mnSound->setChecked(game_.PlaySounds);
 }
 
 void TfmMain::CreateYama() {
@@ -186,6 +194,9 @@ void TfmMain::ConnectMenus() {
     ui_->mnStart->setEnabled(state.StartEnabled);
     ui_->mnEndGame->setEnabled(state.EndGameEnabled);
   });
+  // Opening the menu greys out what cannot be done now; closed, its keys stay live, and
+  // the start itself refuses to deal during a round.
+  connect(ui_->mnGame, &QMenu::aboutToHide, this, [this] { ui_->mnStart->setEnabled(true); });
   connect(ui_->mnStart, &QAction::triggered, this, [this] { mnStartClick(game_); });
   connect(ui_->mnEndGame, &QAction::triggered, this, [this] { mnEndGameClick(game_); });
   connect(ui_->mnExit, &QAction::triggered, this, &QWidget::close);
@@ -220,11 +231,33 @@ void TfmMain::ConnectMenus() {
   connect(ui_->mnOptions, &QMenu::aboutToShow, this, &TfmMain::mnOptionsClick);
   connect(ui_->mnContents, &QAction::triggered, this, &TfmMain::mnContentsClick);
   connect(ui_->mnAbout, &QAction::triggered, this, &TfmMain::mnAboutClick);
-  auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
-  helpKey->setContext(Qt::ApplicationShortcut);
-  // Every window of the game opens the same topic: the frame with the stock and the meld
-  // windows inside it, and the four seat windows.
-  connect(helpKey, &QShortcut::activated, this, &TfmMain::mnContentsClick);
+  connect(ui_->mnSound, &QAction::toggled, this, [this](bool on) { game_.PlaySounds = on; });
+
+  // The menus' keys, shown beside their items, work in every window of the game: the
+  // frame with the stock and the meld windows inside it, and the four seat windows.
+  ui_->mnStart->setShortcuts({QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_N)});
+  ui_->mnExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+  ui_->mnContents->setShortcut(QKeySequence::HelpContents);
+  for (QAction* item : {ui_->mnStart, ui_->mnExit, ui_->mnContents})
+    item->setShortcutContext(Qt::ApplicationShortcut);
+}
+
+void TfmMain::ServeMenuKeys(QWidget* window) {
+  // Alt and a menu's underlined letter open it from a seat window too: the frame comes
+  // forward with that menu open.
+  for (QAction* menu : ui_->MainMenu1->actions()) {
+    const QKeySequence key = QKeySequence::mnemonic(menu->text());
+    if (key.isEmpty())
+      continue;
+    auto* open = new QAction(window);
+    open->setShortcut(key);
+    connect(open, &QAction::triggered, this, [this, menu] {
+      raise();
+      activateWindow();
+      ui_->MainMenu1->setActiveAction(menu);
+    });
+    window->addAction(open);
+  }
 }
 
 bool TfmMain::LoadCardPicture(const QString& fileName) {
@@ -443,7 +476,7 @@ void TfmMain::MeldWindowsClosed() {
 }
 
 void TfmMain::PlayCue(Cue cue) {
-  if (fmPlayer_)
+  if (fmPlayer_ && game_.PlaySounds)
     fmPlayer_->PlayCue(cue);
 }
 

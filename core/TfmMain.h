@@ -22,6 +22,7 @@ class TfmMain;
 namespace zelvani {
 
 class HelpWindow;
+class KeyboardPlay;
 class TfmHands;
 class TfmLogo;
 class TfmPlayer;
@@ -60,6 +61,7 @@ class TfmMain : public QMainWindow, public GameHost {
   const QImage& CardSheet() const { return cardSheet_; }
   TfmLogo* Logo() const { return fmLogo_; }
   HelpWindow* Help() const { return fmHelp_; }
+  KeyboardPlay* Keys() const { return keys_; }
 
   // Loads the card sheet; on failure says so and keeps the old one.
   bool LoadCardPicture(const QString& fileName);
@@ -119,6 +121,7 @@ class TfmMain : public QMainWindow, public GameHost {
 
  private:
   void ConnectMenus();
+  void ServeMenuKeys(QWidget* window);
   void LoadStartupSettings();
   void SaveSettingsAtClose();
   void RepaintAll();
@@ -146,6 +149,7 @@ class TfmMain : public QMainWindow, public GameHost {
   bool closing_ = false;
   TfmLogo* fmLogo_ = nullptr;
   HelpWindow* fmHelp_ = nullptr;
+  KeyboardPlay* keys_ = nullptr;
   // The application's help file, looked up once at start-up like the other shipped files.
   QString helpFile_;
 };

@@ -18,8 +18,13 @@ int FindCardAt(const HandRecord& hand, int clientWidth, int cardWidth, int x) {
 
 int PlayerMouseDown(Game& game, int x, int clientWidth) {
   if (game.GameState != 1) return -1;
+  return PlayerCardDown(game, FindCardAt(game.Player(), clientWidth, game.CardWidth, x));
+}
+
+int PlayerCardDown(Game& game, int slot) {
+  if (game.GameState != 1) return -1;
   HandRecord& hand = game.Player();
-  const int slot = FindCardAt(hand, clientWidth, game.CardWidth, x);
+  if (slot >= hand.Count) slot = -1;
   if (slot >= 0 && slot != hand.ClaimedSlot()) {
     hand.Selected[slot] = hand.Selected[slot] ? 0 : 1;
     game.Host.PlayCue(cueClick);

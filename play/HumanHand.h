@@ -16,6 +16,8 @@ int FindCardAt(const HandRecord& hand, int clientWidth, int cardWidth, int x);
 // claimed card stays selected) with a click cue and repaints. Returns the slot a drag
 // may begin from, or -1 (also when the press was ignored).
 int PlayerMouseDown(Game& game, int x, int clientWidth);
+// The same press on the card in `slot` (-1 for none), however the card was pointed at.
+int PlayerCardDown(Game& game, int slot);
 
 // Sorts the human's cards by rank, then suit, except in the human's play phase. The
 // selection flags stay where they are.

@@ -5,8 +5,8 @@
 
 namespace zelvani {
 
-void YakuFormClick(Game& game, int window) {
-  if (game.GameState == 1) LayMeld(game, window, kHumanSeat);
+bool YakuFormClick(Game& game, int window) {
+  return game.GameState == 1 && LayMeld(game, window, kHumanSeat);
 }
 
 void YakuFormDragOver(Game& game, int window, int slot) {

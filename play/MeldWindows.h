@@ -5,8 +5,9 @@ namespace zelvani {
 
 struct Game;
 
-// A click lays the selected cards here, in the human's play phase only.
-void YakuFormClick(Game& game, int window);
+// A click lays the selected cards here, in the human's play phase only. Returns whether
+// they were laid.
+bool YakuFormClick(Game& game, int window);
 // A card of the human's hand dragged over the window joins the selection.
 void YakuFormDragOver(Game& game, int window, int slot);
 // A dropped card: lay the selection; failing that, and with no claim pending, lay the

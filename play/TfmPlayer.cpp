@@ -12,6 +12,7 @@
 #include <QSoundEffect>
 #include <QStatusBar>
 #include <QUrl>
+#include <algorithm>
 
 #include "play/HumanHand.h"
 #include "settings/ShippedFiles.h"
@@ -60,8 +61,12 @@ TfmPlayer::TfmPlayer(Game& game, const QImage& cardSheet, QWidget* owner)
   namePlate_->setFont(bold);
   namePlate_->setContentsMargins(0, 0, namePlate_->fontMetrics().averageCharWidth(), 0);
   ui_->Status->addPermanentWidget(namePlate_);
+  // Focus lets a screen reader follow the cursor's card in this window.
+  setFocusPolicy(Qt::StrongFocus);
   for (auto& cue : cues_)
     cue = new QSoundEffect(this);
+  // The prompt is what a screen reader reads of the status bar.
+  connect(ui_->Status, &QStatusBar::messageChanged, ui_->Status, &QWidget::setAccessibleName);
 }
 
 TfmPlayer::~TfmPlayer() {
@@ -122,9 +127,74 @@ void TfmPlayer::PlayCue(int cue) {
 }
 
 void TfmPlayer::PaintCards(QPainter& painter, const QSize& client) {
-  for (const CardBlock& block :
-       LayoutPlayerHand(Hand(), client.width(), client.height(), game_.CardWidth, game_.CardHeight))
+  const auto blocks =
+      LayoutPlayerHand(Hand(), client.width(), client.height(), game_.CardWidth, game_.CardHeight);
+  for (const CardBlock& block : blocks)
     DrawBlock(painter, block);
+  const int cursor = cursorShown_ ? CursorSlot() : -1;
+  if (cursor < 0 || cursor >= static_cast<int>(blocks.size()))
+    return;
+  // A frame round the whole card, drawn over its neighbours so it shows however they
+  // overlap.
+  const CardBlock& card = blocks[cursor];
+  constexpr int kPen = 3;
+  painter.setPen(QPen(palette().color(QPalette::Highlight), kPen));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(QRect(card.Left, card.Top, game_.CardWidth, game_.CardHeight)
+                       .adjusted(-kPen / 2, -kPen / 2, kPen / 2, kPen / 2));
+}
+
+QRect TfmPlayer::CardRect(int slot) {
+  const auto blocks =
+      LayoutPlayerHand(Hand(), width(), height(), game_.CardWidth, game_.CardHeight);
+  if (slot < 0 || slot >= static_cast<int>(blocks.size()))
+    return {};
+  return {blocks[slot].Left, blocks[slot].Top, game_.CardWidth, game_.CardHeight};
+}
+
+int TfmPlayer::CursorSlot() {
+  const HandRecord& hand = Hand();
+  if (hand.Count == 0)
+    return -1;
+  for (int i = 0; i < hand.Count; ++i) {
+    if (hand.Cards[i] == cursorCard_) {
+      cursorSlot_ = i;
+      return i;
+    }
+  }
+  PutCursor(std::clamp(cursorSlot_, 0, hand.Count - 1));
+  return cursorSlot_;
+}
+
+void TfmPlayer::PutCursor(int slot) {
+  cursorSlot_ = slot;
+  cursorCard_ = slot >= 0 && slot < Hand().Count ? Hand().Cards[slot] : -1;
+}
+
+void TfmPlayer::ShowCursor() {
+  if (cursorShown_)
+    return;
+  cursorShown_ = true;
+  update();
+}
+
+void TfmPlayer::MoveCursor(int step) {
+  const int slot = CursorSlot();
+  if (slot < 0)
+    return;
+  PutCursor(std::clamp(slot + step, 0, Hand().Count - 1));
+  PaintHand();
+}
+
+void TfmPlayer::MoveCursorToEnd(bool last) {
+  if (CursorSlot() < 0)
+    return;
+  PutCursor(last ? Hand().Count - 1 : 0);
+  PaintHand();
+}
+
+void TfmPlayer::PressCursorCard() {
+  PlayerCardDown(game_, CursorSlot());
 }
 
 void TfmPlayer::mousePressEvent(QMouseEvent* event) {
@@ -133,6 +203,7 @@ void TfmPlayer::mousePressEvent(QMouseEvent* event) {
     return;
   dragCardTag_ = PlayerMouseDown(game_, event->position().toPoint().x(), width());
   if (dragCardTag_ >= 0) {
+    PutCursor(dragCardTag_);
     dragArmed_ = true;
     pressPos_ = event->position().toPoint();
   }

@@ -46,6 +46,21 @@ class TfmPlayer : public TfmHands {
   // The slot of the card under the last press, -1 when none (DragCard's tag).
   int DragCardTag() const { return dragCardTag_; }
 
+  // The keyboard's card cursor. It stays on its card while the hand changes; once that
+  // card has left the hand, it stays at the card's place. It is drawn only once the
+  // keyboard has been used for play.
+  int CursorSlot() override;
+  bool CursorShown() const { return cursorShown_; }
+  void ShowCursor();
+  // Moves the cursor `step` cards along, or to the first or last card, no further than the
+  // ends.
+  void MoveCursor(int step);
+  void MoveCursorToEnd(bool last);
+  // Space: the card under the cursor is pressed as by the mouse.
+  void PressCursorCard();
+
+  QRect CardRect(int slot) override;
+
  protected:
   void PaintCards(QPainter& painter, const QSize& client) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -56,6 +71,7 @@ class TfmPlayer : public TfmHands {
 
  private:
   void StartCardDrag();
+  void PutCursor(int slot);
 
   Ui::TfmPlayer* ui_;
   // The name and points, as in the caption, at the right end of the status bar.
@@ -65,6 +81,9 @@ class TfmPlayer : public TfmHands {
   int dragCardTag_ = -1;
   bool dragArmed_ = false;
   QPoint pressPos_;
+  int cursorSlot_ = 0;
+  int cursorCard_ = -1;
+  bool cursorShown_ = false;
 };
 
 }  // namespace zelvani

@@ -9,6 +9,7 @@
 #include "play/MeldWindows.h"
 #include "play/TfmPlayer.h"
 #include "ui/CardPainting.h"
+#include "ui/CardNames.h"
 #include "ui/CardSheet.h"
 #include "ui/HandLayout.h"
 #include "ui_fmYaku.h"
@@ -22,6 +23,8 @@ TfmYaku::TfmYaku(Game& game, int index, const QImage& cardSheet, QWidget* parent
   setAcceptDrops(true);
   setAutoFillBackground(true);
   setBackgroundRole(QPalette::Button);
+  // Focus, given when the keyboard marks the window, lets a screen reader read it.
+  setFocusPolicy(Qt::ClickFocus);
 }
 
 TfmYaku::~TfmYaku() {
@@ -38,14 +41,35 @@ void TfmYaku::FormPaint() {
   setWindowTitle(caption);
   if (parentWidget())
     parentWidget()->setWindowTitle(caption);
+  setAccessibleName(caption);
+  QStringList cards;
+  for (int i = 0; meld && i < meld->YakuCount; ++i)
+    cards << QString::fromStdString(CardName(meld->YakuCards[i]));
+  setAccessibleDescription(cards.join(QStringLiteral("、")));
+  update();
+}
+
+void TfmYaku::SetHighlighted(bool highlighted) {
+  highlighted_ = highlighted;
   update();
 }
 
 void TfmYaku::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  PaintMeldCards(painter);
+  if (highlighted_) {
+    // A frame just inside the window's edge, over the cards.
+    constexpr int kPen = 3;
+    painter.setPen(QPen(palette().color(QPalette::Highlight), kPen));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(kPen / 2, kPen / 2, -(kPen + 1) / 2, -(kPen + 1) / 2));
+  }
+}
+
+void TfmYaku::PaintMeldCards(QPainter& painter) {
   const MeldRecord* meld = Meld();
   if (!meld || meld->Kind == mkNone)
     return;
-  QPainter painter(this);
   // The window's own area: the frame of the child window around it is not ours to draw.
   painter.fillRect(rect(), palette().color(QPalette::Button));
   const int w = game_.CardWidth;

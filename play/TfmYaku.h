@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QWidget>
 
+class QPainter;
+
 #include "core/Game.h"
 
 namespace Ui {
@@ -23,6 +25,9 @@ class TfmYaku : public QWidget {
   int Index() const { return index_; }
   // Redraws the cards and sets the caption from the meld's kind.
   void FormPaint();
+  // The keyboard's mark on the meld window that Enter lays the selection on.
+  void SetHighlighted(bool highlighted);
+  bool Highlighted() const { return highlighted_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -34,12 +39,14 @@ class TfmYaku : public QWidget {
 
  private:
   const MeldRecord* Meld() const;
+  void PaintMeldCards(QPainter& painter);
 
   Ui::TfmYaku* ui_;
   Game& game_;
   const int index_;
   const QImage& cardSheet_;
   bool pressed_ = false;
+  bool highlighted_ = false;
 };
 
 }  // namespace zelvani

@@ -6,6 +6,7 @@
 #include "play/CardPicture.h"
 #include "play/Piles.h"
 #include "ui/CardPainting.h"
+#include "ui/CardNames.h"
 #include "ui/CardSheet.h"
 #include "ui_fmYama.h"
 
@@ -16,6 +17,7 @@ TfmYama::TfmYama(Game& game, const QImage& cardSheet, QWidget* parent)
   ui_->setupUi(this);
   setObjectName(QStringLiteral("fmYama"));
   setFocusPolicy(Qt::StrongFocus);
+  setAccessibleName(windowTitle());
   ui_->ImgSute->SetAcceptsCards(true);
   connect(ui_->ImgYama, &CardPicture::MouseDown, this, [this] { ImgYamaMouseDown(game_); });
   connect(ui_->ImgSute, &CardPicture::MouseDown, this, [this] { ImgSuteMouseDown(game_); });
@@ -61,6 +63,7 @@ QImage TfmYama::EmptyPlace() const {
 }
 
 void TfmYama::PaintYama() {
+  NameYama();
   const int w = game_.CardWidth;
   const int h = game_.CardHeight;
   const int outer = OuterWidth();
@@ -85,6 +88,18 @@ void TfmYama::PaintYama() {
     const SheetRect face = CardCellRect(yama.TopDiscard(), w, h);
     ui_->ImgSute->SetPicture(SheetBlockImage(cardSheet_, face, devicePixelRatioF()));
   }
+}
+
+void TfmYama::NameYama() {
+  // What the pictures show, for a screen reader: whether the stock has cards (never how
+  // many) and the face of the top discard.
+  const PileRecord& yama = game_.Yama;
+  const QString none = QStringLiteral("：なし");
+  ui_->ImgYama->setAccessibleName(QStringLiteral("山") + (yama.StockEmpty() ? none : QString()));
+  const bool faceUp = game_.GameState >= 0 && yama.DiscardCount > 0;
+  ui_->ImgSute->setAccessibleName(
+      QStringLiteral("捨て札") +
+      (faceUp ? QStringLiteral("：") + QString::fromStdString(CardName(yama.TopDiscard())) : none));
 }
 
 void TfmYama::resizeEvent(QResizeEvent* event) {

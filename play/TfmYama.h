@@ -32,6 +32,7 @@ class TfmYama : public QWidget {
 
  private:
   QImage EmptyPlace() const;
+  void NameYama();
   int OuterWidth() const;
 
   Ui::TfmYama* ui_;

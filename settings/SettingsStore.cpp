@@ -29,6 +29,8 @@ const std::array<const char*, kCueCount> kDefaultSounds = {"Click.wav", "Suteru.
 constexpr const char* kDefaultCardPicture = "Cards.bmp";
 // Beside the values of "Options": the table scale, stored only once the player chose one.
 constexpr const char* kTableScaleValue = "TableScale";
+// The sound switch, a value of its own beside the three sound files.
+constexpr const char* kPlaySoundsValue = "PlaySounds";
 
 std::string SubKey(const std::string& section) {
   return std::string(kProgramKey) + "\\" + section;
@@ -278,6 +280,7 @@ void LoadSettings(Game& game, Registry& registry, SettingsWindows& windows) {
   game.TableScale = ReadTableScale(options);
   if (game.TableScale == 0 && options.Integer(kTableScaleValue, 0) != 0)
     discarded = true;
+  game.PlaySounds = options.Boolean(kPlaySoundsValue, true);
 
   auto score = registry.OpenKey(SubKey("Score"), true);
   if (!LoadScoreValues(game, score.get()))
@@ -358,6 +361,8 @@ bool SaveSettings(Game& game, Registry& registry, SettingsWindows& windows) {
              key && key->ValueExists(kTableScaleValue) && !key->DeleteValue(kTableScaleValue)) {
     return false;  // only a value no longer offered is there to remove
   }
+  if (!options.Boolean(kPlaySoundsValue, game.PlaySounds))
+    return false;
 
   {
     SectionWriter score(registry, "Score");

@@ -28,6 +28,9 @@ HelpWindow::HelpWindow(QWidget* owner, const QString& helpFile)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
   browser_->setOpenExternalLinks(false);
+  browser_->setAccessibleName(windowTitle());
+  // The keys scroll and follow the links as soon as the window opens.
+  setFocusProxy(browser_);
   resize(620, 520);
   auto* closeKeys = new QAction(this);
   closeKeys->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});

@@ -9,6 +9,7 @@
 #include "settings/FileNames.h"
 #include "settings/PictureLoading.h"
 #include "ui/CardPainting.h"
+#include "ui/HandAccessible.h"
 #include "ui/HandLayout.h"
 #include "ui/HandWindow.h"
 #include "ui_fmHands.h"
@@ -54,10 +55,27 @@ TfmHands::TfmHands(Game& game, int seat, const QImage& cardSheet, QWidget* owner
   mnpNoBack->setCheckable(true);
   mnpNoBack->setChecked(true);
   connect(PopMenu, &QMenu::aboutToShow, this, &TfmHands::PopMenuPopup);
+  InstallHandAccessibility();
 }
 
 TfmHands::~TfmHands() {
   delete ui_;
+}
+
+void TfmHands::PaintHand() {
+  update();
+  HandChanged(this);
+}
+
+QRect TfmHands::CardRect(int slot) {
+  // The cards lie under the name plate, as PaintCards draws them.
+  const QRect area = CardArea();
+  const auto blocks =
+      LayoutSeatHand(Hand(), area.width(), area.height(), game_.CardWidth, game_.CardHeight);
+  if (slot < 0 || slot >= static_cast<int>(blocks.size()))
+    return {};
+  const CardBlock& b = blocks[slot];
+  return {area.left() + b.Left, area.top() + b.Top, b.Source.Width, b.Source.Height};
 }
 
 void TfmHands::closeEvent(QCloseEvent* event) {

@@ -27,8 +27,8 @@ class TfmHands : public QWidget {
   int Tag() const { return seat_; }
   HandRecord& Hand() { return game_.Seats[seat_]; }
 
-  // Repaints the whole window from the hand record.
-  void PaintHand() { update(); }
+  // Repaints the whole window from the hand record, and tells a screen reader.
+  void PaintHand();
   // Loads the background picture (an empty name removes it); reports a failure and
   // then leaves the window without a background.
   bool LoadBackground(const QString& fileName);
@@ -45,6 +45,10 @@ class TfmHands : public QWidget {
   // Keeps the window from growing smaller than one card (lying on its side, or upright)
   // under a plate of two lines, the name and the points: set whenever the card size changes.
   virtual void KeepRoomForACard();
+  // Where the card in `slot` lies in the window; empty when there is no such card.
+  virtual QRect CardRect(int slot);
+  // The card under the keyboard's cursor, -1 for none: only the human's hand has one.
+  virtual int CursorSlot() { return -1; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
@@ -184,6 +185,13 @@ bool TfmLogo::eventFilter(QObject* watched, QEvent* event) {
 void TfmLogo::mouseReleaseEvent(QMouseEvent* event) {
   if (rect().contains(event->position().toPoint()))
     imgLogoClick();
+}
+
+void TfmLogo::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Space)
+    imgLogoClick();
+  else
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace zelvani

@@ -46,6 +46,8 @@ class TfmLogo : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
   // Without its pictures the window still closes when clicked.
   void mouseReleaseEvent(QMouseEvent* event) override;
+  // Esc or Space close it as a click does.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void WipeStep();

@@ -53,15 +53,6 @@ void DragFromHand(ScriptedMain& frame, int slot, QWidget* target) {
   QApplication::sendEvent(player, &move);  // returns when the drag has ended
 }
 
-void SetHand(Game& game, int seat, std::initializer_list<int> cards) {
-  HandRecord& hand = game.Seats[seat];
-  hand.Count = 0;
-  hand.Selected.fill(0);
-  hand.Claimed = kNoClaim;
-  for (int card : cards)
-    hand.Cards[hand.Count++] = card;
-}
-
 }  // namespace
 
 class CardDragTest : public QObject {

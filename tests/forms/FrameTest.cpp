@@ -79,7 +79,7 @@ class FrameTest : public QObject {
         (QStringList{"場の中のみ(&I)", "-", "反時計周り(&L)", "時計周り(&R)", "上から下(&V)"}));
     QCOMPARE(Captions(MenuNamed(&frame, "mnOptions")),
              (QStringList{"オプション設定(&O)", "-", "成績(&S)", "ハイスコア(&H)", "積算成績(&T)",
-                          "カードを開く(&O)"}));
+                          "カードを開く(&O)", "-", "効果音を鳴らす(&E)"}));
     QCOMPARE(Captions(MenuNamed(&frame, "mnSeeInside")),
              (QStringList{"通常の状態(&N)", "すべて開く(&A)", "-", "プレイヤー(&0)",
                           "右ｺﾝﾋﾟｭｰﾀ(&1)", "上ｺﾝﾋﾟｭｰﾀ(2)", "左ｺﾝﾋﾟｭｰﾀ(&3)"}));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -29,5 +30,8 @@ class ScriptedMain : public TfmMain {
                        const std::string& defaultText) override;
   void ShowScoreSheet() override {}
 };
+
+// Gives a seat exactly these cards, none selected and no claim pending.
+void SetHand(Game& game, int seat, std::initializer_list<int> cards);
 
 }  // namespace zelvani

@@ -161,6 +161,21 @@ class TfmLogoTest : public QObject {
     QVERIFY(!logo->isVisible());
   }
 
+  void escOrSpaceEndsTheSplashAndClosesTheAboutBox() {
+    ScriptedMain frame;
+    frame.StartUp();
+    frame.CreateLogo();
+    TfmLogo* logo = frame.Logo();
+    Tick(logo, 10);
+    QTest::keyClick(logo, Qt::Key_Space);
+    QVERIFY(!logo->isVisible());
+    QVERIFY(!logo->Timer1()->isActive());
+    ExpectStillState(logo);
+    frame.mnAboutClick();
+    QTest::keyClick(logo, Qt::Key_Escape);
+    QVERIFY(!logo->isVisible());
+  }
+
   void missingPicturesLeaveAPlainWindowThatStillAnimates() {
     TfmLogo logo(nullptr, QStringLiteral("NoSuchLogo1.bmp"), QStringLiteral("NoSuchLogo2.bmp"));
     logo.StartSplash();

@@ -448,6 +448,20 @@ TEST_F(SettingsStoreTest, TheTableScaleIsStoredBesideTheOptionsOnceChosen) {
   EXPECT_FALSE(registry.Has(kOptions, "TableScale"));
 }
 
+// The sound switch has a value of its own; the sound files keep theirs.
+TEST_F(SettingsStoreTest, TheSoundSwitchIsOnUntilStoredOff) {
+  Load();
+  EXPECT_TRUE(game.PlaySounds);
+  game.PlaySounds = false;
+  ASSERT_TRUE(SaveSettings(game, registry, windows));
+  EXPECT_EQ(registry.Text(kOptions, "PlaySounds"), "0");
+  EXPECT_EQ(registry.Text(kOptions, "Sound1"), "Click.wav");
+  NextRun next;
+  LoadSettings(next.game, registry, next.windows);
+  EXPECT_FALSE(next.game.PlaySounds);
+  EXPECT_EQ(next.windows.Sounds, windows.Sounds);
+}
+
 TEST_F(SettingsStoreTest, ClosingWithNoGameRemovesTheSavedGame) {
   registry.Put(kScore, "Now", std::vector<std::uint8_t>(20, 0));
   for (int seat = 0; seat < kSeatCount; ++seat)

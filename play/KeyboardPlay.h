@@ -1,0 +1,51 @@
+// The human's actions from the keyboard, each through the handler of the matching click:
+// Left, Right, Home and End move a cursor over the hand and Space presses its card; D is
+// the stock, T the discard pile in a draw phase, Delete and X the discard pile in the play
+// phase; Enter is a click on a meld window: the one Tab and Shift+Tab mark, else the
+// new-meld window. A key does nothing where its click would do nothing.
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+class QAction;
+class QWidget;
+
+namespace zelvani {
+
+struct Game;
+class TfmPlayer;
+class TfmYaku;
+
+class KeyboardPlay : public QObject {
+  Q_OBJECT
+
+ public:
+  // `meldWindow` gives the meld window at an index of YakuWindows, or null.
+  KeyboardPlay(Game& game, TfmPlayer& player, std::function<TfmYaku*(int)> meldWindow,
+               QObject* parent);
+
+  // The keys work while `window`, a window of the table, is the active one; never in a
+  // dialog or in the help.
+  void ServeWindow(QWidget* window);
+
+  // The meld window Tab has marked, null when none (or when it has gone with its round).
+  TfmYaku* Highlighted() const;
+
+ private:
+  void AddKey(const QList<QKeySequence>& keys, bool repeats, std::function<void()> action);
+  void FollowCursor();
+  void MoveHighlight(int step);
+  void SetHighlight(TfmYaku* window);
+  void LaySelection();
+
+  Game& game_;
+  TfmPlayer& player_;
+  std::function<TfmYaku*(int)> meldWindow_;
+  QList<QAction*> keys_;
+  QPointer<TfmYaku> highlighted_;
+};
+
+}  // namespace zelvani
