@@ -345,7 +345,13 @@ WinRect TfmMain::TableScreen() const {
   if (!holder)
     return {0, 0, kMaxWindowExtent, kMaxWindowExtent};
   const QRect area = holder->availableGeometry();
-  return {area.left(), area.top(), area.width(), area.height()};
+  // A table flush with the screen's right and bottom edges reads as running past them
+  // wherever a window's place is taken as its client corner plus its frame's borders;
+  // a margin of one left border and one title bar there keeps it plainly inside.
+  const TfmHands* seat = seats_[1];
+  const QPoint border =
+      seat ? seat->geometry().topLeft() - seat->frameGeometry().topLeft() : QPoint();
+  return {area.left(), area.top(), area.width() - border.x(), area.height() - border.y()};
 }
 
 void TfmMain::PlaceFrame(const WinRect& rect) {
@@ -370,11 +376,13 @@ void TfmMain::mnTileOnlyClick() {
 }
 
 void TfmMain::mnTileClick(int tag) {
+  arrangement_ = tag == 1 ? Arrangement::Clockwise : Arrangement::CounterClockwise;
   PlaceTable(FitRoundTable(OuterRect(this), CurrentSeatRects(), tag == 1, Needs(), TableScreen()),
              true);
 }
 
 void TfmMain::mnTileVerticalClick() {
+  arrangement_ = Arrangement::TopToBottom;
   PlaceTable(FitTopToBottom(OuterRect(this), CurrentSeatRects(), Needs(), TableScreen()), false);
 }
 
@@ -564,6 +572,25 @@ std::int64_t TfmMain::CalendarTime() {
 LocalDate TfmMain::Today() {
   const QDate today = QDate::currentDate();
   return {today.year(), today.month(), today.day()};
+}
+
+void TfmMain::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange || !isMaximized() || closing_)
+    return;
+  // The frame may not have its maximised size yet: the table is fitted to the screen
+  // itself, as it would be to a frame that covers it.
+  QTimer::singleShot(0, this, [this] {
+    if (!isMaximized())
+      return;
+    const WinRect screen = TableScreen();
+    if (arrangement_ == Arrangement::TopToBottom)
+      PlaceTable(FitTopToBottom(screen, CurrentSeatRects(), Needs(), screen), false);
+    else
+      PlaceTable(FitRoundTable(screen, CurrentSeatRects(), arrangement_ == Arrangement::Clockwise,
+                               Needs(), screen),
+                 true);
+  });
 }
 
 void TfmMain::closeEvent(QCloseEvent* event) {

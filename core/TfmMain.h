@@ -118,6 +118,9 @@ class TfmMain : public QMainWindow, public GameHost {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Maximising the frame makes the table as large as the screen allows, the seats round
+  // the frame as they stood, rather than letting the frame cover them.
+  void changeEvent(QEvent* event) override;
 
  private:
   void ConnectMenus();
@@ -131,6 +134,9 @@ class TfmMain : public QMainWindow, public GameHost {
   // A maximised frame is given back a size of its own.
   void PlaceTable(const TableRects& table, bool tile);
   void PlaceFrame(const WinRect& rect);
+  // The last arrangement the player chose: round the table (by tag) or top to bottom.
+  enum class Arrangement { CounterClockwise, Clockwise, TopToBottom };
+  Arrangement arrangement_ = Arrangement::CounterClockwise;
 
   Ui::TfmMain* ui_;
   Game game_;

@@ -92,6 +92,17 @@ class TableFitTest : public QObject {
     QCOMPARE(frame.size(), QSize(kDefaultTableWidth, kDefaultTableHeight));
   }
 
+  void maximisingTheFrameGrowsTheTableRoundIt() {
+    ScriptedMain frame;
+    frame.StartUp();
+    QTRY_COMPARE(TableFault(frame), QString());
+    const QSize before = frame.size();
+    frame.showMaximized();
+    QTRY_VERIFY(!frame.isMaximized());
+    QCOMPARE(TableFault(frame), QString());
+    QVERIFY(frame.width() > before.width() && frame.height() > before.height());
+  }
+
   void everySeatShowsItsNameAndPointsAndKeepsRoomForACard() {
     ScriptedMain frame;
     frame.StartUp();
