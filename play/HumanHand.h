@@ -13,8 +13,8 @@ struct Game;
 int FindCardAt(const HandRecord& hand, int clientWidth, int cardWidth, int x);
 
 // A mouse press at client x. Only in the human's play phase: toggles the card (the
-// claimed card stays selected) with a click cue and repaints. Returns the slot a drag
-// may begin from, or -1 (also when the press was ignored).
+// claimed card stays selected) with a click cue and repaints; at other times it says why
+// not. Returns the slot a drag may begin from, or -1 (also when the press was ignored).
 int PlayerMouseDown(Game& game, int x, int clientWidth);
 
 // Sorts the human's cards by rank, then suit, except in the human's play phase. The

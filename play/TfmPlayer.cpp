@@ -109,8 +109,6 @@ void TfmPlayer::PaintCards(QPainter& painter, const QSize& client) {
 
 void TfmPlayer::mousePressEvent(QMouseEvent* event) {
   dragArmed_ = false;
-  if (game_.GameState != 1)
-    return;
   dragCardTag_ = PlayerMouseDown(game_, event->position().toPoint().x(), width());
   if (dragCardTag_ >= 0) {
     dragArmed_ = true;
