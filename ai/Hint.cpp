@@ -1,5 +1,6 @@
 #include "ai/Hint.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -14,11 +15,13 @@ namespace zelvani {
 
 namespace {
 
+// In the order a meld shows them.
 std::vector<int> SelectedCards(const HandRecord& hand) {
   std::vector<int> cards;
   for (int slot = 0; slot < hand.Count; ++slot)
     if (hand.Selected[slot])
       cards.push_back(hand.Cards[slot]);
+  std::sort(cards.begin(), cards.end());
   return cards;
 }
 
