@@ -17,7 +17,10 @@
 #include <QTimer>
 #include <ctime>
 
+#include "ai/Hint.h"
 #include "core/NewGame.h"
+#include "core/ObservingHost.h"
+#include "core/TableObserver.h"
 #include "core/TurnDriver.h"
 #include "play/LockedSubWindow.h"
 #include "play/TfmPlayer.h"
@@ -35,6 +38,7 @@
 #include "ui/CardSheet.h"
 #include "ui/HandWindow.h"
 #include "ui/HelpWindow.h"
+#include "ui/MoveLogWindow.h"
 #include "ui/TfmHands.h"
 #include "ui/TfmLogo.h"
 #include "ui_fmMain.h"
@@ -90,7 +94,15 @@ void SetOuterRect(QWidget* window, const WinRect& rect) {
   window->resize(qMax(1, rect.Width - frame.width()), qMax(1, rect.Height - frame.height()));
 }
 
-TfmMain::TfmMain() : ui_(new Ui::TfmMain), game_(*this), timer1_(new QTimer(this)) {
+TfmMain::TfmMain()
+    : ui_(new Ui::TfmMain),
+      observer_(std::make_unique<TableObserver>()),
+      watchedHost_(std::make_unique<ObservingHost>(*this, *observer_)),
+      game_(*watchedHost_),
+      log_(game_),
+      timer1_(new QTimer(this)) {
+  watchedHost_->Attach(game_);
+  observer_->Listen(&log_);
   ui_->setupUi(this);
   setObjectName(QStringLiteral("fmMain"));
   ui_->mnSeeInside->menuAction()->setVisible(false);
@@ -111,6 +123,9 @@ TfmMain::TfmMain() : ui_(new Ui::TfmMain), game_(*this), timer1_(new QTimer(this
     seats_[seat] = new TfmHands(game_, seat, cardSheet_, this);
   game_.Round = 0;
   helpFile_ = ResolveDataFile(QString::fromLatin1(kHelpFileName));
+  fmLog_ = new MoveLogWindow(log_, this);
+  addDockWidget(DockAreaOfSide(logPlace_.Side), fmLog_);
+  fmLog_->hide();
   ConnectMenus();
 }
 
@@ -139,13 +154,27 @@ void TfmMain::CreatePlayer() {
   for (int seat = 1; seat < kSeatCount; ++seat)
     seats_[seat]->show();
   show();
+  PlaceLog();
 }
 
 void TfmMain::LoadStartupSettings() {
   store_ = OpenUserRegistry();
   QtSettingsWindows windows(*this);
   LoadSettings(game_, *store_, windows);
+  logPlace_ = LoadPlayAids(game_, *store_);
   windows.ArrangeAgainWhenFramesAreKnown();
+}
+
+void TfmMain::PlaceLog() {
+  addDockWidget(DockAreaOfSide(logPlace_.Side), fmLog_);
+  fmLog_->setVisible(logPlace_.Visible);
+  ui_->mnLog->setChecked(logPlace_.Visible);
+  if (!logPlace_.Visible)
+    return;
+  const Qt::Orientation across =
+      dockWidgetArea(fmLog_) & (Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea) ? Qt::Horizontal
+                                                                                  : Qt::Vertical;
+  resizeDocks({fmLog_}, {across == Qt::Horizontal ? logPlace_.Width : logPlace_.Height}, across);
 }
 
 void TfmMain::CreateYama() {
@@ -208,6 +237,19 @@ void TfmMain::ConnectMenus() {
     connect(item, &QAction::triggered, this,
             [this, item] { mnSeeCards(game_, item->data().toInt()); });
   }
+
+  connect(ui_->mnHint, &QAction::triggered, this, [this] { mnHintClick(game_); });
+  connect(ui_->mnAutoPlay, &QAction::toggled, this, &TfmMain::mnAutoPlayClick);
+  // The menu item and the log's own close button show and hide the same window; the meld
+  // windows are tiled again in the room it leaves or takes.
+  connect(ui_->mnLog, &QAction::triggered, fmLog_, &QWidget::setVisible);
+  connect(fmLog_->toggleViewAction(), &QAction::toggled, ui_->mnLog, &QAction::setChecked);
+  connect(ui_->mnLog, &QAction::toggled, this, [this] {
+    QTimer::singleShot(0, this, [this] {
+      if (!closing_)
+        ClientArea()->tileSubWindows();
+    });
+  });
 
   connect(ui_->mnOption, &QAction::triggered, this, &TfmMain::mnOptionClick);
   connect(ui_->mnOptions, &QMenu::aboutToShow, this, &TfmMain::mnOptionsClick);
@@ -312,6 +354,40 @@ void TfmMain::mnAboutClick() {
     return;
   fmLogo_->show();
   fmLogo_->raise();
+}
+
+void TfmMain::mnAutoPlayClick(bool on) {
+  if (on == game_.AutoPlay)
+    return;
+  log_.AutoPlaySwitched(on);
+  SetAutoPlay(game_, on);
+  if (on)
+    qApp->installEventFilter(this);
+  else
+    qApp->removeEventFilter(this);
+  ui_->mnAutoPlay->setChecked(on);
+}
+
+bool TfmMain::PlaysTheTable(const QWidget* widget) const {
+  auto within = [widget](const QWidget* window) {
+    return window && (window == widget || window->isAncestorOf(widget));
+  };
+  if (within(fmPlayer_) || within(fmYama_))
+    return true;
+  for (int i = 0; i < static_cast<int>(yakuWindows_.size()); ++i)
+    if (within(YakuWindow(i)))
+      return true;
+  return false;
+}
+
+bool TfmMain::eventFilter(QObject* watched, QEvent* event) {
+  const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress;
+  if (press && game_.AutoPlay && watched->isWidgetType() &&
+      PlaysTheTable(static_cast<QWidget*>(watched))) {
+    mnAutoPlayClick(false);
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void TfmMain::PaintHand(int seat) {
@@ -476,7 +552,13 @@ void TfmMain::SaveSettingsAtClose() {
     if (!store_)
       store_ = OpenUserRegistry();
     QtSettingsWindows windows(*this);
-    if (!SaveSettings(game_, *store_, windows))
+    if (!fmLog_->isHidden()) {
+      logPlace_.Side = SideOfDockArea(dockWidgetArea(fmLog_));
+      logPlace_.Width = fmLog_->width();
+      logPlace_.Height = fmLog_->height();
+    }
+    logPlace_.Visible = !fmLog_->isHidden();
+    if (!SavePlayAids(game_, *store_, logPlace_) || !SaveSettings(game_, *store_, windows))
       failure = SaveFailureText(store_->LastFailure());
   } catch (const std::exception& error) {
     failure = SaveFailureText({std::string(), error.what()});

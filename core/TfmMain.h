@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "core/Game.h"
+#include "settings/SettingsStore.h"
 #include "ui/Arrangement.h"
+#include "ui/MoveLog.h"
 
 class QMdiArea;
 class QTimer;
@@ -29,7 +31,10 @@ class TfmScore;
 class TfmYama;
 class TfmYaku;
 class LockedSubWindow;
+class MoveLogWindow;
+class ObservingHost;
 class Registry;
+class TableObserver;
 
 class TfmMain : public QMainWindow, public GameHost {
   Q_OBJECT
@@ -56,6 +61,8 @@ class TfmMain : public QMainWindow, public GameHost {
   const QImage& CardSheet() const { return cardSheet_; }
   TfmLogo* Logo() const { return fmLogo_; }
   HelpWindow* Help() const { return fmHelp_; }
+  MoveLogWindow* LogWindow() const { return fmLog_; }
+  const MoveLog& Log() const { return log_; }
 
   // Loads the card sheet; on failure says so and keeps the old one.
   bool LoadCardPicture(const QString& fileName);
@@ -82,6 +89,8 @@ class TfmMain : public QMainWindow, public GameHost {
   void mnContentsClick();
   // The logo window again, as a still picture.
   void mnAboutClick();
+  // "自動プレイ(&A)": the automatic player on or off, and the log told so.
+  void mnAutoPlayClick(bool on);
 
   // GameHost.
   void PaintHand(int seat) override;
@@ -106,17 +115,29 @@ class TfmMain : public QMainWindow, public GameHost {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // While the automatic player is on, a press on the human's window or a table window
+  // only takes the turn back.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void ConnectMenus();
   void LoadStartupSettings();
   void SaveSettingsAtClose();
   void RepaintAll();
+  void PlaceLog();
+  bool PlaysTheTable(const QWidget* widget) const;
   SeatRects CurrentSeatRects() const;
   void ApplySeatRects(const SeatRects& rects);
 
   Ui::TfmMain* ui_;
+  // The game is played through a host that shows the observer what this frame shows,
+  // and the observer tells the move log.
+  std::unique_ptr<TableObserver> observer_;
+  std::unique_ptr<ObservingHost> watchedHost_;
   Game game_;
+  MoveLog log_;
+  MoveLogWindow* fmLog_ = nullptr;
+  LogPlace logPlace_;
   QImage cardSheet_;
   QString cardSheetFile_;
   // One store for the run: what start-up found in it decides what the close may write.
