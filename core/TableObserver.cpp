@@ -55,8 +55,8 @@ struct Few {
 
 }  // namespace
 
-TableObserver::TableObserver(std::vector<TableEvents*> listeners, TableInspector* inspector)
-    : listeners_(std::move(listeners)), inspector_(inspector) {}
+TableObserver::TableObserver(std::vector<TableEvents*> listeners, TableWatcher* watcher)
+    : listeners_(std::move(listeners)), watcher_(watcher) {}
 
 void TableObserver::DealStarting(const Game& game) {
   // Within a game the next deal follows the scoring of the last round at once.
@@ -85,8 +85,8 @@ void TableObserver::FinishDeal(const Game& game) {
   const auto deck = DeckOfDeal(game);
   for (TableEvents* l : listeners_)
     l->Dealt(game.Round, seedTime_, game.Dealer, deck);
-  if (inspector_)
-    inspector_->RoundDealt(game, ledger_);
+  if (watcher_)
+    watcher_->RoundDealt(game, ledger_);
   reshufflesSeen_ = game.Yama.Reshuffles;
   restSeen_ = game.Human.Rest;
   pointsAtDeal_ = PointsOf(game);
@@ -140,8 +140,8 @@ void TableObserver::Look(const Game& game, bool stepEnd) {
       l->HandsShown(game.Seats);
     }
   }
-  if (inspector_)
-    inspector_->Looked(game, ledger_, counts != 0, stepEnd);
+  if (watcher_)
+    watcher_->Looked(game, ledger_, counts != 0, stepEnd);
 }
 
 void TableObserver::EmitMoves(const Game& game) {
@@ -170,8 +170,8 @@ void TableObserver::EmitMoves(const Game& game) {
     } else if (to.Where == Place::Discard && from.Where == Place::Hand) {
       discards.Add({from.Owner, card});
     } else if (!(reshuffled && from.Where == Place::Discard && to.Where == Place::Stock) &&
-               inspector_) {
-      inspector_->Strayed(card, from, to);
+               watcher_) {
+      watcher_->Strayed(card, from, to);
     }
   }
 

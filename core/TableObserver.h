@@ -6,7 +6,7 @@
 // the self-play tool for its trace, so the two always tell the same story.
 //
 // The places of the cards are kept up to date from what changed, so a look at a table
-// where nothing moved costs little. An inspector (the self-play tool's rule checker) may
+// where nothing moved costs little. A watcher (the self-play tool's rule checker) may
 // follow every look.
 #pragma once
 
@@ -21,9 +21,9 @@
 
 namespace zelvani {
 
-class TableInspector {
+class TableWatcher {
  public:
-  virtual ~TableInspector() = default;
+  virtual ~TableWatcher() = default;
   // A round has been dealt and the ledger taken afresh from it.
   virtual void RoundDealt(const Game& game, const TableLedger& ledger) = 0;
   // A card moved in a way no operation of the game moves one.
@@ -35,8 +35,7 @@ class TableInspector {
 
 class TableObserver {
  public:
-  explicit TableObserver(std::vector<TableEvents*> listeners = {},
-                         TableInspector* inspector = nullptr);
+  explicit TableObserver(std::vector<TableEvents*> listeners = {}, TableWatcher* watcher = nullptr);
   // One more listener, told after those before it.
   void Listen(TableEvents* listener) { listeners_.push_back(listener); }
 
@@ -69,7 +68,7 @@ class TableObserver {
   void FlushPoints(const Game& game);
 
   std::vector<TableEvents*> listeners_;
-  TableInspector* inspector_;
+  TableWatcher* watcher_;
   TableLedger ledger_;
   CardMoves moves_;
   int reshufflesSeen_ = 0;

@@ -16,7 +16,7 @@
 
 namespace zelvani {
 
-class TableChecker : public TableEvents, public TableInspector {
+class TableChecker : public TableEvents, public TableWatcher {
  public:
   explicit TableChecker(int fullCheckSteps = kFullCheckSteps) : fullCheckSteps_(fullCheckSteps) {}
 
