@@ -135,7 +135,7 @@ void ForgetRoundInPlay(Game& game) {
 }
 
 GameMenuState mnGameClick(const Game& game) {
-  return {game.GameState<0, game.Round> 0};
+  return {(game.GameState < 0), (game.Round > 0)};
 }
 
 SeeCardsMenuState mnSeeInsideClick(const Game& game) {

@@ -552,12 +552,13 @@ void TfmMain::SaveSettingsAtClose() {
     if (!store_)
       store_ = OpenUserRegistry();
     QtSettingsWindows windows(*this);
-    if (!fmLog_->isHidden()) {
-      logPlace_.Side = SideOfDockArea(dockWidgetArea(fmLog_));
+    // A hidden log keeps the size it was last shown at.
+    logPlace_.Visible = !fmLog_->isHidden();
+    logPlace_.Side = SideOfDockArea(dockWidgetArea(fmLog_));
+    if (logPlace_.Visible) {
       logPlace_.Width = fmLog_->width();
       logPlace_.Height = fmLog_->height();
     }
-    logPlace_.Visible = !fmLog_->isHidden();
     if (!SavePlayAids(game_, *store_, logPlace_) || !SaveSettings(game_, *store_, windows))
       failure = SaveFailureText(store_->LastFailure());
   } catch (const std::exception& error) {
