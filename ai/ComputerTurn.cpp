@@ -27,16 +27,6 @@ bool Holds(const HandRecord& hand, int suit, int rank) {
   return false;
 }
 
-// The hand holds two cards that make a run with the top discard.
-bool WantsChii(const HandRecord& hand, int top) {
-  if (!IsCard(top) || !IsChiiHandSize(hand.Count))
-    return false;
-  const int suit = Suit(top);
-  const int rank = RankIndex(top);
-  auto holds = [&](int offset) { return Holds(hand, suit, rank + offset); };
-  return (holds(+1) && holds(+2)) || (holds(-1) && holds(+1)) || (holds(-2) && holds(-1));
-}
-
 void ChiiOrDraw(Game& game, int seat) {
   HandRecord& hand = game.Seats[seat];
   if (WantsChii(hand, game.Yama.TopDiscard())) {
@@ -72,10 +62,10 @@ void Select(HandRecord& hand, const Candidate& candidate) {
 }
 
 // Offers the selection to each meld window in order; the last is the empty new-meld
-// window. Returns whether one took it.
+// window. Refusals are silent, as for any computer seat. Returns whether one took it.
 bool OfferToMeldWindows(Game& game, int seat) {
   for (int window = 0; window < game.YakuWindowCount(); ++window)
-    if (LayMeld(game, window, seat))
+    if (LayMeld(game, window, seat, true))
       return true;
   return false;
 }
@@ -85,22 +75,19 @@ void LayOrDiscard(Game& game, int seat, const ComputerOptions& options) {
   if (options.ReservePons)
     ClearOwnReservations(game, seat);
   ClearSelection(hand);
-  const Evaluation evaluation = Evaluate(hand, game.TableMap);
+  const PlayChoice choice = ChoosePlay(hand, game.TableMap);
   if (options.ReservePons)
-    Reserve(game, seat, evaluation);
+    Reserve(game, seat, choice.Judged);
 
-  const DiscardChoice discard = ChooseDiscard(hand, evaluation);
-  const int meld = ChooseMeld(evaluation, discard.UselessCount);
-  if (meld != kNoCandidate) {
-    Select(hand, evaluation.Candidates[meld]);
+  if (choice.Meld != kNoCandidate) {
+    Select(hand, choice.Judged.Candidates[choice.Meld]);
     if (OfferToMeldWindows(game, seat)) {
       // The same play phase goes on at the next tick, with the smaller hand.
       RearmTimer1(game);
       return;
     }
   }
-  const int slot = discard.Slot != kNoSlot ? discard.Slot : LeastUsefulSlot(hand, evaluation);
-  DiscardCard(game, seat, slot);
+  DiscardCard(game, seat, choice.DiscardSlot);
 }
 
 void DiscardAtRandom(Game& game, int seat) {
@@ -125,6 +112,33 @@ void RecoverPlayPhase(Game& game, int seat, int discardsBefore) {
 }
 
 }  // namespace
+
+// The hand holds two cards that make a run with the top discard.
+bool WantsChii(const HandRecord& hand, int top) {
+  if (!IsCard(top) || !IsChiiHandSize(hand.Count))
+    return false;
+  const int suit = Suit(top);
+  const int rank = RankIndex(top);
+  auto holds = [&](int offset) { return Holds(hand, suit, rank + offset); };
+  return (holds(+1) && holds(+2)) || (holds(-1) && holds(+1)) || (holds(-2) && holds(-1));
+}
+
+PlayChoice ChoosePlay(const HandRecord& hand, const TableMapGrid& tableMap) {
+  // Evaluated in place: the evaluation is large, and this runs at every step of play.
+  PlayChoice choice{Evaluate(hand, tableMap)};
+  const DiscardChoice discard = ChooseDiscard(hand, choice.Judged);
+  choice.Meld = ChooseMeld(choice.Judged, discard.UselessCount);
+  choice.DiscardSlot =
+      discard.Slot != kNoSlot ? discard.Slot : LeastUsefulSlot(hand, choice.Judged);
+  return choice;
+}
+
+int WindowTaking(const Game& game, const HandRecord& hand) {
+  for (int window = 0; window < game.YakuWindowCount(); ++window)
+    if (JudgeLay(game.YakuWindows[window], hand).Verdict == lvLaid)
+      return window;
+  return -1;
+}
 
 void ComputerTurn(Game& game, int seat) {
   ComputerTurn(game, seat, ComputerOptions{});

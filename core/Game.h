@@ -62,6 +62,13 @@ struct Game {
   bool TimerEnabled = false;
   std::int32_t TimerInterval = 0;
 
+  // The automatic player is playing the human's seat; it has played in the game in
+  // progress, which then counts toward no total, high score or record.
+  bool AutoPlay = false;
+  bool AutoPlayUsed = false;
+  // The status bar shows a refusal or a hint instead of the state's prompt.
+  bool NoticeShown = false;
+
   int YakuWindowCount() const { return static_cast<int>(YakuWindows.size()); }
   HandRecord& Player() { return Seats[kHumanSeat]; }
 };

@@ -53,6 +53,9 @@ class GameHost {
   // The score sheet: shown modally, and told when its row count grew.
   virtual void ShowScoreSheet() = 0;
   virtual void ScoreSheetRowsChanged() = 0;
+  // The game in progress has ended, after its last round was scored or abandoned from the
+  // menu; `leader` is the seat with the most points.
+  virtual void GameFinished(int /*leader*/, bool /*abandoned*/) {}
 
   // The one-shot turn timer Timer1.
   virtual void StartTimer(int intervalMs) = 0;

@@ -6,6 +6,7 @@
 #include "core/Game.h"
 #include "core/TurnDriver.h"
 #include "play/HumanHand.h"
+#include "score/EndRound.h"
 #include "ui/HandWindow.h"
 
 namespace zelvani {
@@ -15,16 +16,19 @@ namespace {
 // Runs a question with Timer1 held still, so no computer seat moves while it is open.
 MsgAnswer AskWithTimerHeld(Game& game, const char* text, const char* caption, MsgIcon icon) {
   const bool wasRunning = game.TimerEnabled;
-  if (wasRunning) StopTimer1(game);
+  if (wasRunning)
+    StopTimer1(game);
   const MsgAnswer answer = game.Host.MessageBox(text, caption, MsgButtons::YesNo, icon);
-  if (answer != MsgAnswer::Yes && wasRunning) RearmTimer1(game);
+  if (answer != MsgAnswer::Yes && wasRunning)
+    RearmTimer1(game);
   return answer;
 }
 
 }  // namespace
 
 void NewYakuWindow(Game& game) {
-  if (game.YakuWindowCount() >= kMaxMeldWindows) return;
+  if (game.YakuWindowCount() >= kMaxMeldWindows)
+    return;
   game.YakuWindows.push_back(MeldRecord{});
   game.Host.MeldWindowOpened(game.YakuWindowCount() - 1);
 }
@@ -36,9 +40,11 @@ void CloseYakuWindows(Game& game) {
 
 std::array<int, 52> ShuffledDeck(Game& game, std::uint32_t seed) {
   std::array<int, 52> deck;
-  for (int i = 0; i < kDeckSize; ++i) deck[i] = i;
+  for (int i = 0; i < kDeckSize; ++i)
+    deck[i] = i;
   game.Rng.SeedRandom(seed);
-  for (int i = 0; i < kDeckSize; ++i) std::swap(deck[i], deck[game.Rng.NextBelow(kDeckSize)]);
+  for (int i = 0; i < kDeckSize; ++i)
+    std::swap(deck[i], deck[game.Rng.NextBelow(kDeckSize)]);
   return deck;
 }
 
@@ -47,29 +53,36 @@ void DealFrom(Game& game, const std::array<int, 52>& deck) {
     // Seat 1 gets the first seven cards, then seats 2, 3 and the human.
     const int first = 7 * ((seat + 3) % 4);
     HandRecord& hand = game.Seats[seat];
-    for (int i = 0; i < 7; ++i) hand.Cards[i] = deck[first + i];
+    for (int i = 0; i < 7; ++i)
+      hand.Cards[i] = deck[first + i];
     hand.Count = 7;
     // A claim must never leak into the next round.
     hand.Claimed = kNoClaim;
   }
-  for (int i = 0; i < 7; ++i) game.Player().Selected[i] = 0;
+  for (int i = 0; i < 7; ++i)
+    game.Player().Selected[i] = 0;
 
   PileRecord& yama = game.Yama;
-  for (int k = 0; k < 24; ++k) yama.Stock[k] = deck[28 + k];
+  for (int k = 0; k < 24; ++k)
+    yama.Stock[k] = deck[28 + k];
   yama.StockTop = 23;
   yama.DiscardCount = 0;
   yama.Reshuffles = 0;
 
-  for (auto& row : game.TableMap) row.fill(0);
+  for (auto& row : game.TableMap)
+    row.fill(0);
   game.PonReserve.fill(0);
   game.Human.Rest = 0;
 }
 
 void mnStartClick(Game& game) {
-  if (game.GameState != -1) return;
+  if (game.GameState != -1)
+    return;
   ++game.Round;
   if (game.Round == 1) {
-    for (int seat = 0; seat < kSeatCount; ++seat) SetPoint(game, seat, game.Rules.StartPoint);
+    game.AutoPlayUsed = game.AutoPlay;
+    for (int seat = 0; seat < kSeatCount; ++seat)
+      SetPoint(game, seat, game.Rules.StartPoint);
     game.Score.Clear();
     game.Host.ScoreSheetRowsChanged();
   }
@@ -87,18 +100,24 @@ void mnStartClick(Game& game) {
   AdvanceGame(game);
   game.Host.PaintYama();
   SortHand(game);
-  for (int seat = 0; seat < kSeatCount; ++seat) game.Host.PaintHand(seat);
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    game.Host.PaintHand(seat);
   game.Host.PlayCue(cueDiscard);
 }
 
 void mnEndGameClick(Game& game) {
   if (AskWithTimerHeld(game, kAbandonQuestion, "破棄", MsgIcon::Question) != MsgAnswer::Yes)
     return;
-  for (int seat = 0; seat < kSeatCount; ++seat) game.Seats[seat].Open = true;
-  for (int seat = 0; seat < kSeatCount; ++seat) game.Host.PaintHand(seat);
-  for (auto& hand : game.Seats) hand.Total = SaturatingAdd(hand.Total, hand.Point);
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    game.Seats[seat].Open = true;
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    game.Host.PaintHand(seat);
+  if (!game.AutoPlayUsed)
+    for (auto& hand : game.Seats)
+      hand.Total = SaturatingAdd(hand.Total, hand.Point);
   SetGame(game, -1);
   game.Round = 0;
+  game.Host.GameFinished(LeadingSeat(game), true);
 }
 
 bool FormCloseQuery(Game& game) {
@@ -115,7 +134,9 @@ void ForgetRoundInPlay(Game& game) {
     --game.Round;
 }
 
-GameMenuState mnGameClick(const Game& game) { return {game.GameState < 0, game.Round > 0}; }
+GameMenuState mnGameClick(const Game& game) {
+  return {(game.GameState < 0), (game.Round > 0)};
+}
 
 SeeCardsMenuState mnSeeInsideClick(const Game& game) {
   SeeCardsMenuState menu;
@@ -133,13 +154,16 @@ SeeCardsMenuState mnSeeInsideClick(const Game& game) {
 
 void mnSeeCards(Game& game, int tag) {
   if (tag == -1) {
-    for (auto& hand : game.Seats) hand.Open = true;
+    for (auto& hand : game.Seats)
+      hand.Open = true;
   } else if (tag == -2) {
-    for (int seat = 0; seat < kSeatCount; ++seat) game.Seats[seat].Open = seat == kHumanSeat;
+    for (int seat = 0; seat < kSeatCount; ++seat)
+      game.Seats[seat].Open = seat == kHumanSeat;
   } else if (tag >= 0 && tag < kSeatCount) {
     game.Seats[tag].Open = !game.Seats[tag].Open;
   }
-  for (int seat = 0; seat < kSeatCount; ++seat) game.Host.PaintHand(seat);
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    game.Host.PaintHand(seat);
 }
 
 }  // namespace zelvani

@@ -16,7 +16,10 @@
 #include <QTimer>
 #include <ctime>
 
+#include "ai/Hint.h"
 #include "core/NewGame.h"
+#include "core/ObservingHost.h"
+#include "core/TableObserver.h"
 #include "core/TurnDriver.h"
 #include "play/KeyboardPlay.h"
 #include "play/LockedSubWindow.h"
@@ -36,6 +39,7 @@
 #include "ui/CardSheet.h"
 #include "ui/HandWindow.h"
 #include "ui/HelpWindow.h"
+#include "ui/MoveLogWindow.h"
 #include "ui/TfmHands.h"
 #include "ui/TfmLogo.h"
 #include "ui_fmMain.h"
@@ -91,7 +95,15 @@ void SetOuterRect(QWidget* window, const WinRect& rect) {
   window->resize(qMax(1, rect.Width - frame.width()), qMax(1, rect.Height - frame.height()));
 }
 
-TfmMain::TfmMain() : ui_(new Ui::TfmMain), game_(*this), timer1_(new QTimer(this)) {
+TfmMain::TfmMain()
+    : ui_(new Ui::TfmMain),
+      observer_(std::make_unique<TableObserver>()),
+      watchedHost_(std::make_unique<ObservingHost>(*this, *observer_)),
+      game_(*watchedHost_),
+      log_(game_),
+      timer1_(new QTimer(this)) {
+  watchedHost_->Attach(game_);
+  observer_->Listen(&log_);
   ui_->setupUi(this);
   setObjectName(QStringLiteral("fmMain"));
   resize(kDefaultTableWidth, kDefaultTableHeight);
@@ -113,6 +125,9 @@ TfmMain::TfmMain() : ui_(new Ui::TfmMain), game_(*this), timer1_(new QTimer(this
     seats_[seat] = new TfmHands(game_, seat, cardSheet_, this);
   game_.Round = 0;
   helpFile_ = ResolveDataFile(QString::fromLatin1(kHelpFileName));
+  fmLog_ = new MoveLogWindow(log_, this);
+  addDockWidget(DockAreaOfSide(logPlace_.Side), fmLog_);
+  fmLog_->hide();
   ConnectMenus();
 }
 
@@ -148,6 +163,7 @@ void TfmMain::CreatePlayer() {
   for (int seat = 1; seat < kSeatCount; ++seat)
     seats_[seat]->show();
   show();
+  PlaceLog();
 }
 
 void TfmMain::UseStore(std::unique_ptr<Registry> store) {
@@ -159,8 +175,21 @@ void TfmMain::LoadStartupSettings() {
     store_ = OpenUserRegistry();
   QtSettingsWindows windows(*this);
   LoadSettings(game_, *store_, windows);
+  logPlace_ = LoadPlayAids(game_, *store_);
   windows.ArrangeAgainWhenFramesAreKnown();
   ui_->mnSound->setChecked(game_.PlaySounds);
+}
+
+void TfmMain::PlaceLog() {
+  addDockWidget(DockAreaOfSide(logPlace_.Side), fmLog_);
+  fmLog_->setVisible(logPlace_.Visible);
+  ui_->mnLog->setChecked(logPlace_.Visible);
+  if (!logPlace_.Visible)
+    return;
+  const Qt::Orientation across =
+      dockWidgetArea(fmLog_) & (Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea) ? Qt::Horizontal
+                                                                                  : Qt::Vertical;
+  resizeDocks({fmLog_}, {across == Qt::Horizontal ? logPlace_.Width : logPlace_.Height}, across);
 }
 
 void TfmMain::CreateYama() {
@@ -226,6 +255,19 @@ void TfmMain::ConnectMenus() {
     connect(item, &QAction::triggered, this,
             [this, item] { mnSeeCards(game_, item->data().toInt()); });
   }
+
+  connect(ui_->mnHint, &QAction::triggered, this, [this] { mnHintClick(game_); });
+  connect(ui_->mnAutoPlay, &QAction::toggled, this, &TfmMain::mnAutoPlayClick);
+  // The menu item and the log's own close button show and hide the same window; the meld
+  // windows are tiled again in the room it leaves or takes.
+  connect(ui_->mnLog, &QAction::triggered, fmLog_, &QWidget::setVisible);
+  connect(fmLog_->toggleViewAction(), &QAction::toggled, ui_->mnLog, &QAction::setChecked);
+  connect(ui_->mnLog, &QAction::toggled, this, [this] {
+    QTimer::singleShot(0, this, [this] {
+      if (!closing_)
+        ClientArea()->tileSubWindows();
+    });
+  });
 
   connect(ui_->mnOption, &QAction::triggered, this, &TfmMain::mnOptionClick);
   connect(ui_->mnOptions, &QMenu::aboutToShow, this, &TfmMain::mnOptionsClick);
@@ -433,6 +475,40 @@ void TfmMain::mnAboutClick() {
   fmLogo_->raise();
 }
 
+void TfmMain::mnAutoPlayClick(bool on) {
+  if (on == game_.AutoPlay)
+    return;
+  log_.AutoPlaySwitched(on);
+  SetAutoPlay(game_, on);
+  if (on)
+    qApp->installEventFilter(this);
+  else
+    qApp->removeEventFilter(this);
+  ui_->mnAutoPlay->setChecked(on);
+}
+
+bool TfmMain::PlaysTheTable(const QWidget* widget) const {
+  auto within = [widget](const QWidget* window) {
+    return window && (window == widget || window->isAncestorOf(widget));
+  };
+  if (within(fmPlayer_) || within(fmYama_))
+    return true;
+  for (int i = 0; i < static_cast<int>(yakuWindows_.size()); ++i)
+    if (within(YakuWindow(i)))
+      return true;
+  return false;
+}
+
+bool TfmMain::eventFilter(QObject* watched, QEvent* event) {
+  const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress;
+  if (press && game_.AutoPlay && watched->isWidgetType() &&
+      PlaysTheTable(static_cast<QWidget*>(watched))) {
+    mnAutoPlayClick(false);
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
 void TfmMain::PaintHand(int seat) {
   if (TfmHands* window = SeatWindow(seat))
     window->PaintHand();
@@ -614,7 +690,14 @@ void TfmMain::SaveSettingsAtClose() {
     if (!store_)
       store_ = OpenUserRegistry();
     QtSettingsWindows windows(*this);
-    if (!SaveSettings(game_, *store_, windows))
+    // A hidden log keeps the size it was last shown at.
+    logPlace_.Visible = !fmLog_->isHidden();
+    logPlace_.Side = SideOfDockArea(dockWidgetArea(fmLog_));
+    if (logPlace_.Visible) {
+      logPlace_.Width = fmLog_->width();
+      logPlace_.Height = fmLog_->height();
+    }
+    if (!SavePlayAids(game_, *store_, logPlace_) || !SaveSettings(game_, *store_, windows))
       failure = SaveFailureText(store_->LastFailure());
   } catch (const std::exception& error) {
     failure = SaveFailureText({std::string(), error.what()});

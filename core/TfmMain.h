@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "core/Game.h"
+#include "settings/SettingsStore.h"
 #include "ui/Arrangement.h"
+#include "ui/MoveLog.h"
 
 class QMdiArea;
 class QTimer;
@@ -30,7 +32,10 @@ class TfmScore;
 class TfmYama;
 class TfmYaku;
 class LockedSubWindow;
+class MoveLogWindow;
+class ObservingHost;
 class Registry;
+class TableObserver;
 
 class TfmMain : public QMainWindow, public GameHost {
   Q_OBJECT
@@ -62,6 +67,8 @@ class TfmMain : public QMainWindow, public GameHost {
   TfmLogo* Logo() const { return fmLogo_; }
   HelpWindow* Help() const { return fmHelp_; }
   KeyboardPlay* Keys() const { return keys_; }
+  MoveLogWindow* LogWindow() const { return fmLog_; }
+  const MoveLog& Log() const { return log_; }
 
   // Loads the card sheet; on failure says so and keeps the old one.
   bool LoadCardPicture(const QString& fileName);
@@ -94,6 +101,8 @@ class TfmMain : public QMainWindow, public GameHost {
   void mnContentsClick();
   // The logo window again, as a still picture.
   void mnAboutClick();
+  // "自動プレイ(&A)": the automatic player on or off, and the log told so.
+  void mnAutoPlayClick(bool on);
 
   // GameHost.
   void PaintHand(int seat) override;
@@ -121,6 +130,9 @@ class TfmMain : public QMainWindow, public GameHost {
   // Maximising the frame makes the table as large as the screen allows, the seats round
   // the frame as they stood, rather than letting the frame cover them.
   void changeEvent(QEvent* event) override;
+  // While the automatic player is on, a press on the human's window or a table window
+  // only takes the turn back.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void ConnectMenus();
@@ -128,6 +140,8 @@ class TfmMain : public QMainWindow, public GameHost {
   void LoadStartupSettings();
   void SaveSettingsAtClose();
   void RepaintAll();
+  void PlaceLog();
+  bool PlaysTheTable(const QWidget* widget) const;
   SeatRects CurrentSeatRects() const;
   void ApplySeatRects(const SeatRects& rects);
   // The windows where an arrangement put them; `tile` tiles the frame's children as well.
@@ -139,7 +153,14 @@ class TfmMain : public QMainWindow, public GameHost {
   Arrangement arrangement_ = Arrangement::CounterClockwise;
 
   Ui::TfmMain* ui_;
+  // The game is played through a host that shows the observer what this frame shows,
+  // and the observer tells the move log.
+  std::unique_ptr<TableObserver> observer_;
+  std::unique_ptr<ObservingHost> watchedHost_;
   Game game_;
+  MoveLog log_;
+  MoveLogWindow* fmLog_ = nullptr;
+  LogPlace logPlace_;
   QImage cardSheet_;
   QString cardSheetFile_;
   // One store for the run: what start-up found in it decides what the close may write.

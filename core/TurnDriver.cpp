@@ -2,6 +2,7 @@
 
 #include "ai/ComputerTurn.h"
 #include "core/Game.h"
+#include "play/HumanHand.h"
 
 namespace zelvani {
 
@@ -28,40 +29,77 @@ void Prompt(Game& game, const std::string* name, const char* text) {
     game.Host.SetStatus(name ? *name + text : std::string(text));
 }
 
+// One step of the automatic player. The hand stays sorted as after the human's own
+// discards.
+void PlayHumanSeat(Game& game) {
+  ComputerTurn(game, kHumanSeat, ComputerOptions{.ReservePons = false});
+  if (game.GameState != 1) {
+    SortHand(game);
+    game.Host.PaintHand(kHumanSeat);
+  }
+}
+
 }  // namespace
 
-void SetGame(Game& game, int state) {
-  game.GameState = state;
+void ShowPrompt(Game& game) {
+  const int state = game.GameState;
   const std::string& humanName = game.Seats[kHumanSeat].PlayerName;
   switch (state) {
     case -1:
-      StopTimer1(game);
       Prompt(game, nullptr, kPromptNoRound);
       break;
     case 0:
-      StopTimer1(game);
-      Prompt(game, &humanName, kPromptHumanDraw);
-      break;
     case 1:
-      StopTimer1(game);
-      Prompt(game, nullptr, kPromptHumanPlay);
+      if (game.AutoPlay)
+        Prompt(game, &humanName, kPromptAutoPlay);
+      else if (state == 0)
+        Prompt(game, &humanName, kPromptHumanDraw);
+      else
+        Prompt(game, nullptr, kPromptHumanPlay);
       break;
     case 10:
     case 20:
     case 30:
-      StartTimer1(game, game.Rules.Wait0);
-      Prompt(game, &game.Seats[SeatOfState(state)].PlayerName, kPromptComputer);
-      break;
     case 11:
     case 21:
     case 31:
-      StartTimer1(game, game.Rules.Wait1);
       Prompt(game, &game.Seats[SeatOfState(state)].PlayerName, kPromptComputer);
       break;
     default:
       game.Host.SetStatus(kSetGameError);
       break;
   }
+}
+
+void SetGame(Game& game, int state) {
+  game.GameState = state;
+  game.NoticeShown = false;
+  switch (state) {
+    case -1:
+      StopTimer1(game);
+      break;
+    case 0:
+    case 1:
+      // The automatic player keeps the computers' pace; without it the human acts.
+      if (game.AutoPlay)
+        StartTimer1(game, state == 0 ? game.Rules.Wait0 : game.Rules.Wait1);
+      else
+        StopTimer1(game);
+      break;
+    case 10:
+    case 20:
+    case 30:
+      StartTimer1(game, game.Rules.Wait0);
+      break;
+    case 11:
+    case 21:
+    case 31:
+      StartTimer1(game, game.Rules.Wait1);
+      break;
+    default:
+      break;
+  }
+  ShowPrompt(game);
 }
 
 void AdvanceGame(Game& game) {
@@ -101,13 +139,39 @@ void AdvanceGame(Game& game) {
 void Timer1Timer(Game& game) {
   StopTimer1(game);
   const int state = game.GameState;
-  if (state == 0 || state == 1)
-    return;  // a late tick while the human is to act
+  if (state == 0 || state == 1) {
+    // Without the automatic player, a late tick while the human is to act.
+    if (game.AutoPlay)
+      PlayHumanSeat(game);
+    return;
+  }
   if (IsComputerState(state)) {
     ComputerTurn(game, SeatOfState(state));
     return;
   }
   game.Host.SetStatus(kTimerError);
+}
+
+void SetAutoPlay(Game& game, bool on) {
+  if (game.AutoPlay == on)
+    return;
+  game.AutoPlay = on;
+  if (on && game.Round > 0)
+    game.AutoPlayUsed = true;
+  if (game.GameState == 0 || game.GameState == 1)
+    SetGame(game, game.GameState);
+}
+
+void ShowNotice(Game& game, const std::string& text) {
+  game.Host.SetStatus(text);
+  game.NoticeShown = true;
+}
+
+void EndNotice(Game& game) {
+  if (!game.NoticeShown)
+    return;
+  game.NoticeShown = false;
+  ShowPrompt(game);
 }
 
 }  // namespace zelvani

@@ -13,8 +13,8 @@ struct Game;
 int FindCardAt(const HandRecord& hand, int clientWidth, int cardWidth, int x);
 
 // A mouse press at client x. Only in the human's play phase: toggles the card (the
-// claimed card stays selected) with a click cue and repaints. Returns the slot a drag
-// may begin from, or -1 (also when the press was ignored).
+// claimed card stays selected) with a click cue and repaints; at other times it says why
+// not. Returns the slot a drag may begin from, or -1 (also when the press was ignored).
 int PlayerMouseDown(Game& game, int x, int clientWidth);
 // The same press on the card in `slot` (-1 for none), however the card was pointed at.
 int PlayerCardDown(Game& game, int slot);

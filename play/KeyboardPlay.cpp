@@ -7,6 +7,7 @@
 #include "core/TurnDriver.h"
 #include "play/MeldWindows.h"
 #include "play/Piles.h"
+#include "play/Refusals.h"
 #include "play/TfmPlayer.h"
 #include "play/TfmYaku.h"
 
@@ -38,15 +39,24 @@ KeyboardPlay::KeyboardPlay(Game& game, TfmPlayer& player, std::function<TfmYaku*
   AddKey({Qt::Key_T}, false, [this] {
     if (IsDrawPhase(game_.GameState))
       ImgSuteMouseDown(game_);
+    else
+      RefuseKey(HumanAction::Claim);
   });
   AddKey({Qt::Key_Delete, Qt::Key_X}, false, [this] {
     if (game_.GameState == 1)
       ImgSuteMouseDown(game_);
+    else
+      RefuseKey(HumanAction::Discard);
   });
   AddKey({Qt::Key_Return, Qt::Key_Enter}, false, [this] { LaySelection(); });
   AddKey({Qt::Key_Tab}, true, [this] { MoveHighlight(1); });
   AddKey({QKeySequence(Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::SHIFT | Qt::Key_Tab)}, true,
          [this] { MoveHighlight(-1); });
+}
+
+void KeyboardPlay::RefuseKey(HumanAction action) {
+  EndNotice(game_);
+  Refuse(game_, ActionRefusal(game_, action));
 }
 
 void KeyboardPlay::AddKey(const QList<QKeySequence>& keys, bool repeats,

@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <functional>
 
+#include "play/Refusals.h"
+
 class QAction;
 class QWidget;
 
@@ -36,6 +38,9 @@ class KeyboardPlay : public QObject {
 
  private:
   void AddKey(const QList<QKeySequence>& keys, bool repeats, std::function<void()> action);
+  // A key whose click would mean something else now (the pile claims only in a draw
+  // phase, discards only in the play phase) says why it does nothing.
+  void RefuseKey(HumanAction action);
   void FollowCursor();
   void MoveHighlight(int step);
   void SetHighlight(TfmYaku* window);

@@ -6,19 +6,24 @@
 #include "core/Cards.h"
 #include "core/Game.h"
 #include "core/NewGame.h"
+#include "core/TurnDriver.h"
+#include "play/Refusals.h"
 
 namespace zelvani {
 
 namespace {
 
-bool Has(std::uint16_t ranks, int rank) { return (ranks >> rank) & 1u; }
+bool Has(std::uint16_t ranks, int rank) {
+  return (ranks >> rank) & 1u;
+}
 
 // The ranks form one unbroken run from ace (low only) to king: walking the 13 ranks and
 // one always-empty place after the king, presence may change at most twice.
 bool IsOneRun(std::uint16_t ranks) {
   int changes = Has(ranks, kAceRank) ? 1 : 0;
   for (int pos = 1; pos <= kRankCount; ++pos) {
-    if (Has(ranks, pos) != Has(ranks, pos - 1)) ++changes;
+    if (Has(ranks, pos) != Has(ranks, pos - 1))
+      ++changes;
   }
   return changes <= 2;
 }
@@ -28,9 +33,12 @@ bool IsOneRun(std::uint16_t ranks) {
 MeldClass ClassifyMeld(std::uint16_t ranks, std::uint8_t suits) {
   const int rankCount = std::popcount(ranks);
   const int suitCount = std::popcount(suits);
-  if (rankCount == 1 && suitCount == 1) return {mkSeven, Has(ranks, kSevenRank)};
-  if (suitCount == 1) return {mkSequence, rankCount >= 3 && IsOneRun(ranks)};
-  if (rankCount == 1) return {mkSameRank, suitCount >= 3};
+  if (rankCount == 1 && suitCount == 1)
+    return {mkSeven, Has(ranks, kSevenRank)};
+  if (suitCount == 1)
+    return {mkSequence, rankCount >= 3 && IsOneRun(ranks)};
+  if (rankCount == 1)
+    return {mkSameRank, suitCount >= 3};
   return {mkNone, false};
 }
 
@@ -46,7 +54,8 @@ Judgement JudgeLay(const MeldRecord& meld, const HandRecord& hand) {
     ranks |= static_cast<std::uint16_t>(1u << RankIndex(code));
     suits |= static_cast<std::uint8_t>(1u << Suit(code));
   };
-  for (int i = 0; i < meld.YakuCount; ++i) collect(meld.YakuCards[i]);
+  for (int i = 0; i < meld.YakuCount; ++i)
+    collect(meld.YakuCards[i]);
   bool anySelected = false;
   bool anyUnselected = false;
   for (int i = 0; i < hand.Count; ++i) {
@@ -106,27 +115,36 @@ const char* MeldLabel(MeldKind kind) {
   }
 }
 
-bool LayMeld(Game& game, int window, int seat) {
-  if (window < 0 || window >= game.YakuWindowCount()) return false;
+bool LayMeld(Game& game, int window, int seat, bool quiet) {
+  if (window < 0 || window >= game.YakuWindowCount())
+    return false;
+  const bool told = seat == kHumanSeat && !quiet;
+  if (told)
+    EndNotice(game);
   HandRecord& hand = game.Seats[seat];
   const Judgement j = JudgeLay(game.YakuWindows[window], hand);
 
   // A valid meld makes some reservations pointless, whether or not it is laid.
   if (j.Meld.Valid) {
     if (j.Meld.Kind == mkSeven) {
-      if (game.PonReserve[kSevenRank] == seat) game.PonReserve[kSevenRank] = 0;
+      if (game.PonReserve[kSevenRank] == seat)
+        game.PonReserve[kSevenRank] = 0;
     } else if (j.Meld.Kind == mkSameRank) {
       int rank = -1;
       for (int i = 0; i < hand.Count && rank < 0; ++i)
-        if (hand.Selected[i]) rank = RankIndex(hand.Cards[i]);
-      if (rank >= 0) game.PonReserve[rank] = 0;
+        if (hand.Selected[i])
+          rank = RankIndex(hand.Cards[i]);
+      if (rank >= 0)
+        game.PonReserve[rank] = 0;
     }
   }
 
   if (j.Verdict != lvLaid) {
     const char* message = VerdictMessage(j.Verdict);
-    if (seat == kHumanSeat && message)
+    if (told && message)
       game.Host.MessageBox(message, "役", MsgButtons::Ok, MsgIcon::None);
+    else if (told)
+      ShowNotice(game, MeldRefusal(game.YakuWindows[window], hand, j.Verdict));
     return false;
   }
 
@@ -135,15 +153,18 @@ bool LayMeld(Game& game, int window, int seat) {
   meld.Kind = j.Meld.Kind;
   // Downwards, so the slots still to visit keep their places as cards leave.
   for (int slot = hand.Count - 1; slot >= 0; --slot) {
-    if (!hand.Selected[slot]) continue;
+    if (!hand.Selected[slot])
+      continue;
     const int card = hand.Cards[slot];
-    if (meld.YakuCount < kMeldSlots) meld.YakuCards[meld.YakuCount++] = card;
+    if (meld.YakuCount < kMeldSlots)
+      meld.YakuCards[meld.YakuCount++] = card;
     game.TableMap[Suit(card)][RankIndex(card)] = meld.Kind;
     RemoveCard(hand, slot);
   }
   std::sort(meld.YakuCards.begin(), meld.YakuCards.begin() + meld.YakuCount);
 
-  if (wasOpenWindow) NewYakuWindow(game);
+  if (wasOpenWindow)
+    NewYakuWindow(game);
   game.Host.PlayCue(cueMeld);
   game.Host.PaintMeld(window);
   game.Host.PaintHand(seat);

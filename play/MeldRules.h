@@ -43,7 +43,8 @@ const char* VerdictMessage(LayVerdict verdict);
 const char* MeldLabel(MeldKind kind);
 
 // Lays the selected cards of `seat` into meld window `window`. Returns false, with
-// everything as it was (but for cleared pon reservations), when refused.
-bool LayMeld(Game& game, int window, int seat);
+// everything as it was (but for cleared pon reservations), when refused. The human is
+// told why, unless `quiet`: the computer player's rules lay silently for any seat.
+bool LayMeld(Game& game, int window, int seat, bool quiet = false);
 
 }  // namespace zelvani

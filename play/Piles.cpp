@@ -7,6 +7,7 @@
 #include "core/NewGame.h"
 #include "core/TurnDriver.h"
 #include "play/HumanHand.h"
+#include "play/Refusals.h"
 #include "score/EndRound.h"
 
 namespace zelvani {
@@ -128,6 +129,7 @@ bool FinishDiscard(Game& game, int seat, bool offerPon) {
 }
 
 void ImgYamaMouseDown(Game& game) {
+  EndNotice(game);
   if (game.GameState == -1) {
     mnStartClick(game);
   } else if (game.GameState == 0) {
@@ -136,10 +138,13 @@ void ImgYamaMouseDown(Game& game) {
     if (hand.Count > 0)
       hand.Selected[hand.Count - 1] = 1;
     game.Host.PaintHand(kHumanSeat);
+  } else {
+    Refuse(game, ActionRefusal(game, HumanAction::Draw));
   }
 }
 
 void ImgSuteMouseDown(Game& game) {
+  EndNotice(game);
   HandRecord& hand = game.Player();
   if (game.GameState == 1) {
     if (hand.SelectedCount() != 1) {
@@ -165,6 +170,8 @@ void ImgSuteMouseDown(Game& game) {
   } else if (IsDrawPhase(game.GameState) && game.Yama.DiscardCount > 0) {
     game.Human.ResumeState = game.GameState == 0 ? 10 : game.GameState;
     TakeDiscard(game, kHumanSeat);
+  } else {
+    Refuse(game, ActionRefusal(game, HumanAction::Claim));
   }
 }
 

@@ -199,8 +199,6 @@ void TfmPlayer::PressCursorCard() {
 
 void TfmPlayer::mousePressEvent(QMouseEvent* event) {
   dragArmed_ = false;
-  if (game_.GameState != 1)
-    return;
   dragCardTag_ = PlayerMouseDown(game_, event->position().toPoint().x(), width());
   if (dragCardTag_ >= 0) {
     PutCursor(dragCardTag_);

@@ -5,11 +5,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "core/CardNames.h"
 #include "play/MeldRules.h"
 #include "play/MeldWindows.h"
 #include "play/TfmPlayer.h"
 #include "ui/CardPainting.h"
-#include "ui/CardNames.h"
 #include "ui/CardSheet.h"
 #include "ui/HandLayout.h"
 #include "ui_fmYaku.h"

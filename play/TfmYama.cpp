@@ -3,10 +3,10 @@
 #include <QMdiSubWindow>
 #include <QPainter>
 
+#include "core/CardNames.h"
 #include "play/CardPicture.h"
 #include "play/Piles.h"
 #include "ui/CardPainting.h"
-#include "ui/CardNames.h"
 #include "ui/CardSheet.h"
 #include "ui_fmYama.h"
 

@@ -139,11 +139,15 @@ void EndRound(Game& game) {
   game.Host.MessageBox("総合優勝は\n" + game.Seats[leader].PlayerName + "でした。", "総合優勝",
                        MsgButtons::Ok, MsgIcon::None);
   game.Round = 0;
+  game.Host.GameFinished(leader, false);
+  // A game the automatic player took part in is no one's result.
+  const bool counted = !game.AutoPlayUsed;
   const int table = game.OfficialRule;
-  const bool recorded = table >= 0 && table < static_cast<int>(game.HiScore.size());
+  const bool recorded = counted && table >= 0 && table < static_cast<int>(game.HiScore.size());
   for (int seat = kSeatCount - 1; seat >= 0; --seat) {
     HandRecord& hand = game.Seats[seat];
-    hand.Total = SaturatingAdd(hand.Total, hand.Point);
+    if (counted)
+      hand.Total = SaturatingAdd(hand.Total, hand.Point);
     if (!recorded || hand.Point <= game.HiScore[table][kHiScoreRows - 1].Score)
       continue;
     if (seat == kHumanSeat)

@@ -382,4 +382,27 @@ bool SaveSettings(Game& game, Registry& registry, SettingsWindows& windows) {
   return registry.Flush();
 }
 
+LogPlace LoadPlayAids(Game& game, Registry& registry) {
+  bool discarded = false;
+  const SectionReader section(registry, "Form\\Log", discarded);
+  LogPlace log;
+  log.Visible = section.Boolean("Visible", log.Visible);
+  log.Side = section.Integer("Side", log.Side, 0, kLogSides - 1);
+  log.Width = section.Integer("Width", log.Width, 1, kMaxWindowExtent);
+  log.Height = section.Integer("Height", log.Height, 1, kMaxWindowExtent);
+  const bool autoPlayed = SectionReader(registry, "Score", discarded).Boolean("AutoPlayed", false);
+  game.AutoPlayUsed = autoPlayed && game.Round > 0;
+  if (discarded)
+    registry.KeepBackup(kProgramKey);
+  return log;
+}
+
+bool SavePlayAids(const Game& game, Registry& registry, const LogPlace& log) {
+  SectionWriter section(registry, "Form\\Log");
+  SectionWriter score(registry, "Score");
+  return section.Boolean("Visible", log.Visible) && section.Integer("Side", log.Side) &&
+         section.Integer("Width", log.Width) && section.Integer("Height", log.Height) &&
+         score.Boolean("AutoPlayed", game.Round > 0 && game.AutoPlayUsed);
+}
+
 }  // namespace zelvani

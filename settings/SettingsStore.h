@@ -55,6 +55,24 @@ int LoadTableScale(Registry& registry);
 // returns false then, or when the store could not keep what was written.
 bool SaveSettings(Game& game, Registry& registry, SettingsWindows& windows);
 
+// Beside those, the play aids: where the "記録" window sits ("Form\Log": Visible, Side,
+// Width, Height) and whether the unfinished game had the automatic player ("Score":
+// AutoPlayed, 1 or 0), so that a resumed game still counts toward nothing.
+struct LogPlace {
+  bool Visible = false;
+  // The side of the frame: 0 right, 1 bottom, 2 left, 3 top.
+  int Side = 0;
+  int Width = 280;
+  int Height = 160;
+
+  bool operator==(const LogPlace&) const = default;
+};
+inline constexpr int kLogSides = 4;
+// Read after LoadSettings; AutoPlayUsed is taken up only for a resumed game.
+LogPlace LoadPlayAids(Game& game, Registry& registry);
+// Written before SaveSettings, whose last step makes them lasting.
+bool SavePlayAids(const Game& game, Registry& registry, const LogPlace& log);
+
 // What the player is told when the settings could not be saved: the place and the reason.
 std::string SaveFailureText(const StoreFailure& failure);
 

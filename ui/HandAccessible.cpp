@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <array>
 
-#include "ui/CardNames.h"
+#include "core/CardNames.h"
 #include "ui/TfmHands.h"
 
 namespace zelvani {

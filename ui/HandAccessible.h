@@ -1,5 +1,5 @@
 // What a screen reader is told of a seat window: besides its caption, the window holds the
-// hand as a list of cards, each named by its face ("ハートの７") while the hand is open and
+// hand as a list of cards, each named by its face ("ハートの7") while the hand is open and
 // as a face-down card while it is not. In the human's hand a selected card says so, and
 // the card under the keyboard's cursor is the focused item.
 #pragma once

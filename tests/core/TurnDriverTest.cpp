@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "core/NewGame.h"
 #include "core/TurnDriver.h"
+#include "support/Cards.h"
 #include "support/TestTable.h"
 
 namespace zelvani {
@@ -120,6 +124,44 @@ TEST_F(TurnDriver, ATickRunsOneComputerStep) {
   EXPECT_EQ(game.GameState, 11);
   EXPECT_TRUE(t.host.TimerRunning);
   EXPECT_EQ(t.host.TimerInterval, game.Rules.Wait1);
+}
+
+TEST_F(TurnDriver, TheAutomaticPlayerPlaysAGameThroughThatCountsTowardNoRecord) {
+  game.Rules.UseEndTerm = true;
+  game.Rules.EndTerm = 1;
+  for (HandRecord& hand : game.Seats)
+    hand.Total = 50;
+  const auto hiScores = game.HiScore;
+  SetAutoPlay(game, true);
+  mnStartClick(game);
+  // The human never acts: every step, the human's included, comes from the timer.
+  for (int ticks = 0; ticks < 2000 && t.host.FireTimer(game);)
+    ++ticks;
+  EXPECT_EQ(game.Round, 0);  // the one-round game is over
+  EXPECT_EQ(std::count_if(t.host.Messages.begin(), t.host.Messages.end(),
+                          [](const ShownMessage& m) { return m.Caption == "ゲーム終了"; }),
+            1);
+  for (const HandRecord& hand : game.Seats)
+    EXPECT_EQ(hand.Total, 50);
+  EXPECT_EQ(game.HiScore, hiScores);
+  EXPECT_EQ(t.host.CountCalls("Input 名前を入力してください: 名前を入力してください"), 0);
+}
+
+TEST_F(TurnDriver, TurningTheAutomaticPlayerOffHandsTheTurnBack) {
+  t.OpenTable();
+  t.SetHand(0, {C(0, 3), C(0, 4), C(0, 5), C(0, 9), C(1, 9), C(2, 7), C(3, 13)});
+  t.SetStock({C(1, 11)});
+  SetAutoPlay(game, true);
+  SetGame(game, 0);
+  EXPECT_EQ(t.host.LastStatus(), "あなたの番です（自動プレイ中）");
+  ASSERT_TRUE(t.host.FireTimer(game));  // draws
+  ASSERT_TRUE(t.host.FireTimer(game));  // lays the run
+  EXPECT_EQ(game.Seats[0].Count, 5);
+  EXPECT_EQ(game.GameState, 1);
+  SetAutoPlay(game, false);
+  EXPECT_FALSE(t.host.TimerRunning);
+  EXPECT_EQ(t.host.LastStatus(), "一枚捨てるか役を作ってください。");
+  EXPECT_FALSE(t.host.FireTimer(game));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
@@ -19,6 +20,7 @@
 #include "forms/ScriptedMain.h"
 #include "play/TfmPlayer.h"
 #include "play/TfmYaku.h"
+#include "ui/MoveLogWindow.h"
 #include "ui/QtTranslations.h"
 #include "ui/TfmHands.h"
 
@@ -73,10 +75,11 @@ class FrameTest : public QObject {
       top << action->text();
     QCOMPARE(top, (QStringList{"ゲーム(&G)", "整列(&T)", "オプション(&O)", "ヘルプ(&H)"}));
     QCOMPARE(Captions(MenuNamed(&frame, "mnGame")),
-             (QStringList{"開始(&S)", "破棄(&D)", "-", "終了(&X)"}));
-    QCOMPARE(
-        Captions(MenuNamed(&frame, "mnTile")),
-        (QStringList{"場の中のみ(&I)", "-", "反時計周り(&L)", "時計周り(&R)", "上から下(&V)"}));
+             (QStringList{"開始(&S)", "破棄(&D)", "-", "ヒント(&H)", "自動プレイ(&A)", "-",
+                          "終了(&X)"}));
+    QCOMPARE(Captions(MenuNamed(&frame, "mnTile")),
+             (QStringList{"場の中のみ(&I)", "-", "反時計周り(&L)", "時計周り(&R)", "上から下(&V)",
+                          "-", "記録(&K)"}));
     QCOMPARE(Captions(MenuNamed(&frame, "mnOptions")),
              (QStringList{"オプション設定(&O)", "-", "成績(&S)", "ハイスコア(&H)", "積算成績(&T)",
                           "カードを開く(&O)", "-", "効果音を鳴らす(&E)"}));
@@ -227,6 +230,28 @@ class FrameTest : public QObject {
     for (int seat = 0; seat < 4; ++seat)
       QVERIFY(game.Seats[seat].Open);
     QVERIFY(frame.close());
+  }
+
+  void theLogDocksInsideAndTheAutomaticPlayerYieldsToAClickOnTheHand() {
+    ScriptedMain frame;
+    frame.StartUp();
+    MoveLogWindow* log = frame.LogWindow();
+    QCOMPARE(frame.dockWidgetArea(log), Qt::RightDockWidgetArea);
+    QVERIFY(log->isHidden());
+    frame.findChild<QAction*>("mnLog")->trigger();
+    QVERIFY(log->isVisible());
+    QCOMPARE(log->windowTitle(), QStringLiteral("記録"));
+    frame.findChild<QAction*>("mnStart")->trigger();
+    QVERIFY(log->Text()->toPlainText().startsWith(
+        QStringLiteral("新しいゲームを始めました。\n第1回戦を配りました。親は")));
+
+    QAction* autoPlay = frame.findChild<QAction*>("mnAutoPlay");
+    autoPlay->trigger();
+    QVERIFY(frame.GameRecord().AutoPlay);
+    QTest::mouseClick(frame.Player(), Qt::LeftButton);
+    QVERIFY(!frame.GameRecord().AutoPlay);
+    QVERIFY(!autoPlay->isChecked());
+    QVERIFY(log->Text()->toPlainText().endsWith(QStringLiteral("自動プレイを終えました。")));
   }
 };
 

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QTabWidget>
+#include <QStatusBar>
 #include <QtTest>
 
 #include "core/TurnDriver.h"
@@ -193,9 +194,12 @@ class KeyboardPlayTest : public QObject {
     game.Seats[0].Selected[0] = game.Seats[0].Selected[1] = game.Seats[0].Selected[2] = 1;
     const HandRecord before = game.Seats[0];
     const PileRecord pile = game.Yama;
+    const QString prompt = frame.Player()->Status()->currentMessage();
     if (inHelp)
       frame.mnContentsClick();
     Press(inHelp ? static_cast<QWidget*>(frame.Help()) : frame.Player(), key);
+    // A key that reached the game says why it did nothing, in place of the prompt.
+    QCOMPARE(frame.Player()->Status()->currentMessage() != prompt, !inHelp);
     QCOMPARE(game.GameState, state);
     QCOMPARE(game.Seats[0].Cards, before.Cards);
     QCOMPARE(game.Seats[0].Count, before.Count);
@@ -250,7 +254,7 @@ class KeyboardPlayTest : public QObject {
     game.Seats[0].Selected[1] = 1;
     frame.Player()->PaintHand();
     QCOMPARE(CardNames(frame.Player()),
-             (QStringList{"ハートの７", "スペードのＡ、選択中", "ダイヤの１０", "クラブのＫ"}));
+             (QStringList{"ハートの7", "スペードのA、選択中", "ダイヤの10", "クラブのK"}));
     QCOMPARE(HandList(frame.Player())->text(QAccessible::Name), QStringLiteral("手札"));
     // A computer's hand is read face down, as it is shown.
     QCOMPARE(CardNames(frame.SeatWindow(2)), QStringList(7, QStringLiteral("裏向きのカード")));
@@ -258,18 +262,18 @@ class KeyboardPlayTest : public QObject {
     Press(frame.Player(), Qt::Key_Right);
     QAccessibleInterface* focused = HandList(frame.Player())->focusChild();
     QVERIFY(focused);
-    QCOMPARE(focused->text(QAccessible::Name), QStringLiteral("スペードのＡ、選択中"));
+    QCOMPARE(focused->text(QAccessible::Name), QStringLiteral("スペードのA、選択中"));
     QVERIFY(focused->state().focused);
 
     game.Yama.Discard[game.Yama.DiscardCount++] = C(1, 12);
     frame.Yama()->PaintYama();
-    QCOMPARE(frame.Yama()->ImgSute()->accessibleName(), QStringLiteral("捨て札：ハートのＱ"));
+    QCOMPARE(frame.Yama()->ImgSute()->accessibleName(), QStringLiteral("捨て札：ハートのQ"));
     Press(frame.Player(), Qt::Key_Space);
     Press(frame.Player(), Qt::Key_Left);
     Press(frame.Player(), Qt::Key_Space);
     Press(frame.Player(), Qt::Key_Return);
     QCOMPARE(frame.YakuWindow(0)->accessibleName(), QStringLiteral("--７--"));
-    QCOMPARE(frame.YakuWindow(0)->accessibleDescription(), QStringLiteral("ハートの７"));
+    QCOMPARE(frame.YakuWindow(0)->accessibleDescription(), QStringLiteral("ハートの7"));
   }
 
   void everyWindowAndControlHasAName() {

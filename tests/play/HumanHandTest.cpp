@@ -39,12 +39,18 @@ TEST_F(HumanHand, OverlappingCardsHitTheOneOnTop) {
 
 TEST_F(HumanHand, PressesToggleSelectionWithAClickOnlyInThePlayPhase) {
   t.SetHand(0, {C(0, 1), C(0, 2)});
-  for (int state : {-1, 0, 10, 21}) {
-    game.GameState = state;
+  const std::pair<int, std::string> refusals[] = {
+      {-1, "ゲームが始まっていません。"},
+      {0, "先に山か捨て札から1枚取ってください。"},
+      {10, "テルルの番です。"},
+      {21, "タンタルの番です。"},
+  };
+  for (const auto& [state, reason] : refusals) {
+    SetGame(game, state);
     t.host.Clear();
     EXPECT_EQ(PlayerMouseDown(game, 100, 300), -1);
     EXPECT_EQ(game.Seats[0].Selected[0], 0);
-    EXPECT_TRUE(t.host.Calls.empty());
+    EXPECT_EQ(t.host.Calls, std::vector<std::string>{"Status 今はカードを選べません：" + reason});
   }
   game.GameState = 1;
   t.host.Clear();
@@ -67,6 +73,7 @@ TEST_F(HumanHand, TheClaimedCardStaysSelectedButCanBeDragged) {
   EXPECT_EQ(PlayerMouseDown(game, 200, 300), 1);
   EXPECT_EQ(game.Seats[0].Selected[1], 1);
   EXPECT_TRUE(t.host.Cues.empty());
+  EXPECT_EQ(t.host.LastStatus(), "ポン・チーしたカードは選んだままです。");
 }
 
 TEST_F(HumanHand, SortingIsByRankThenSuitAndLeavesTheFlags) {

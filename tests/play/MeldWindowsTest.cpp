@@ -36,6 +36,45 @@ TEST_F(MeldWindows, AClickLaysOnlyInTheHumansPlayPhase) {
   EXPECT_EQ(game.YakuWindows[0].Kind, mkSequence);
 }
 
+TEST_F(MeldWindows, ARefusalWithoutABoxIsExplainedInTheStatusBar) {
+  game.GameState = 21;
+  YakuFormClick(game, 0);
+  EXPECT_EQ(t.host.LastStatus(), "今は役を出せません：タンタルの番です。");
+  // A same-rank meld of fives joins the seven; window 2 is now the open one.
+  t.SetHand(2, {C(0, 5), C(1, 5), C(2, 5), C(3, 9)});
+  t.Select(2, {0, 1, 2});
+  ASSERT_TRUE(LayMeld(game, 1, 2));
+  game.GameState = 1;
+  // The hand: the six and eight of the seven's suit, a three and a ten.
+  const struct {
+    std::vector<int> Slots;
+    int Window;
+    std::string Reason;
+  } refusals[] = {
+      {{}, 2, "役にするカードを選んでください。"},
+      {{2}, 2, "1枚で役になるのは「７」だけです。"},
+      {{2, 3}, 2, "役には同じ数字か同じマークの続きが3枚要ります。"},
+      {{0, 2, 3}, 2, "同じ数字でも同じマークの続きでもないので、役になりません。"},
+      {{0}, 0, "「７」に付けられるのは、続きになる同じマークのカードか、ほかの７です。"},
+      {{2}, 1, "この同位札と同じ数字ではないので、付けられません。"},
+  };
+  for (const auto& refusal : refusals) {
+    game.Seats[0].Selected.fill(0);
+    for (int slot : refusal.Slots)
+      game.Seats[0].Selected[slot] = 1;
+    YakuFormClick(game, refusal.Window);
+    EXPECT_EQ(t.host.LastStatus(), refusal.Reason);
+  }
+  t.host.Clear();
+  game.Seats[0].Selected = {1, 1, 0, 0};
+  YakuFormClick(game, 0);  // the six and eight make the seven a run
+  EXPECT_EQ(t.host.Statuses, std::vector<std::string>{"一枚捨てるか役を作ってください。"});
+  t.Select(0, {0});  // the three
+  YakuFormClick(game, 0);
+  EXPECT_EQ(t.host.LastStatus(), "このシークエンスの続きにならないので、付けられません。");
+  EXPECT_TRUE(t.host.Messages.empty());
+}
+
 TEST_F(MeldWindows, DraggingOverAWindowAddsTheCardToTheSelection) {
   YakuFormDragOver(game, 0, 1);
   EXPECT_EQ(game.Seats[0].Selected[1], 1);

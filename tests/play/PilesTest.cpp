@@ -26,7 +26,8 @@ class Piles : public ::testing::Test {
   }
   std::vector<std::string> MessageTexts() {
     std::vector<std::string> texts;
-    for (const auto& m : t.host.Messages) texts.push_back(m.Text);
+    for (const auto& m : t.host.Messages)
+      texts.push_back(m.Text);
     return texts;
   }
 };
@@ -69,7 +70,8 @@ TEST_F(Piles, OneRunOutDrawsTheRoundAtTheFirstDiscardAfterIt) {
     ASSERT_FALSE(t.host.Messages.empty());
     EXPECT_EQ(t.host.Messages[0].Text, "流局です");
     EXPECT_EQ(t.host.Messages[0].Caption, "ゲーム終了");
-    for (const auto& hand : game.Seats) EXPECT_TRUE(hand.Open);
+    for (const auto& hand : game.Seats)
+      EXPECT_TRUE(hand.Open);
     EXPECT_FALSE(t.host.TimerRunning);
   }
 }
@@ -91,7 +93,8 @@ TEST_F(Piles, TheStockIsRebuiltUntilTheLastAllowedRunOut) {
   seen.push_back(game.Seats[2].Cards[7]);
   std::sort(seen.begin(), seen.end());
   EXPECT_EQ(seen, (std::vector<int>{C(0, 10), C(1, 1), C(1, 10), C(2, 10)}));
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(game.Yama.Discard[i], kNoCard);
+  for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(game.Yama.Discard[i], kNoCard);
   EXPECT_EQ(game.TableMap[1][9], kMapHidden);
   EXPECT_EQ(game.TableMap[1][0], kMapHidden);
 
@@ -120,9 +123,11 @@ TEST_F(Piles, RebuildingReseedsWithTheTime) {
   Random rng;
   rng.SeedRandom(12345);
   std::array<int, 10> expected = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-  for (int i = 0; i < 10; ++i) std::swap(expected[i], expected[rng.NextRandom() % 10]);
+  for (int i = 0; i < 10; ++i)
+    std::swap(expected[i], expected[rng.NextRandom() % 10]);
   EXPECT_EQ(game.Seats[0].Cards[7], expected[9]);
-  for (int i = 0; i < 9; ++i) EXPECT_EQ(game.Yama.Stock[i], expected[i]);
+  for (int i = 0; i < 9; ++i)
+    EXPECT_EQ(game.Yama.Stock[i], expected[i]);
 }
 
 TEST_F(Piles, GoingOutOnAnExhaustedStockIsAWin) {
@@ -253,19 +258,39 @@ TEST_F(Piles, ADiscardNeedsExactlyOneSelectedCard) {
   EXPECT_EQ(game.Seats[0].Count, 7);
 }
 
-TEST_F(Piles, ClicksThatDoNotFitTheStateDoNothing) {
-  SetGame(game, 1);
+TEST_F(Piles, ClicksThatDoNotFitTheStateOnlySayWhyUntilTheNextAction) {
+  struct Click {
+    int State;
+    void (*Handler)(Game&);
+    std::string Reason;
+  };
+  const Click clicks[] = {
+      {1, ImgYamaMouseDown, "今は山から引けません：この番はもう1枚取りました。"},
+      {11, ImgYamaMouseDown, "今は山から引けません：テルルの番です。"},
+      {0, ImgSuteMouseDown, "捨て札がないので取れません。"},
+      {20, ImgSuteMouseDown, "捨て札がないので取れません。"},
+      {-1, ImgSuteMouseDown, "今は捨て札を取れません：ゲームが始まっていません。"},
+  };
+  for (const Click& click : clicks) {
+    SetGame(game, click.State);
+    t.host.Clear();
+    click.Handler(game);
+    EXPECT_EQ(t.host.Calls, std::vector<std::string>{"Status " + click.Reason});
+  }
+  game.Yama.Discard[game.Yama.DiscardCount++] = C(3, 9);
+  SetGame(game, 31);
   t.host.Clear();
-  ImgYamaMouseDown(game);  // the stock in the play phase
-  SetGame(game, 0);
-  t.host.Clear();
-  ImgSuteMouseDown(game);  // an empty discard pile
-  SetGame(game, 11);
-  t.host.Clear();
-  ImgYamaMouseDown(game);
-  EXPECT_TRUE(t.host.Calls.empty());
+  ImgSuteMouseDown(game);
+  EXPECT_EQ(t.host.LastStatus(),
+            "今は捨て札を取れません：セレンの番です（ポンは捨て札が出た直後だけです）。");
   EXPECT_EQ(game.Seats[0].Count, 7);
   EXPECT_EQ(game.Yama.StockTop, 3);
+  // The next action brings the prompt back.
+  ImgYamaMouseDown(game);
+  EXPECT_EQ(t.host.Statuses,
+            (std::vector<std::string>{
+                "今は捨て札を取れません：セレンの番です（ポンは捨て札が出た直後だけです）。",
+                "セレンの番です", "今は山から引けません：セレンの番です。"}));
 }
 
 TEST_F(Piles, AWholeHumanTurnThroughTheHandlers) {

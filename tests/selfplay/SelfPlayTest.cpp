@@ -8,9 +8,11 @@
 #include "core/Cards.h"
 #include "core/Game.h"
 #include "core/NewGame.h"
+#include "core/ObservingHost.h"
+#include "core/TableObserver.h"
 #include "tools/selfplay/Invariants.h"
 #include "tools/selfplay/SelfPlayHost.h"
-#include "tools/selfplay/TableObserver.h"
+#include "tools/selfplay/TableChecker.h"
 
 namespace zelvani {
 namespace {
@@ -97,25 +99,32 @@ TEST(SelfPlay, TheKeptPlacesNeverDriftFromTheRecordsAndChangeNoResult) {
   EXPECT_EQ(SummaryDetails(options, checked.Tally), SummaryDetails(options, usual.Tally));
 }
 
-// A freshly dealt round watched by the observer, which checks the whole table from
-// scratch at every step.
+// A freshly dealt round followed by the observer and its checker, which checks the whole
+// table from scratch at every step.
 class Watched : public ::testing::Test {
  protected:
   SelfPlayHost host{4242};
-  Game game{host};
-  TableObserver observer{{}, 1};
+  TableChecker checker{1};
+  TableObserver observer{{&checker}, &checker};
+  ObservingHost watchedHost{host, observer};
+  Game game{watchedHost};
   void SetUp() override {
-    host.Attach(game, observer);
+    host.ReportTo(checker);
+    watchedHost.Attach(game);
     mnStartClick(game);
-    ASSERT_EQ(observer.Problem(), "");
+    ASSERT_EQ(checker.Problem(), "");
+  }
+  void StepDone() {
+    observer.StepDone(game);
+    checker.StepDone(game, observer);
   }
 };
 
 TEST_F(Watched, NamesABrokenRuleAsTheWholeCheckDoes) {
   const int top = game.Yama.Stock[game.Yama.StockTop];
   game.TableMap[Suit(top)][RankIndex(top)] = kMapDiscarded;
-  observer.StepDone(game);
-  EXPECT_EQ(observer.Problem(), "TableMap says 5 for card " + std::to_string(top) + ", expected 0");
+  StepDone();
+  EXPECT_EQ(checker.Problem(), "TableMap says 5 for card " + std::to_string(top) + ", expected 0");
 }
 
 TEST_F(Watched, FindsACardAddedToASecondPlace) {
@@ -123,15 +132,15 @@ TEST_F(Watched, FindsACardAddedToASecondPlace) {
   const int card = game.Seats[2].Cards[0];
   hand.Cards[hand.Count++] = card;
   observer.Observe(game);
-  EXPECT_EQ(observer.Problem(), "card " + std::to_string(card) + " is in two places");
+  EXPECT_EQ(checker.Problem(), "card " + std::to_string(card) + " is in two places");
 }
 
 TEST_F(Watched, FindsCardsSwappedUnseenByTheCountsAtTheNextWholeCheck) {
   const int card = game.Seats[1].Cards[0];
   std::swap(game.Seats[1].Cards[0], game.Seats[2].Cards[0]);
-  observer.StepDone(game);
-  EXPECT_EQ(observer.Problem(), "the kept place of card " + std::to_string(card) +
-                                    " is hand 1, the records say hand 2");
+  StepDone();
+  EXPECT_EQ(checker.Problem(), "the kept place of card " + std::to_string(card) +
+                                   " is hand 1, the records say hand 2");
 }
 
 // A freshly dealt round on a host that observes nothing.

@@ -11,10 +11,11 @@
 
 #include "core/Game.h"
 #include "core/NewGame.h"
+#include "core/ObservingHost.h"
 #include "core/Random.h"
+#include "core/TableObserver.h"
 #include "tools/selfplay/SelfPlay.h"
 #include "tools/selfplay/SelfPlayHost.h"
-#include "tools/selfplay/TableObserver.h"
 #include "tools/selfplay/TraceWriter.h"
 
 namespace zelvani {
@@ -262,11 +263,12 @@ TEST(Trace, EachRoundEndIsFollowedByItsPointsAndEachGameEndsAfterThem) {
 
 TEST(Trace, ADealLineHoldsTheDeckTheHandsAndStockWereDealtFrom) {
   SelfPlayHost host(31337);
-  Game game(host);
   std::ostringstream out;
   TraceWriter writer(out);
   TableObserver observer({&writer});
-  host.Attach(game, observer);
+  ObservingHost watchedHost(host, observer);
+  Game game(watchedHost);
+  watchedHost.Attach(game);
   mnStartClick(game);
   writer.Flush();
 

@@ -517,6 +517,27 @@ TEST_F(SettingsStoreTest, AGameLeftBetweenRoundsGoesOnWhereItStopped) {
   EXPECT_EQ(resumed.Score.Cell(0, 3), "第3回戦：");
 }
 
+TEST_F(SettingsStoreTest, TheLogsPlaceAndAGameWithTheAutomaticPlayerSurviveAClose) {
+  Load();
+  EXPECT_EQ(LoadPlayAids(game, registry), LogPlace{});
+  const LogPlace log{true, 1, 300, 120};
+  game.Round = 3;
+  game.AutoPlayUsed = true;
+  ASSERT_TRUE(SavePlayAids(game, registry, log));
+  ASSERT_TRUE(SaveSettings(game, registry, windows));
+  EXPECT_EQ(registry.Text(kProgram + "\\Form\\Log", "Side"), "1");
+  EXPECT_EQ(registry.Text(kScore, "AutoPlayed"), "1");
+
+  NextRun next;
+  LoadSettings(next.game, registry, next.windows);
+  EXPECT_EQ(LoadPlayAids(next.game, registry), log);
+  EXPECT_TRUE(next.game.AutoPlayUsed);  // the resumed game still counts toward nothing
+  // A game that is over leaves nothing to carry.
+  game.Round = 0;
+  ASSERT_TRUE(SavePlayAids(game, registry, log));
+  EXPECT_EQ(registry.Text(kScore, "AutoPlayed"), "0");
+}
+
 TEST_F(SettingsStoreTest, ClosingDuringTheFirstRoundKeepsNoGame) {
   Load();
   game.Round = 1;

@@ -1,5 +1,7 @@
 #include "tools/assets/Glyphs.h"
 
+#include "core/CardNames.h"
+
 namespace zelvani::assets {
 namespace {
 
@@ -155,9 +157,8 @@ StrokedText TextStrokes(std::string_view text, double spacing) {
 }
 
 std::string RankLabel(int rank) {
-  static const char* const kLabels[] = {"A", "2", "3",  "4", "5", "6", "7",
-                                        "8", "9", "10", "J", "Q", "K"};
-  return (rank >= 0 && rank < 13) ? kLabels[rank] : "";
+  // The move log and the hints name the cards by the same letters.
+  return zelvani::RankLabel(rank);
 }
 
 }  // namespace zelvani::assets

@@ -1,37 +1,15 @@
-// Where every card of the table is, and the rules the records must keep between any two
-// operations of a game: the self-play tool checks them after every step.
+// The rules the records must keep between any two operations of a game: the self-play
+// tool checks them after every step.
 #pragma once
 
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <string>
 
+#include "core/CardPlaces.h"
 #include "core/Game.h"
 
 namespace zelvani {
-
-enum class Place : std::uint8_t { Nowhere, Stock, Discard, Hand, Meld };
-
-struct CardPlace {
-  Place Where = Place::Nowhere;
-  // The seat of a hand, or the index of a meld window.
-  std::int8_t Owner = -1;
-
-  // Both bytes at once.
-  bool operator==(const CardPlace& other) const {
-    return std::bit_cast<std::uint16_t>(*this) == std::bit_cast<std::uint16_t>(other);
-  }
-};
-
-// Every card's place, and the first card found in two places (or -1).
-struct Layout {
-  std::array<CardPlace, 52> Cards{};
-  int Duplicate = -1;
-
-  bool operator==(const Layout&) const = default;
-};
-Layout LayoutOf(const Game& game);
 
 // What the table map should say of cards whose history matters: a card taken from the
 // discard pile keeps its mark until laid, and a laid card keeps the kind its meld had.

@@ -9,12 +9,13 @@
 #include "ai/ComputerTurn.h"
 #include "core/Game.h"
 #include "core/NewGame.h"
+#include "core/ObservingHost.h"
+#include "core/TableObserver.h"
 #include "core/TurnDriver.h"
-#include "score/EndRound.h"
 #include "score/HiScore.h"
 #include "settings/OptionRules.h"
 #include "tools/selfplay/SelfPlayHost.h"
-#include "tools/selfplay/TableObserver.h"
+#include "tools/selfplay/TableChecker.h"
 #include "tools/selfplay/TraceWriter.h"
 
 namespace zelvani {
@@ -75,10 +76,13 @@ class Driver {
  public:
   Driver(const SelfPlayOptions& options, SelfPlayTally& tally, std::ostream* trace)
       : host_(options.Seed),
-        game_(host_),
-        observer_(Listeners(tally, trace), options.FullCheckSteps),
+        checker_(options.FullCheckSteps),
+        observer_(Listeners(tally, trace), &checker_),
+        watchedHost_(host_, observer_),
+        game_(watchedHost_),
         tally_(tally) {
-    host_.Attach(game_, observer_);
+    host_.ReportTo(checker_);
+    watchedHost_.Attach(game_);
     game_.Rules = RulesOf(options.Rules);
     game_.OfficialRule = OfficialRuleOf(game_.Rules);
     for (int seat = 0; seat < kSeatCount; ++seat)
@@ -90,20 +94,23 @@ class Driver {
   const std::optional<SelfPlayFailure>& Failure() const { return failure_; }
 
  private:
+  // The checker first: the moves keep what it expects of the table map.
   std::vector<TableEvents*> Listeners(SelfPlayTally& tally, std::ostream* trace) {
     if (!trace)
-      return {&tally};
+      return {&checker_, &tally};
     writer_.emplace(*trace);
-    return {&tally, &*writer_};
+    return {&checker_, &tally, &*writer_};
   }
   void Step();
+  void StepDone();
   bool Fail(const std::string& problem);
-  void EndGame(int leader);
 
   SelfPlayHost host_;
-  Game game_;
   std::optional<TraceWriter> writer_;
+  TableChecker checker_;
   TableObserver observer_;
+  ObservingHost watchedHost_;
+  Game game_;
   SelfPlayTally& tally_;
   long step_ = 0;
   std::optional<SelfPlayFailure> failure_;
@@ -116,18 +123,19 @@ void Driver::Step() {
   } else if (host_.TimerRunning()) {
     Timer1Timer(game_);
   } else {
-    observer_.Report("state " + std::to_string(state) + " waits with the timer stopped");
+    checker_.Report("state " + std::to_string(state) + " waits with the timer stopped");
   }
+  StepDone();
+}
+
+void Driver::StepDone() {
   observer_.StepDone(game_);
+  checker_.StepDone(game_, observer_);
 }
 
 bool Driver::Fail(const std::string& problem) {
   failure_ = SelfPlayFailure{problem, observer_.GamesBegun(), game_.Round, step_};
   return false;
-}
-
-void Driver::EndGame(int leader) {
-  observer_.GameEnded(game_, leader);
 }
 
 bool Driver::PlayGame() {
@@ -140,23 +148,20 @@ bool Driver::PlayGame() {
       Step();
       ++step_;
     } else if (game_.Round == 0) {
-      // The scoring ended the game; it left the leader as the sheet's current column.
-      const int column = game_.Score.Col;
-      EndGame(column >= 1 && column <= kSeatCount ? column - 1 : LeadingSeat(game_));
+      // The scoring ended the game, and the host told the observer.
       return true;
     } else if (tally_.Rounds - roundsBefore >= kRoundCap && !PointsMoved(game_)) {
       host_.AgreeToAbandon();
       mnEndGameClick(game_);
       ++tally_.CappedGames;
-      EndGame(LeadingSeat(game_));
-      return observer_.Problem().empty() || Fail(observer_.Problem());
+      return checker_.Problem().empty() || Fail(checker_.Problem());
     } else {
       // The scoring did not deal the next round itself.
       mnStartClick(game_);
-      observer_.StepDone(game_);
+      StepDone();
     }
-    if (!observer_.Problem().empty())
-      return Fail(observer_.Problem());
+    if (!checker_.Problem().empty())
+      return Fail(checker_.Problem());
     if (tally_.Rounds != roundsSeen) {
       roundsSeen = tally_.Rounds;
       step_ = 0;

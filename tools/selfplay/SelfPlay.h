@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "core/Records.h"
+#include "core/TableEvents.h"
 #include "tools/selfplay/Invariants.h"
-#include "tools/selfplay/TableEvents.h"
 
 namespace zelvani {
 
@@ -63,11 +63,11 @@ class SelfPlayTally : public TableEvents {
   void Reshuffled(std::int64_t, std::span<const int>) override { ++Reshuffles; }
   void Chii(int, int) override { ++Chiis; }
   void Pon(int, int) override { ++Pons; }
-  void Laid(int, int, std::span<const int>) override { ++Melds; }
+  void Laid(int, int, std::span<const int>, const MeldRecord&) override { ++Melds; }
   void Discarded(int, int) override { ++Turns; }
   void RoundEnded(int, int winner) override;
-  void Points(const std::array<int, 4>&) override {}
-  void GameOver(int, int) override {}
+  void Points(const std::array<int, 4>&, const std::array<int, 4>&) override {}
+  void GameOver(int, int, bool) override {}
 };
 
 struct SelfPlayFailure {

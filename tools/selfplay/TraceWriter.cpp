@@ -85,7 +85,7 @@ void TraceWriter::Pon(int seat, int card) {
   Line(*this) << "pon " << seat << " " << card;
 }
 
-void TraceWriter::Laid(int seat, int window, std::span<const int> cards) {
+void TraceWriter::Laid(int seat, int window, std::span<const int> cards, const MeldRecord&) {
   Line(*this) << "lay " << seat << " " << window << cards;
 }
 
@@ -100,11 +100,11 @@ void TraceWriter::RoundEnded(int round, int winner) {
     Line(*this) << "end " << round << " winner " << winner;
 }
 
-void TraceWriter::Points(const std::array<int, 4>& points) {
+void TraceWriter::Points(const std::array<int, 4>& points, const std::array<int, 4>&) {
   Line(*this) << "points" << points;
 }
 
-void TraceWriter::GameOver(int game, int leader) {
+void TraceWriter::GameOver(int game, int leader, bool) {
   Line(*this) << "gameover " << game << " leader " << leader;
 }
 

@@ -9,7 +9,7 @@
 #include <ostream>
 #include <string>
 
-#include "tools/selfplay/TableEvents.h"
+#include "core/TableEvents.h"
 
 namespace zelvani {
 
@@ -31,11 +31,11 @@ class TraceWriter : public TableEvents {
   void Reshuffled(std::int64_t time, std::span<const int> stock) override;
   void Chii(int seat, int card) override;
   void Pon(int seat, int card) override;
-  void Laid(int seat, int window, std::span<const int> cards) override;
+  void Laid(int seat, int window, std::span<const int> cards, const MeldRecord& meld) override;
   void Discarded(int seat, int card) override;
   void RoundEnded(int round, int winner) override;
-  void Points(const std::array<int, 4>& points) override;
-  void GameOver(int game, int leader) override;
+  void Points(const std::array<int, 4>& points, const std::array<int, 4>& change) override;
+  void GameOver(int game, int leader, bool abandoned) override;
 
  private:
   class Line;

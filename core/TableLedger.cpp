@@ -1,4 +1,4 @@
-#include "tools/selfplay/TableLedger.h"
+#include "core/TableLedger.h"
 
 #include <algorithm>
 #include <bit>
@@ -92,13 +92,8 @@ void TableLedger::ReadAll(const Game& game) {
   count(game.Yama.Stock.data(), StockSlots(game.Yama));
   count(game.Yama.Discard.data(), DiscardSlots(game.Yama));
   KeepRecords(game);
-  unsoundMelds_ = 0;
-  // The empty windows beyond the list too, so that one the list grows into starts sound.
-  for (int w = 0; w < kMaxMeldWindows; ++w) {
+  for (int w = 0; w < windows_; ++w)
     count(melds_[w].YakuCards.data(), MeldSlots(melds_[w]));
-    meldSound_[w] = CheckMeld(melds_[w]) == MeldFault::None;
-    unsoundMelds_ += !meldSound_[w];
-  }
   exact_ = places_.Duplicate < 0 && game.YakuWindowCount() <= kMaxMeldWindows;
 }
 
@@ -164,9 +159,6 @@ void TableLedger::Update(const Game& game, unsigned records, CardMoves& moves) {
     changed |= kMelds;
     Collect(was.YakuCards.data(), MeldSlots(was), now.YakuCards.data(), MeldSlots(now),
             MeldPlace(w));
-    const bool sound = CheckMeld(now) == MeldFault::None;
-    unsoundMelds_ += static_cast<int>(meldSound_[w]) - static_cast<int>(sound);
-    meldSound_[w] = sound;
   }
   changed_ = changed;
 

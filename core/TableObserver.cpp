@@ -1,13 +1,11 @@
-#include "tools/selfplay/TableObserver.h"
+#include "core/TableObserver.h"
 
-#include <array>
-#include <cstring>
+#include <algorithm>
 #include <utility>
 
 #include "ai/ComputerTurn.h"
 #include "core/Cards.h"
 #include "core/Game.h"
-#include "core/TurnDriver.h"
 
 namespace zelvani {
 
@@ -31,19 +29,11 @@ std::array<int, 52> DeckOfDeal(const Game& game) {
   return deck;
 }
 
-std::string PlaceText(const CardPlace& place) {
-  switch (place.Where) {
-    case Place::Stock:
-      return "stock";
-    case Place::Discard:
-      return "discard pile";
-    case Place::Hand:
-      return "hand " + std::to_string(place.Owner);
-    case Place::Meld:
-      return "meld " + std::to_string(place.Owner);
-    default:
-      return "nowhere";
-  }
+std::array<int, kSeatCount> PointsOf(const Game& game) {
+  std::array<int, kSeatCount> points{};
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    points[seat] = game.Seats[seat].Point;
+  return points;
 }
 
 // A card that went to a seat, or left one.
@@ -63,23 +53,10 @@ struct Few {
   const Item* end() const { return Items.data() + Count; }
 };
 
-// The first card whose place differs between two layouts, or -1.
-int FirstDifference(const Layout& a, const Layout& b) {
-  for (int card = 0; card < kDeckSize; ++card)
-    if (a.Cards[card] != b.Cards[card])
-      return card;
-  return -1;
-}
-
 }  // namespace
 
-TableObserver::TableObserver(std::vector<TableEvents*> listeners, int fullCheckSteps)
-    : listeners_(std::move(listeners)), fullCheckSteps_(fullCheckSteps) {}
-
-void TableObserver::Report(const std::string& problem) {
-  if (problem_.empty())
-    problem_ = problem;
-}
+TableObserver::TableObserver(std::vector<TableEvents*> listeners, TableWatcher* watcher)
+    : listeners_(std::move(listeners)), watcher_(watcher) {}
 
 void TableObserver::DealStarting(const Game& game) {
   // Within a game the next deal follows the scoring of the last round at once.
@@ -99,6 +76,7 @@ void TableObserver::Announcement(const std::string& text) {
 }
 
 void TableObserver::FinishDeal(const Game& game) {
+  ledger_.Rebuild(game);
   if (game.Round == 1) {
     ++games_;
     for (TableEvents* l : listeners_)
@@ -107,14 +85,11 @@ void TableObserver::FinishDeal(const Game& game) {
   const auto deck = DeckOfDeal(game);
   for (TableEvents* l : listeners_)
     l->Dealt(game.Round, seedTime_, game.Dealer, deck);
-  marks_ = CardMarks{};
-  ledger_.Rebuild(game);
-  checked_ = {};
-  expectedMap_ = {};
-  for (int card = 0; card < kDeckSize; ++card)
-    expectedMap_[Suit(card)][RankIndex(card)] =
-        ExpectedMapValue(ledger_.Places().Cards[card], card, marks_);
+  if (watcher_)
+    watcher_->RoundDealt(game, ledger_);
   reshufflesSeen_ = game.Yama.Reshuffles;
+  restSeen_ = game.Human.Rest;
+  pointsAtDeal_ = PointsOf(game);
   announced_ = Claim::Unknown;
   dealPending_ = false;
   dealt_ = true;
@@ -134,16 +109,25 @@ void TableObserver::Look(const Game& game, bool stepEnd) {
   } else if (!dealt_) {
     return;
   }
+  // A turn sat out passed before anything that moved since the last look.
+  const int rest = game.Human.Rest;
+  if (roundOpen_ && rest < restSeen_)
+    for (TableEvents* l : listeners_)
+      l->TurnSkipped(kHumanSeat);
   // A moment when no count changed needs no closer look at the cards: every move of a
-  // card changes some count. What no count shows, a card replaced by another, the check
-  // of the whole table every few steps finds.
+  // card changes some count. What no count shows, a card replaced by another, only a look
+  // at the whole table finds.
   const unsigned counts = ledger_.CountChanges(game);
   if (counts != 0) {
     ledger_.Update(game, counts, moves_);
     if (ledger_.Changed() != 0)
       EmitMoves(game);
   }
-  const bool moved = counts != 0;
+  // A confirmed false claim raises the turns to sit out as the card goes back.
+  if (roundOpen_ && rest > restSeen_)
+    for (TableEvents* l : listeners_)
+      l->FalseClaim(kHumanSeat, game.Yama.TopDiscard());
+  restSeen_ = rest;
   if (roundOpen_ && game.GameState < 0) {
     roundOpen_ = false;
     pointsPending_ = true;
@@ -151,70 +135,13 @@ void TableObserver::Look(const Game& game, bool stepEnd) {
     for (int seat = kSeatCount - 1; seat >= 0; --seat)
       if (game.Seats[seat].Count == 0)
         winner = seat;
-    for (TableEvents* l : listeners_)
+    for (TableEvents* l : listeners_) {
       l->RoundEnded(game.Round, winner);
-  }
-  // The rules are checked whenever cards moved, and at the end of every step; a broken one
-  // is named by the check of the whole table.
-  if ((moved || stepEnd) && problem_.empty() && !QuickCheck(game, moved ? ledger_.Changed() : 0) &&
-      CheckWhole(game))
-    Report("the quick check of the table fails where the whole check passes");
-}
-
-bool TableObserver::QuickCheck(const Game& game, unsigned changed) {
-  // Each rule reads only some of the records; while those are as they were when last
-  // found sound, the rule still holds.
-  constexpr unsigned kCardsChanged = TableLedger::kHands | TableLedger::kPile;
-  if ((changed & kCardsChanged) && (!ledger_.CensusSound() || !CountsSound(game)))
-    return false;
-  if ((changed & TableLedger::kMelds) || (game.GameState >= 0) != (checked_.State >= 0)) {
-    if (!ledger_.CensusSound() || !ledger_.MeldsSound() || !MeldListSound(game))
-      return false;
-  }
-  if (std::memcmp(&game.TableMap, &expectedMap_, sizeof expectedMap_) != 0)
-    return false;
-  if (game.GameState != checked_.State && !IsValidState(game.GameState))
-    return false;
-  // The reservations, and the claims, which must also point into their hands.
-  bool seatsAsChecked =
-      (changed & TableLedger::kHands) == 0 &&
-      std::memcmp(game.PonReserve.data(), checked_.PonReserve.data(), sizeof game.PonReserve) == 0;
-  for (int seat = 0; seat < kSeatCount; ++seat)
-    seatsAsChecked &= game.Seats[seat].Claimed == checked_.Claimed[seat];
-  if (!seatsAsChecked) {
-    if (!SeatsSound(game))
-      return false;
-    checked_.PonReserve = game.PonReserve;
-    for (int seat = 0; seat < kSeatCount; ++seat)
-      checked_.Claimed[seat] = game.Seats[seat].Claimed;
-  }
-  checked_.State = game.GameState;
-  return true;
-}
-
-bool TableObserver::CheckWhole(const Game& game) {
-  const Layout fresh = LayoutOf(game);
-  if (std::string problem = CheckTable(game, fresh, marks_); !problem.empty()) {
-    Report(problem);
-    return false;
-  }
-  // The records are sound; what was kept step by step must say the same.
-  if (const int card = FirstDifference(fresh, ledger_.Places()); card >= 0) {
-    Report("the kept place of card " + std::to_string(card) + " is " +
-           PlaceText(ledger_.Places().Cards[card]) + ", the records say " +
-           PlaceText(fresh.Cards[card]));
-    return false;
-  }
-  for (int card = 0; card < kDeckSize; ++card) {
-    const int expected = ExpectedMapValue(fresh.Cards[card], card, marks_);
-    const int kept = expectedMap_[Suit(card)][RankIndex(card)];
-    if (kept != expected) {
-      Report("the kept TableMap value of card " + std::to_string(card) + " is " +
-             std::to_string(kept) + ", worked out afresh " + std::to_string(expected));
-      return false;
+      l->HandsShown(game.Seats);
     }
   }
-  return true;
+  if (watcher_)
+    watcher_->Looked(game, ledger_, counts != 0, stepEnd);
 }
 
 void TableObserver::EmitMoves(const Game& game) {
@@ -238,19 +165,14 @@ void TableObserver::EmitMoves(const Game& game) {
     } else if (to.Where == Place::Hand && from.Where == Place::Discard) {
       // After a rebuild the card came off the new stock, not off the pile.
       (reshuffled ? draws : claims).Add({to.Owner, card});
-      marks_.FromPile[card] = !reshuffled;
     } else if (to.Where == Place::Meld && from.Where == Place::Hand) {
       lays.Add({from.Owner, to.Owner, card});
-      marks_.FromPile[card] = false;
-      marks_.LaidKind[card] = static_cast<std::int8_t>(game.YakuWindows[to.Owner].Kind);
     } else if (to.Where == Place::Discard && from.Where == Place::Hand) {
       discards.Add({from.Owner, card});
-      marks_.FromPile[card] = false;
-    } else if (!(reshuffled && from.Where == Place::Discard && to.Where == Place::Stock)) {
-      Report("card " + std::to_string(card) + " moved from " + PlaceText(from) + " to " +
-             PlaceText(to));
+    } else if (!(reshuffled && from.Where == Place::Discard && to.Where == Place::Stock) &&
+               watcher_) {
+      watcher_->Strayed(card, from, to);
     }
-    expectedMap_[Suit(card)][RankIndex(card)] = ExpectedMapValue(to, card, marks_);
   }
 
   if (reshuffled) {
@@ -291,8 +213,9 @@ void TableObserver::EmitMoves(const Game& game) {
       Lay* end = group;
       for (; end < last && end->Seat == group->Seat && end->Window == group->Window; ++end)
         cards[count++] = end->Card;
+      const MeldRecord& meld = game.YakuWindows[group->Window];
       for (TableEvents* l : listeners_)
-        l->Laid(group->Seat, group->Window, std::span<const int>(cards.data(), count));
+        l->Laid(group->Seat, group->Window, std::span<const int>(cards.data(), count), meld);
       group = end;
     }
   }
@@ -305,11 +228,17 @@ void TableObserver::FlushPoints(const Game& game) {
   if (!pointsPending_)
     return;
   pointsPending_ = false;
-  std::array<int, 4> points{};
+  const std::array<int, kSeatCount> points = PointsOf(game);
+  std::array<int, kSeatCount> change{};
   for (int seat = 0; seat < kSeatCount; ++seat)
-    points[seat] = game.Seats[seat].Point;
+    change[seat] = points[seat] - pointsAtDeal_[seat];
   for (TableEvents* l : listeners_)
-    l->Points(points);
+    l->Points(points, change);
+}
+
+void TableObserver::RoundScored(const Game& game) {
+  Look(game, false);
+  FlushPoints(game);
 }
 
 void TableObserver::StepDone(const Game& game) {
@@ -317,16 +246,15 @@ void TableObserver::StepDone(const Game& game) {
   // A round that ended without dealing the next one has been scored by now.
   if (game.GameState < 0)
     FlushPoints(game);
-  if (++stepsSinceFullCheck_ >= fullCheckSteps_ && dealt_ && !dealPending_ && problem_.empty()) {
-    stepsSinceFullCheck_ = 0;
-    CheckWhole(game);
-  }
 }
 
-void TableObserver::GameEnded(const Game& game, int leader) {
+void TableObserver::GameEnded(const Game& game, int leader, bool abandoned) {
+  // A round abandoned half-way has no end of its own to tell.
+  if (abandoned)
+    roundOpen_ = false;
   FlushPoints(game);
   for (TableEvents* l : listeners_)
-    l->GameOver(games_, leader);
+    l->GameOver(games_, leader, abandoned);
 }
 
 }  // namespace zelvani

@@ -1,16 +1,15 @@
 // Where every card of the table is, kept up to date from what changed in the records
 // instead of worked out afresh at every look. Every move of a card changes how many cards
 // some hand or pile holds, so the counts tell which records to look at; of a record that
-// changed, only the slots from the first changed one on are gone through. The verdict on
-// each meld window is kept the same way. What no count shows (a card replaced by
-// another) is left to a check of the whole table every few steps.
+// changed, only the slots from the first changed one on are gone through. What no count
+// shows (a card replaced by another) only a look at the whole table finds.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
+#include "core/CardPlaces.h"
 #include "core/Records.h"
-#include "tools/selfplay/Invariants.h"
 
 namespace zelvani {
 
@@ -53,8 +52,6 @@ class TableLedger {
   const Layout& Places() const { return places_; }
   // Every card is in exactly one place and every slot in use holds a card.
   bool CensusSound() const { return exact_ && placed_ == 52 && noCards_ == 0; }
-  // Every meld window's record is sound on its own (CheckMeld).
-  bool MeldsSound() const { return unsoundMelds_ == 0; }
   // The records the last update found changed.
   unsigned Changed() const { return changed_; }
 
@@ -87,14 +84,12 @@ class TableLedger {
   int windows_ = 0;
   // The cards in the hands, the stock and the discard pile.
   int outside_ = 0;
-  std::array<bool, kMaxMeldWindows> meldSound_{};
   // False while the places cannot be kept slot by slot (a card in two places, too many
   // meld windows): they are then worked out afresh at every look.
   bool exact_ = false;
   int placed_ = 0;
   // Slots in use that hold no card code.
   int noCards_ = 0;
-  int unsoundMelds_ = 0;
   unsigned changed_ = kAll;
 
   std::array<Change, kSeatCount + 2 + kMaxMeldWindows> changes_{};
