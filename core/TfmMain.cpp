@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -500,9 +501,21 @@ bool TfmMain::PlaysTheTable(const QWidget* widget) const {
 }
 
 bool TfmMain::eventFilter(QObject* watched, QEvent* event) {
-  const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress;
-  if (press && game_.AutoPlay && watched->isWidgetType() &&
-      PlaysTheTable(static_cast<QWidget*>(watched))) {
+  if (!game_.AutoPlay || !watched->isWidgetType() || !PlaysTheTable(static_cast<QWidget*>(watched)))
+    return QMainWindow::eventFilter(watched, event);
+  if (event->type() == QEvent::ShortcutOverride) {
+    // A play key (D, T, Space, ...) would act as a shortcut before the window sees it:
+    // taken as a plain key press it only hands the turn back. Keys with Ctrl or Alt and
+    // the function keys stay the menus'.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool menuKey = (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) ||
+                         (key->key() >= Qt::Key_F1 && key->key() <= Qt::Key_F35);
+    if (!menuKey) {
+      event->accept();
+      return true;
+    }
+  }
+  if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress) {
     mnAutoPlayClick(false);
     return true;
   }

@@ -252,6 +252,16 @@ class FrameTest : public QObject {
     QVERIFY(!frame.GameRecord().AutoPlay);
     QVERIFY(!autoPlay->isChecked());
     QVERIFY(log->Text()->toPlainText().endsWith(QStringLiteral("自動プレイを終えました。")));
+
+    // In the human's draw phase D would draw; with the automatic player on, it is only a
+    // key press on the hand, which hands the turn back.
+    SetGame(frame.GameRecord(), 0);
+    autoPlay->trigger();
+    frame.Player()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(frame.Player()));
+    QTest::keyClick(frame.Player(), Qt::Key_D);
+    QVERIFY(!frame.GameRecord().AutoPlay);
+    QCOMPARE(frame.GameRecord().GameState, 0);
   }
 };
 
