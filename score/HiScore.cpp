@@ -1,6 +1,6 @@
 #include "score/HiScore.h"
 
-#include <cstdio>
+#include <charconv>
 #include <cstring>
 
 #include "core/Game.h"
@@ -23,10 +23,14 @@ constexpr std::size_t kIsHumanAt = 42;
 constexpr int kOfficialStartPoint = 300;
 constexpr int kOfficialEndTerm = 10;
 
+// At least two digits, as "%02d" writes them. Not through printf: the high-score text is
+// put together at the end of every game, and printf costs more than the rest of it.
 std::string TwoDigits(int value) {
   char text[16];
-  std::snprintf(text, sizeof text, "%02d", value);
-  return text;
+  std::string digits(text, std::to_chars(text, text + sizeof text, value).ptr);
+  if (digits.size() < 2)
+    digits.insert(0, 2 - digits.size(), '0');
+  return digits;
 }
 
 }  // namespace
