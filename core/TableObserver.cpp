@@ -140,7 +140,7 @@ void TableObserver::Look(const Game& game, bool stepEnd) {
       l->HandsShown(game.Seats);
     }
   }
-  if (watcher_)
+  if (watcher_ && (counts != 0 || stepEnd))
     watcher_->Looked(game, ledger_, counts != 0, stepEnd);
 }
 

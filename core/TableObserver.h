@@ -29,7 +29,8 @@ class TableWatcher {
   // A card moved in a way no operation of the game moves one.
   virtual void Strayed(int card, const CardPlace& from, const CardPlace& to) = 0;
   // A look is over and its events were told; `moved` when cards moved, `stepEnd` at the
-  // end of a step of the game.
+  // end of a step of the game. A look with neither is not told: most looks find nothing
+  // changed, and they are many.
   virtual void Looked(const Game& game, const TableLedger& ledger, bool moved, bool stepEnd) = 0;
 };
 

@@ -58,7 +58,9 @@ MeldFault CheckMeld(const MeldRecord& meld);
 // The list of meld windows: not too long, the one empty window last and there in a round.
 bool MeldListSound(const Game& game);
 
-// The state, the pon reservations and the pending claims.
-bool SeatsSound(const Game& game);
+// The pon reservations name seats, and the unused entry none.
+bool PonReserveSound(const Game& game);
+// Each pending claim points into its hand.
+bool ClaimsSound(const Game& game);
 
 }  // namespace zelvani
