@@ -49,40 +49,42 @@ int FirstDifference(const std::int32_t* was, const std::int32_t* now, int slots)
 
 }  // namespace
 
-TableLedger::Counts TableLedger::CountsOf(const Game& game, int windows) {
-  Counts counts;
-  for (int seat = 0; seat < kSeatCount; ++seat)
-    counts.Hands[seat] = game.Seats[seat].Count;
-  counts.StockTop = game.Yama.StockTop;
-  counts.DiscardCount = game.Yama.DiscardCount;
-  counts.Reshuffles = game.Yama.Reshuffles;
-  counts.Windows = windows;
-  return counts;
+void TableLedger::KeepCounts(const Game& game, int windows) {
+  outside_ = game.Yama.StockTop + 1 + game.Yama.DiscardCount;
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    counts_.Hands[seat] = game.Seats[seat].Count;
+    outside_ += game.Seats[seat].Count;
+  }
+  counts_.StockTop = game.Yama.StockTop;
+  counts_.DiscardCount = game.Yama.DiscardCount;
+  counts_.Reshuffles = game.Yama.Reshuffles;
+  counts_.Windows = windows;
 }
 
 unsigned TableLedger::CountChanges(const Game& game) const {
-  // Most looks find every count as it was; the counts are compared in place for them.
+  // Most looks find every count as it was: a plain comparison in place tells them so.
   const PileRecord& yama = game.Yama;
+  const int windows = game.YakuWindowCount();
   if (game.Seats[0].Count == counts_.Hands[0] && game.Seats[1].Count == counts_.Hands[1] &&
       game.Seats[2].Count == counts_.Hands[2] && game.Seats[3].Count == counts_.Hands[3] &&
       yama.StockTop == counts_.StockTop && yama.DiscardCount == counts_.DiscardCount &&
-      yama.Reshuffles == counts_.Reshuffles && game.YakuWindowCount() == counts_.Windows)
+      yama.Reshuffles == counts_.Reshuffles && windows == counts_.Windows)
     return 0;
-  const Counts now = CountsOf(game, game.YakuWindowCount());
   unsigned changed = 0;
   // The cards outside the melds are counted on the way.
-  int outside = now.StockTop + 1 + now.DiscardCount;
+  int outside = yama.StockTop + 1 + yama.DiscardCount;
   for (int seat = 0; seat < kSeatCount; ++seat) {
-    changed |= static_cast<unsigned>(now.Hands[seat] != counts_.Hands[seat]) << seat;
-    outside += now.Hands[seat];
+    const int count = game.Seats[seat].Count;
+    changed |= static_cast<unsigned>(count != counts_.Hands[seat]) << seat;
+    outside += count;
   }
   // A rebuilt stock empties the discard pile; a reshuffle counts for both.
-  const bool reshuffled = now.Reshuffles != counts_.Reshuffles;
-  if (now.StockTop != counts_.StockTop || reshuffled)
+  const bool reshuffled = yama.Reshuffles != counts_.Reshuffles;
+  if (yama.StockTop != counts_.StockTop || reshuffled)
     changed |= kStock;
-  if (now.DiscardCount != counts_.DiscardCount || reshuffled)
+  if (yama.DiscardCount != counts_.DiscardCount || reshuffled)
     changed |= kDiscard;
-  if (outside != outside_ || now.Windows != counts_.Windows)
+  if (outside != outside_ || windows != counts_.Windows)
     changed |= kMelds;
   return changed;
 }
@@ -95,10 +97,7 @@ void TableLedger::KeepRecords(const Game& game) {
   const int windows = std::min(game.YakuWindowCount(), kMaxMeldWindows);
   for (int w = 0; w < kMaxMeldWindows; ++w)
     melds_[w] = w < windows ? game.YakuWindows[w] : kGoneMeld;
-  counts_ = CountsOf(game, windows);
-  outside_ = counts_.StockTop + 1 + counts_.DiscardCount;
-  for (const std::int32_t count : counts_.Hands)
-    outside_ += count;
+  KeepCounts(game, windows);
 }
 
 void TableLedger::ReadAll(const Game& game) {
@@ -187,7 +186,8 @@ void TableLedger::Update(const Game& game, unsigned records, CardMoves& moves) {
   // Take the cards out of the slots that changed, then put the new ones in, so that a
   // card that went from one changed slot to another is never seen in two places. Where
   // each card was is noted as it is taken out; a card put in without being taken out was
-  // nowhere.
+  // nowhere. The kept records take the new slots as they are put in (should a card turn
+  // up where it cannot be, everything is taken afresh anyway).
   std::uint64_t taken = 0;
   std::uint64_t put = 0;
   bool lost = false;
@@ -212,6 +212,7 @@ void TableLedger::Update(const Game& game, unsigned records, CardMoves& moves) {
     const Change& change = changes_[c];
     for (int i = change.From; i < change.NowCount; ++i) {
       const int card = change.Now[i];
+      change.Was[i] = card;
       if (!IsCard(card)) {
         ++noCards_;
       } else if (places_.Cards[card].Where != Place::Nowhere) {
@@ -233,19 +234,12 @@ void TableLedger::Update(const Game& game, unsigned records, CardMoves& moves) {
     }
     return ReadAllAfter(before, game, moves);
   }
-  // Keep what changed: the new slots of each record, and the counts.
-  for (int c = 0; c < changeCount_; ++c) {
-    const Change& change = changes_[c];
-    std::copy(change.Now + change.From, change.Now + change.NowCount, change.Was + change.From);
-  }
+  // Keep the rest of what changed: the melds whole, and the counts.
   if (records & kMelds) {
     for (int w = 0; w < std::max(windows, keptWindows); ++w)
       melds_[w] = w < windows ? game.YakuWindows[w] : kGoneMeld;
   }
-  counts_ = CountsOf(game, windows);
-  outside_ = counts_.StockTop + 1 + counts_.DiscardCount;
-  for (const std::int32_t count : counts_.Hands)
-    outside_ += count;
+  KeepCounts(game, windows);
 
   for (std::uint64_t cards = taken | put; cards != 0; cards &= cards - 1) {
     const int card = std::countr_zero(cards);

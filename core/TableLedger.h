@@ -65,8 +65,6 @@ class TableLedger {
     std::int32_t DiscardCount = 0;
     std::int32_t Reshuffles = 0;
     std::int32_t Windows = 0;
-
-    bool operator==(const Counts&) const = default;
   };
   // Slots of a record that changed since the last look, from slot `From` on.
   struct Change {
@@ -78,7 +76,7 @@ class TableLedger {
     CardPlace Where;
   };
 
-  static Counts CountsOf(const Game& game, int windows);
+  void KeepCounts(const Game& game, int windows);
   void Collect(std::int32_t* was, int wasCount, const std::int32_t* now, int nowCount,
                CardPlace where);
   void ReadAll(const Game& game);
