@@ -62,14 +62,10 @@ void TableLedger::KeepCounts(const Game& game, int windows) {
 }
 
 unsigned TableLedger::CountChanges(const Game& game) const {
-  // Most looks find every count as it was: a plain comparison in place tells them so.
+  if (CountsAsKept(game))
+    return 0;
   const PileRecord& yama = game.Yama;
   const int windows = game.YakuWindowCount();
-  if (game.Seats[0].Count == counts_.Hands[0] && game.Seats[1].Count == counts_.Hands[1] &&
-      game.Seats[2].Count == counts_.Hands[2] && game.Seats[3].Count == counts_.Hands[3] &&
-      yama.StockTop == counts_.StockTop && yama.DiscardCount == counts_.DiscardCount &&
-      yama.Reshuffles == counts_.Reshuffles && windows == counts_.Windows)
-    return 0;
   unsigned changed = 0;
   // The cards outside the melds are counted on the way.
   int outside = yama.StockTop + 1 + yama.DiscardCount;

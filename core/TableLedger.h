@@ -10,11 +10,10 @@
 
 #include "core/CardPlaces.h"
 #include "core/Cards.h"
+#include "core/Game.h"
 #include "core/Records.h"
 
 namespace zelvani {
-
-struct Game;
 
 struct CardMove {
   int Card = 0;
@@ -46,6 +45,15 @@ class TableLedger {
   // The records whose counts differ from when last looked at; the melds when the cards
   // outside them are fewer or more.
   unsigned CountChanges(const Game& game) const;
+  // No count differs from when last looked at: most looks find the table so. Compared in
+  // place, here, because it is asked at every look.
+  bool CountsAsKept(const Game& game) const {
+    const PileRecord& yama = game.Yama;
+    return game.Seats[0].Count == counts_.Hands[0] && game.Seats[1].Count == counts_.Hands[1] &&
+           game.Seats[2].Count == counts_.Hands[2] && game.Seats[3].Count == counts_.Hands[3] &&
+           yama.StockTop == counts_.StockTop && yama.DiscardCount == counts_.DiscardCount &&
+           yama.Reshuffles == counts_.Reshuffles && game.YakuWindowCount() == counts_.Windows;
+  }
   // Brings the places up to date from `records` and lists the cards that moved.
   void Update(const Game& game, unsigned records, CardMoves& moves);
 

@@ -96,10 +96,6 @@ void TableObserver::FinishDeal(const Game& game) {
   roundOpen_ = true;
 }
 
-void TableObserver::Observe(const Game& game) {
-  Look(game, false);
-}
-
 void TableObserver::Look(const Game& game, bool stepEnd) {
   if (dealPending_) {
     // The deal is complete once it has chosen the first player.

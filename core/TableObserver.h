@@ -46,7 +46,11 @@ class TableObserver {
   void SeedTimeRead(std::int64_t time);
   void Announcement(const std::string& text);
   // From the host, at a moment when the records are consistent (a repaint, a box).
-  void Observe(const Game& game);
+  void Observe(const Game& game) {
+    // Most such moments show the table as the last look left it; they need no look.
+    if (!AsLastSeen(game))
+      Look(game, false);
+  }
   // From the host: the score sheet is shown, so the round's points are final.
   void RoundScored(const Game& game);
   // From the host: the game in progress has ended, by its scoring or from the menu.
@@ -63,6 +67,11 @@ class TableObserver {
  private:
   enum class Claim { Unknown, Chii, Pon };
 
+  // Nothing that a look tells or checks has changed since the last one.
+  bool AsLastSeen(const Game& game) const {
+    return Watching() && ledger_.CountsAsKept(game) && game.Human.Rest == restSeen_ &&
+           !(roundOpen_ && game.GameState < 0);
+  }
   void Look(const Game& game, bool stepEnd);
   void FinishDeal(const Game& game);
   void EmitMoves(const Game& game);
