@@ -130,14 +130,22 @@ void AddHiScore(Game& game, int table, int score, const std::string& name, bool 
 }
 
 std::string HiScoreText(const HiScoreTable& table) {
+  // Appended piece by piece into one text rather than summed from pieces: the table is
+  // shown at the end of every game.
   std::string text;
   for (int k = 1; k <= kHiScoreRows; ++k) {
     const HiScoreRecord& record = table[k - 1];
-    const std::string date =
-        TwoDigits(record.Year % 100) + "/" + TwoDigits(record.Month) + "/" + TwoDigits(record.Day);
+    text.append("第").append(std::to_string(k)).append("位：\t");
+    text.append(std::to_string(record.Score)).append("点\t");
+    text.append(TwoDigits(record.Year % 100)).append("/");
+    text.append(TwoDigits(record.Month)).append("/");
+    text.append(TwoDigits(record.Day)).append("   ");
     const std::string name = HiScoreNameText(record);
-    text += "第" + std::to_string(k) + "位：" + "\t" + std::to_string(record.Score) + "点" + "\t" +
-            date + "   " + (record.IsHuman ? name : "(" + name + ")") + "\n";
+    if (record.IsHuman)
+      text.append(name);
+    else
+      text.append("(").append(name).append(")");
+    text.append("\n");
   }
   return text;
 }
