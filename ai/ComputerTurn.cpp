@@ -127,7 +127,8 @@ bool WantsChii(const HandRecord& hand, int top) {
 
 PlayChoice ChoosePlay(const HandRecord& hand, const TableMapGrid& tableMap) {
   // Evaluated in place: the evaluation is large, and this runs at every step of play.
-  PlayChoice choice{Evaluate(hand, tableMap)};
+  PlayChoice choice;
+  Evaluate(hand, tableMap, choice.Judged);
   const DiscardChoice discard = ChooseDiscard(hand, choice.Judged);
   choice.Meld = ChooseMeld(choice.Judged, discard.UselessCount);
   choice.DiscardSlot =

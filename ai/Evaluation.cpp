@@ -278,17 +278,21 @@ WorkingTable BuildWorkingTable(const HandRecord& hand, const TableMapGrid& table
 }
 
 Evaluation Evaluate(const HandRecord& hand, const TableMapGrid& tableMap) {
+  Evaluation evaluation;
+  Evaluate(hand, tableMap, evaluation);
+  return evaluation;
+}
+
+void Evaluate(const HandRecord& hand, const TableMapGrid& tableMap, Evaluation& evaluation) {
   if (hand.Count < 0 || hand.Count > kEvaluatedSlots)
     throw std::length_error("hand too large to evaluate");
   const WorkingTable table = BuildWorkingTable(hand, tableMap);
   const Seat seat{hand, table, hand.Count};
-  Evaluation evaluation;
   for (int slot = 0; slot < hand.Count; ++slot) {
     EvaluateSameRank(seat, slot, evaluation);
     EvaluateRun(seat, slot, evaluation);
     EvaluateSeven(seat, slot, evaluation);
   }
-  return evaluation;
 }
 
 DiscardChoice ChooseDiscard(const HandRecord& hand, const Evaluation& evaluation) {
