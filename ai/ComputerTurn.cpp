@@ -39,16 +39,18 @@ void ChiiOrDraw(Game& game, int seat) {
   }
 }
 
+// Both loops choose each entry's value rather than branch on it: which ranks are wanted
+// follows no pattern the processor could learn, and these run at every step of play.
 void ClearOwnReservations(Game& game, int seat) {
   for (auto& reserver : game.PonReserve)
-    if (reserver == seat)
-      reserver = 0;
+    reserver = reserver == seat ? 0 : reserver;
 }
 
 void Reserve(Game& game, int seat, const Evaluation& evaluation) {
-  for (int rank = 0; rank < kRankCount; ++rank)
-    if (evaluation.PonWanted[rank])
-      game.PonReserve[rank] = seat;
+  for (int rank = 0; rank < kRankCount; ++rank) {
+    const int reserver = game.PonReserve[rank];
+    game.PonReserve[rank] = evaluation.PonWanted[rank] ? seat : reserver;
+  }
 }
 
 void ClearSelection(HandRecord& hand) {
@@ -125,7 +127,8 @@ bool WantsChii(const HandRecord& hand, int top) {
 
 PlayChoice ChoosePlay(const HandRecord& hand, const TableMapGrid& tableMap) {
   // Evaluated in place: the evaluation is large, and this runs at every step of play.
-  PlayChoice choice{Evaluate(hand, tableMap)};
+  PlayChoice choice;
+  Evaluate(hand, tableMap, choice.Judged);
   const DiscardChoice discard = ChooseDiscard(hand, choice.Judged);
   choice.Meld = ChooseMeld(choice.Judged, discard.UselessCount);
   choice.DiscardSlot =

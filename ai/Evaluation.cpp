@@ -257,11 +257,18 @@ void Evaluation::Record(const Candidate& candidate) {
 
 WorkingTable BuildWorkingTable(const HandRecord& hand, const TableMapGrid& tableMap) {
   WorkingTable table;
+  auto convert = [&](int row, int col) {
+    const int cell = tableMap[row][col] + kMapShift;
+    table[row][col] = cell == kHiddenShifted || cell == kDiscardedShifted ? kOpenCell : cell;
+  };
+  // A row in two parts, the first a multiple of four columns long: the compiler then
+  // converts four cells at once there. This runs at every step of play.
+  constexpr int kFirstPart = kWorkingColumns / 4 * 4;
   for (int row = 0; row < kWorkingRows; ++row) {
-    for (int col = 0; col < kWorkingColumns; ++col) {
-      const int cell = tableMap[row][col] + kMapShift;
-      table[row][col] = cell == kHiddenShifted || cell == kDiscardedShifted ? kOpenCell : cell;
-    }
+    for (int col = 0; col < kFirstPart; ++col)
+      convert(row, col);
+    for (int col = kFirstPart; col < kWorkingColumns; ++col)
+      convert(row, col);
   }
   for (int slot = 0; slot < hand.Count; ++slot) {
     const int card = hand.Cards[slot];
@@ -271,17 +278,21 @@ WorkingTable BuildWorkingTable(const HandRecord& hand, const TableMapGrid& table
 }
 
 Evaluation Evaluate(const HandRecord& hand, const TableMapGrid& tableMap) {
+  Evaluation evaluation;
+  Evaluate(hand, tableMap, evaluation);
+  return evaluation;
+}
+
+void Evaluate(const HandRecord& hand, const TableMapGrid& tableMap, Evaluation& evaluation) {
   if (hand.Count < 0 || hand.Count > kEvaluatedSlots)
     throw std::length_error("hand too large to evaluate");
   const WorkingTable table = BuildWorkingTable(hand, tableMap);
   const Seat seat{hand, table, hand.Count};
-  Evaluation evaluation;
   for (int slot = 0; slot < hand.Count; ++slot) {
     EvaluateSameRank(seat, slot, evaluation);
     EvaluateRun(seat, slot, evaluation);
     EvaluateSeven(seat, slot, evaluation);
   }
-  return evaluation;
 }
 
 DiscardChoice ChooseDiscard(const HandRecord& hand, const Evaluation& evaluation) {

@@ -9,11 +9,11 @@
 #include <cstdint>
 
 #include "core/CardPlaces.h"
+#include "core/Cards.h"
+#include "core/Game.h"
 #include "core/Records.h"
 
 namespace zelvani {
-
-struct Game;
 
 struct CardMove {
   int Card = 0;
@@ -45,6 +45,15 @@ class TableLedger {
   // The records whose counts differ from when last looked at; the melds when the cards
   // outside them are fewer or more.
   unsigned CountChanges(const Game& game) const;
+  // No count differs from when last looked at: most looks find the table so. Compared in
+  // place, here, because it is asked at every look.
+  bool CountsAsKept(const Game& game) const {
+    const PileRecord& yama = game.Yama;
+    return game.Seats[0].Count == counts_.Hands[0] && game.Seats[1].Count == counts_.Hands[1] &&
+           game.Seats[2].Count == counts_.Hands[2] && game.Seats[3].Count == counts_.Hands[3] &&
+           yama.StockTop == counts_.StockTop && yama.DiscardCount == counts_.DiscardCount &&
+           yama.Reshuffles == counts_.Reshuffles && game.YakuWindowCount() == counts_.Windows;
+  }
   // Brings the places up to date from `records` and lists the cards that moved.
   void Update(const Game& game, unsigned records, CardMoves& moves);
 
@@ -56,9 +65,14 @@ class TableLedger {
   unsigned Changed() const { return changed_; }
 
  private:
-  struct HandCards {
-    std::array<std::int32_t, kHandSlots> Cards{};
-    std::int32_t Count = 0;
+  // How many cards each record holds, and the meld windows kept: a look at a table where
+  // none of these changed (most looks) needs nothing more than comparing them.
+  struct Counts {
+    std::array<std::int32_t, kSeatCount> Hands{};
+    std::int32_t StockTop = 0;
+    std::int32_t DiscardCount = 0;
+    std::int32_t Reshuffles = 0;
+    std::int32_t Windows = 0;
   };
   // Slots of a record that changed since the last look, from slot `From` on.
   struct Change {
@@ -70,18 +84,23 @@ class TableLedger {
     CardPlace Where;
   };
 
+  void KeepCounts(const Game& game, int windows);
   void Collect(std::int32_t* was, int wasCount, const std::int32_t* now, int nowCount,
                CardPlace where);
   void ReadAll(const Game& game);
   void KeepRecords(const Game& game);
+  // Takes every place afresh after the slot by slot update found a card where it cannot
+  // be, and lists every card whose place differs from `before`.
+  void ReadAllAfter(const Layout& before, const Game& game, CardMoves& moves);
 
   Layout places_;
-  // The records as last looked at: their counts and the slots in use. Meld windows
-  // beyond the list are kept empty.
-  std::array<HandCards, kSeatCount> hands_{};
-  PileRecord pile_;
+  // The records as last looked at: the slots in use and their counts. Meld windows
+  // beyond the list are kept empty; at most kMaxMeldWindows are kept.
+  std::array<std::array<std::int32_t, kHandSlots>, kSeatCount> hands_{};
+  std::array<std::int32_t, kStockSlots> stock_{};
+  std::array<std::int32_t, kDeckSize> discard_{};
   std::array<MeldRecord, kMaxMeldWindows> melds_{};
-  int windows_ = 0;
+  Counts counts_;
   // The cards in the hands, the stock and the discard pile.
   int outside_ = 0;
   // False while the places cannot be kept slot by slot (a card in two places, too many
@@ -94,6 +113,8 @@ class TableLedger {
 
   std::array<Change, kSeatCount + 2 + kMaxMeldWindows> changes_{};
   int changeCount_ = 0;
+  // Where each card taken out in this update was, for the cards taken out.
+  std::array<CardPlace, kDeckSize> takenFrom_{};
 };
 
 }  // namespace zelvani

@@ -96,10 +96,6 @@ void TableObserver::FinishDeal(const Game& game) {
   roundOpen_ = true;
 }
 
-void TableObserver::Observe(const Game& game) {
-  Look(game, false);
-}
-
 void TableObserver::Look(const Game& game, bool stepEnd) {
   if (dealPending_) {
     // The deal is complete once it has chosen the first player.
@@ -140,7 +136,7 @@ void TableObserver::Look(const Game& game, bool stepEnd) {
       l->HandsShown(game.Seats);
     }
   }
-  if (watcher_)
+  if (watcher_ && (counts != 0 || stepEnd))
     watcher_->Looked(game, ledger_, counts != 0, stepEnd);
 }
 

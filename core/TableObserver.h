@@ -29,7 +29,8 @@ class TableWatcher {
   // A card moved in a way no operation of the game moves one.
   virtual void Strayed(int card, const CardPlace& from, const CardPlace& to) = 0;
   // A look is over and its events were told; `moved` when cards moved, `stepEnd` at the
-  // end of a step of the game.
+  // end of a step of the game. A look with neither is not told: most looks find nothing
+  // changed, and they are many.
   virtual void Looked(const Game& game, const TableLedger& ledger, bool moved, bool stepEnd) = 0;
 };
 
@@ -45,7 +46,11 @@ class TableObserver {
   void SeedTimeRead(std::int64_t time);
   void Announcement(const std::string& text);
   // From the host, at a moment when the records are consistent (a repaint, a box).
-  void Observe(const Game& game);
+  void Observe(const Game& game) {
+    // Most such moments show the table as the last look left it; they need no look.
+    if (!AsLastSeen(game))
+      Look(game, false);
+  }
   // From the host: the score sheet is shown, so the round's points are final.
   void RoundScored(const Game& game);
   // From the host: the game in progress has ended, by its scoring or from the menu.
@@ -62,6 +67,11 @@ class TableObserver {
  private:
   enum class Claim { Unknown, Chii, Pon };
 
+  // Nothing that a look tells or checks has changed since the last one.
+  bool AsLastSeen(const Game& game) const {
+    return Watching() && ledger_.CountsAsKept(game) && game.Human.Rest == restSeen_ &&
+           !(roundOpen_ && game.GameState < 0);
+  }
   void Look(const Game& game, bool stepEnd);
   void FinishDeal(const Game& game);
   void EmitMoves(const Game& game);

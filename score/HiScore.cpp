@@ -1,6 +1,6 @@
 #include "score/HiScore.h"
 
-#include <cstdio>
+#include <charconv>
 #include <cstring>
 
 #include "core/Game.h"
@@ -23,10 +23,14 @@ constexpr std::size_t kIsHumanAt = 42;
 constexpr int kOfficialStartPoint = 300;
 constexpr int kOfficialEndTerm = 10;
 
+// At least two digits, as "%02d" writes them. Not through printf: the high-score text is
+// put together at the end of every game, and printf costs more than the rest of it.
 std::string TwoDigits(int value) {
   char text[16];
-  std::snprintf(text, sizeof text, "%02d", value);
-  return text;
+  std::string digits(text, std::to_chars(text, text + sizeof text, value).ptr);
+  if (digits.size() < 2)
+    digits.insert(0, 2 - digits.size(), '0');
+  return digits;
 }
 
 }  // namespace
@@ -126,14 +130,22 @@ void AddHiScore(Game& game, int table, int score, const std::string& name, bool 
 }
 
 std::string HiScoreText(const HiScoreTable& table) {
+  // Appended piece by piece into one text rather than summed from pieces: the table is
+  // shown at the end of every game.
   std::string text;
   for (int k = 1; k <= kHiScoreRows; ++k) {
     const HiScoreRecord& record = table[k - 1];
-    const std::string date =
-        TwoDigits(record.Year % 100) + "/" + TwoDigits(record.Month) + "/" + TwoDigits(record.Day);
+    text.append("第").append(std::to_string(k)).append("位：\t");
+    text.append(std::to_string(record.Score)).append("点\t");
+    text.append(TwoDigits(record.Year % 100)).append("/");
+    text.append(TwoDigits(record.Month)).append("/");
+    text.append(TwoDigits(record.Day)).append("   ");
     const std::string name = HiScoreNameText(record);
-    text += "第" + std::to_string(k) + "位：" + "\t" + std::to_string(record.Score) + "点" + "\t" +
-            date + "   " + (record.IsHuman ? name : "(" + name + ")") + "\n";
+    if (record.IsHuman)
+      text.append(name);
+    else
+      text.append("(").append(name).append(")");
+    text.append("\n");
   }
   return text;
 }

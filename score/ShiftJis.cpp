@@ -11,8 +11,6 @@
 #include <cerrno>
 #endif
 
-#include <vector>
-
 namespace zelvani {
 
 namespace {
@@ -123,28 +121,61 @@ std::string Cp932ToUtf8(std::string_view cp932) {
 
 #else
 
+// One direction of conversion, opened once. Opening a converter sets up the code page's
+// tables, which costs far more than converting a short name, and names are converted at
+// every game's end; an iconv_t must not be shared between threads, so each thread keeps
+// its own.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
+  ~Converter() {
+    if (Opened())
+      iconv_close(cd_);
+  }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  bool Opened() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+  iconv_t Get() const { return cd_; }
+
+ private:
+  iconv_t cd_;
+};
+
+Converter& Utf8ToCp932Converter() {
+  thread_local Converter converter("CP932", "UTF-8");
+  return converter;
+}
+
+Converter& Cp932ToUtf8Converter() {
+  thread_local Converter converter("UTF-8", "CP932");
+  return converter;
+}
+
 // Runs iconv over the whole input. Whenever a character cannot be converted, writes "?"
 // and skips that character, whose length `skip` tells from the bytes that remain.
-std::string Convert(const char* to, const char* from, std::string_view input,
+std::string Convert(Converter& converter, std::string_view input,
                     std::size_t (*skip)(std::string_view)) {
   std::string result;
   if (input.empty())
     return result;
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) {
+  if (!converter.Opened()) {
     // No converter at all: keep plain ASCII, mark the rest.
     for (unsigned char c : input)
       result += c < 0x80 ? static_cast<char>(c) : '?';
     return result;
   }
-  std::vector<char> buffer(input.size() * 4 + 16);
+  const iconv_t cd = converter.Get();
+  // From the initial state, whatever the last conversion left.
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  char buffer[256];
   char* in = const_cast<char*>(input.data());
   std::size_t inLeft = input.size();
   while (inLeft > 0) {
-    char* out = buffer.data();
-    std::size_t outLeft = buffer.size();
+    char* out = buffer;
+    std::size_t outLeft = sizeof buffer;
     const std::size_t rc = iconv(cd, &in, &inLeft, &out, &outLeft);
-    result.append(buffer.data(), buffer.size() - outLeft);
+    result.append(buffer, sizeof buffer - outLeft);
     if (rc != static_cast<std::size_t>(-1))
       break;
     if (errno == E2BIG)
@@ -156,18 +187,17 @@ std::string Convert(const char* to, const char* from, std::string_view input,
     inLeft -= step;
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
   }
-  iconv_close(cd);
   return result;
 }
 
 }  // namespace
 
 std::string Utf8ToCp932(std::string_view utf8) {
-  return Convert("CP932", "UTF-8", utf8, Utf8CharacterLength);
+  return Convert(Utf8ToCp932Converter(), utf8, Utf8CharacterLength);
 }
 
 std::string Cp932ToUtf8(std::string_view cp932) {
-  return Convert("UTF-8", "CP932", cp932, Cp932CharacterLength);
+  return Convert(Cp932ToUtf8Converter(), cp932, Cp932CharacterLength);
 }
 
 #endif

@@ -71,14 +71,16 @@ bool MeldListRulesHold(const Game& game, Fault* fault) {
   return true;
 }
 
-bool SeatRulesHold(const Game& game, Fault* fault) {
-  if (!IsValidState(game.GameState))
-    return Broken(fault, {Fault::InvalidState, 0, game.GameState});
+bool PonReserveRulesHold(const Game& game, Fault* fault) {
   for (int rank = 0; rank < 14; ++rank) {
     const int reserver = game.PonReserve[rank];
     if (static_cast<unsigned>(reserver) >= kSeatCount || (rank == kUnusedPonEntry && reserver != 0))
       return Broken(fault, {Fault::BadPonReserve, rank, reserver});
   }
+  return true;
+}
+
+bool ClaimRulesHold(const Game& game, Fault* fault) {
   for (int seat = 0; seat < kSeatCount; ++seat) {
     const HandRecord& hand = game.Seats[seat];
     if (hand.Claimed == kNoClaim)
@@ -89,6 +91,12 @@ bool SeatRulesHold(const Game& game, Fault* fault) {
       return Broken(fault, {Fault::BadClaim, seat, hand.Claimed});
   }
   return true;
+}
+
+bool SeatRulesHold(const Game& game, Fault* fault) {
+  if (!IsValidState(game.GameState))
+    return Broken(fault, {Fault::InvalidState, 0, game.GameState});
+  return PonReserveRulesHold(game, fault) && ClaimRulesHold(game, fault);
 }
 
 std::string FaultText(const Fault& fault) {
@@ -215,8 +223,12 @@ bool MeldListSound(const Game& game) {
   return MeldListRulesHold(game, nullptr);
 }
 
-bool SeatsSound(const Game& game) {
-  return SeatRulesHold(game, nullptr);
+bool PonReserveSound(const Game& game) {
+  return PonReserveRulesHold(game, nullptr);
+}
+
+bool ClaimsSound(const Game& game) {
+  return ClaimRulesHold(game, nullptr);
 }
 
 std::string CheckTable(const Game& game, const Layout& layout, const CardMarks& marks) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -27,18 +28,17 @@ std::string CheckTable(const Game& game, const Layout& layout, const CardMarks& 
 // scratch every this many steps.
 constexpr int kFullCheckSteps = 64;
 
-// What TableMap should say of a card in `place`.
+// What TableMap should say of a card in `place`. Looked up by place, not chosen by a
+// branch: it is asked for every card in turn, and where the next card lies follows no
+// pattern the processor could learn.
 inline int ExpectedMapValue(const CardPlace& place, int card, const CardMarks& marks) {
-  switch (place.Where) {
-    case Place::Discard:
-      return kMapDiscarded;
-    case Place::Hand:
-      return marks.FromPile[card] ? kMapDiscarded : kMapHidden;
-    case Place::Meld:
-      return marks.LaidKind[card];
-    default:
-      return kMapHidden;
-  }
+  auto at = [](Place where) { return static_cast<std::size_t>(where); };
+  std::array<int, at(Place::Meld) + 1> byPlace{};
+  static_assert(kMapHidden == 0, "a card nowhere or in the stock is hidden");
+  byPlace[at(Place::Discard)] = kMapDiscarded;
+  byPlace[at(Place::Hand)] = marks.FromPile[card] ? kMapDiscarded : kMapHidden;
+  byPlace[at(Place::Meld)] = marks.LaidKind[card];
+  return byPlace[at(place.Where)];
 }
 
 // Every hand, the stock and the discard pile hold as many cards as they can.
@@ -58,7 +58,9 @@ MeldFault CheckMeld(const MeldRecord& meld);
 // The list of meld windows: not too long, the one empty window last and there in a round.
 bool MeldListSound(const Game& game);
 
-// The state, the pon reservations and the pending claims.
-bool SeatsSound(const Game& game);
+// The pon reservations name seats, and the unused entry none.
+bool PonReserveSound(const Game& game);
+// Each pending claim points into its hand.
+bool ClaimsSound(const Game& game);
 
 }  // namespace zelvani

@@ -114,16 +114,19 @@ bool TableChecker::QuickCheck(const Game& game, const TableLedger& ledger, unsig
     return false;
   if (game.GameState != checked_.State && !IsValidState(game.GameState))
     return false;
-  // The reservations, and the claims, which must also point into their hands.
-  bool seatsAsChecked =
-      (changed & TableLedger::kHands) == 0 &&
-      std::memcmp(game.PonReserve.data(), checked_.PonReserve.data(), sizeof game.PonReserve) == 0;
-  for (int seat = 0; seat < kSeatCount; ++seat)
-    seatsAsChecked &= game.Seats[seat].Claimed == checked_.Claimed[seat];
-  if (!seatsAsChecked) {
-    if (!SeatsSound(game))
+  if (game.PonReserve != checked_.PonReserve) {
+    if (!PonReserveSound(game))
       return false;
     checked_.PonReserve = game.PonReserve;
+  }
+  // The claims must also point into their hands, so they are read again when a hand grew
+  // or shrank.
+  bool claimsAsChecked = (changed & TableLedger::kHands) == 0;
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    claimsAsChecked &= game.Seats[seat].Claimed == checked_.Claimed[seat];
+  if (!claimsAsChecked) {
+    if (!ClaimsSound(game))
+      return false;
     for (int seat = 0; seat < kSeatCount; ++seat)
       checked_.Claimed[seat] = game.Seats[seat].Claimed;
   }
