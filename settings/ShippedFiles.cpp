@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QSize>
+#include <algorithm>
 
 #include "core/AppInfo.h"
 
@@ -84,23 +87,37 @@ QString ShippedPluginFolder() {
   return chosen + QLatin1Char('/');
 }
 
-QIcon ApplicationIcon() {
-  // Every size drawn for the icon lies in a folder of the hicolor theme named after it.
+QIcon ApplicationIconIn(const QString& iconFolder) {
+  // Every size drawn for the icon lies in a folder of the hicolor theme named after it:
+  // "48x48", or "48x48@2" for the same at twice the pixels. Each file is added with the
+  // size its folder gives, so nothing is decoded at start-up. Sizes above 128 pixels are
+  // left to the menus, which take them from the theme: the window system is handed every
+  // size the window icon holds, for every window, and the large ones only slow the start.
+  static const QRegularExpression kSizeFolder(QStringLiteral("^(\\d+)x\\1(?:@(\\d+))?$"));
+  constexpr int kLargestWindowIcon = 128;
   const QString file = QStringLiteral("apps/%1.png").arg(QString::fromUtf8(kApplicationId));
+  const QDir theme(QDir(iconFolder).filePath(QStringLiteral("hicolor")));
   QIcon icon;
-  for (const QString& folder : ShippedFolders(ShippedKind::Icons)) {
-    const QDir theme(QDir(folder).filePath(QStringLiteral("hicolor")));
-    for (const QString& size : theme.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
-      const QString path = theme.filePath(size + QLatin1Char('/') + file);
-      if (QFileInfo::exists(path)) {
-        icon.addFile(path);
-        qCDebug(lcFiles).noquote() << "icon found at" << path;
-      }
+  for (const QString& name : theme.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+    const QRegularExpressionMatch size = kSizeFolder.match(name);
+    const int pixels =
+        size.hasMatch() ? size.captured(1).toInt() * std::max(1, size.captured(2).toInt()) : 0;
+    const QString path = theme.filePath(name + QLatin1Char('/') + file);
+    if (pixels > 0 && pixels <= kLargestWindowIcon && QFileInfo::exists(path)) {
+      icon.addFile(path, QSize(pixels, pixels));
+      qCDebug(lcFiles).noquote() << "icon found at" << path;
     }
-    if (!icon.isNull())
-      break;
   }
   return icon;
+}
+
+QIcon ApplicationIcon() {
+  for (const QString& folder : ShippedFolders(ShippedKind::Icons)) {
+    const QIcon icon = ApplicationIconIn(folder);
+    if (!icon.isNull())
+      return icon;
+  }
+  return {};
 }
 
 }  // namespace zelvani

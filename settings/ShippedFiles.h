@@ -30,7 +30,10 @@ QString ResolveDataFile(const QString& name);
 // exists. The current folder is never searched, so no library is loaded from it by chance.
 QString ShippedPluginFolder();
 
-// The application icon from every size drawn for it; empty when none is found.
+// The application icon from every size drawn for it up to the largest a window title
+// needs, from the first icon folder that has it; empty when none is found.
 QIcon ApplicationIcon();
+// The same from one icon folder (the one holding "hicolor").
+QIcon ApplicationIconIn(const QString& iconFolder);
 
 }  // namespace zelvani

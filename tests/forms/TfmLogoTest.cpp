@@ -57,6 +57,20 @@ class TfmLogoTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // The window icon is added without reading its files; each size must still load.
+  void theWindowIconLoadsEverySizeAWindowTitleShows() {
+    const QIcon icon = ApplicationIconIn(QStringLiteral(ZELVANI_ICON_DIR));
+    const QList<QSize> sizes = icon.availableSizes();
+    for (int side : {16, 24, 32, 48, 64, 128})
+      QVERIFY2(sizes.contains(QSize(side, side)), qPrintable(QString::number(side)));
+    for (const QSize& size : sizes) {
+      QVERIFY(size.width() <= 128);
+      const QImage image = icon.pixmap(size).toImage();
+      QCOMPARE(image.size(), size);
+      QVERIFY(image.pixelColor(size.width() / 2, size.height() / 2).alpha() > 0);
+    }
+  }
+
   void splashStartsVisibleWithItsTimerRunning() {
     ScriptedMain frame;
     frame.StartUp();
