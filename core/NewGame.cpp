@@ -146,7 +146,7 @@ SeeCardsMenuState mnSeeInsideClick(const Game& game) {
   menu.NormalEnabled = !normal;
   menu.AllEnabled = !allOpen;
   for (int seat = 0; seat < kSeatCount; ++seat) {
-    menu.Captions[seat] = seats[seat].PlayerName + "(&" + std::to_string(seat) + ")";
+    menu.Captions[seat] = MenuText(seats[seat].PlayerName) + "(&" + std::to_string(seat) + ")";
     menu.Checked[seat] = seats[seat].Open;
   }
   return menu;

@@ -20,4 +20,15 @@ void SetPoint(Game& game, int seat, int points) {
   game.Host.SetSeatCaption(seat, SeatCaption(game, seat));
 }
 
+std::string MenuText(const std::string& text) {
+  std::string shown;
+  shown.reserve(text.size());
+  for (char c : text) {
+    shown += c;
+    if (c == '&')
+      shown += '&';
+  }
+  return shown;
+}
+
 }  // namespace zelvani

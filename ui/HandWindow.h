@@ -12,5 +12,8 @@ struct Game;
 std::string SeatCaption(const Game& game, int seat);
 void SetPlayerName(Game& game, int seat, const std::string& name);
 void SetPoint(Game& game, int seat, int points);
+// A player's name or file name as a menu item shows it: a menu takes "&" for the mark of
+// its access key, so each is doubled to be shown as it is typed.
+std::string MenuText(const std::string& text);
 
 }  // namespace zelvani

@@ -210,14 +210,14 @@ void TfmHands::contextMenuEvent(QContextMenuEvent* event) {
 
 void TfmHands::PopMenuPopup() {
   const HandRecord& hand = Hand();
-  mnpName->setText(Q(hand.PlayerName) + QStringLiteral("(&N)"));
+  mnpName->setText(Q(MenuText(hand.PlayerName)) + QStringLiteral("(&N)"));
   mnpPoint->setText(QString::number(hand.Point) + QStringLiteral("点"));
   if (hand.BackgroundFile.empty()) {
     mnpBack->setText(QStringLiteral("背景(&B)"));
     mnpBack->setChecked(false);
     mnpNoBack->setChecked(true);
   } else {
-    mnpBack->setText(QStringLiteral("背景：") + Q(FileNamePart(hand.BackgroundFile)) +
+    mnpBack->setText(QStringLiteral("背景：") + Q(MenuText(FileNamePart(hand.BackgroundFile))) +
                      QStringLiteral("(&B)"));
     mnpBack->setChecked(true);
     mnpNoBack->setChecked(false);

@@ -112,6 +112,9 @@ TEST_F(GameMenu, CardOpeningMenuShowsNamesAndOpenHands) {
   EXPECT_TRUE(menu.AllEnabled);
   EXPECT_EQ(menu.Captions[0], "あなた(&0)");
   EXPECT_EQ(menu.Captions[2], "タンタル(&2)");
+  // A "&" the player typed is shown, not taken for the access key.
+  game.Seats[1].PlayerName = "R&D";
+  EXPECT_EQ(mnSeeInsideClick(game).Captions[1], "R&&D(&1)");
   EXPECT_TRUE(menu.Checked[0]);
   EXPECT_FALSE(menu.Checked[3]);
 
