@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "settings/PicturePlugin.h"
+#include "desktop/platform/PicturePlugin.h"
 
 namespace {
 

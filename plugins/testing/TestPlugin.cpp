@@ -18,7 +18,7 @@
 #include <string.h>
 #include <unistd.h>
 
-#include "settings/PicturePlugin.h"
+#include "desktop/platform/PicturePlugin.h"
 
 namespace {
 

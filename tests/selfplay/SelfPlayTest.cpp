@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <sstream>
 
-#include "core/Cards.h"
-#include "core/Game.h"
-#include "core/NewGame.h"
-#include "core/ObservingHost.h"
-#include "core/TableObserver.h"
+#include "logic/cards/Cards.h"
+#include "logic/table/Game.h"
+#include "logic/play/GameCommands.h"
+#include "logic/observer/ObservingHost.h"
+#include "logic/observer/TableObserver.h"
 #include "tools/selfplay/Invariants.h"
 #include "tools/selfplay/SelfPlayHost.h"
 #include "tools/selfplay/TableChecker.h"
@@ -111,7 +111,7 @@ class Watched : public ::testing::Test {
   void SetUp() override {
     host.ReportTo(checker);
     watchedHost.Attach(game);
-    mnStartClick(game);
+    StartRound(game);
     ASSERT_EQ(checker.Problem(), "");
   }
   void StepDone() {
@@ -121,7 +121,7 @@ class Watched : public ::testing::Test {
 };
 
 TEST_F(Watched, NamesABrokenRuleAsTheWholeCheckDoes) {
-  const int top = game.Yama.Stock[game.Yama.StockTop];
+  const int top = game.Piles.Stock[game.Piles.StockTop];
   game.TableMap[Suit(top)][RankIndex(top)] = kMapDiscarded;
   StepDone();
   EXPECT_EQ(checker.Problem(), "TableMap says 5 for card " + std::to_string(top) + ", expected 0");
@@ -148,7 +148,7 @@ class TableCheck : public ::testing::Test {
  protected:
   SelfPlayHost host{4242};
   Game game{host};
-  void SetUp() override { mnStartClick(game); }
+  void SetUp() override { StartRound(game); }
   std::string Check(const CardMarks& marks = {}) { return CheckTable(game, LayoutOf(game), marks); }
 };
 
@@ -162,12 +162,12 @@ TEST_F(TableCheck, FindsACardInTwoPlaces) {
 }
 
 TEST_F(TableCheck, FindsACardThatIsNowhere) {
-  game.Yama.StockTop -= 1;
+  game.Piles.StockTop -= 1;
   EXPECT_NE(Check().find("nowhere"), std::string::npos);
 }
 
 TEST_F(TableCheck, FindsATableMapThatDisagreesWithTheCards) {
-  const int top = game.Yama.Stock[game.Yama.StockTop];
+  const int top = game.Piles.Stock[game.Piles.StockTop];
   game.TableMap[Suit(top)][RankIndex(top)] = kMapDiscarded;
   EXPECT_NE(Check().find("TableMap"), std::string::npos);
   // A card in hand marked as taken from the pile must still say so.
@@ -179,25 +179,25 @@ TEST_F(TableCheck, FindsATableMapThatDisagreesWithTheCards) {
 
 TEST_F(TableCheck, FindsAMeldThatIsNotOfItsKind) {
   // The three top stock cards, of mixed ranks and suits, laid as a "sequence".
-  MeldRecord& meld = game.YakuWindows.front();
+  MeldRecord& meld = game.MeldWindows.front();
   CardMarks marks;
   meld.Kind = mkSequence;
   for (int i = 21; i <= 23; ++i) {
-    const int card = game.Yama.Stock[i];
-    meld.YakuCards[meld.YakuCount++] = card;
+    const int card = game.Piles.Stock[i];
+    meld.Cards[meld.Count++] = card;
     marks.LaidKind[card] = mkSequence;
     game.TableMap[Suit(card)][RankIndex(card)] = mkSequence;
   }
-  std::sort(meld.YakuCards.begin(), meld.YakuCards.begin() + meld.YakuCount);
-  game.Yama.StockTop = 20;
-  NewYakuWindow(game);
+  std::sort(meld.Cards.begin(), meld.Cards.begin() + meld.Count);
+  game.Piles.StockTop = 20;
+  AddNewMeldWindow(game);
   EXPECT_NE(Check(marks).find("not a valid meld"), std::string::npos);
 }
 
 TEST_F(TableCheck, FindsAHandAboveEightCards) {
   HandRecord& hand = game.Seats[1];
-  hand.Cards[hand.Count++] = game.Yama.Stock[game.Yama.StockTop--];
-  hand.Cards[hand.Count++] = game.Yama.Stock[game.Yama.StockTop--];
+  hand.Cards[hand.Count++] = game.Piles.Stock[game.Piles.StockTop--];
+  hand.Cards[hand.Count++] = game.Piles.Stock[game.Piles.StockTop--];
   EXPECT_NE(Check().find("holds 9 cards"), std::string::npos);
 }
 

@@ -9,11 +9,11 @@
 #include <utility>
 #include <vector>
 
-#include "core/Game.h"
-#include "core/NewGame.h"
-#include "core/ObservingHost.h"
-#include "core/Random.h"
-#include "core/TableObserver.h"
+#include "logic/table/Game.h"
+#include "logic/play/GameCommands.h"
+#include "logic/observer/ObservingHost.h"
+#include "logic/cards/Random.h"
+#include "logic/observer/TableObserver.h"
 #include "tools/selfplay/SelfPlay.h"
 #include "tools/selfplay/SelfPlayHost.h"
 #include "tools/selfplay/TraceWriter.h"
@@ -269,7 +269,7 @@ TEST(Trace, ADealLineHoldsTheDeckTheHandsAndStockWereDealtFrom) {
   ObservingHost watchedHost(host, observer);
   Game game(watchedHost);
   watchedHost.Attach(game);
-  mnStartClick(game);
+  StartRound(game);
   writer.Flush();
 
   const std::vector<std::string> lines = Lines(out.str());
@@ -295,7 +295,7 @@ TEST(Trace, ADealLineHoldsTheDeckTheHandsAndStockWereDealtFrom) {
   std::sort(held.begin(), held.end());
   EXPECT_EQ(human, held);
   EXPECT_EQ(std::vector<int>(deck.begin() + 28, deck.end()),
-            std::vector<int>(game.Yama.Stock.begin(), game.Yama.Stock.begin() + 24));
+            std::vector<int>(game.Piles.Stock.begin(), game.Piles.Stock.begin() + 24));
 
   // And it is the shuffle seeded with the time the line names.
   SelfPlayHost otherHost(0);

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "core/Game.h"
-#include "core/TurnDriver.h"
+#include "logic/table/Game.h"
+#include "logic/table/TurnDriver.h"
 
 namespace zelvani {
 
 bool FakeHost::FireTimer(Game& game) {
   if (!TimerRunning) return false;
-  Timer1Timer(game);
+  TurnTimerFired(game);
   return true;
 }
 
@@ -25,7 +25,7 @@ void FakeHost::Clear() {
 }
 
 void FakeHost::PaintHand(int seat) { Calls.push_back("PaintHand " + std::to_string(seat)); }
-void FakeHost::PaintYama() { Calls.push_back("PaintYama"); }
+void FakeHost::PaintPiles() { Calls.push_back("PaintPiles"); }
 void FakeHost::PaintMeld(int index) { Calls.push_back("PaintMeld " + std::to_string(index)); }
 
 void FakeHost::SetSeatCaption(int seat, const std::string& caption) {

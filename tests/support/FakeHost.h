@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/GameHost.h"
+#include "logic/table/GameHost.h"
 
 namespace zelvani {
 
@@ -43,7 +43,7 @@ class FakeHost : public GameHost {
 
   int ScoreSheetShown = 0;
 
-  // Runs Timer1Timer when the timer is running; returns whether it was.
+  // Runs TurnTimerFired when the timer is running; returns whether it was.
   bool FireTimer(Game& game);
 
   std::string LastStatus() const { return Statuses.empty() ? "" : Statuses.back(); }
@@ -52,7 +52,7 @@ class FakeHost : public GameHost {
   void Clear();
 
   void PaintHand(int seat) override;
-  void PaintYama() override;
+  void PaintPiles() override;
   void PaintMeld(int index) override;
   void SetSeatCaption(int seat, const std::string& caption) override;
   void ShowSeatWindow(int seat) override;

@@ -1,7 +1,7 @@
 #include "support/TestTable.h"
 
-#include "core/NewGame.h"
-#include "core/TurnDriver.h"
+#include "logic/play/GameCommands.h"
+#include "logic/table/TurnDriver.h"
 
 namespace zelvani {
 
@@ -19,14 +19,14 @@ void TestTable::SetHand(int seat, std::initializer_list<int> cards) {
 }
 
 void TestTable::SetStock(std::initializer_list<int> cards) {
-  game.Yama.StockTop = -1;
-  for (int card : cards) game.Yama.Stock[++game.Yama.StockTop] = card;
+  game.Piles.StockTop = -1;
+  for (int card : cards) game.Piles.Stock[++game.Piles.StockTop] = card;
 }
 
 void TestTable::SetDiscards(std::initializer_list<int> cards) {
-  game.Yama.DiscardCount = 0;
+  game.Piles.DiscardCount = 0;
   for (int card : cards) {
-    game.Yama.Discard[game.Yama.DiscardCount++] = card;
+    game.Piles.Discard[game.Piles.DiscardCount++] = card;
     game.TableMap[card / 13][card % 13] = kMapDiscarded;
   }
 }
@@ -42,9 +42,9 @@ void TestTable::Select(int seat, std::initializer_list<int> slots) {
 
 void TestTable::OpenTable() {
   for (auto& row : game.TableMap) row.fill(0);
-  game.PonReserve.fill(0);
-  game.YakuWindows.clear();
-  NewYakuWindow(game);
+  game.PonReservations.fill(0);
+  game.MeldWindows.clear();
+  AddNewMeldWindow(game);
 }
 
 }  // namespace zelvani

@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "core/Game.h"
+#include "logic/table/Game.h"
 #include "support/FakeHost.h"
 
 namespace zelvani {

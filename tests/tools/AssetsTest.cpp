@@ -17,7 +17,7 @@
 #include "tools/assets/CardArt.h"
 #include "tools/assets/IconArt.h"
 #include "tools/assets/LogoArt.h"
-#include "ui/CardSheet.h"
+#include "logic/geometry/CardSheet.h"
 
 namespace zelvani::assets {
 namespace {

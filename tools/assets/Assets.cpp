@@ -30,8 +30,8 @@ std::vector<std::pair<QString, Maker>> Makers() {
   std::vector<std::pair<QString, Maker>> makers = {
       {"Cards.bmp", [] { return EncodeBmp24(RenderCardSheet()); }},
       {"Click.wav", [] { return EncodeWav(ClickSamples(), kSampleRate); }},
-      {"Suteru.wav", [] { return EncodeWav(SuteruSamples(), kSampleRate); }},
-      {"YakuDasu.wav", [] { return EncodeWav(YakuDasuSamples(), kSampleRate); }},
+      {"Suteru.wav", [] { return EncodeWav(DiscardSoundSamples(), kSampleRate); }},
+      {"YakuDasu.wav", [] { return EncodeWav(MeldSoundSamples(), kSampleRate); }},
       {"Logo1.bmp", [] { return EncodeBmpIndexed(RenderLogo1(), 8); }},
       {"Logo2.bmp", [] { return EncodeBmpIndexed(RenderLogo2(), 4); }},
       // Twice the size, for screens that show the table at 150 % or 200 %.

@@ -1,6 +1,6 @@
 #include "tools/assets/Glyphs.h"
 
-#include "core/CardNames.h"
+#include "logic/cards/CardNames.h"
 
 namespace zelvani::assets {
 namespace {

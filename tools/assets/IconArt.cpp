@@ -4,7 +4,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include "core/AppInfo.h"
+#include "logic/program/AppInfo.h"
 #include "tools/assets/CardArt.h"
 
 namespace zelvani::assets {

@@ -76,7 +76,7 @@ std::vector<std::int16_t> ClickSamples() {
   return Finish(std::move(wave), 0.45);
 }
 
-std::vector<std::int16_t> SuteruSamples() {
+std::vector<std::int16_t> DiscardSoundSamples() {
   // Low-passed noise whose brightness falls as it fades (the swish), over a short low
   // thump (the card meeting the pile).
   std::vector<double> wave = Silence(0.16);
@@ -96,7 +96,7 @@ std::vector<std::int16_t> SuteruSamples() {
   return Finish(std::move(wave), 0.6);
 }
 
-std::vector<std::int16_t> YakuDasuSamples() {
+std::vector<std::int16_t> MeldSoundSamples() {
   // Two bell-like notes a fourth apart (E6 then A6), each with a soft octave partial.
   std::vector<double> wave = Silence(0.28);
   struct Note {

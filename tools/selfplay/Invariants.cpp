@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "core/Cards.h"
-#include "core/Game.h"
-#include "core/TurnDriver.h"
-#include "play/MeldRules.h"
+#include "logic/cards/Cards.h"
+#include "logic/table/Game.h"
+#include "logic/table/TurnDriver.h"
+#include "logic/play/MeldRules.h"
 
 namespace zelvani {
 
@@ -26,9 +26,9 @@ bool HandCountSound(const HandRecord& hand) {
   return hand.Count >= 0 && hand.Count <= kMaxHandInPlay;
 }
 
-bool PileCountsSound(const PileRecord& yama) {
-  return yama.StockTop >= -1 && yama.DiscardCount >= 0 &&
-         yama.StockTop + 1 + yama.DiscardCount <= kPileCards;
+bool PileCountsSound(const PileRecord& piles) {
+  return piles.StockTop >= -1 && piles.DiscardCount >= 0 &&
+         piles.StockTop + 1 + piles.DiscardCount <= kPileCards;
 }
 
 // A broken rule found without building its text.
@@ -39,7 +39,7 @@ struct Fault {
     EmptyMeldWindowBeforeLast,
     NoNewMeldWindow,
     InvalidState,
-    BadPonReserve,
+    BadPonReservations,
     BadClaim
   };
   Kind What = None;
@@ -58,24 +58,24 @@ bool Broken(Fault* fault, const Fault& broken) {
 // hold, and fill in `fault` (when given) with the first one broken. A plain true or false
 // comes back faster than a whole Fault.
 bool MeldListRulesHold(const Game& game, Fault* fault) {
-  const int windows = game.YakuWindowCount();
+  const int windows = game.MeldWindowCount();
   if (windows > kMaxMeldWindows)
     return Broken(fault, {Fault::TooManyMeldWindows});
   for (int w = 0; w + 1 < windows; ++w)
-    if (game.YakuWindows[w].Kind == mkNone)
+    if (game.MeldWindows[w].Kind == mkNone)
       return Broken(fault, {Fault::EmptyMeldWindowBeforeLast, w});
   // During a round an empty new-meld window is always there while the list has room.
   if (game.GameState >= 0 && windows < kMaxMeldWindows &&
-      (windows == 0 || game.YakuWindows.back().Kind != mkNone))
+      (windows == 0 || game.MeldWindows.back().Kind != mkNone))
     return Broken(fault, {Fault::NoNewMeldWindow});
   return true;
 }
 
-bool PonReserveRulesHold(const Game& game, Fault* fault) {
+bool PonReservationRulesHold(const Game& game, Fault* fault) {
   for (int rank = 0; rank < 14; ++rank) {
-    const int reserver = game.PonReserve[rank];
+    const int reserver = game.PonReservations[rank];
     if (static_cast<unsigned>(reserver) >= kSeatCount || (rank == kUnusedPonEntry && reserver != 0))
-      return Broken(fault, {Fault::BadPonReserve, rank, reserver});
+      return Broken(fault, {Fault::BadPonReservations, rank, reserver});
   }
   return true;
 }
@@ -96,7 +96,7 @@ bool ClaimRulesHold(const Game& game, Fault* fault) {
 bool SeatRulesHold(const Game& game, Fault* fault) {
   if (!IsValidState(game.GameState))
     return Broken(fault, {Fault::InvalidState, 0, game.GameState});
-  return PonReserveRulesHold(game, fault) && ClaimRulesHold(game, fault);
+  return PonReservationRulesHold(game, fault) && ClaimRulesHold(game, fault);
 }
 
 std::string FaultText(const Fault& fault) {
@@ -109,7 +109,7 @@ std::string FaultText(const Fault& fault) {
       return "no empty new-meld window";
     case Fault::InvalidState:
       return "invalid GameState " + std::to_string(fault.Value);
-    case Fault::BadPonReserve:
+    case Fault::BadPonReservations:
       return "PonReserve[" + std::to_string(fault.Index) + "] is " + std::to_string(fault.Value);
     case Fault::BadClaim:
       return "seat " + std::to_string(fault.Index) + " claims slot " + std::to_string(fault.Value);
@@ -127,15 +127,15 @@ std::string CheckCardCodes(const Game& game) {
       if (!IsCard(hand.Cards[slot]))
         return "seat " + std::to_string(seat) + " holds no card";
   }
-  const PileRecord& yama = game.Yama;
-  if (!PileCountsSound(yama))
-    return "stock and discard pile hold " + std::to_string(yama.StockTop + 1) + " and " +
-           std::to_string(yama.DiscardCount) + " cards";
-  for (int i = 0; i <= yama.StockTop; ++i)
-    if (!IsCard(yama.Stock[i]))
+  const PileRecord& piles = game.Piles;
+  if (!PileCountsSound(piles))
+    return "stock and discard pile hold " + std::to_string(piles.StockTop + 1) + " and " +
+           std::to_string(piles.DiscardCount) + " cards";
+  for (int i = 0; i <= piles.StockTop; ++i)
+    if (!IsCard(piles.Stock[i]))
       return "stock slot " + std::to_string(i) + " holds no card";
-  for (int i = 0; i < yama.DiscardCount; ++i)
-    if (!IsCard(yama.Discard[i]))
+  for (int i = 0; i < piles.DiscardCount; ++i)
+    if (!IsCard(piles.Discard[i]))
       return "discard slot " + std::to_string(i) + " holds no card";
   return {};
 }
@@ -158,11 +158,11 @@ const char* MeldFaultText(MeldFault fault) {
 }
 
 std::string CheckMelds(const Game& game) {
-  const int windows = game.YakuWindowCount();
+  const int windows = game.MeldWindowCount();
   if (windows > kMaxMeldWindows)
     return "too many meld windows";
   for (int w = 0; w < windows; ++w) {
-    const MeldRecord& meld = game.YakuWindows[w];
+    const MeldRecord& meld = game.MeldWindows[w];
     if (const MeldFault fault = CheckMeld(meld); fault != MeldFault::None)
       return "meld " + std::to_string(w) + MeldFaultText(fault);
     if (meld.Kind == mkNone && w != windows - 1)
@@ -196,21 +196,21 @@ bool CountsSound(const Game& game) {
   for (const HandRecord& hand : game.Seats)
     if (!HandCountSound(hand))
       return false;
-  return PileCountsSound(game.Yama);
+  return PileCountsSound(game.Piles);
 }
 
 MeldFault CheckMeld(const MeldRecord& meld) {
   if (meld.Kind == mkNone)
-    return meld.YakuCount != 0 ? MeldFault::CardsWithoutKind : MeldFault::None;
-  if (meld.YakuCount < 1 || meld.YakuCount > kMaxMeldCards)
+    return meld.Count != 0 ? MeldFault::CardsWithoutKind : MeldFault::None;
+  if (meld.Count < 1 || meld.Count > kMaxMeldCards)
     return MeldFault::BadCount;
   std::uint16_t ranks = 0;
   std::uint8_t suits = 0;
-  for (int i = 0; i < meld.YakuCount; ++i) {
-    const int card = meld.YakuCards[i];
+  for (int i = 0; i < meld.Count; ++i) {
+    const int card = meld.Cards[i];
     if (!IsCard(card))
       return MeldFault::NoCard;
-    if (i > 0 && meld.YakuCards[i - 1] >= card)
+    if (i > 0 && meld.Cards[i - 1] >= card)
       return MeldFault::NotAscending;
     ranks |= static_cast<std::uint16_t>(1u << RankIndex(card));
     suits |= static_cast<std::uint8_t>(1u << Suit(card));
@@ -223,8 +223,8 @@ bool MeldListSound(const Game& game) {
   return MeldListRulesHold(game, nullptr);
 }
 
-bool PonReserveSound(const Game& game) {
-  return PonReserveRulesHold(game, nullptr);
+bool PonReservationsSound(const Game& game) {
+  return PonReservationRulesHold(game, nullptr);
 }
 
 bool ClaimsSound(const Game& game) {

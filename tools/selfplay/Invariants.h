@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "core/CardPlaces.h"
-#include "core/Game.h"
+#include "logic/observer/CardPlaces.h"
+#include "logic/table/Game.h"
 
 namespace zelvani {
 
@@ -59,7 +59,7 @@ MeldFault CheckMeld(const MeldRecord& meld);
 bool MeldListSound(const Game& game);
 
 // The pon reservations name seats, and the unused entry none.
-bool PonReserveSound(const Game& game);
+bool PonReservationsSound(const Game& game);
 // Each pending claim points into its hand.
 bool ClaimsSound(const Game& game);
 

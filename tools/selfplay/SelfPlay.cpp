@@ -6,14 +6,14 @@
 #include <ostream>
 #include <sstream>
 
-#include "ai/ComputerTurn.h"
-#include "core/Game.h"
-#include "core/NewGame.h"
-#include "core/ObservingHost.h"
-#include "core/TableObserver.h"
-#include "core/TurnDriver.h"
-#include "score/HiScore.h"
-#include "settings/OptionRules.h"
+#include "logic/computer/ComputerTurn.h"
+#include "logic/table/Game.h"
+#include "logic/play/GameCommands.h"
+#include "logic/observer/ObservingHost.h"
+#include "logic/observer/TableObserver.h"
+#include "logic/table/TurnDriver.h"
+#include "logic/scoring/HiScore.h"
+#include "logic/settings/OptionRules.h"
 #include "tools/selfplay/SelfPlayHost.h"
 #include "tools/selfplay/TableChecker.h"
 #include "tools/selfplay/TraceWriter.h"
@@ -121,7 +121,7 @@ void Driver::Step() {
   if (state == 0 || state == 1) {
     ComputerTurn(game_, kHumanSeat, ComputerOptions{.ReservePons = false});
   } else if (host_.TimerRunning()) {
-    Timer1Timer(game_);
+    TurnTimerFired(game_);
   } else {
     checker_.Report("state " + std::to_string(state) + " waits with the timer stopped");
   }
@@ -139,7 +139,7 @@ bool Driver::Fail(const std::string& problem) {
 }
 
 bool Driver::PlayGame() {
-  mnStartClick(game_);
+  StartRound(game_);
   const long roundsBefore = tally_.Rounds;
   long roundsSeen = tally_.Rounds;
   step_ = 0;
@@ -152,12 +152,12 @@ bool Driver::PlayGame() {
       return true;
     } else if (tally_.Rounds - roundsBefore >= kRoundCap && !PointsMoved(game_)) {
       host_.AgreeToAbandon();
-      mnEndGameClick(game_);
+      AbandonGame(game_);
       ++tally_.CappedGames;
       return checker_.Problem().empty() || Fail(checker_.Problem());
     } else {
       // The scoring did not deal the next round itself.
-      mnStartClick(game_);
+      StartRound(game_);
       StepDone();
     }
     if (!checker_.Problem().empty())

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "core/Records.h"
-#include "core/TableEvents.h"
+#include "logic/table/Records.h"
+#include "logic/observer/TableEvents.h"
 #include "tools/selfplay/Invariants.h"
 
 namespace zelvani {

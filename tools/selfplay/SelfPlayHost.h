@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/GameHost.h"
+#include "logic/table/GameHost.h"
 
 namespace zelvani {
 
@@ -28,7 +28,7 @@ class SelfPlayHost : public GameHost {
   void AgreeToAbandon() { abandonAgreed_ = true; }
 
   void PaintHand(int) override {}
-  void PaintYama() override {}
+  void PaintPiles() override {}
   void PaintMeld(int) override {}
   void SetSeatCaption(int, const std::string&) override {}
   void ShowSeatWindow(int) override {}

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "core/TurnDriver.h"
+#include "logic/table/TurnDriver.h"
 
 namespace zelvani {
 
@@ -45,8 +45,8 @@ void TableChecker::Report(const std::string& problem) {
 void TableChecker::RoundDealt(const Game& game, const TableLedger& ledger) {
   marks_ = CardMarks{};
   unsoundMelds_ = 0;
-  for (int w = 0; w < game.YakuWindowCount(); ++w)
-    if (CheckMeld(game.YakuWindows[w]) != MeldFault::None)
+  for (int w = 0; w < game.MeldWindowCount(); ++w)
+    if (CheckMeld(game.MeldWindows[w]) != MeldFault::None)
       unsoundMelds_ |= WindowBit(w);
   checked_ = {};
   expectedMap_ = {};
@@ -114,10 +114,10 @@ bool TableChecker::QuickCheck(const Game& game, const TableLedger& ledger, unsig
     return false;
   if (game.GameState != checked_.State && !IsValidState(game.GameState))
     return false;
-  if (game.PonReserve != checked_.PonReserve) {
-    if (!PonReserveSound(game))
+  if (game.PonReservations != checked_.PonReservations) {
+    if (!PonReservationsSound(game))
       return false;
-    checked_.PonReserve = game.PonReserve;
+    checked_.PonReservations = game.PonReservations;
   }
   // The claims must also point into their hands, so they are read again when a hand grew
   // or shrank.

@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <string>
 
-#include "core/Cards.h"
-#include "core/Game.h"
-#include "core/TableObserver.h"
+#include "logic/cards/Cards.h"
+#include "logic/table/Game.h"
+#include "logic/observer/TableObserver.h"
 #include "tools/selfplay/Invariants.h"
 
 namespace zelvani {
@@ -63,7 +63,7 @@ class TableChecker : public TableEvents, public TableWatcher {
   // when they change.
   struct Checked {
     std::int32_t State = -2;
-    std::array<std::int32_t, 14> PonReserve{};
+    std::array<std::int32_t, 14> PonReservations{};
     std::array<std::int32_t, kSeatCount> Claimed{-2, -2, -2, -2};
   };
   Checked checked_;

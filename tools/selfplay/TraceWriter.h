@@ -9,7 +9,7 @@
 #include <ostream>
 #include <string>
 
-#include "core/TableEvents.h"
+#include "logic/observer/TableEvents.h"
 
 namespace zelvani {
 

@@ -10,7 +10,7 @@
 #include <io.h>
 #endif
 
-#include "core/AppInfo.h"
+#include "logic/program/AppInfo.h"
 #include "tools/selfplay/SelfPlay.h"
 
 int main(int argc, char** argv) {

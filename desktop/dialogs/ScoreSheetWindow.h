@@ -1,0 +1,56 @@
+// The score sheet window: a grid of the game's rounds, one column per seat, filling the
+// window, closed with its OK button. Past ten rows the rows keep the height they had at
+// ten and the window grows; a sheet that would outgrow the screen scrolls.
+#pragma once
+
+#include <QDialog>
+
+#include "logic/table/ScoreSheet.h"
+
+namespace Ui {
+class ScoreSheetWindow;
+}
+class QScrollBar;
+class QTableWidget;
+
+namespace zelvani {
+
+class ScoreSheetWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit ScoreSheetWindow(const ScoreSheet& sheet, QWidget* parent = nullptr);
+  ~ScoreSheetWindow() override;
+
+  // Copies the sheet's cells, caption, current cell and highlight into the grid.
+  void Refresh();
+  // Grows the window so that every row of a sheet longer than ten rows shows: the client
+  // height becomes the row count times the height of a ten-row sheet's rows, plus the OK
+  // panel, never more than the screen holds. A sheet back at ten rows (a new game) gets
+  // the window's size from before it grew.
+  void FitRows();
+  QTableWidget* Grid() const;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+
+ private:
+  // Column width = grid width / columns - 1, row height = grid height / rows - 1, so the
+  // grid fills the window; rows past the tenth are never lower than a ten-row sheet's,
+  // and scroll when they do not fit.
+  void FitCells();
+
+  Ui::ScoreSheetWindow* ui_;
+  const ScoreSheet& sheet_;
+  // The grid is disabled, and so would be its own scroll bar: this one stands over its
+  // right edge when the rows do not fit.
+  QScrollBar* scroller_;
+  // The row height of a ten-row sheet in this window, which longer sheets keep.
+  int tenRowHeight_ = 1;
+  // The window's height before its sheet grew past ten rows; 0 while it has not.
+  int heightBeforeGrowing_ = 0;
+};
+
+}  // namespace zelvani

@@ -1,0 +1,66 @@
+// The logo window: the splash at start-up, which wipes a second picture in over the first
+// and fades in the edition caption before it closes, and later the still about box.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+
+#include "logic/geometry/SplashAnimation.h"
+
+class QTimer;
+
+namespace Ui {
+class SplashWindow;
+}
+
+namespace zelvani {
+
+class SplashWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The pictures are read from these files; one that cannot be read leaves its place
+  // in the plain window colour.
+  SplashWindow(QWidget* owner, const QString& picture1File, const QString& picture2File);
+  // With the default pictures "Logo1.bmp" and "Logo2.bmp".
+  explicit SplashWindow(QWidget* owner);
+  ~SplashWindow() override;
+
+  // Shows the splash and starts its animation.
+  void StartSplash();
+  // One tick of the animation: a wipe step or a fade step, then the redraw.
+  void Tick();
+  // Ends the splash (or closes the about box) and leaves the still picture for later.
+  void Dismiss();
+
+  QTimer* AnimationTimer() const { return timer_; }
+  int WipeColumn() const { return wipeColumn_; }
+  // The first picture as it stands in the wipe.
+  const QImage& Picture1() const { return picture1_; }
+  const QImage& Picture2() const { return picture2_; }
+  std::int32_t CaptionColor() const { return captionColor_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  // Without its pictures the window still closes when clicked.
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  // Esc or Space close it as a click does.
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void WipeStep();
+  void FadeStep();
+  void SetCaptionColor(std::int32_t color);
+  void RedrawPictures();
+
+  Ui::SplashWindow* ui_;
+  QTimer* timer_;
+  QImage picture1_;
+  QImage picture2_;
+  int wipeColumn_ = 0;
+  std::int32_t captionColor_ = kCaptionBlack;
+};
+
+}  // namespace zelvani

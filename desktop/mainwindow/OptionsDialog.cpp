@@ -1,0 +1,328 @@
+#include "desktop/mainwindow/OptionsDialog.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QStyle>
+#include <algorithm>
+
+#include "desktop/mainwindow/MainWindow.h"
+#include "desktop/table/HumanSeatWindow.h"
+#include "desktop/platform/FileChooser.h"
+#include "logic/settings/FileNames.h"
+#include "logic/settings/OptionRules.h"
+#include "desktop/platform/PictureLoading.h"
+#include "logic/table/SeatNames.h"
+#include "desktop/table/SeatWindow.h"
+#include "ui_OptionsDialog.h"
+
+namespace zelvani {
+
+namespace {
+
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+// The dialog's client area and the Names grid's cells, as the form lays them out.
+constexpr QSize kClientSize(427, 267);
+constexpr int kGridColumnWidth = 128;
+constexpr int kGridRowHeight = 24;
+constexpr int kDialogFontPixels = 15;
+constexpr int kButtonFontPixels = 16;
+constexpr int kSmallestFontPixels = 10;
+constexpr int kNamesColumn = 1;
+constexpr int kBackgroundColumn = 2;
+
+void SetRange(QSpinBox* box, const NumberRange& range) {
+  box->setRange(range.Minimum, range.Maximum);
+}
+
+// The grid's headings stand in for its fixed row 0 and column 0.
+QTableWidgetItem* HeadingItem(const QString& text) {
+  auto* item = new QTableWidgetItem(text);
+  item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  return item;
+}
+
+}  // namespace
+
+OptionsDialog::OptionsDialog(MainWindow& frame) : QDialog(&frame), frame_(frame), ui_(new Ui::OptionsDialog) {
+  ui_->setupUi(this);
+  setObjectName(QStringLiteral("fmOption"));
+  SetupControls();
+}
+
+OptionsDialog::~OptionsDialog() {
+  delete ui_;
+}
+
+int OptionsDialog::FittingPixelSize(QFont font) const {
+  // The fixed places were laid out for the design font; a stand-in font whose Japanese
+  // is wider is made smaller until every caption fits its place again.
+  const int indicator = style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                        style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+  for (int pixels = kDialogFontPixels; pixels > kSmallestFontPixels; --pixels) {
+    font.setPixelSize(pixels);
+    const QFontMetrics metrics(font);
+    bool fits = true;
+    for (const QLabel* label : findChildren<QLabel*>())
+      fits = fits && metrics.horizontalAdvance(label->text()) <= label->width();
+    for (const QAbstractButton* button : findChildren<QAbstractButton*>()) {
+      if (qobject_cast<const QCheckBox*>(button) || qobject_cast<const QRadioButton*>(button))
+        fits = fits && metrics.horizontalAdvance(button->text()) + indicator <= button->width();
+    }
+    if (fits)
+      return pixels;
+  }
+  return kSmallestFontPixels;
+}
+
+void OptionsDialog::SetupControls() {
+  QFont dialogFont = font();
+  dialogFont.setPixelSize(FittingPixelSize(dialogFont));
+  setFont(dialogFont);
+  QFont buttonFont = dialogFont;
+  buttonFont.setPixelSize(kButtonFontPixels);
+  ui_->okButton->setFont(buttonFont);
+  ui_->cancelButton->setFont(buttonFont);
+  ui_->okButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+  ui_->cancelButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+  setFixedSize(kClientSize);
+
+  SetRange(ui_->startPointBox, kStartPointRange);
+  SetRange(ui_->endTermBox, kEndTermRange);
+  SetRange(ui_->runOutLimitBox, kRunOutLimitRange);
+  SetRange(ui_->ponWaitBox, kWaitRange);
+  SetRange(ui_->thinkingTimeBox, kWaitRange);
+
+  QTableWidget* grid = ui_->Names;
+  grid->verticalHeader()->setFixedWidth(kGridColumnWidth);
+  grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grid->horizontalHeader()->setFixedHeight(kGridRowHeight);
+  grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  for (int row = 0; row < grid->rowCount(); ++row)
+    for (int column = 0; column < grid->columnCount(); ++column)
+      grid->setItem(row, column, new QTableWidgetItem);
+  grid->setCurrentCell(0, 0);
+
+  const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
+  for (QToolButton* button :
+       {ui_->backgroundBrowse, ui_->cardSheetBrowse, ui_->clickSoundBrowse, ui_->discardSoundBrowse, ui_->meldSoundBrowse})
+    button->setIcon(openIcon);
+  fileEdits_ = {ui_->cardSheetEdit, ui_->clickSoundEdit, ui_->discardSoundEdit, ui_->meldSoundEdit};
+
+  connect(ui_->officialRule1Button, &QPushButton::clicked, this, &OptionsDialog::ShowOfficialRule1);
+  connect(ui_->officialRule2Button, &QPushButton::clicked, this, &OptionsDialog::ShowOfficialRule2);
+  connect(ui_->backgroundBrowse, &QToolButton::clicked, this, &OptionsDialog::ChooseBackgroundFile);
+  for (QToolButton* button : {ui_->cardSheetBrowse, ui_->clickSoundBrowse, ui_->discardSoundBrowse, ui_->meldSoundBrowse})
+    connect(button, &QToolButton::clicked, this,
+            [this, button] { ChooseFileFor(button->property("Tag").toInt()); });
+  ui_->lblEndTerm->installEventFilter(this);
+
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->geometry();
+    move(area.width() / 2 - width() / 2, area.height() / 2 - height() / 2);
+  }
+}
+
+bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
+  // The label is the caption of the radio button beside it.
+  if (watched == ui_->lblEndTerm && event->type() == QEvent::MouseButtonRelease &&
+      ui_->lblEndTerm->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+    CheckEndTurn();
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+QString OptionsDialog::NamesCell(int column, int row) const {
+  const QTableWidget* grid = ui_->Names;
+  if (row == 0 && column == 0)
+    return {};
+  const QTableWidgetItem* item = row == 0      ? grid->horizontalHeaderItem(column - 1)
+                                 : column == 0 ? grid->verticalHeaderItem(row - 1)
+                                               : grid->item(row - 1, column - 1);
+  return item ? item->text() : QString();
+}
+
+void OptionsDialog::SetNamesCell(int column, int row, const QString& text) {
+  QTableWidget* grid = ui_->Names;
+  if (row == 0 && column == 0)
+    return;
+  if (row == 0)
+    grid->setHorizontalHeaderItem(column - 1, HeadingItem(text));
+  else if (column == 0)
+    grid->setVerticalHeaderItem(row - 1, HeadingItem(text));
+  else
+    grid->item(row - 1, column - 1)->setText(text);
+}
+
+void OptionsDialog::FillOptions() {
+  const Game& game = frame_.GameRecord();
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    const int row = seat + 1;
+    SetNamesCell(0, row, QStringLiteral("プレイヤー") + QString::number(seat));
+    SetNamesCell(kNamesColumn, row, Q(game.Seats[seat].PlayerName));
+    SetNamesCell(kBackgroundColumn, row, Q(game.Seats[seat].BackgroundFile));
+  }
+  SetNamesCell(kNamesColumn, 0, QStringLiteral("名前"));
+  SetNamesCell(kBackgroundColumn, 0, QStringLiteral("背景"));
+
+  const RuleSettings& rules = game.Rules;
+  ui_->startPointBox->setValue(rules.StartPoint);
+  ui_->winnerBonusBox->setChecked(rules.ZeroSum);
+  if (rules.UseEndTerm)
+    ui_->endAfterRoundsButton->setChecked(true);
+  ui_->endTermBox->setValue(rules.EndTerm);
+  ui_->runOutLimitBox->setValue(rules.RunOutLimit);
+  ui_->ponWaitBox->setValue(rules.PonWaitMs);
+  ui_->thinkingTimeBox->setValue(rules.ThinkingMs);
+  ui_->dealerRuleBox->setCurrentIndex(DealerRuleItem(rules.DealerRule));
+
+  FilePaths[0] = game.CardPicturePath;
+  for (int cue = 0; cue < 3; ++cue)
+    FilePaths[cue + 1] = frame_.HumanSeat() ? frame_.HumanSeat()->CueFile(cue).toStdString() : "";
+  for (int i = 0; i < 4; ++i)
+    fileEdits_[i]->setText(Q(FileNamePart(FilePaths[i])));
+
+  ChooseTableScale(game.TableScale != 0 ? game.TableScale
+                                        : NearestTableScale(frame_.devicePixelRatioF()));
+  filledTableScale_ = ShownTableScale();
+
+  // The rules of a game under way are fixed until it ends.
+  if (game.Round > 0) {
+    const QList<QWidget*> fixedDuringGame = {
+        ui_->lblStartPoint, ui_->startPointBox, ui_->winnerBonusBox, ui_->endOnPointsButton, ui_->endAfterRoundsButton,
+        ui_->endTermBox,     ui_->lblEndTerm,   ui_->officialRule1Button,       ui_->officialRule2Button};
+    for (QWidget* control : fixedDuringGame)
+      control->setEnabled(false);
+  }
+}
+
+void OptionsDialog::ApplyOptions() {
+  Game& game = frame_.GameRecord();
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    const int row = seat + 1;
+    SetPlayerName(game, seat, NamesCell(kNamesColumn, row).toStdString());
+    const QString background = NamesCell(kBackgroundColumn, row);
+    if (!SameFullPath(game.Seats[seat].BackgroundFile, background.toStdString())) {
+      if (SeatWindow* window = frame_.SeatWindowOf(seat)) {
+        window->LoadBackground(background);
+        window->PaintHand();
+      }
+    }
+  }
+
+  RuleSettings& rules = game.Rules;
+  rules.StartPoint = ui_->startPointBox->value();
+  rules.EndTerm = ui_->endTermBox->value();
+  rules.RunOutLimit = ui_->runOutLimitBox->value();
+  rules.PonWaitMs = ui_->ponWaitBox->value();
+  rules.ThinkingMs = ui_->thinkingTimeBox->value();
+  rules.ZeroSum = ui_->winnerBonusBox->isChecked();
+  rules.UseEndTerm = ui_->endAfterRoundsButton->isChecked();
+  rules.DealerRule = ui_->dealerRuleBox->currentIndex();
+
+  // Taken up at the next start; until the player changes it, it follows the screen.
+  if (ShownTableScale() != filledTableScale_)
+    game.TableScale = ShownTableScale();
+
+  for (int i = 0; i < 4; ++i)
+    FilePaths[i] = ResolveTypedFileName(FilePaths[i], fileEdits_[i]->text().toStdString());
+
+  // While a chosen sheet is missing the table shows another one; either differing makes
+  // the edit a change, so the sheet on the table can always be chosen back.
+  if (FullPath(game.CardPicturePath) != FilePaths[0] ||
+      FullPath(frame_.CardSheetFile().toStdString()) != FilePaths[0])
+    frame_.LoadCardPicture(Q(FilePaths[0]));
+
+  HumanSeatWindow* player = frame_.HumanSeat();
+  if (!player)
+    return;
+  for (int cue = 0; cue < 3; ++cue) {
+    const int i = cue + 1;
+    if (FullPath(player->CueFile(cue).toStdString()) == FilePaths[i])
+      continue;
+    // The new name stays set even when it cannot be opened, and is saved at close.
+    if (!player->OpenCue(cue, Q(FilePaths[i])))
+      frame_.MessageBox((fileEdits_[i]->text() + QStringLiteral("は開けません")).toStdString(),
+                        kErrorCaption, MsgButtons::Ok, MsgIcon::Error);
+  }
+}
+
+int OptionsDialog::ShownTableScale() const {
+  const int item = ui_->tableScaleBox->currentIndex();
+  return item >= 0 && item < static_cast<int>(kTableScales.size()) ? kTableScales[item]
+                                                                   : kTableScales.front();
+}
+
+void OptionsDialog::ChooseTableScale(int percent) {
+  const auto found = std::find(kTableScales.begin(), kTableScales.end(), percent);
+  ui_->tableScaleBox->setCurrentIndex(
+      found == kTableScales.end() ? 0 : static_cast<int>(found - kTableScales.begin()));
+}
+
+void OptionsDialog::accept() {
+  QTableWidget* grid = ui_->Names;
+  if (QWidget* editor = grid->indexWidget(grid->currentIndex()))
+    QMetaObject::invokeMethod(grid, "commitData", Qt::DirectConnection, Q_ARG(QWidget*, editor));
+  QDialog::accept();
+}
+
+void OptionsDialog::CheckEndTurn() {
+  ui_->endAfterRoundsButton->setChecked(true);
+}
+
+void OptionsDialog::ShowPreset(const RulePreset& preset) {
+  ui_->startPointBox->setValue(preset.StartPoint);
+  ui_->winnerBonusBox->setChecked(preset.ZeroSum);
+  (preset.UseEndTerm ? ui_->endAfterRoundsButton : ui_->endOnPointsButton)->setChecked(true);
+  if (preset.EndTerm)
+    ui_->endTermBox->setValue(*preset.EndTerm);
+  ui_->runOutLimitBox->setValue(preset.RunOutLimit);
+  ui_->dealerRuleBox->setCurrentIndex(preset.DealerRule);
+}
+
+void OptionsDialog::ShowOfficialRule1() {
+  ShowPreset(kOfficialRule1);
+}
+
+void OptionsDialog::ShowOfficialRule2() {
+  ShowPreset(kOfficialRule2);
+}
+
+void OptionsDialog::FileChosen(int tag, const QString& fileName) {
+  if (tag < 0 || tag >= 4)
+    return;
+  FilePaths[tag] = fileName.toStdString();
+  fileEdits_[tag]->setText(Q(FileNamePart(FilePaths[tag])));
+}
+
+void OptionsDialog::ChooseFileFor(int tag) {
+  if (tag < 0 || tag >= 4)
+    return;
+  const bool picture = tag == 0;
+  const QString chosen = ChooseFile(
+      this, picture ? QStringLiteral("カード") : QStringLiteral("効果音"),
+      QString::fromUtf8(picture ? PictureFilter(frame_.GameRecord().PluginFolder) : kFilterWave),
+      fileEdits_[tag]->text());
+  if (!chosen.isEmpty())
+    FileChosen(tag, chosen);
+}
+
+void OptionsDialog::ChooseBackgroundFile() {
+  const int row = ui_->Names->currentRow() + 1;
+  if (row < 1)
+    return;
+  const QString chosen =
+      ChooseFile(this, QStringLiteral("背景"),
+                 QString::fromUtf8(PictureFilter(frame_.GameRecord().PluginFolder)),
+                 NamesCell(kBackgroundColumn, row));
+  if (!chosen.isEmpty())
+    SetNamesCell(kBackgroundColumn, row, chosen);
+}
+
+}  // namespace zelvani

@@ -1,0 +1,31 @@
+#include "desktop/platform/FileChooser.h"
+
+#include <QFileDialog>
+#include <QStringList>
+
+namespace zelvani {
+
+QString QtFilterFromPipes(const QString& pipes) {
+  const QStringList parts = pipes.split(QLatin1Char('|'));
+  QStringList filters;
+  // Qt reads the patterns out of the description, so only the descriptions are kept;
+  // a description without its pattern in brackets gets it appended.
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString description = parts[i];
+    if (!description.contains(QLatin1Char('(')))
+      description += QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+    filters << description;
+  }
+  return filters.join(QStringLiteral(";;"));
+}
+
+const char* PictureFilter(const std::string&) {
+  return kFilterBitmapOrAll;
+}
+
+QString ChooseFile(QWidget* parent, const QString& title, const QString& pipeFilter,
+                   const QString& initialName) {
+  return QFileDialog::getOpenFileName(parent, title, initialName, QtFilterFromPipes(pipeFilter));
+}
+
+}  // namespace zelvani

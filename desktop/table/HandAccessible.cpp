@@ -1,0 +1,207 @@
+#include "desktop/table/HandAccessible.h"
+
+#include <QAccessibleWidget>
+#include <QPointer>
+#include <array>
+
+#include "logic/cards/CardNames.h"
+#include "desktop/table/SeatWindow.h"
+
+namespace zelvani {
+
+namespace {
+
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+// The cards are not widgets of their own: the list and its items exist only for the
+// screen reader, and the window's interface owns them, as Qt's item views own theirs.
+class CardItem : public QAccessibleInterface {
+ public:
+  CardItem(SeatWindow* window, QAccessibleInterface* list, int slot)
+      : window_(window), list_(list), slot_(slot) {}
+
+  bool isValid() const override { return window_ && slot_ < window_->Hand().Count; }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return window_ ? window_->windowHandle() : nullptr; }
+  QAccessibleInterface* focusChild() const override { return nullptr; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* parent() const override { return list_; }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  void setText(QAccessible::Text, const QString&) override {}
+  QAccessible::Role role() const override { return QAccessible::ListItem; }
+
+  QString text(QAccessible::Text t) const override {
+    if (t != QAccessible::Name || !isValid())
+      return {};
+    const HandRecord& hand = window_->Hand();
+    if (!hand.Open)
+      return QString::fromUtf8(kFaceDownCardName);
+    QString name = Q(CardName(hand.Cards[slot_]));
+    if (IsHuman() && hand.Selected[slot_])
+      name += QString::fromUtf8(kSelectedMark);
+    return name;
+  }
+
+  QRect rect() const override {
+    if (!isValid())
+      return {};
+    const QRect r = window_->CardRect(slot_);
+    return {window_->mapToGlobal(r.topLeft()), r.size()};
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State s;
+    if (!isValid()) {
+      s.invalid = true;
+      return s;
+    }
+    if (IsHuman()) {
+      s.selectable = true;
+      s.selected = window_->Hand().Selected[slot_] != 0;
+      s.focusable = true;
+      s.focused = window_->isActiveWindow() && window_->CursorSlot() == slot_;
+    }
+    return s;
+  }
+
+ private:
+  bool IsHuman() const { return window_->Tag() == kHumanSeat; }
+
+  QPointer<SeatWindow> window_;
+  QAccessibleInterface* list_;
+  const int slot_;
+};
+
+class HandList : public QAccessibleInterface {
+ public:
+  HandList(SeatWindow* window, QAccessibleInterface* parent) : window_(window), parent_(parent) {}
+  ~HandList() override {
+    for (QAccessible::Id id : cards_)
+      if (id)
+        QAccessible::deleteAccessibleInterface(id);
+  }
+
+  bool isValid() const override { return window_; }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override { return window_ ? window_->windowHandle() : nullptr; }
+  QAccessibleInterface* parent() const override { return parent_; }
+  int childCount() const override { return window_ ? window_->Hand().Count : 0; }
+  void setText(QAccessible::Text, const QString&) override {}
+  QAccessible::Role role() const override { return QAccessible::List; }
+  QAccessible::State state() const override { return {}; }
+
+  QAccessibleInterface* child(int index) const override {
+    if (index < 0 || index >= childCount())
+      return nullptr;
+    QAccessible::Id& id = cards_[index];
+    if (!id)
+      id = QAccessible::registerAccessibleInterface(new CardItem(window_, self(), index));
+    return QAccessible::accessibleInterface(id);
+  }
+
+  int indexOfChild(const QAccessibleInterface* item) const override {
+    for (int i = 0; i < childCount(); ++i)
+      if (cards_[i] && QAccessible::accessibleInterface(cards_[i]) == item)
+        return i;
+    return -1;
+  }
+
+  QAccessibleInterface* focusChild() const override {
+    const int cursor = window_ ? window_->CursorSlot() : -1;
+    return cursor >= 0 && window_->isActiveWindow() ? child(cursor) : nullptr;
+  }
+
+  QAccessibleInterface* childAt(int x, int y) const override {
+    // The card drawn on top wins, as it does for the mouse.
+    for (int i = childCount() - 1; i >= 0; --i)
+      if (child(i)->rect().contains(x, y))
+        return child(i);
+    return nullptr;
+  }
+
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? QString::fromUtf8(kHandListName) : QString();
+  }
+
+  QRect rect() const override {
+    return window_ ? QRect(window_->mapToGlobal(QPoint(0, 0)), window_->size()) : QRect();
+  }
+
+ private:
+  QAccessibleInterface* self() const { return const_cast<HandList*>(this); }
+
+  QPointer<SeatWindow> window_;
+  QAccessibleInterface* parent_;
+  mutable std::array<QAccessible::Id, kHandSlots> cards_{};
+};
+
+// The seat window: its caption as its name, the hand list first among its children.
+class HandWindow : public QAccessibleWidget {
+ public:
+  explicit HandWindow(SeatWindow* window) : QAccessibleWidget(window, QAccessible::Window) {
+    list_ = QAccessible::registerAccessibleInterface(new HandList(window, this));
+  }
+  ~HandWindow() override { QAccessible::deleteAccessibleInterface(list_); }
+
+  QAccessibleInterface* List() const { return QAccessible::accessibleInterface(list_); }
+
+  int childCount() const override { return 1 + QAccessibleWidget::childCount(); }
+  QAccessibleInterface* child(int index) const override {
+    return index == 0 ? List() : QAccessibleWidget::child(index - 1);
+  }
+  int indexOfChild(const QAccessibleInterface* item) const override {
+    if (item == List())
+      return 0;
+    const int index = QAccessibleWidget::indexOfChild(item);
+    return index < 0 ? -1 : index + 1;
+  }
+  QAccessibleInterface* focusChild() const override {
+    if (QAccessibleInterface* card = List()->focusChild())
+      return card;
+    return QAccessibleWidget::focusChild();
+  }
+  QAccessibleInterface* childAt(int x, int y) const override {
+    if (QAccessibleInterface* control = QAccessibleWidget::childAt(x, y))
+      return control;
+    return List()->rect().contains(x, y) ? List() : nullptr;
+  }
+
+ private:
+  QAccessible::Id list_ = 0;
+};
+
+QAccessibleInterface* HandWindowFactory(const QString&, QObject* object) {
+  if (auto* window = qobject_cast<SeatWindow*>(object))
+    return new HandWindow(window);
+  return nullptr;
+}
+
+}  // namespace
+
+void InstallHandAccessibility() {
+  static const bool installed = [] {
+    QAccessible::installFactory(HandWindowFactory);
+    return true;
+  }();
+  (void)installed;
+}
+
+void HandChanged(SeatWindow* window) {
+  if (!QAccessible::isActive())
+    return;
+  auto* iface = dynamic_cast<HandWindow*>(QAccessible::queryAccessibleInterface(window));
+  if (!iface)
+    return;
+  QAccessibleEvent reorder(iface->List(), QAccessible::ObjectReorder);
+  QAccessible::updateAccessibility(&reorder);
+  if (QAccessibleInterface* card = iface->List()->focusChild()) {
+    QAccessibleEvent focus(card, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+  }
+}
+
+}  // namespace zelvani

@@ -1,0 +1,21 @@
+// What a screen reader is told of a seat window: besides its caption, the window holds the
+// hand as a list of cards, each named by its face ("ハートの7") while the hand is open and
+// as a face-down card while it is not. In the human's hand a selected card says so, and
+// the card under the keyboard's cursor is the focused item.
+#pragma once
+
+namespace zelvani {
+
+class SeatWindow;
+
+inline constexpr const char* kHandListName = "手札";
+inline constexpr const char* kFaceDownCardName = "裏向きのカード";
+inline constexpr const char* kSelectedMark = "、選択中";
+
+// Makes the seat windows answer for their cards. Runs once, however often it is called.
+void InstallHandAccessibility();
+// The hand in `window` changed: a screen reader reads its cards again, and in the active
+// window the card under the cursor once more.
+void HandChanged(SeatWindow* window);
+
+}  // namespace zelvani

@@ -1,0 +1,56 @@
+// The human's actions from the keyboard, each through the handler of the matching click:
+// Left, Right, Home and End move a cursor over the hand and Space presses its card; D is
+// the stock, T the discard pile in a draw phase, Delete and X the discard pile in the play
+// phase; Enter is a click on a meld window: the one Tab and Shift+Tab mark, else the
+// new-meld window. A key does nothing where its click would do nothing.
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+#include "logic/play/Refusals.h"
+
+class QAction;
+class QWidget;
+
+namespace zelvani {
+
+struct Game;
+class HumanSeatWindow;
+class MeldWindow;
+
+class KeyboardPlay : public QObject {
+  Q_OBJECT
+
+ public:
+  // `meldWindow` gives the meld window at an index of MeldWindows, or null.
+  KeyboardPlay(Game& game, HumanSeatWindow& player, std::function<MeldWindow*(int)> meldWindow,
+               QObject* parent);
+
+  // The keys work while `window`, a window of the table, is the active one; never in a
+  // dialog or in the help.
+  void ServeWindow(QWidget* window);
+
+  // The meld window Tab has marked, null when none (or when it has gone with its round).
+  MeldWindow* Highlighted() const;
+
+ private:
+  void AddKey(const QList<QKeySequence>& keys, bool repeats, std::function<void()> action);
+  // A key whose click would mean something else now (the pile claims only in a draw
+  // phase, discards only in the play phase) says why it does nothing.
+  void RefuseKey(HumanAction action);
+  void FollowCursor();
+  void MoveHighlight(int step);
+  void SetHighlight(MeldWindow* window);
+  void LaySelection();
+
+  Game& game_;
+  HumanSeatWindow& player_;
+  std::function<MeldWindow*(int)> meldWindow_;
+  QList<QAction*> keys_;
+  QPointer<MeldWindow> highlighted_;
+};
+
+}  // namespace zelvani

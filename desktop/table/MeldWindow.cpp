@@ -1,0 +1,115 @@
+#include "desktop/table/MeldWindow.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "logic/cards/CardNames.h"
+#include "logic/play/MeldRules.h"
+#include "logic/play/MeldWindowInput.h"
+#include "desktop/table/HumanSeatWindow.h"
+#include "desktop/table/CardPainting.h"
+#include "logic/geometry/CardSheet.h"
+#include "logic/geometry/HandLayout.h"
+#include "ui_MeldWindow.h"
+
+namespace zelvani {
+
+MeldWindow::MeldWindow(Game& game, int index, const QImage& cardSheet, QWidget* parent)
+    : QWidget(parent), ui_(new Ui::MeldWindow), game_(game), index_(index), cardSheet_(cardSheet) {
+  ui_->setupUi(this);
+  setObjectName(QStringLiteral("meldWindow%1").arg(index));
+  setAcceptDrops(true);
+  setAutoFillBackground(true);
+  setBackgroundRole(QPalette::Button);
+  // Focus, given when the keyboard marks the window, lets a screen reader read it.
+  setFocusPolicy(Qt::ClickFocus);
+}
+
+MeldWindow::~MeldWindow() {
+  delete ui_;
+}
+
+const MeldRecord* MeldWindow::Meld() const {
+  return index_ < game_.MeldWindowCount() ? &game_.MeldWindows[index_] : nullptr;
+}
+
+void MeldWindow::PaintMeld() {
+  const MeldRecord* meld = Meld();
+  const QString caption = QString::fromUtf8(MeldLabel(meld ? meld->Kind : mkNone));
+  setWindowTitle(caption);
+  if (parentWidget())
+    parentWidget()->setWindowTitle(caption);
+  setAccessibleName(caption);
+  QStringList cards;
+  for (int i = 0; meld && i < meld->Count; ++i)
+    cards << QString::fromStdString(CardName(meld->Cards[i]));
+  setAccessibleDescription(cards.join(QStringLiteral("、")));
+  update();
+}
+
+void MeldWindow::SetHighlighted(bool highlighted) {
+  highlighted_ = highlighted;
+  update();
+}
+
+void MeldWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  PaintMeldCards(painter);
+  if (highlighted_) {
+    // A frame just inside the window's edge, over the cards.
+    constexpr int kPen = 3;
+    painter.setPen(QPen(palette().color(QPalette::Highlight), kPen));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect().adjusted(kPen / 2, kPen / 2, -(kPen + 1) / 2, -(kPen + 1) / 2));
+  }
+}
+
+void MeldWindow::PaintMeldCards(QPainter& painter) {
+  const MeldRecord* meld = Meld();
+  if (!meld || meld->Kind == mkNone)
+    return;
+  // The window's own area: the frame of the child window around it is not ours to draw.
+  painter.fillRect(rect(), palette().color(QPalette::Button));
+  const int w = game_.CardWidth;
+  const int h = game_.CardHeight;
+  if (w <= 0 || h <= 0)
+    return;
+  for (const CardBlock& block : LayoutMeld(*meld, width(), height(), w, h))
+    DrawSheetBlock(painter, block.Left, block.Top, cardSheet_, block.Source);
+}
+
+void MeldWindow::mousePressEvent(QMouseEvent* event) {
+  pressed_ = event->button() == Qt::LeftButton;
+}
+
+void MeldWindow::mouseReleaseEvent(QMouseEvent* event) {
+  // A click is a press and a release inside the window.
+  if (pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    ClickMeldWindow(game_, index_);
+  pressed_ = false;
+}
+
+void MeldWindow::dragEnterEvent(QDragEnterEvent* event) {
+  const int slot = DraggedSlot(event);
+  if (slot < 0)
+    return;
+  event->acceptProposedAction();
+  DragOverMeldWindow(game_, index_, slot);
+}
+
+void MeldWindow::dragMoveEvent(QDragMoveEvent* event) {
+  if (DraggedSlot(event) >= 0)
+    event->acceptProposedAction();
+}
+
+void MeldWindow::dropEvent(QDropEvent* event) {
+  const int slot = DraggedSlot(event);
+  if (slot < 0)
+    return;
+  event->acceptProposedAction();
+  DropOnMeldWindow(game_, index_, slot);
+}
+
+}  // namespace zelvani

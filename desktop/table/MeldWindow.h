@@ -1,0 +1,52 @@
+// A meld window: one meld on the table (or the empty new-meld window), a child of the
+// frame. The human lays cards by clicking it or dropping a card on it.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class QPainter;
+
+#include "logic/table/Game.h"
+
+namespace Ui {
+class MeldWindow;
+}
+
+namespace zelvani {
+
+class MeldWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  MeldWindow(Game& game, int index, const QImage& cardSheet, QWidget* parent = nullptr);
+  ~MeldWindow() override;
+
+  int Index() const { return index_; }
+  // Redraws the cards and sets the caption from the meld's kind.
+  void PaintMeld();
+  // The keyboard's mark on the meld window that Enter lays the selection on.
+  void SetHighlighted(bool highlighted);
+  bool Highlighted() const { return highlighted_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  const MeldRecord* Meld() const;
+  void PaintMeldCards(QPainter& painter);
+
+  Ui::MeldWindow* ui_;
+  Game& game_;
+  const int index_;
+  const QImage& cardSheet_;
+  bool pressed_ = false;
+  bool highlighted_ = false;
+};
+
+}  // namespace zelvani

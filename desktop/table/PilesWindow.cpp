@@ -1,0 +1,110 @@
+#include "desktop/table/PilesWindow.h"
+
+#include <QMdiSubWindow>
+#include <QPainter>
+
+#include "logic/cards/CardNames.h"
+#include "desktop/table/CardPicture.h"
+#include "logic/play/Piles.h"
+#include "desktop/table/CardPainting.h"
+#include "logic/geometry/CardSheet.h"
+#include "ui_PilesWindow.h"
+
+namespace zelvani {
+
+PilesWindow::PilesWindow(Game& game, const QImage& cardSheet, QWidget* parent)
+    : QWidget(parent), ui_(new Ui::PilesWindow), game_(game), cardSheet_(cardSheet) {
+  ui_->setupUi(this);
+  setObjectName(QStringLiteral("pilesWindow"));
+  setFocusPolicy(Qt::StrongFocus);
+  setAccessibleName(windowTitle());
+  ui_->DiscardPicture->SetAcceptsCards(true);
+  connect(ui_->StockPicture, &CardPicture::MouseDown, this, [this] { ClickStock(game_); });
+  connect(ui_->DiscardPicture, &CardPicture::MouseDown, this, [this] { ClickDiscardPile(game_); });
+  connect(ui_->DiscardPicture, &CardPicture::CardDraggedOver, this,
+          [this](int slot) { DragOverDiscardPile(game_, slot); });
+  connect(ui_->DiscardPicture, &CardPicture::CardDropped, this,
+          [this](int slot) { DropOnDiscardPile(game_, slot); });
+}
+
+PilesWindow::~PilesWindow() {
+  delete ui_;
+}
+
+CardPicture* PilesWindow::StockPicture() const {
+  return ui_->StockPicture;
+}
+CardPicture* PilesWindow::DiscardPicture() const {
+  return ui_->DiscardPicture;
+}
+
+int PilesWindow::OuterWidth() const {
+  // Placed by the outer width of the window, frame included.
+  const auto* sub = qobject_cast<const QMdiSubWindow*>(parentWidget());
+  return sub ? sub->width() : width();
+}
+
+QImage PilesWindow::EmptyPlace() const {
+  const int w = game_.CardWidth;
+  const int h = game_.CardHeight;
+  const qreal ratio = devicePixelRatioF();
+  QImage place(QSize(w, h) * ratio, QImage::Format_RGB32);
+  place.setDevicePixelRatio(ratio);
+  place.fill(palette().color(QPalette::Button));
+  QPainter painter(&place);
+  // Shadow on the left and top, highlight on the right and bottom: a sunken place.
+  painter.setPen(palette().color(QPalette::Dark));
+  painter.drawLine(0, h - 1, 0, 0);
+  painter.drawLine(0, 0, w - 1, 0);
+  painter.setPen(palette().color(QPalette::Light));
+  painter.drawLine(w - 1, 0, w - 1, h - 1);
+  painter.drawLine(w - 1, h - 1, 0, h - 1);
+  return place;
+}
+
+void PilesWindow::PaintPiles() {
+  NamePiles();
+  const int w = game_.CardWidth;
+  const int h = game_.CardHeight;
+  const int outer = OuterWidth();
+  ui_->StockPicture->setGeometry(outer / 4 - w / 2, 0, w, h);
+  ui_->DiscardPicture->setGeometry(3 * outer / 4 - w / 2, 0, w, h);
+  if (w <= 0 || h <= 0) {
+    ui_->StockPicture->SetPicture(QImage());
+    ui_->DiscardPicture->SetPicture(QImage());
+    return;
+  }
+  const QImage empty = EmptyPlace();
+  const PileRecord& piles = game_.Piles;
+  if (piles.StockEmpty()) {
+    ui_->StockPicture->SetPicture(empty);
+  } else {
+    const SheetRect back = UprightBackRect(w, h);
+    ui_->StockPicture->SetPicture(SheetBlockImage(cardSheet_, back, devicePixelRatioF()));
+  }
+  if (game_.GameState < 0 || piles.DiscardCount == 0) {
+    ui_->DiscardPicture->SetPicture(empty);
+  } else {
+    const SheetRect face = CardCellRect(piles.TopDiscard(), w, h);
+    ui_->DiscardPicture->SetPicture(SheetBlockImage(cardSheet_, face, devicePixelRatioF()));
+  }
+}
+
+void PilesWindow::NamePiles() {
+  // What the pictures show, for a screen reader: whether the stock has cards (never how
+  // many) and the face of the top discard.
+  const PileRecord& piles = game_.Piles;
+  const QString none = QStringLiteral("：なし");
+  ui_->StockPicture->setAccessibleName(QStringLiteral("山") + (piles.StockEmpty() ? none : QString()));
+  const bool faceUp = game_.GameState >= 0 && piles.DiscardCount > 0;
+  ui_->DiscardPicture->setAccessibleName(
+      QStringLiteral("捨て札") +
+      (faceUp ? QStringLiteral("：") + QString::fromStdString(CardName(piles.TopDiscard())) : none));
+}
+
+void PilesWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  PaintPiles();
+}
+
+}  // namespace zelvani

@@ -1,0 +1,43 @@
+// The stock and discard window, a child of the frame: the stock's back and the top
+// discard, each one card in size.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "logic/table/Game.h"
+
+namespace Ui {
+class PilesWindow;
+}
+
+namespace zelvani {
+
+class CardPicture;
+
+class PilesWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  PilesWindow(Game& game, const QImage& cardSheet, QWidget* parent = nullptr);
+  ~PilesWindow() override;
+
+  // Redraws both pictures from the pile record.
+  void PaintPiles();
+  CardPicture* StockPicture() const;
+  CardPicture* DiscardPicture() const;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  QImage EmptyPlace() const;
+  void NamePiles();
+  int OuterWidth() const;
+
+  Ui::PilesWindow* ui_;
+  Game& game_;
+  const QImage& cardSheet_;
+};
+
+}  // namespace zelvani

@@ -1,0 +1,98 @@
+#include "logic/computer/Hint.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "logic/computer/ComputerTurn.h"
+#include "logic/cards/CardNames.h"
+#include "logic/table/Game.h"
+#include "logic/table/TurnDriver.h"
+#include "logic/play/MeldRules.h"
+
+namespace zelvani {
+
+namespace {
+
+// In the order a meld shows them.
+std::vector<int> SelectedCards(const HandRecord& hand) {
+  std::vector<int> cards;
+  for (int slot = 0; slot < hand.Count; ++slot)
+    if (hand.Selected[slot])
+      cards.push_back(hand.Cards[slot]);
+  std::sort(cards.begin(), cards.end());
+  return cards;
+}
+
+std::string DrawHint(const Game& game) {
+  const int top = game.Piles.TopDiscard();
+  if (WantsChii(game.Seats[kHumanSeat], top))
+    return "ヒント：捨て札の" + CardName(top) + "をチーするとよいでしょう。";
+  return "ヒント：山から引くとよいでしょう。";
+}
+
+// Raises the cards the computer player would lay, or the one it would throw away, and
+// says which.
+std::string PlayHint(Game& game) {
+  HandRecord& hand = game.HumanSeat();
+  HandRecord copy = hand;
+  copy.Selected.fill(0);
+  const PlayChoice choice = ChoosePlay(copy, game.TableMap);
+  const int claimed = hand.ClaimedSlot();
+  int window = -1;
+  if (choice.Meld != kNoCandidate) {
+    const Candidate& meld = choice.Judged.Candidates[choice.Meld];
+    for (int i = 0; i < meld.SlotCount; ++i)
+      copy.Selected[meld.Slots[i]] = 1;
+    // The claimed card stays raised whatever is laid with it.
+    if (claimed >= 0)
+      copy.Selected[claimed] = 1;
+    window = WindowTaking(game, copy);
+  }
+  if (window < 0) {
+    if (choice.DiscardSlot < 0)
+      return {};
+    copy.Selected.fill(0);
+    copy.Selected[choice.DiscardSlot] = 1;
+    if (claimed >= 0)
+      copy.Selected[claimed] = 1;
+  }
+  hand.Selected = copy.Selected;
+  game.Host.PaintHand(kHumanSeat);
+
+  if (window < 0) {
+    const std::string card = CardName(hand.Cards[choice.DiscardSlot]);
+    return "ヒント：" + card + "を捨てるとよいでしょう" +
+           (choice.DiscardSlot == claimed ? "（おてつきになります）。" : "。");
+  }
+  const std::vector<int> cards = SelectedCards(hand);
+  const MeldRecord& target = game.MeldWindows[window];
+  if (target.Kind == mkNone)
+    return "ヒント：" + CardsName(cards) + "で役を作れます。";
+  return "ヒント：" + CardsName(cards) + "を" +
+         CardsName({target.Cards.data(), static_cast<std::size_t>(target.Count)}) +
+         "の役に付けられます。";
+}
+
+}  // namespace
+
+void ShowHint(Game& game) {
+  EndNotice(game);
+  if (game.AutoPlay) {
+    ShowNotice(game, kHintDuringAutoPlay);
+  } else if (game.GameState == 0) {
+    ShowNotice(game, DrawHint(game));
+  } else if (game.GameState == 1) {
+    try {
+      if (const std::string hint = PlayHint(game); !hint.empty())
+        ShowNotice(game, hint);
+    } catch (const std::length_error&) {
+      // A hand too large to judge: nothing is raised and nothing is said.
+    }
+  } else {
+    ShowNotice(game, kHintNotNow);
+  }
+}
+
+}  // namespace zelvani

@@ -1,0 +1,187 @@
+#include "logic/geometry/TableArrangement.h"
+
+#include <algorithm>
+
+namespace zelvani {
+
+SeatRects ArrangeRoundTable(const WinRect& frame, const SeatRects& seats, bool clockwise,
+                            int playerHeight) {
+  SeatRects r = seats;
+  WinRect& top = r[2];
+  WinRect& right = r[clockwise ? 3 : 1];
+  WinRect& left = r[clockwise ? 1 : 3];
+
+  top.Left = frame.Left;
+  top.Width = frame.Width;
+  top.Top = frame.Top - top.Height;
+  if (top.Top < 0) {
+    top.Height += top.Top;  // keeps the bottom edge where it was
+    top.Top = 0;
+  }
+  right.Top = top.Top;
+  left.Top = top.Top;
+  right.Height = top.Height + frame.Height;
+  left.Height = top.Height + frame.Height;
+  right.Left = frame.Left + frame.Width;
+  left.Left = frame.Left - left.Width;
+  if (left.Left < 0) {
+    left.Width += left.Left;  // keeps the right edge
+    left.Left = 0;
+  }
+
+  WinRect& player = r[0];
+  player.Height = playerHeight;
+  player.Left = left.Left;
+  player.Width = left.Width + frame.Width + right.Width;
+  player.Top = frame.Top + frame.Height;
+  return r;
+}
+
+SeatRects ArrangeTopToBottom(const WinRect& frame, const SeatRects& seats, int playerHeight) {
+  SeatRects r = seats;
+  for (int seat = 1; seat <= 3; ++seat) {
+    r[seat].Left = frame.Left + frame.Width;
+    r[seat].Width = r[1].Width;
+    r[seat].Height = frame.Height / 3;
+  }
+  r[1].Top = frame.Top;
+  r[2].Top = r[1].Top + r[1].Height;
+  r[3].Top = r[2].Top + r[2].Height;
+
+  r[0].Height = playerHeight;
+  r[0].Left = frame.Left;
+  r[0].Width = frame.Width + r[1].Width;
+  r[0].Top = frame.Top + frame.Height;
+  return r;
+}
+
+}  // namespace zelvani
+
+namespace zelvani {
+
+namespace {
+
+// Three extents side by side along one axis, the frame's in the middle, made to fit `room`.
+// Each starts at least at its least. The middle one gives way first, then the outer two
+// alike; when not even the least sizes fit, all shrink in proportion, none to nothing.
+std::array<int, 3> FitSpans(std::array<int, 3> want, const std::array<int, 3>& least, int room) {
+  int over = want[0] + want[1] + want[2] - room;
+  const auto giveWay = [&](int i, int most) {
+    const int cut = std::max(0, std::min({over, most, want[i] - least[i]}));
+    want[i] -= cut;
+    over -= cut;
+  };
+  giveWay(1, over);
+  giveWay(0, over / 2);
+  giveWay(2, over);
+  giveWay(0, over);
+  if (over <= 0)
+    return want;
+  const long long total = static_cast<long long>(want[0]) + want[1] + want[2];
+  for (int& extent : want)
+    if (extent > 0)
+      extent =
+          std::max(1, static_cast<int>(extent * static_cast<long long>(std::max(room, 0)) / total));
+  return want;
+}
+
+// As near to `wanted` as lies between `lowest` and `highest`; `lowest` when nothing does.
+int Nearest(int wanted, int lowest, int highest) {
+  return std::max(lowest, std::min(wanted, highest));
+}
+
+int Right(const WinRect& r) {
+  return r.Left + r.Width;
+}
+int Bottom(const WinRect& r) {
+  return r.Top + r.Height;
+}
+
+}  // namespace
+
+TableRects FitRoundTable(const WinRect& frame, const SeatRects& seats, bool clockwise,
+                         const TableNeeds& needs, const WinRect& screen) {
+  TableRects r{frame, seats};
+  WinRect& top = r.Seats[2];
+  WinRect& right = r.Seats[clockwise ? 3 : 1];
+  WinRect& left = r.Seats[clockwise ? 1 : 3];
+  WinRect& player = r.Seats[0];
+  WinRect& f = r.Frame;
+
+  const auto across =
+      FitSpans({std::max(left.Width, needs.SideWidth), std::max(frame.Width, needs.FrameWidth),
+                std::max(right.Width, needs.SideWidth)},
+               {needs.SideWidth, needs.FrameWidth, needs.SideWidth}, screen.Width);
+  const auto down =
+      FitSpans({std::max(top.Height, needs.SeatHeight), std::max(frame.Height, needs.FrameHeight),
+                needs.PlayerHeight},
+               {needs.SeatHeight, needs.FrameHeight, needs.PlayerHeight}, screen.Height);
+  f.Width = across[1];
+  f.Height = down[1];
+  f.Left = Nearest(frame.Left, screen.Left + across[0], Right(screen) - across[2] - f.Width);
+  f.Top = Nearest(frame.Top, screen.Top + down[0], Bottom(screen) - down[2] - f.Height);
+
+  top = {f.Left, f.Top - down[0], f.Width, down[0]};
+  left = {f.Left - across[0], top.Top, across[0], down[0] + f.Height};
+  right = {Right(f), top.Top, across[2], down[0] + f.Height};
+  player = {left.Left, Bottom(f), across[0] + f.Width + across[2], down[2]};
+  return r;
+}
+
+TableRects FitTopToBottom(const WinRect& frame, const SeatRects& seats, const TableNeeds& needs,
+                          const WinRect& screen) {
+  TableRects r{frame, seats};
+  WinRect& f = r.Frame;
+  // Three seats stand beside the frame, one above the other.
+  const int frameLeast = std::max(needs.FrameHeight, 3 * needs.SeatHeight);
+  const auto across = FitSpans(
+      {0, std::max(frame.Width, needs.FrameWidth), std::max(seats[1].Width, needs.SideWidth)},
+      {0, needs.FrameWidth, needs.SideWidth}, screen.Width);
+  const auto down = FitSpans({0, std::max(frame.Height, frameLeast), needs.PlayerHeight},
+                             {0, frameLeast, needs.PlayerHeight}, screen.Height);
+  f.Width = across[1];
+  f.Height = down[1];
+  f.Left = Nearest(frame.Left, screen.Left, Right(screen) - across[2] - f.Width);
+  f.Top = Nearest(frame.Top, screen.Top, Bottom(screen) - down[2] - f.Height);
+  SeatRects sized = seats;
+  sized[1].Width = across[2];
+  r.Seats = ArrangeTopToBottom(f, sized, down[2]);
+  return r;
+}
+
+TableRects CentredTable(const TableRects& table, const WinRect& screen) {
+  WinRect bounds = table.Frame;
+  for (const WinRect& seat : table.Seats) {
+    const int right = std::max(Right(bounds), Right(seat));
+    const int bottom = std::max(Bottom(bounds), Bottom(seat));
+    bounds.Left = std::min(bounds.Left, seat.Left);
+    bounds.Top = std::min(bounds.Top, seat.Top);
+    bounds.Width = right - bounds.Left;
+    bounds.Height = bottom - bounds.Top;
+  }
+  const int across = screen.Left + (screen.Width - bounds.Width) / 2 - bounds.Left;
+  const int down = screen.Top + (screen.Height - bounds.Height) / 2 - bounds.Top;
+  TableRects centred = table;
+  centred.Frame.Left += across;
+  centred.Frame.Top += down;
+  for (WinRect& seat : centred.Seats) {
+    seat.Left += across;
+    seat.Top += down;
+  }
+  return centred;
+}
+
+bool LiesOnAScreen(const WinRect& window, const std::vector<WinRect>& screens) {
+  constexpr int kGripWidth = 40;
+  constexpr int kGripHeight = 20;
+  for (const WinRect& screen : screens) {
+    const int across = std::min(Right(window), Right(screen)) - std::max(window.Left, screen.Left);
+    const int down = std::min(Bottom(window), Bottom(screen)) - std::max(window.Top, screen.Top);
+    if (across > 0 && down > 0 && across >= std::min(kGripWidth, window.Width) &&
+        down >= std::min(kGripHeight, window.Height))
+      return true;
+  }
+  return false;
+}
+
+}  // namespace zelvani

@@ -1,0 +1,50 @@
+// The single authority on melds: what a selection may be laid as, and the lay itself.
+// The human and the computer seats use the same rules; only the human hears why not.
+#pragma once
+
+#include <cstdint>
+
+#include "logic/table/Records.h"
+
+namespace zelvani {
+
+struct Game;
+
+struct MeldClass {
+  MeldKind Kind = mkNone;
+  bool Valid = false;
+};
+
+// Classifies a set of ranks (bit r for rank index r) and suits (bit s for suit s).
+MeldClass ClassifyMeld(std::uint16_t ranks, std::uint8_t suits);
+
+enum LayVerdict {
+  lvLaid,
+  lvClaimNeedsNewMeld,
+  lvLastCard,
+  lvNothingSelected,
+  lvNoMeld,
+  lvPonNeedsSameRank,
+  lvChiiNoSeven,
+};
+
+struct Judgement {
+  LayVerdict Verdict = lvNoMeld;
+  // The classification, when the cards made a valid meld (Valid false otherwise).
+  MeldClass Meld;
+};
+
+// Judges laying the hand's selected cards into `meld`. Changes nothing.
+Judgement JudgeLay(const MeldRecord& meld, const HandRecord& hand);
+
+// The text told to the human for a verdict, or nullptr when nothing is said.
+const char* VerdictMessage(LayVerdict verdict);
+// The caption of a meld window of the kind.
+const char* MeldLabel(MeldKind kind);
+
+// Lays the selected cards of `seat` into meld window `window`. Returns false, with
+// everything as it was (but for cleared pon reservations), when refused. The human is
+// told why, unless `quiet`: the computer player's rules lay silently for any seat.
+bool LayMeld(Game& game, int window, int seat, bool quiet = false);
+
+}  // namespace zelvani

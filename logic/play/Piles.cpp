@@ -1,0 +1,197 @@
+#include "logic/play/Piles.h"
+
+#include <utility>
+
+#include "logic/cards/Cards.h"
+#include "logic/table/Game.h"
+#include "logic/play/GameCommands.h"
+#include "logic/table/TurnDriver.h"
+#include "logic/play/HumanHand.h"
+#include "logic/play/Refusals.h"
+#include "logic/play/RoundEnd.h"
+
+namespace zelvani {
+
+namespace {
+
+void Append(HandRecord& hand, int card) {
+  if (hand.Count < kHandSlots)
+    hand.Cards[hand.Count++] = card;
+}
+
+bool RoundIsOver(const Game& game, const HandRecord& hand) {
+  return hand.Count == 0 ||
+         (game.Piles.StockEmpty() && game.Piles.Reshuffles + 1 >= game.Rules.RunOutLimit);
+}
+
+void OfferPon(Game& game, int discarder, int card) {
+  const int rank = RankIndex(card);
+  const int reserver = game.PonReservations[rank];
+  if (reserver == 0)
+    return;
+  if (reserver == discarder) {
+    game.PonReservations[rank] = 0;
+    return;
+  }
+  StopTurnTimer(game);
+  game.Host.MessageBox("ポンします", game.Seats[reserver].PlayerName, MsgButtons::Ok,
+                       MsgIcon::None);
+  TakeDiscard(game, reserver);
+}
+
+}  // namespace
+
+void Reshuffle(Game& game) {
+  PileRecord& piles = game.Piles;
+  const int n = piles.DiscardCount;
+  for (int i = 0; i < n; ++i) {
+    const int card = piles.Discard[i];
+    piles.Stock[i] = card;
+    game.TableMap[Suit(card)][RankIndex(card)] = kMapHidden;
+    piles.Discard[i] = kNoCard;
+  }
+  piles.StockTop = n - 1;
+  piles.DiscardCount = 0;
+  game.Rng.SeedRandom(static_cast<std::uint32_t>(game.Host.CalendarTime()));
+  for (int i = 0; i <= piles.StockTop; ++i) {
+    const int j = game.Rng.NextBelow(piles.StockTop + 1);
+    std::swap(piles.Stock[i], piles.Stock[j]);
+  }
+  ++piles.Reshuffles;
+}
+
+void DrawCard(Game& game, int seat) {
+  PileRecord& piles = game.Piles;
+  if (piles.StockEmpty())
+    Reshuffle(game);
+  if (piles.StockEmpty())
+    return;  // nothing anywhere to draw: never on valid table data
+  HandRecord& hand = game.Seats[seat];
+  Append(hand, piles.Stock[piles.StockTop--]);
+  game.Host.PlayCue(cueClick);
+  AdvanceGame(game);
+  game.Host.PaintHand(seat);
+  game.Host.PaintPiles();
+}
+
+bool TakeDiscard(Game& game, int seat) {
+  PileRecord& piles = game.Piles;
+  HandRecord& hand = game.Seats[seat];
+  if (piles.DiscardCount <= 0 || hand.Count >= kHandSlots)
+    return false;
+  StopTurnTimer(game);
+  const int slot = hand.Count;
+  Append(hand, piles.Discard[--piles.DiscardCount]);
+  const bool ownDrawPhase = SeatOfState(game.GameState) == seat;
+  hand.Claimed = ownDrawPhase ? slot : slot + kPonClaimOffset;
+  hand.Selected[slot] = 1;
+  game.Host.PlayCue(cueClick);
+  SetGame(game, PlayState(seat));
+  game.Host.PaintHand(seat);
+  game.Host.PaintPiles();
+  return true;
+}
+
+bool DiscardCard(Game& game, int seat, int slot, bool offerPon) {
+  HandRecord& hand = game.Seats[seat];
+  if (slot < 0 || slot >= hand.Count)
+    return false;
+  PileRecord& piles = game.Piles;
+  const int card = hand.Cards[slot];
+  // The card moves before anything is shown, so a failure while showing it never leaves
+  // it in two places.
+  piles.Discard[piles.DiscardCount++] = card;
+  game.TableMap[Suit(card)][RankIndex(card)] = kMapDiscarded;
+  RemoveCard(hand, slot);
+  game.Host.PlayCue(cueDiscard);
+  game.Host.PaintHand(seat);
+  game.Host.PaintPiles();
+  return FinishDiscard(game, seat, offerPon);
+}
+
+bool FinishDiscard(Game& game, int seat, bool offerPon) {
+  HandRecord& hand = game.Seats[seat];
+  if (RoundIsOver(game, hand)) {
+    for (int s = 0; s < kSeatCount; ++s)
+      game.Seats[s].Open = true;
+    for (int s = 0; s < kSeatCount; ++s)
+      game.Host.PaintHand(s);
+    SetGame(game, -1);
+    const std::string text = hand.Count == 0 ? hand.PlayerName + "の勝ち" : "流局です";
+    game.Host.MessageBox(text, "ゲーム終了", MsgButtons::Ok, MsgIcon::None);
+    EndRound(game);
+    return true;
+  }
+  AdvanceGame(game);
+  if (offerPon)
+    OfferPon(game, seat, game.Piles.TopDiscard());
+  return false;
+}
+
+void ClickStock(Game& game) {
+  EndNotice(game);
+  if (game.GameState == -1) {
+    StartRound(game);
+  } else if (game.GameState == 0) {
+    HandRecord& hand = game.HumanSeat();
+    DrawCard(game, kHumanSeat);
+    if (hand.Count > 0)
+      hand.Selected[hand.Count - 1] = 1;
+    game.Host.PaintHand(kHumanSeat);
+  } else {
+    Refuse(game, ActionRefusal(game, HumanAction::Draw));
+  }
+}
+
+void ClickDiscardPile(Game& game) {
+  EndNotice(game);
+  HandRecord& hand = game.HumanSeat();
+  if (game.GameState == 1) {
+    if (hand.SelectedCount() != 1) {
+      game.Host.MessageBox(kChooseOneCard, "捨て札", MsgButtons::Ok, MsgIcon::None);
+      return;
+    }
+    int slot = 0;
+    while (!hand.Selected[slot])
+      ++slot;
+    if (slot == hand.ClaimedSlot()) {
+      if (game.Host.MessageBox(kFalseClaimQuestion, "捨て札", MsgButtons::YesNo,
+                               MsgIcon::Question) != MsgAnswer::Yes)
+        return;
+      ++game.Human.Rest;
+      // The returned card is not offered for a pon, and a round it ends stays ended.
+      if (!DiscardCard(game, kHumanSeat, slot, false))
+        SetGame(game, game.Human.ResumeState);
+    } else {
+      DiscardCard(game, kHumanSeat, slot);
+    }
+    SortHand(game);
+    game.Host.PaintHand(kHumanSeat);
+  } else if (IsDrawPhase(game.GameState) && game.Piles.DiscardCount > 0) {
+    game.Human.ResumeState = game.GameState == 0 ? 10 : game.GameState;
+    TakeDiscard(game, kHumanSeat);
+  } else {
+    Refuse(game, ActionRefusal(game, HumanAction::Claim));
+  }
+}
+
+void DragOverDiscardPile(Game& game, int slot) {
+  HandRecord& hand = game.HumanSeat();
+  if (slot < 0 || slot >= hand.Count || hand.Selected[slot])
+    return;
+  hand.Selected[slot] = 1;
+  game.Host.PaintHand(kHumanSeat);
+}
+
+void DropOnDiscardPile(Game& game, int slot) {
+  HandRecord& hand = game.HumanSeat();
+  if (slot < 0 || slot >= hand.Count)
+    return;
+  if (hand.Claimed < 0) {
+    hand.Selected.fill(0);
+    hand.Selected[slot] = 1;
+  }
+  ClickDiscardPile(game);
+}
+
+}  // namespace zelvani

@@ -1,0 +1,28 @@
+// Why a click or key of the human did nothing: one short line for the status bar, shown
+// by the handler that refused (ShowNotice) until the next action. Refusals that the rules
+// tell in a message box keep their boxes and are not here.
+#pragma once
+
+#include <string>
+
+#include "logic/play/MeldRules.h"
+
+namespace zelvani {
+
+struct Game;
+
+// What the human tried.
+enum class HumanAction { Draw, Claim, Select, Lay, Discard };
+
+// The reason the action does not fit the state, or empty when it does.
+std::string ActionRefusal(const Game& game, HumanAction action);
+// Why the human's selected cards could not be laid into `meld` with this silent verdict
+// (lvNothingSelected or lvNoMeld).
+std::string MeldRefusal(const MeldRecord& meld, const HandRecord& hand, LayVerdict verdict);
+// Shows the reason as a notice; an empty reason shows nothing.
+void Refuse(Game& game, const std::string& reason);
+
+inline constexpr const char* kClaimedCardStays = "ポン・チーしたカードは選んだままです。";
+inline constexpr const char* kNoDiscardToTake = "捨て札がないので取れません。";
+
+}  // namespace zelvani

@@ -1,0 +1,79 @@
+// The settings store: every setting that outlives a run is read once at start-up
+// (LoadSettings) and written once when the frame closes (SaveSettings), under the key
+// "Software\Hollyfen\Zelvani" of the user's store. In between they live in memory only.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace zelvani {
+
+struct Game;
+class Registry;
+class SettingsWindows;
+struct StoreFailure;
+
+inline constexpr const char* kProgramKey = "Software\\Hollyfen\\Zelvani";
+// The outside picture viewer's key; only its value "Path" is read, never written.
+inline constexpr const char* kPluginKey = "\\Software\\Morwick\\Susie\\Plug-in";
+
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
+
+// Stored window rectangles outside these bounds are taken for damage and ignored.
+constexpr int kMaxWindowCoordinate = 30000;
+constexpr int kMaxWindowExtent = 10000;
+
+// A decimal integer with an optional sign, blanks around it allowed, within int32;
+// nothing for anything else.
+std::optional<int> ParseDecimal(const std::string& text);
+// "Oya" holds DealerRule × 10 + Dealer. A half out of range (a rule beyond 3, a dealer
+// beyond 3, or a negative value) falls back to 0.
+void SplitDealerValue(int oya, int& dealerRule, int& dealer);
+int JoinDealerValue(int dealerRule, int dealer);
+// The folder with the platform's separator at its end ("/" or "\" already there counts).
+std::string WithTrailingSeparator(const std::string& folder);
+
+// Reads every setting in its fixed order, giving the windows their places, pictures and
+// sounds, resuming an unfinished game, and working out OfficialRule last. Whatever
+// cannot be read keeps its default and rule values are kept to the options dialog's
+// ranges; nothing is reported except the picture loaders' own messages. A card sheet
+// that fails gives way to the shipped one; a card sheet or background whose file is
+// missing stays chosen. When anything stored was not taken as it is, the store is asked
+// to keep a backup before the close writes over it.
+void LoadSettings(Game& game, Registry& registry, SettingsWindows& windows);
+
+// The table scale the player chose ("表示倍率", percent), 0 when none or when what is
+// stored is not one offered. Read on its own before any window exists, since the whole
+// program is drawn at that scale from its start; LoadSettings reads it again.
+int LoadTableScale(Registry& registry);
+
+// Writes every setting in its fixed order. Stops at the first value the store refuses;
+// returns false then, or when the store could not keep what was written.
+bool SaveSettings(Game& game, Registry& registry, SettingsWindows& windows);
+
+// Beside those, the play aids: where the "記録" window sits ("Form\Log": Visible, Side,
+// Width, Height) and whether the unfinished game had the automatic player ("Score":
+// AutoPlayed, 1 or 0), so that a resumed game still counts toward nothing.
+struct LogPlace {
+  bool Visible = false;
+  // The side of the frame: 0 right, 1 bottom, 2 left, 3 top.
+  int Side = 0;
+  int Width = 280;
+  int Height = 160;
+
+  bool operator==(const LogPlace&) const = default;
+};
+inline constexpr int kLogSides = 4;
+// Read after LoadSettings; AutoPlayUsed is taken up only for a resumed game.
+LogPlace LoadPlayAids(Game& game, Registry& registry);
+// Written before SaveSettings, whose last step makes them lasting.
+bool SavePlayAids(const Game& game, Registry& registry, const LogPlace& log);
+
+// What the player is told when the settings could not be saved: the place and the reason.
+std::string SaveFailureText(const StoreFailure& failure);
+
+}  // namespace zelvani

@@ -1,0 +1,79 @@
+// The table record and everything a round is played on: the four hands, the piles, the
+// melds, the rules, the score sheet and the generator. One Game is owned by the frame
+// window; every logic operation takes it and speaks to the outside through its host.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "logic/table/GameHost.h"
+#include "logic/cards/Random.h"
+#include "logic/table/Records.h"
+#include "logic/table/ScoreSheet.h"
+
+namespace zelvani {
+
+// Indexed [suit][rank]; row 4 and column 13 are never written and stay 0.
+using TableMapGrid = std::array<std::array<std::int32_t, 14>, 5>;
+
+// Values of TableMap: 0 not visible, 1..3 laid in a meld of that kind, 5 discarded.
+constexpr int kMapHidden = 0;
+constexpr int kMapDiscarded = 5;
+
+struct Game {
+  explicit Game(GameHost& host);
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  GameHost& Host;
+
+  // The table record.
+  TableMapGrid TableMap{};
+  std::array<std::int32_t, 14> PonReservations{};
+  std::int32_t GameState = -1;
+  std::int32_t Round = 0;
+  std::int32_t Dealer = 0;
+  // MeldWindows: the melds on the table; during a round the last one is the empty
+  // new-meld window.
+  std::vector<MeldRecord> MeldWindows;
+  std::string CardPicturePath = "Cards.bmp";
+  std::string PluginFolder;
+  // The menu's sound switch: off, no cue plays.
+  bool PlaySounds = true;
+  std::int32_t CardWidth = 0;
+  std::int32_t CardHeight = 0;
+  // "表示倍率": how large the whole program is drawn, in percent, taken up at the next
+  // start; 0 until the player chooses, which follows the screen's own scale.
+  std::int32_t TableScale = 0;
+  std::array<HiScoreTable, 2> HiScore{};
+  std::int32_t OfficialRule = 0;
+  RuleSettings Rules;
+
+  // Seats[0] is the human's hand, 1..3 the computers' (right, top, left).
+  std::array<HandRecord, kSeatCount> Seats{};
+  HumanRecord Human;
+  PileRecord Piles;
+  ScoreSheet Score;
+  Random Rng;
+
+  // Mirror of TurnTimer: the logic restarts it "with its interval unchanged".
+  bool TimerEnabled = false;
+  std::int32_t TimerInterval = 0;
+
+  // The automatic player is playing the human's seat; it has played in the game in
+  // progress, which then counts toward no total, high score or record.
+  bool AutoPlay = false;
+  bool AutoPlayUsed = false;
+  // The status bar shows a refusal or a hint instead of the state's prompt.
+  bool NoticeShown = false;
+
+  int MeldWindowCount() const { return static_cast<int>(MeldWindows.size()); }
+  HandRecord& HumanSeat() { return Seats[kHumanSeat]; }
+};
+
+// The default names of seats 0..3.
+extern const std::array<const char*, kSeatCount> kDefaultPlayerNames;
+
+}  // namespace zelvani

@@ -1,0 +1,69 @@
+// Everything the game logic does to the outside world goes through this interface:
+// the Qt windows implement it for play, a scripted fake implements it in tests, and the
+// self-play tool implements it to run games with no windows at all.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace zelvani {
+
+enum class MsgButtons { Ok, YesNo };
+enum class MsgIcon { None, Information, Question, Exclamation, Error };
+enum class MsgAnswer { Ok, Yes, No };
+
+// Sound cues, always played on the human's window whichever seat causes them.
+enum Cue { cueClick = 0, cueDiscard = 1, cueMeld = 2 };
+
+struct LocalDate {
+  int Year = 2000;
+  int Month = 1;
+  int Day = 1;
+};
+
+class GameHost {
+ public:
+  virtual ~GameHost() = default;
+
+  // Repaints from the records.
+  virtual void PaintHand(int seat) = 0;
+  virtual void PaintPiles() = 0;
+  virtual void PaintMeld(int index) = 0;
+  // The caption of a seat window changed (name or points).
+  virtual void SetSeatCaption(int seat, const std::string& caption) = 0;
+  virtual void ShowSeatWindow(int seat) = 0;
+
+  // Meld windows: the logic's list MeldWindows grew by the window at `index` (the host
+  // creates it, gives the focus to the stock window and tiles), or was emptied.
+  virtual void MeldWindowOpened(int index) = 0;
+  virtual void MeldWindowsClosed() = 0;
+
+  virtual void PlayCue(Cue cue) = 0;
+  virtual void SetStatus(const std::string& text) = 0;
+  // False for a host with no status line: the turn prompts are then not even put together.
+  virtual bool ShowsStatus() const { return true; }
+
+  // Modal message box; returns the button pressed.
+  virtual MsgAnswer MessageBox(const std::string& text, const std::string& caption,
+                               MsgButtons buttons, MsgIcon icon) = 0;
+  // One-line input box; cancelling returns `defaultText`.
+  virtual std::string InputBox(const std::string& caption, const std::string& prompt,
+                               const std::string& defaultText) = 0;
+
+  // The score sheet: shown modally, and told when its row count grew.
+  virtual void ShowScoreSheet() = 0;
+  virtual void ScoreSheetRowsChanged() = 0;
+  // The game in progress has ended, after its last round was scored or abandoned from the
+  // menu; `leader` is the seat with the most points.
+  virtual void GameFinished(int /*leader*/, bool /*abandoned*/) {}
+
+  // The one-shot turn timer TurnTimer.
+  virtual void StartTimer(int intervalMs) = 0;
+  virtual void StopTimer() = 0;
+
+  // Calendar time in whole seconds (seeds the shuffles) and the local date.
+  virtual std::int64_t CalendarTime() = 0;
+  virtual LocalDate Today() = 0;
+};
+
+}  // namespace zelvani

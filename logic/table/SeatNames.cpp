@@ -1,0 +1,34 @@
+#include "logic/table/SeatNames.h"
+
+#include "logic/table/Game.h"
+
+namespace zelvani {
+
+std::string SeatCaption(const Game& game, int seat) {
+  const HandRecord& hand = game.Seats[seat];
+  if (game.Round <= 0) return hand.PlayerName;
+  return hand.PlayerName + "   [" + std::to_string(hand.Point) + "点]";
+}
+
+void SetPlayerName(Game& game, int seat, const std::string& name) {
+  game.Seats[seat].PlayerName = name;
+  game.Host.SetSeatCaption(seat, SeatCaption(game, seat));
+}
+
+void SetPoint(Game& game, int seat, int points) {
+  game.Seats[seat].Point = points;
+  game.Host.SetSeatCaption(seat, SeatCaption(game, seat));
+}
+
+std::string MenuText(const std::string& text) {
+  std::string shown;
+  shown.reserve(text.size());
+  for (char c : text) {
+    shown += c;
+    if (c == '&')
+      shown += '&';
+  }
+  return shown;
+}
+
+}  // namespace zelvani

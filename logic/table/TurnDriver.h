@@ -1,0 +1,69 @@
+// The turn driver: moves GameState round the table and paces the computer seats with
+// the one-shot timer TurnTimer. SetGame and AdvanceGame are the only ways the state moves.
+#pragma once
+
+#include <string>
+
+namespace zelvani {
+
+struct Game;
+
+constexpr int kNoRound = -1;
+
+constexpr int SeatOfState(int state) {
+  return state / 10;
+}
+constexpr int PhaseOfState(int state) {
+  return state % 10;
+}
+constexpr int DrawState(int seat) {
+  return seat * 10;
+}
+constexpr int PlayState(int seat) {
+  return seat * 10 + 1;
+}
+constexpr bool IsComputerState(int state) {
+  return state == 10 || state == 11 || state == 20 || state == 21 || state == 30 || state == 31;
+}
+constexpr bool IsValidState(int state) {
+  return state == -1 || state == 0 || state == 1 || IsComputerState(state);
+}
+constexpr bool IsDrawPhase(int state) {
+  return state == 0 || state == 10 || state == 20 || state == 30;
+}
+
+inline constexpr const char* kPromptNoRound = "[ゲーム]-[開始]ではじめてください。";
+inline constexpr const char* kPromptHumanDraw = "の番です。山から1枚引いてください。";
+inline constexpr const char* kPromptHumanPlay = "一枚捨てるか役を作ってください。";
+inline constexpr const char* kPromptComputer = "の番です";
+inline constexpr const char* kPromptAutoPlay = "の番です（自動プレイ中）";
+inline constexpr const char* kSetGameError = "SetGame でエラーが発生しました。";
+inline constexpr const char* kTimerError = "タイマーでエラーが発生しました。";
+
+// Sets the state, its prompt and the timer. An invalid state is stored, reported in the
+// status bar, and leaves the timer as it was.
+void SetGame(Game& game, int state);
+// The prompt of the current state, shown again.
+void ShowPrompt(Game& game);
+// One step in the order of play (from -1: the deal's first player, the dealer).
+void AdvanceGame(Game& game);
+// The timer event: one step of the computer seat whose turn it is, or of the automatic
+// player in the human's turn.
+void TurnTimerFired(Game& game);
+
+// The automatic player: while on, the human's seat is played by the computer player's
+// rules (it never reserves a pon) at the computers' pace. Turned off in the human's
+// turn, it hands the turn back at once.
+void SetAutoPlay(Game& game, bool on);
+
+// A line for the human in the status bar (why a click did nothing, a hint), kept until
+// the next action, which brings the state's prompt back.
+void ShowNotice(Game& game, const std::string& text);
+void EndNotice(Game& game);
+
+// TurnTimer itself; the game keeps its interval so a step can re-arm it unchanged.
+void StartTurnTimer(Game& game, int intervalMs);
+void StopTurnTimer(Game& game);
+void RearmTurnTimer(Game& game);
+
+}  // namespace zelvani

@@ -1,0 +1,124 @@
+// The score sheet window: its grid always fills the window, and it grows past ten rows.
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "logic/table/ScoreSheet.h"
+#include "desktop/dialogs/ScoreSheetWindow.h"
+
+using namespace zelvani;
+
+class ScoreSheetWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void ShowsTheSheetsCellsCaptionAndHighlight() {
+    ScoreSheet sheet;
+    sheet.SetCell(2, 0, QStringLiteral("テルル").toStdString());
+    sheet.SetCell(0, 1, QStringLiteral("第1回戦：").toStdString());
+    sheet.SetCell(2, 1, "280");
+    sheet.Caption = QStringLiteral("総合成績").toStdString();
+    sheet.Col = 2;
+    sheet.Selection = {2, 0, 2, 1};
+    ScoreSheetWindow window(sheet);
+    window.Refresh();
+    QTableWidget* grid = window.Grid();
+    QCOMPARE(grid->columnCount(), 5);
+    QCOMPARE(grid->rowCount(), 10);
+    QVERIFY(!grid->isEnabled());
+    QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("テルル"));
+    QCOMPARE(grid->item(1, 0)->text(), QStringLiteral("第1回戦："));
+    QCOMPARE(window.windowTitle(), QStringLiteral("総合成績"));
+    QVERIFY(grid->item(1, 2)->isSelected());
+    QVERIFY(!grid->item(1, 1)->isSelected());
+  }
+
+  void CellsFillTheGridAndTheButtonStaysCentred() {
+    ScoreSheet sheet;
+    ScoreSheetWindow window(sheet);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.resize(420, 500);
+    QTRY_COMPARE(window.height(), 500);
+    QTableWidget* grid = window.Grid();
+    auto* button = window.findChild<QPushButton*>(QStringLiteral("okButton"));
+    QVERIFY(button);
+    QCOMPARE(button->size(), QSize(75, 25));
+    QCOMPARE(button->x(), 420 / 2 - 75 / 2);
+    QCOMPARE(grid->height(), 500 - 41);
+    QCOMPARE(grid->columnWidth(4), 420 / 5 - 1);
+    QCOMPARE(grid->rowHeight(9), (500 - 41) / 10 - 1);
+  }
+
+  void AnEleventhRowMakesTheWindowTallerByOneRow() {
+    ScoreSheet sheet;
+    ScoreSheetWindow window(sheet);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const int rowHeight = window.Grid()->rowHeight(0);
+    sheet.SetRowCount(11);
+    window.Refresh();
+    window.FitRows();
+    QTRY_COMPARE(window.height(), 11 * rowHeight + 41);
+    QTableWidget* grid = window.Grid();
+    QCOMPARE(grid->rowCount(), 11);
+    // Every row shows without scrolling.
+    QVERIFY(grid->rowViewportPosition(10) + grid->rowHeight(10) <= grid->viewport()->height());
+  }
+
+  void ASheetGrownBeforeItIsFirstShownStillFits() {
+    ScoreSheet sheet;
+    ScoreSheetWindow window(sheet);
+    const int before = window.height();
+    sheet.SetRowCount(12);
+    window.Refresh();
+    window.FitRows();
+    QVERIFY(window.height() > before);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTableWidget* grid = window.Grid();
+    QVERIFY(grid->rowViewportPosition(11) + grid->rowHeight(11) <= grid->viewport()->height());
+  }
+
+  void LongGamesKeepTheRowsAndScrollWhenTheScreenIsFull() {
+    ScoreSheet sheet;
+    ScoreSheetWindow window(sheet);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTableWidget* grid = window.Grid();
+    const int rowHeight = grid->rowHeight(0);
+    const int tenRowWindow = window.height();
+    for (int rows = 11; rows <= 60; ++rows) {
+      sheet.SetRowCount(rows);
+      window.Refresh();
+      window.FitRows();
+      QCOMPARE(grid->rowHeight(rows - 1), rowHeight);
+    }
+    QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
+    auto* bar = window.findChild<QScrollBar*>(QStringLiteral("scbScore"));
+    QVERIFY(bar && bar->isVisible());
+    bar->setValue(bar->maximum());
+    QCOMPARE(grid->rowViewportPosition(59) + rowHeight, grid->viewport()->height());
+    // A new game starts from the ten rows and the window it had before.
+    sheet.SetRowCount(10);
+    window.Refresh();
+    window.FitRows();
+    QCOMPARE(window.height(), tenRowWindow);
+    QCOMPARE(grid->rowHeight(0), rowHeight);
+    QVERIFY(!bar->isVisible());
+  }
+
+  void TenRowsNeverResizeTheWindow() {
+    ScoreSheet sheet;
+    ScoreSheetWindow window(sheet);
+    const QSize before = window.size();
+    window.FitRows();
+    QCOMPARE(window.size(), before);
+  }
+};
+
+QTEST_MAIN(ScoreSheetWindowTest)
+#include "ScoreSheetWindowTest.moc"

@@ -1,0 +1,190 @@
+// The table on a 1280 x 1024 screen (the offscreen platform made that size), run once at
+// the screen's own scale and once with "表示倍率" 200 % stored by an earlier run, on a
+// screen of twice the pixels.
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QScreen>
+#include <QtTest>
+#include <vector>
+
+#include "desktop/app/Application.h"
+#include "logic/play/GameCommands.h"
+#include "support/ScriptedMainWindow.h"
+#include "desktop/table/HumanSeatWindow.h"
+#include "desktop/table/MeldWindow.h"
+#include "logic/storage/Registry.h"
+#include "logic/geometry/CardSheet.h"
+#include "logic/geometry/HandLayout.h"
+#include "logic/table/SeatNames.h"
+#include "desktop/table/SeatWindow.h"
+
+using namespace zelvani;
+
+namespace {
+
+// Ten melds of a round, from a run of thirteen to lone sevens.
+std::vector<MeldRecord> TenMelds() {
+  const auto meld = [](MeldKind kind, std::vector<int> cards) {
+    MeldRecord record;
+    record.Kind = kind;
+    record.Count = static_cast<int>(cards.size());
+    std::copy(cards.begin(), cards.end(), record.Cards.begin());
+    return record;
+  };
+  return {meld(mkSequence, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}),
+          meld(mkSequence, {13, 14, 15, 16}),
+          meld(mkSeven, {19}),
+          meld(mkSequence, {21, 22, 23}),
+          meld(mkSequence, {26, 27, 28, 29, 30}),
+          meld(mkSequence, {33, 34, 35}),
+          meld(mkSameRank, {25, 38, 51}),
+          meld(mkSameRank, {24, 37, 50}),
+          meld(mkSequence, {39, 40, 41, 42, 43, 44}),
+          meld(mkSeven, {45})};
+}
+
+// The pixel ratio the run was started for: that of the stored scale, else the screen's 1.
+qreal ExpectedRatio() {
+  const int percent = qEnvironmentVariableIntValue("ZELVANI_TEST_TABLE_SCALE");
+  return percent > 0 ? percent / 100.0 : 1.0;
+}
+
+QRect Outer(const QWidget* window) {
+  return window->frameGeometry();
+}
+
+// A part of a picture in its own pixels, given in the window's.
+QImage Part(const QImage& picture, const QRect& logical) {
+  const qreal ratio = picture.devicePixelRatio();
+  return picture.copy(QRectF(logical.topLeft() * ratio, logical.size() * ratio).toRect());
+}
+
+// What is wrong with the windows' places: one off the screen or over another.
+QString TableFault(const MainWindow& frame) {
+  const QRect screen = frame.screen()->availableGeometry();
+  std::vector<const QWidget*> windows = {&frame};
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    windows.push_back(frame.SeatWindowOf(seat));
+  for (std::size_t i = 0; i < windows.size(); ++i) {
+    if (!screen.contains(Outer(windows[i])))
+      return windows[i]->objectName() + " off the screen";
+    for (std::size_t j = i + 1; j < windows.size(); ++j)
+      if (Outer(windows[i]).intersects(Outer(windows[j])))
+        return windows[i]->objectName() + " over " + windows[j]->objectName();
+  }
+  return {};
+}
+
+}  // namespace
+
+class TableFitTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void aFirstStartShowsEveryWindowOnTheScreenAndNoneOverAnother() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    QCOMPARE(frame.size(), QSize(kDefaultTableWidth, kDefaultTableHeight));
+    // Arranged again once the windows' frames are known.
+    QTRY_COMPARE(TableFault(frame), QString());
+    QCOMPARE(frame.size(), QSize(kDefaultTableWidth, kDefaultTableHeight));
+  }
+
+  void maximisingTheFrameGrowsTheTableRoundIt() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    QTRY_COMPARE(TableFault(frame), QString());
+    const QSize before = frame.size();
+    frame.showMaximized();
+    QTRY_VERIFY(!frame.isMaximized());
+    QCOMPARE(TableFault(frame), QString());
+    QVERIFY(frame.width() > before.width() && frame.height() > before.height());
+  }
+
+  void everySeatShowsItsNameAndPointsAndKeepsRoomForACard() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    Game& game = frame.GameRecord();
+    StartRound(game);
+    frame.TurnTimer()->stop();
+    SetPoint(game, 3, -15);
+    QCOMPARE(frame.SeatWindowOf(3)->windowTitle(), QStringLiteral("セレン   [-15点]"));
+    QCOMPARE(frame.HumanSeat()->findChild<QLabel*>("lblName")->text(),
+             QStringLiteral("あなた   [300点]"));
+    for (int seat = 1; seat < kSeatCount; ++seat) {
+      SeatWindow* window = frame.SeatWindowOf(seat);
+      const QRect plate(0, 0, window->width(), window->CardArea().top());
+      QVERIFY(plate.height() > 0);
+      // Written on the plate: dark ink on the light ground.
+      const QImage picture = Part(window->ComposeHand(), plate);
+      int ink = 0;
+      for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+          ink += qGray(picture.pixel(x, y)) < 100;
+      QVERIFY2(ink > 20, qPrintable(window->windowTitle()));
+      // However small it is made, a card still fits under the plate, on its side or upright.
+      window->resize(1, 1);
+      QVERIFY(window->CardArea().width() >= game.CardHeight);
+      QVERIFY(window->CardArea().height() >= game.CardHeight);
+    }
+  }
+
+  void theDefaultTableShowsTenMeldsWithEveryCardsCorner() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    Game& game = frame.GameRecord();
+    StartRound(game);
+    frame.TurnTimer()->stop();
+    const std::vector<MeldRecord> melds = TenMelds();
+    for (const MeldRecord& meld : melds) {
+      game.MeldWindows.back() = meld;
+      AddNewMeldWindow(game);  // the next new-meld window, as a lay opens it
+    }
+    const QImage& sheet = frame.CardSheet();
+    // Drawn from the sheet at twice the size where the table is, so the cards stay sharp.
+    QCOMPARE(frame.devicePixelRatioF(), ExpectedRatio());
+    QCOMPARE(sheet.devicePixelRatio(), ExpectedRatio());
+    QCOMPARE(game.CardWidth, 71);
+    const QRect area = frame.ClientArea()->viewport()->rect();
+    for (int i = 0; i < static_cast<int>(melds.size()); ++i) {
+      MeldWindow* window = frame.MeldWindowAt(i);
+      window->PaintMeld();
+      QVERIFY(area.contains(window->parentWidget()->geometry()));
+      const QImage shot = window->grab().toImage();
+      const auto blocks =
+          LayoutMeld(melds[i], window->width(), window->height(), game.CardWidth, game.CardHeight);
+      for (const CardBlock& block : blocks) {
+        const QRect corner(block.Left, block.Top, CornerIndexWidth(game.CardWidth),
+                           CornerIndexHeight(game.CardHeight));
+        const SheetRect cell = block.Source;
+        QVERIFY2(window->rect().contains(corner), qPrintable(QStringLiteral("meld %1").arg(i)));
+        QCOMPARE(Part(shot, corner),
+                 Part(sheet, QRect(cell.Left, cell.Top, corner.width(), corner.height())));
+      }
+    }
+  }
+};
+
+int main(int argc, char* argv[]) {
+  // An earlier run chose the scale, if this one is to run scaled; else none is stored.
+  const QByteArray scale = qgetenv("ZELVANI_TEST_TABLE_SCALE");
+  const QByteArray home = qgetenv("XDG_CONFIG_HOME");
+  if (home.isEmpty())
+    return 2;  // the settings written here are never the user's own
+  const QString folder = QFile::decodeName(home) + "/Hollyfen";
+  QDir().mkpath(folder);
+  QFile ini(folder + "/Zelvani.ini");
+  if (scale.isEmpty()) {
+    ini.remove();
+  } else if (!ini.open(QIODevice::WriteOnly) || ini.write("[Options]\nTableScale=" + scale) < 0) {
+    return 2;
+  }
+  ini.close();
+  Application::OpenStoreAndScale();
+  Application app(argc, argv);
+  TableFitTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+#include "TableFitTest.moc"

@@ -1,0 +1,309 @@
+// The table's windows on the offscreen platform: cards drawn where the layout puts them,
+// card sheets and backgrounds loaded or refused, and the mouse on piles and melds.
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <optional>
+
+#include "logic/play/GameCommands.h"
+#include "logic/table/TurnDriver.h"
+#include "support/ScriptedMainWindow.h"
+#include "desktop/table/CardPicture.h"
+#include "desktop/table/HumanSeatWindow.h"
+#include "desktop/table/MeldWindow.h"
+#include "desktop/table/PilesWindow.h"
+#include "logic/geometry/CardSheet.h"
+#include "logic/geometry/HandLayout.h"
+#include "desktop/table/SeatWindow.h"
+
+using namespace zelvani;
+
+namespace {
+
+// The sheet cell pixel a window pixel should show, for a card block drawn unscaled.
+QRgb SheetPixel(const QImage& sheet, const CardBlock& block, int dx, int dy) {
+  return sheet.pixel(block.Source.Left + dx, block.Source.Top + dy);
+}
+
+// Checks a few pixels of every block whose spot is not covered by a later card.
+void ExpectBlocksDrawn(const QImage& shot, const QImage& sheet,
+                       const std::vector<CardBlock>& blocks) {
+  for (std::size_t i = 0; i < blocks.size(); ++i) {
+    const CardBlock& b = blocks[i];
+    for (const QPoint d : {QPoint(3, 3), QPoint(b.Source.Width / 2, b.Source.Height / 3),
+                           QPoint(5, b.Source.Height / 2)}) {
+      const QPoint at(b.Left + d.x(), b.Top + d.y());
+      bool covered = !shot.rect().contains(at);
+      for (std::size_t j = i + 1; j < blocks.size() && !covered; ++j)
+        covered =
+            QRect(blocks[j].Left, blocks[j].Top, blocks[j].Source.Width, blocks[j].Source.Height)
+                .contains(at);
+      if (covered)
+        continue;
+      QCOMPARE(QColor(shot.pixel(at)), QColor(SheetPixel(sheet, b, d.x(), d.y())));
+    }
+  }
+}
+
+// A computer seat's cards where its window draws them: in the part under its name plate.
+std::vector<CardBlock> SeatBlocks(SeatWindow& window, const Game& game) {
+  const QRect area = window.CardArea();
+  auto blocks = LayoutSeatHand(game.Seats[window.Tag()], area.width(), area.height(),
+                               game.CardWidth, game.CardHeight);
+  for (CardBlock& block : blocks) {
+    block.Left += area.left();
+    block.Top += area.top();
+  }
+  return blocks;
+}
+
+// Where the corner index of `card` shows whole in `shot`, searched everywhere.
+std::optional<QPoint> FindCornerIndex(const QImage& shot, const QImage& sheet, int card,
+                                      int cardWidth, int cardHeight) {
+  const SheetRect cell = CardCellRect(card, cardWidth, cardHeight);
+  const QImage index =
+      sheet.copy(cell.Left, cell.Top, CornerIndexWidth(cardWidth), CornerIndexHeight(cardHeight));
+  for (int y = 0; y + index.height() <= shot.height(); ++y)
+    for (int x = 0; x + index.width() <= shot.width(); ++x)
+      if (shot.copy(x, y, index.width(), index.height()) == index)
+        return QPoint(x, y);
+  return std::nullopt;
+}
+
+}  // namespace
+
+class TableWindowsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+
+  QString WriteFile(const QString& name, const QByteArray& bytes) {
+    const QString path = dir_.filePath(name);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+  }
+
+  QByteArray DefaultSheetBytes() {
+    QFile file(QStringLiteral("Cards.bmp"));
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+  }
+
+ private slots:
+  void theDefaultSheetGivesTheCardSize() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    QVERIFY(frame.Messages.empty());
+    QCOMPARE(frame.GameRecord().CardWidth, 71);
+    QCOMPARE(frame.GameRecord().CardHeight, 97);
+  }
+
+  void handsAreDrawnFromTheSheetCells() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    Game& game = frame.GameRecord();
+    frame.findChild<QAction*>("startAction")->trigger();
+    const QImage& sheet = frame.CardSheet();
+
+    SeatWindow* player = frame.SeatWindowOf(0);
+    ExpectBlocksDrawn(player->ComposeHand(), sheet,
+                      LayoutPlayerHand(game.Seats[0], player->width(), player->height(),
+                                       game.CardWidth, game.CardHeight));
+    // Seat 2 lies above the frame, wider than tall: upright backs.
+    SeatWindow* top = frame.SeatWindowOf(2);
+    QVERIFY(top->width() > top->height());
+    const auto topBlocks = SeatBlocks(*top, game);
+    QCOMPARE(topBlocks[0].Source, UprightBackRect(71, 97));
+    ExpectBlocksDrawn(top->ComposeHand(), sheet, topBlocks);
+    // Seat 1 stands beside it, taller than wide: sideways backs, then faces when opened.
+    SeatWindow* right = frame.SeatWindowOf(1);
+    QVERIFY(right->height() > right->width());
+    auto rightBlocks = SeatBlocks(*right, game);
+    QCOMPARE(rightBlocks[0].Source, SidewaysBackRect(71, 97));
+    ExpectBlocksDrawn(right->ComposeHand(), sheet, rightBlocks);
+    SeeCards(game, 1);
+    rightBlocks = SeatBlocks(*right, game);
+    QCOMPARE(rightBlocks[0].Source, CardCellRect(game.Seats[1].Cards[0], 71, 97));
+    ExpectBlocksDrawn(right->ComposeHand(), sheet, rightBlocks);
+  }
+
+  void aGrabOfTheRealWindowShowsTheCards() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    Game& game = frame.GameRecord();
+    frame.findChild<QAction*>("startAction")->trigger();
+    SeatWindow* player = frame.SeatWindowOf(0);
+    const QImage shot = player->grab().toImage();
+    const auto blocks = LayoutPlayerHand(game.Seats[0], player->width(), player->height(),
+                                         game.CardWidth, game.CardHeight);
+    const CardBlock& last = blocks.back();
+    QCOMPARE(QColor(shot.pixel(last.Left + 10, last.Top + 10)),
+             QColor(SheetPixel(frame.CardSheet(), last, 10, 10)));
+  }
+
+  void backgroundsTile() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    QImage tile(10, 6, QImage::Format_RGB32);
+    for (int y = 0; y < 6; ++y)
+      for (int x = 0; x < 10; ++x)
+        tile.setPixel(x, y, qRgb(20 * x, 40 * y, 100));
+    const QString path = dir_.filePath(QStringLiteral("tile.BmP"));
+    QVERIFY(tile.save(path, "BMP"));
+    SeatWindow* seat = frame.SeatWindowOf(3);
+    QVERIFY(seat->LoadBackground(path));
+    QCOMPARE(frame.GameRecord().Seats[3].BackgroundFile, path.toStdString());
+    const QImage shot = seat->ComposeHand();
+    // Tiled from the window's corner; seen under the name plate.
+    const int row = (seat->CardArea().top() + 5) / 6 * 6;
+    QCOMPARE(QColor(shot.pixel(23, row + 15)), QColor(tile.pixel(3, 3)));
+    QCOMPARE(QColor(shot.pixel(9, row + 5)), QColor(tile.pixel(9, 5)));
+    // Removing it leaves the plain window colour.
+    QVERIFY(seat->LoadBackground(QString()));
+    QVERIFY(frame.GameRecord().Seats[3].BackgroundFile.empty());
+    QCOMPARE(QColor(seat->ComposeHand().pixel(23, row + 15)),
+             seat->palette().color(QPalette::Button));
+  }
+
+  void aBrokenBackgroundIsReportedAndRemoved() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    const QString bad = WriteFile(QStringLiteral("bad.bmp"), QByteArray("not a picture"));
+    QVERIFY(!frame.SeatWindowOf(1)->LoadBackground(bad));
+    QCOMPARE(
+        frame.Messages.back().Text,
+        (QStringLiteral("画像ファイル ") + bad + QStringLiteral(" は開けません。")).toStdString());
+    QCOMPARE(frame.Messages.back().Caption, std::string("エラー：Zelvani"));
+    QVERIFY(frame.GameRecord().Seats[1].BackgroundFile.empty());
+  }
+
+  void sheetsOfOtherSizesSetTheCardSize() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    QImage big(570, 680, QImage::Format_RGB32);
+    big.fill(Qt::darkGreen);
+    const QString bigPath = dir_.filePath(QStringLiteral("big.bmp"));
+    QVERIFY(big.save(bigPath, "BMP"));
+    QVERIFY(frame.LoadCardPicture(bigPath));
+    QCOMPARE(frame.GameRecord().CardWidth, 71);
+    QCOMPARE(frame.GameRecord().CardHeight, 97);
+    QImage small(568, 553, QImage::Format_RGB32);
+    small.fill(Qt::darkBlue);
+    const QString smallPath = dir_.filePath(QStringLiteral("small.bmp"));
+    QVERIFY(small.save(smallPath, "BMP"));
+    QVERIFY(frame.LoadCardPicture(smallPath));
+    QCOMPARE(frame.GameRecord().CardHeight, 79);
+    QCOMPARE(frame.GameRecord().CardPicturePath, smallPath.toStdString());
+  }
+
+  void brokenSheetsLeaveTheOldOne_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("name");
+    const QByteArray good = DefaultSheetBytes();
+    QVERIFY(good.size() > 1000);
+    QTest::newRow("truncated") << good.left(good.size() / 2) << "cut.bmp";
+    QTest::newRow("empty") << QByteArray() << "empty.bmp";
+    QTest::newRow("text") << QByteArray("BM this is not a bitmap at all") << "text.bmp";
+    QByteArray huge = good.left(54);
+    huge[18] = '\xff';  // width and height of 2^30 pixels
+    huge[21] = '\x3f';
+    huge[22] = '\xff';
+    huge[25] = '\x3f';
+    QTest::newRow("oversized") << huge << "huge.bmp";
+    QTest::newRow("not a bitmap extension") << good << "cards.png";
+  }
+
+  void brokenSheetsLeaveTheOldOne() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, name);
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    const QImage before = frame.CardSheet();
+    const std::string pathBefore = frame.GameRecord().CardPicturePath;
+    const QString path = WriteFile(name, bytes);
+    QVERIFY(!frame.LoadCardPicture(path));
+    QCOMPARE(
+        frame.Messages.back().Text,
+        (QStringLiteral("画像ファイル ") + path + QStringLiteral(" は開けません。")).toStdString());
+    QCOMPARE(frame.Messages.back().Icon, MsgIcon::Error);
+    QCOMPARE(frame.GameRecord().CardWidth, 71);
+    QCOMPARE(frame.GameRecord().CardHeight, 97);
+    QCOMPARE(frame.GameRecord().CardPicturePath, pathBefore);
+    QCOMPARE(frame.CardSheet(), before);
+  }
+
+  void clicksOnTheStockAndTheDiscardPile() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    Game& game = frame.GameRecord();
+    game.Round = 1;
+    game.Rules.DealerRule = 1;
+    game.Dealer = 0;
+    QTest::mouseClick(frame.Piles()->StockPicture(), Qt::LeftButton);  // deals
+    QCOMPARE(game.GameState, 0);
+    QTest::mouseClick(frame.Piles()->StockPicture(), Qt::LeftButton);  // draws
+    QCOMPARE(game.GameState, 1);
+    QCOMPARE(game.Seats[0].Count, 8);
+    QCOMPARE(game.Seats[0].Selected[7], std::uint8_t{1});
+    const int drawn = game.Seats[0].Cards[7];
+    QTest::mouseClick(frame.Piles()->DiscardPicture(), Qt::LeftButton);  // discards it
+    QCOMPARE(game.Piles.TopDiscard(), drawn);
+    QCOMPARE(game.GameState, 10);
+    // The discard picture now shows that card's face.
+    const SheetRect face = CardCellRect(drawn, 71, 97);
+    QCOMPARE(frame.Piles()->DiscardPicture()->Picture(),
+             frame.CardSheet().copy(face.Left, face.Top, 71, 97));
+  }
+
+  void everyMeldCardShowsItsCornerIndexWhateverTheWindowSize_data() {
+    QTest::addColumn<int>("cards");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("13 cards, wide") << 13 << QSize(760, 170);
+    QTest::newRow("13 cards, tiled narrow") << 13 << QSize(200, 178);
+    QTest::newRow("5 cards, narrow") << 5 << QSize(150, 120);
+    QTest::newRow("3 cards, narrower than a card") << 3 << QSize(60, 120);
+  }
+
+  void everyMeldCardShowsItsCornerIndexWhateverTheWindowSize() {
+    QFETCH(int, cards);
+    QFETCH(QSize, size);
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    Game& game = frame.GameRecord();
+    frame.findChild<QAction*>("startAction")->trigger();
+    frame.TurnTimer()->stop();
+    MeldRecord& meld = game.MeldWindows[0];
+    meld.Kind = mkSequence;
+    meld.Count = cards;
+    for (int i = 0; i < cards; ++i)
+      meld.Cards[i] = 13 + i;  // a run of one suit, ace upwards
+    MeldWindow* window = frame.MeldWindowAt(0);
+    window->parentWidget()->resize(size);
+    window->PaintMeld();
+    const QImage shot = window->grab().toImage();
+    QVERIFY(shot.width() < size.width());  // the child window's frame takes its part
+    for (int i = 0; i < cards; ++i)
+      QVERIFY2(FindCornerIndex(shot, frame.CardSheet(), meld.Cards[i], game.CardWidth,
+                               game.CardHeight),
+               qPrintable(QStringLiteral("card %1").arg(i)));
+  }
+
+  void meldWindowsCannotBeClosedByTheUser() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    frame.findChild<QAction*>("startAction")->trigger();
+    QMdiSubWindow* window = frame.ClientArea()->subWindowList().last();
+    QVERIFY(!window->close());
+    QVERIFY(window->isVisible());
+    QVERIFY(!(window->windowFlags() & Qt::WindowCloseButtonHint));
+    QVERIFY(window->systemMenu() == nullptr);
+  }
+};
+
+QTEST_MAIN(TableWindowsTest)
+#include "TableWindowsTest.moc"

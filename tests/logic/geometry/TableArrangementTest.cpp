@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "logic/geometry/TableArrangement.h"
+
+namespace zelvani {
+namespace {
+
+SeatRects Seats(int w, int h) {
+  SeatRects seats;
+  for (auto& seat : seats)
+    seat = {0, 0, w, h};
+  return seats;
+}
+
+TEST(Arrangement, RoundTheTableClipsAtTheTopOfTheScreen) {
+  const WinRect frame{200, 150, 510, 371};
+  const SeatRects r = ArrangeRoundTable(frame, Seats(148, 178), false, 134);
+  EXPECT_EQ(r[2], (WinRect{200, 0, 510, 150}));  // would start at -28
+  EXPECT_EQ(r[1], (WinRect{710, 0, 148, 521}));
+  EXPECT_EQ(r[3], (WinRect{52, 0, 148, 521}));
+  EXPECT_EQ(r[0], (WinRect{52, 521, 806, 134}));
+}
+
+TEST(Arrangement, ClockwiseSwapsTheSides) {
+  const WinRect frame{200, 250, 510, 371};
+  const SeatRects r = ArrangeRoundTable(frame, Seats(148, 178), true, 134);
+  EXPECT_EQ(r[2], (WinRect{200, 72, 510, 178}));
+  EXPECT_EQ(r[3], (WinRect{710, 72, 148, 549}));
+  EXPECT_EQ(r[1], (WinRect{52, 72, 148, 549}));
+}
+
+TEST(Arrangement, TheLeftWindowIsClippedAtTheScreensLeftEdge) {
+  const WinRect frame{100, 300, 510, 371};
+  const SeatRects r = ArrangeRoundTable(frame, Seats(148, 178), false, 134);
+  EXPECT_EQ(r[3].Left, 0);
+  EXPECT_EQ(r[3].Width, 100);
+  EXPECT_EQ(r[0].Left, 0);
+  EXPECT_EQ(r[0].Width, 100 + 510 + 148);
+  EXPECT_EQ(r[0].Top, 671);
+}
+
+TEST(Arrangement, TopToBottomStacksTheComputersBesideTheFrame) {
+  const WinRect frame{100, 50, 510, 371};
+  SeatRects seats = Seats(148, 178);
+  seats[1].Width = 160;
+  const SeatRects r = ArrangeTopToBottom(frame, seats, 134);
+  EXPECT_EQ(r[1], (WinRect{610, 50, 160, 123}));
+  EXPECT_EQ(r[2], (WinRect{610, 173, 160, 123}));
+  EXPECT_EQ(r[3], (WinRect{610, 296, 160, 123}));
+  EXPECT_EQ(r[0], (WinRect{100, 421, 670, 134}));
+}
+
+}  // namespace
+}  // namespace zelvani
+
+namespace zelvani {
+namespace {
+
+// Sizes as the default card sheet and a common window manager give them.
+constexpr TableNeeds kNeeds{99, 144, 168, 300, 200};
+
+bool Overlap(const WinRect& a, const WinRect& b) {
+  return std::min(a.Left + a.Width, b.Left + b.Width) > std::max(a.Left, b.Left) &&
+         std::min(a.Top + a.Height, b.Top + b.Height) > std::max(a.Top, b.Top);
+}
+
+bool Inside(const WinRect& w, const WinRect& screen) {
+  return w.Left >= screen.Left && w.Top >= screen.Top &&
+         w.Left + w.Width <= screen.Left + screen.Width &&
+         w.Top + w.Height <= screen.Top + screen.Height;
+}
+
+TEST(Arrangement, EveryFittedTableLiesOnTheScreenWithNoWindowOverAnother) {
+  const std::vector<WinRect> screens = {{0, 0, 1280, 1024},
+                                        {0, 0, 1920, 1080},
+                                        {0, 0, 1024, 768},
+                                        {1280, 30, 1024, 738}};  // a second screen, a panel
+  for (const WinRect& screen : screens) {
+    const int right = screen.Left + screen.Width;
+    const int bottom = screen.Top + screen.Height;
+    const std::vector<WinRect> frames = {
+        {screen.Left + 200, screen.Top + 150, 802, 665},  // the default table
+        {screen.Left, screen.Top, 802, 665},              // in the corners
+        {right - 802, screen.Top, 802, 665},
+        {screen.Left, bottom - 665, 802, 665},
+        {right - 802, bottom - 665, 802, 665},
+        screen,                                           // maximised
+        {screen.Left + 240, screen.Top + 200, 800, 560},  // resized
+        {screen.Left + 10, screen.Top + 5, 1500, 200},
+        {screen.Left - 400, screen.Top + 900, 120, 90},
+    };
+    SeatRects seats;
+    seats.fill({0, 0, 152, 157});
+    seats[3].Width = 400;  // widened by the player
+    for (const WinRect& frame : frames) {
+      for (int arrangement = 0; arrangement < 3; ++arrangement) {
+        const TableRects table = arrangement < 2
+                                     ? FitRoundTable(frame, seats, arrangement == 1, kNeeds, screen)
+                                     : FitTopToBottom(frame, seats, kNeeds, screen);
+        std::vector<WinRect> all(table.Seats.begin(), table.Seats.end());
+        all.push_back(table.Frame);
+        SCOPED_TRACE(::testing::Message()
+                     << "screen " << screen.Width << "x" << screen.Height << ", frame at "
+                     << frame.Left << "," << frame.Top << " " << frame.Width << "x" << frame.Height
+                     << ", arrangement " << arrangement);
+        for (std::size_t i = 0; i < all.size(); ++i) {
+          EXPECT_TRUE(Inside(all[i], screen)) << "window " << i;
+          EXPECT_GT(all[i].Width, 0);
+          EXPECT_GT(all[i].Height, 0);
+          for (std::size_t j = i + 1; j < all.size(); ++j)
+            EXPECT_FALSE(Overlap(all[i], all[j])) << "windows " << i << " and " << j;
+        }
+        for (int seat = 1; seat <= 3; ++seat) {
+          EXPECT_GE(table.Seats[seat].Width, kNeeds.SideWidth);
+          EXPECT_GE(table.Seats[seat].Height, kNeeds.SeatHeight);
+        }
+        EXPECT_EQ(table.Seats[0].Height, kNeeds.PlayerHeight);
+        EXPECT_GE(table.Frame.Width, kNeeds.FrameWidth);
+        EXPECT_GE(table.Frame.Height, kNeeds.FrameHeight);
+      }
+    }
+  }
+}
+
+TEST(Arrangement, AFittingTableKeepsEverySizeAndTheSidesTouchTheFrame) {
+  SeatRects seats;
+  seats.fill({0, 0, 152, 157});
+  const WinRect frame{239, 179, 802, 665};
+  const TableRects table = FitRoundTable(frame, seats, false, kNeeds, {0, 0, 1280, 1024});
+  EXPECT_EQ(table.Frame, frame);
+  EXPECT_EQ(table.Seats[2], (WinRect{239, 22, 802, 157}));
+  EXPECT_EQ(table.Seats[1], (WinRect{1041, 22, 152, 822}));
+  EXPECT_EQ(table.Seats[3], (WinRect{87, 22, 152, 822}));
+  EXPECT_EQ(table.Seats[0], (WinRect{87, 844, 1106, 168}));
+}
+
+TEST(Arrangement, ATableTooBigShrinksTheFrameFirstThenTheSeats) {
+  SeatRects seats;
+  seats.fill({0, 0, 300, 450});
+  const TableRects table =
+      FitRoundTable({0, 0, 1024, 768}, seats, false, kNeeds, {0, 0, 1024, 768});
+  EXPECT_EQ(table.Frame.Height, kNeeds.FrameHeight);
+  EXPECT_EQ(table.Seats[2].Height, 400);  // gave way only once the frame could not
+  EXPECT_EQ(table.Frame.Width, 1024 - 600);
+  EXPECT_EQ(table.Seats[1].Width, 300);
+}
+
+TEST(Arrangement, AWindowCountsAsOnScreenWhenEnoughOfItCanBeTakenHoldOf) {
+  const std::vector<WinRect> screens = {{0, 0, 1280, 1024}, {1280, 0, 1920, 1080}};
+  EXPECT_TRUE(LiesOnAScreen({3000, 1000, 400, 300}, screens));
+  EXPECT_TRUE(LiesOnAScreen({-360, -280, 400, 300}, screens));  // 40 x 20 still show
+  EXPECT_FALSE(LiesOnAScreen({-370, -280, 400, 300}, screens));
+  EXPECT_FALSE(LiesOnAScreen({3200, 100, 400, 300}, screens));
+  EXPECT_FALSE(LiesOnAScreen({100, 1050, 400, 300}, screens));  // below the first screen only
+}
+
+}  // namespace
+}  // namespace zelvani

@@ -1,0 +1,24 @@
+#include <gtest/gtest.h>
+
+#include "support/TestTable.h"
+#include "logic/table/SeatNames.h"
+
+namespace zelvani {
+namespace {
+
+TEST(SeatCaption, TheNameAloneOutsideAGameWithPointsDuringOne) {
+  TestTable t;
+  SetPlayerName(t.game, 1, "テルル");
+  EXPECT_EQ(t.host.Calls.back(), "Caption 1 テルル");
+  t.game.Round = 1;
+  SetPoint(t.game, 1, 300);
+  EXPECT_EQ(t.host.Calls.back(), "Caption 1 テルル   [300点]");
+  SetPoint(t.game, 1, -15);
+  EXPECT_EQ(SeatCaption(t.game, 1), "テルル   [-15点]");
+  // The caption is rebuilt only by these two, so a renamed seat shows the new name.
+  SetPlayerName(t.game, 1, "");
+  EXPECT_EQ(t.host.Calls.back(), "Caption 1    [-15点]");
+}
+
+}  // namespace
+}  // namespace zelvani

@@ -1,0 +1,81 @@
+// Windows for the settings store in tests: rectangles in memory, picture and sound loads
+// that succeed unless their file is listed as bad or missing, and a log of every call.
+#pragma once
+
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "logic/table/Game.h"
+#include "logic/settings/SettingsWindows.h"
+#include "logic/geometry/TableArrangement.h"
+
+namespace zelvani {
+
+class FakeWindows : public SettingsWindows {
+ public:
+  explicit FakeWindows(Game& game) : game_(game) {
+    for (WinRect& seat : Seats)
+      seat = {0, 0, 148, 178};
+  }
+
+  WinRect Frame{145, 114, 510, 371};
+  SeatRects Seats;
+  std::array<std::string, 3> Sounds;
+  std::set<std::string> BadFiles;
+  std::set<std::string> MissingFiles;
+  bool SoundThrows = false;
+  std::vector<std::string> Calls;
+
+  WinRect FrameRect() override { return Frame; }
+  void SetFrameRect(const WinRect& rect) override {
+    Frame = rect;
+    Calls.push_back("Frame");
+  }
+  WinRect SeatRect(int seat) override { return Seats[seat]; }
+  void SetSeatRect(int seat, const WinRect& rect) override {
+    Seats[seat] = rect;
+    Calls.push_back("Seat " + std::to_string(seat));
+  }
+
+  PictureLoad LoadCardPicture(const std::string& fileName) override {
+    Calls.push_back("Card " + fileName);
+    const PictureLoad load = Load(fileName);
+    if (load == PictureLoad::Loaded) {
+      game_.CardPicturePath = fileName;
+      game_.CardHeight = 96;
+    }
+    return load;
+  }
+  PictureLoad LoadBackground(int seat, const std::string& fileName) override {
+    Calls.push_back("Back " + std::to_string(seat) + " " + fileName);
+    const PictureLoad load = Load(fileName);
+    game_.Seats[seat].BackgroundFile = load == PictureLoad::Loaded ? fileName : "";
+    return load;
+  }
+  void TileCounterClockwise() override {
+    Calls.push_back("Tile");
+    Seats = ArrangeRoundTable(Frame, Seats, false, 134);
+  }
+
+  std::string SoundFile(int cue) override { return Sounds[cue]; }
+  bool OpenSound(int cue, const std::string& fileName) override {
+    Calls.push_back("Sound " + std::to_string(cue) + " " + fileName);
+    Sounds[cue] = fileName;
+    if (SoundThrows)
+      throw std::runtime_error("no sound device");
+    return !BadFiles.count(fileName);
+  }
+
+ private:
+  PictureLoad Load(const std::string& fileName) const {
+    if (MissingFiles.count(fileName))
+      return PictureLoad::Missing;
+    return BadFiles.count(fileName) ? PictureLoad::Unreadable : PictureLoad::Loaded;
+  }
+
+  Game& game_;
+};
+
+}  // namespace zelvani
