@@ -21,6 +21,7 @@
 #include "logic/play/GameCommands.h"
 #include "logic/observer/ObservingHost.h"
 #include "logic/observer/TableObserver.h"
+#include "logic/computer/TurnTimer.h"
 #include "logic/table/TurnDriver.h"
 #include "desktop/table/KeyboardPlay.h"
 #include "desktop/table/LockedSubWindow.h"

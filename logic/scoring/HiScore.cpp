@@ -35,14 +35,6 @@ std::string TwoDigits(int value) {
 
 }  // namespace
 
-HiScoreTable EmptyHiScoreTable() {
-  HiScoreRecord empty;
-  empty.Name = HiScoreNameField("なし");
-  HiScoreTable table;
-  table.fill(empty);
-  return table;
-}
-
 int OfficialRuleOf(const RuleSettings& rules) {
   if (rules.StartPoint != kOfficialStartPoint)
     return kNoOfficialRule;
@@ -92,19 +84,6 @@ std::optional<HiScoreTable> DecodeHiScoreTable(const std::vector<std::uint8_t>& 
   for (int i = 0; i < kHiScoreRows; ++i)
     table[i] = DecodeHiScoreRecord(bytes.data() + i * kHiScoreRecordBytes);
   return table;
-}
-
-std::array<char, 32> HiScoreNameField(const std::string& name) {
-  std::array<char, 32> field{};
-  const std::string stored = TruncateCp932(Utf8ToCp932(name), kHiScoreNameBytes);
-  std::memcpy(field.data(), stored.data(), stored.size());
-  return field;
-}
-
-std::string HiScoreNameText(const HiScoreRecord& record) {
-  // A stored name with no NUL (a foreign or damaged table) ends at the field's end.
-  const std::size_t length = strnlen(record.Name.data(), record.Name.size());
-  return Cp932ToUtf8(std::string_view(record.Name.data(), length));
 }
 
 void AddHiScore(HiScoreTable& table, int score, const std::string& name, bool human,

@@ -19,13 +19,9 @@ class RegistryKey;
 
 constexpr std::size_t kHiScoreRecordBytes = 44;
 constexpr std::size_t kHiScoreTableBytes = kHiScoreRecordBytes * kHiScoreRows;
-// The name field is 32 bytes and always keeps a terminating NUL.
-constexpr std::size_t kHiScoreNameBytes = 31;
 
 constexpr int kNoOfficialRule = -1;
 
-// Every record scores 0, is named "なし", dated 2000-01-01 and belongs to a computer.
-HiScoreTable EmptyHiScoreTable();
 
 // 0 for the preset "公式ルール１", 1 for "公式ルール２", -1 for any other rules.
 int OfficialRuleOf(const RuleSettings& rules);
@@ -37,11 +33,6 @@ std::vector<std::uint8_t> EncodeHiScoreTable(const HiScoreTable& table);
 // Nothing when `bytes` is not exactly one table long.
 std::optional<HiScoreTable> DecodeHiScoreTable(const std::vector<std::uint8_t>& bytes);
 
-// The record's name field for a UTF-8 name: converted to code page 932 (unmappable
-// characters become "?"), cut to at most 31 bytes on a character boundary, NUL-filled.
-std::array<char, 32> HiScoreNameField(const std::string& name);
-// The record's name as UTF-8 text (up to the first NUL).
-std::string HiScoreNameText(const HiScoreRecord& record);
 
 // Inserts a result below every record with the same or a higher score and drops the
 // last one. The caller has checked that `score` beats the tenth record.

@@ -1,7 +1,5 @@
 #include "logic/table/Game.h"
 
-#include "logic/scoring/HiScore.h"
-
 namespace zelvani {
 
 const std::array<const char*, kSeatCount> kDefaultPlayerNames = {"あなた", "テルル", "タンタル",

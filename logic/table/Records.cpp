@@ -1,6 +1,9 @@
 #include "logic/table/Records.h"
 
+#include <cstring>
 #include <limits>
+
+#include "logic/storage/ShiftJis.h"
 
 namespace zelvani {
 
@@ -25,6 +28,27 @@ void RemoveCard(HandRecord& hand, int slot) {
   hand.Claimed = kNoClaim;
   for (int i = slot; i + 1 < hand.Count; ++i) hand.Cards[i] = hand.Cards[i + 1];
   --hand.Count;
+}
+
+HiScoreTable EmptyHiScoreTable() {
+  HiScoreRecord empty;
+  empty.Name = HiScoreNameField("なし");
+  HiScoreTable table;
+  table.fill(empty);
+  return table;
+}
+
+std::array<char, 32> HiScoreNameField(const std::string& name) {
+  std::array<char, 32> field{};
+  const std::string stored = TruncateCp932(Utf8ToCp932(name), kHiScoreNameBytes);
+  std::memcpy(field.data(), stored.data(), stored.size());
+  return field;
+}
+
+std::string HiScoreNameText(const HiScoreRecord& record) {
+  // A stored name with no NUL (a foreign or damaged table) ends at the field's end.
+  const std::size_t length = strnlen(record.Name.data(), record.Name.size());
+  return Cp932ToUtf8(std::string_view(record.Name.data(), length));
 }
 
 }  // namespace zelvani

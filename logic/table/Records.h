@@ -99,6 +99,16 @@ struct HiScoreRecord {
 constexpr int kHiScoreRows = 10;
 using HiScoreTable = std::array<HiScoreRecord, kHiScoreRows>;
 
+// The name field is 32 bytes and always keeps a terminating NUL.
+constexpr std::size_t kHiScoreNameBytes = 31;
+// Every record scores 0, is named "なし", dated 2000-01-01 and belongs to a computer.
+HiScoreTable EmptyHiScoreTable();
+// The record's name field for a UTF-8 name: converted to code page 932 (unmappable
+// characters become "?"), cut to at most 31 bytes on a character boundary, NUL-filled.
+std::array<char, 32> HiScoreNameField(const std::string& name);
+// The record's name as UTF-8 text (up to the first NUL).
+std::string HiScoreNameText(const HiScoreRecord& record);
+
 // Adds to points or totals without wrapping round, even after absurd stored values.
 std::int32_t SaturatingAdd(std::int32_t a, std::int64_t b);
 

@@ -1,8 +1,6 @@
 #include "logic/table/TurnDriver.h"
 
-#include "logic/computer/ComputerTurn.h"
 #include "logic/table/Game.h"
-#include "logic/play/HumanHand.h"
 
 namespace zelvani {
 
@@ -29,15 +27,6 @@ void Prompt(Game& game, const std::string* name, const char* text) {
     game.Host.SetStatus(name ? *name + text : std::string(text));
 }
 
-// One step of the automatic player. The hand stays sorted as after the human's own
-// discards.
-void PlayHumanSeat(Game& game) {
-  ComputerTurn(game, kHumanSeat, ComputerOptions{.ReservePons = false});
-  if (game.GameState != 1) {
-    SortHand(game);
-    game.Host.PaintHand(kHumanSeat);
-  }
-}
 
 }  // namespace
 
@@ -134,22 +123,6 @@ void AdvanceGame(Game& game) {
       return;
   }
   SetGame(game, next);
-}
-
-void TurnTimerFired(Game& game) {
-  StopTurnTimer(game);
-  const int state = game.GameState;
-  if (state == 0 || state == 1) {
-    // Without the automatic player, a late tick while the human is to act.
-    if (game.AutoPlay)
-      PlayHumanSeat(game);
-    return;
-  }
-  if (IsComputerState(state)) {
-    ComputerTurn(game, SeatOfState(state));
-    return;
-  }
-  game.Host.SetStatus(kTimerError);
 }
 
 void SetAutoPlay(Game& game, bool on) {

@@ -47,10 +47,6 @@ void SetGame(Game& game, int state);
 void ShowPrompt(Game& game);
 // One step in the order of play (from -1: the deal's first player, the dealer).
 void AdvanceGame(Game& game);
-// The timer event: one step of the computer seat whose turn it is, or of the automatic
-// player in the human's turn.
-void TurnTimerFired(Game& game);
-
 // The automatic player: while on, the human's seat is played by the computer player's
 // rules (it never reserves a pon) at the computers' pace. Turned off in the human's
 // turn, it hands the turn back at once.

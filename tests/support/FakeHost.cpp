@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "logic/table/Game.h"
+#include "logic/computer/TurnTimer.h"
 #include "logic/table/TurnDriver.h"
 
 namespace zelvani {

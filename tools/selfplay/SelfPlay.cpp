@@ -11,6 +11,7 @@
 #include "logic/play/GameCommands.h"
 #include "logic/observer/ObservingHost.h"
 #include "logic/observer/TableObserver.h"
+#include "logic/computer/TurnTimer.h"
 #include "logic/table/TurnDriver.h"
 #include "logic/scoring/HiScore.h"
 #include "logic/settings/OptionRules.h"

@@ -1,0 +1,40 @@
+#include "logic/computer/TurnTimer.h"
+
+#include "logic/computer/ComputerTurn.h"
+#include "logic/play/HumanHand.h"
+#include "logic/table/Game.h"
+#include "logic/table/TurnDriver.h"
+
+namespace zelvani {
+
+namespace {
+
+// One step of the automatic player. The hand stays sorted as after the human's own
+// discards.
+void PlayHumanSeat(Game& game) {
+  ComputerTurn(game, kHumanSeat, ComputerOptions{.ReservePons = false});
+  if (game.GameState != 1) {
+    SortHand(game);
+    game.Host.PaintHand(kHumanSeat);
+  }
+}
+
+}  // namespace
+
+void TurnTimerFired(Game& game) {
+  StopTurnTimer(game);
+  const int state = game.GameState;
+  if (state == 0 || state == 1) {
+    // Without the automatic player, a late tick while the human is to act.
+    if (game.AutoPlay)
+      PlayHumanSeat(game);
+    return;
+  }
+  if (IsComputerState(state)) {
+    ComputerTurn(game, SeatOfState(state));
+    return;
+  }
+  game.Host.SetStatus(kTimerError);
+}
+
+}  // namespace zelvani
