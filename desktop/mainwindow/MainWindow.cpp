@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <ctime>
 
+#include "desktop/platform/QtText.h"
 #include "logic/computer/Hint.h"
 #include "logic/play/GameCommands.h"
 #include "logic/observer/ObservingHost.h"
@@ -49,10 +50,6 @@
 namespace zelvani {
 
 namespace {
-
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
 
 // The width at which the window manager's title bar shows a window's whole caption (often
 // a player's name) beside the bar's own icon and buttons, as far as the screen allows.
@@ -247,7 +244,7 @@ void MainWindow::ConnectMenus() {
     ui_->seeAllCardsAction->setEnabled(menu.AllEnabled);
     QAction* items[] = {ui_->seeSeat0CardsAction, ui_->seeSeat1CardsAction, ui_->seeSeat2CardsAction, ui_->seeSeat3CardsAction};
     for (int seat = 0; seat < kSeatCount; ++seat) {
-      items[seat]->setText(Q(menu.Captions[seat]));
+      items[seat]->setText(ToQString(menu.Captions[seat]));
       items[seat]->setChecked(menu.Checked[seat]);
     }
   });
@@ -305,7 +302,7 @@ void MainWindow::ServeMenuKeys(QWidget* window) {
 }
 
 bool MainWindow::LoadCardPicture(const QString& fileName) {
-  const QImage sheet = ReadPicture(fileName, Q(game_.PluginFolder));
+  const QImage sheet = ReadPicture(fileName, ToQString(game_.PluginFolder));
   // A sheet too small to hold a card of at least one pixel would show no cards at all.
   if (sheet.isNull() || sheet.width() < kSheetColumns || sheet.height() < kSheetRows) {
     MessageBox(PictureErrorText(fileName).toStdString(), kErrorCaption, MsgButtons::Ok,
@@ -540,7 +537,7 @@ void MainWindow::PaintMeld(int index) {
 
 void MainWindow::SetSeatCaption(int seat, const std::string& caption) {
   if (SeatWindow* window = SeatWindowOf(seat))
-    window->setWindowTitle(Q(caption));
+    window->setWindowTitle(ToQString(caption));
 }
 
 void MainWindow::ShowSeatWindow(int seat) {
@@ -580,7 +577,7 @@ void MainWindow::PlayCue(Cue cue) {
 
 void MainWindow::SetStatus(const std::string& text) {
   if (humanSeat_)
-    humanSeat_->ShowStatus(Q(text));
+    humanSeat_->ShowStatus(ToQString(text));
 }
 
 MsgAnswer MainWindow::MessageBox(const std::string& text, const std::string& caption,
@@ -605,7 +602,7 @@ MsgAnswer MainWindow::MessageBox(const std::string& text, const std::string& cap
   const auto qbuttons = buttons == MsgButtons::YesNo
                             ? QMessageBox::Yes | QMessageBox::No
                             : QMessageBox::StandardButtons(QMessageBox::Ok);
-  QMessageBox box(qicon, Q(caption), Q(text), qbuttons, this);
+  QMessageBox box(qicon, ToQString(caption), ToQString(text), qbuttons, this);
   // Names and file paths are shown as they are, never read as markup.
   box.setTextFormat(Qt::PlainText);
   WidenForCaption(box);
@@ -624,9 +621,9 @@ MsgAnswer MainWindow::MessageBox(const std::string& text, const std::string& cap
 std::string MainWindow::InputBox(const std::string& caption, const std::string& prompt,
                               const std::string& defaultText) {
   QInputDialog dialog(this);
-  dialog.setWindowTitle(Q(caption));
-  dialog.setLabelText(Q(prompt));
-  dialog.setTextValue(Q(defaultText));
+  dialog.setWindowTitle(ToQString(caption));
+  dialog.setLabelText(ToQString(prompt));
+  dialog.setTextValue(ToQString(defaultText));
   for (QLabel* label : dialog.findChildren<QLabel*>())
     label->setTextFormat(Qt::PlainText);
   WidenForCaption(dialog);

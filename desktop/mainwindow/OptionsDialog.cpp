@@ -8,6 +8,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "desktop/platform/QtText.h"
 #include "desktop/mainwindow/MainWindow.h"
 #include "desktop/table/HumanSeatWindow.h"
 #include "desktop/platform/FileChooser.h"
@@ -21,10 +22,6 @@
 namespace zelvani {
 
 namespace {
-
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
 
 // The dialog's client area and the Names grid's cells, as the form lays them out.
 constexpr QSize kClientSize(427, 267);
@@ -165,8 +162,8 @@ void OptionsDialog::FillOptions() {
   for (int seat = 0; seat < kSeatCount; ++seat) {
     const int row = seat + 1;
     SetNamesCell(0, row, QStringLiteral("プレイヤー") + QString::number(seat));
-    SetNamesCell(kNamesColumn, row, Q(game.Seats[seat].PlayerName));
-    SetNamesCell(kBackgroundColumn, row, Q(game.Seats[seat].BackgroundFile));
+    SetNamesCell(kNamesColumn, row, ToQString(game.Seats[seat].PlayerName));
+    SetNamesCell(kBackgroundColumn, row, ToQString(game.Seats[seat].BackgroundFile));
   }
   SetNamesCell(kNamesColumn, 0, QStringLiteral("名前"));
   SetNamesCell(kBackgroundColumn, 0, QStringLiteral("背景"));
@@ -186,7 +183,7 @@ void OptionsDialog::FillOptions() {
   for (int cue = 0; cue < 3; ++cue)
     FilePaths[cue + 1] = frame_.HumanSeat() ? frame_.HumanSeat()->CueFile(cue).toStdString() : "";
   for (int i = 0; i < 4; ++i)
-    fileEdits_[i]->setText(Q(FileNamePart(FilePaths[i])));
+    fileEdits_[i]->setText(ToQString(FileNamePart(FilePaths[i])));
 
   ChooseTableScale(game.TableScale != 0 ? game.TableScale
                                         : NearestTableScale(frame_.devicePixelRatioF()));
@@ -237,7 +234,7 @@ void OptionsDialog::ApplyOptions() {
   // the edit a change, so the sheet on the table can always be chosen back.
   if (FullPath(game.CardPicturePath) != FilePaths[0] ||
       FullPath(frame_.CardSheetFile().toStdString()) != FilePaths[0])
-    frame_.LoadCardPicture(Q(FilePaths[0]));
+    frame_.LoadCardPicture(ToQString(FilePaths[0]));
 
   HumanSeatWindow* player = frame_.HumanSeat();
   if (!player)
@@ -247,7 +244,7 @@ void OptionsDialog::ApplyOptions() {
     if (FullPath(player->CueFile(cue).toStdString()) == FilePaths[i])
       continue;
     // The new name stays set even when it cannot be opened, and is saved at close.
-    if (!player->OpenCue(cue, Q(FilePaths[i])))
+    if (!player->OpenCue(cue, ToQString(FilePaths[i])))
       frame_.MessageBox((fileEdits_[i]->text() + QStringLiteral("は開けません")).toStdString(),
                         kErrorCaption, MsgButtons::Ok, MsgIcon::Error);
   }
@@ -298,7 +295,7 @@ void OptionsDialog::FileChosen(int tag, const QString& fileName) {
   if (tag < 0 || tag >= 4)
     return;
   FilePaths[tag] = fileName.toStdString();
-  fileEdits_[tag]->setText(Q(FileNamePart(FilePaths[tag])));
+  fileEdits_[tag]->setText(ToQString(FileNamePart(FilePaths[tag])));
 }
 
 void OptionsDialog::ChooseFileFor(int tag) {

@@ -4,16 +4,13 @@
 #include <QPointer>
 #include <array>
 
+#include "desktop/platform/QtText.h"
 #include "logic/cards/CardNames.h"
 #include "desktop/table/SeatWindow.h"
 
 namespace zelvani {
 
 namespace {
-
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
 
 // The cards are not widgets of their own: the list and its items exist only for the
 // screen reader, and the window's interface owns them, as Qt's item views own theirs.
@@ -40,7 +37,7 @@ class CardItem : public QAccessibleInterface {
     const HandRecord& hand = window_->Hand();
     if (!hand.Open)
       return QString::fromUtf8(kFaceDownCardName);
-    QString name = Q(CardName(hand.Cards[slot_]));
+    QString name = ToQString(CardName(hand.Cards[slot_]));
     if (IsHuman() && hand.Selected[slot_])
       name += QString::fromUtf8(kSelectedMark);
     return name;

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPainter>
 
+#include "desktop/platform/QtText.h"
 #include "desktop/platform/FileChooser.h"
 #include "logic/settings/FileNames.h"
 #include "desktop/platform/PictureLoading.h"
@@ -17,10 +18,6 @@
 namespace zelvani {
 
 namespace {
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
-
 constexpr int kPlatePadding = 3;
 constexpr int kPlateAlignment = Qt::AlignHCenter | Qt::AlignTop;
 
@@ -93,7 +90,7 @@ bool SeatWindow::LoadBackground(const QString& fileName) {
     background_ = QImage();
     return true;
   }
-  QImage picture = ReadPicture(fileName, Q(game_.PluginFolder));
+  QImage picture = ReadPicture(fileName, ToQString(game_.PluginFolder));
   if (picture.isNull()) {
     game_.Host.MessageBox(PictureErrorText(fileName).toStdString(), kErrorCaption, MsgButtons::Ok,
                           MsgIcon::Error);
@@ -210,14 +207,14 @@ void SeatWindow::contextMenuEvent(QContextMenuEvent* event) {
 
 void SeatWindow::ShowPopupMenu() {
   const HandRecord& hand = Hand();
-  renameAction_->setText(Q(MenuText(hand.PlayerName)) + QStringLiteral("(&N)"));
+  renameAction_->setText(ToQString(MenuText(hand.PlayerName)) + QStringLiteral("(&N)"));
   pointsAction_->setText(QString::number(hand.Point) + QStringLiteral("点"));
   if (hand.BackgroundFile.empty()) {
     backgroundAction_->setText(QStringLiteral("背景(&B)"));
     backgroundAction_->setChecked(false);
     noBackgroundAction_->setChecked(true);
   } else {
-    backgroundAction_->setText(QStringLiteral("背景：") + Q(MenuText(FileNamePart(hand.BackgroundFile))) +
+    backgroundAction_->setText(QStringLiteral("背景：") + ToQString(MenuText(FileNamePart(hand.BackgroundFile))) +
                      QStringLiteral("(&B)"));
     backgroundAction_->setChecked(true);
     noBackgroundAction_->setChecked(false);
@@ -233,7 +230,7 @@ void SeatWindow::RenameSeat() {
 void SeatWindow::ChooseBackground() {
   const QString file =
       ChooseFile(this, QStringLiteral("背景"), QString::fromUtf8(PictureFilter(game_.PluginFolder)),
-                 Q(Hand().BackgroundFile));
+                 ToQString(Hand().BackgroundFile));
   if (file.isEmpty())
     return;
   LoadBackground(file);

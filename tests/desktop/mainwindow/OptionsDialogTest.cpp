@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "support/ScriptedMainWindow.h"
+#include "desktop/platform/QtText.h"
 #include "desktop/table/HumanSeatWindow.h"
 #include "logic/scoring/HiScore.h"
 #include "logic/settings/FileNames.h"
@@ -45,10 +46,6 @@ QLineEdit* Edit(const QObject* d, const char* name) {
 }
 QRadioButton* Radio(const QObject* d, const char* name) {
   return Control<QRadioButton>(d, name);
-}
-
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
 }
 std::string Full(const QString& name) {
   return FullPath(name.toStdString());
@@ -418,7 +415,7 @@ class OptionsDialogTest : public QObject {
     QCOMPARE(Edit(&dialog, "cardSheetEdit")->text(), QStringLiteral("Green.bmp"));
     Edit(&dialog, "cardSheetEdit")->setText(QStringLiteral("Blue.bmp"));
     dialog.ApplyOptions();
-    QCOMPARE(Q(frame.GameRecord().CardPicturePath), QFileInfo(typed).absoluteFilePath());
+    QCOMPARE(ToQString(frame.GameRecord().CardPicturePath), QFileInfo(typed).absoluteFilePath());
     QVERIFY(frame.Messages.empty());
   }
 
@@ -433,7 +430,7 @@ class OptionsDialogTest : public QObject {
     dialog.FileChosen(0, before.filePath(QStringLiteral("Green.bmp")));
     Edit(&dialog, "cardSheetEdit")->setText(typed);
     dialog.ApplyOptions();
-    QCOMPARE(Q(frame.GameRecord().CardPicturePath), typed);
+    QCOMPARE(ToQString(frame.GameRecord().CardPicturePath), typed);
     QVERIFY(frame.Messages.empty());
   }
 
@@ -458,7 +455,7 @@ class OptionsDialogTest : public QObject {
     dialog.ApplyOptions();
     QCOMPARE(frame.GameRecord().CardPicturePath, std::string("Cards.bmp"));
     QCOMPARE(frame.Messages.size(), std::size_t(1));
-    QCOMPARE(Q(frame.Messages[0].Text),
+    QCOMPARE(ToQString(frame.Messages[0].Text),
              QStringLiteral("画像ファイル ") +
                  QDir::current().absoluteFilePath(QStringLiteral("NoSuchSheet.bmp")) +
                  QStringLiteral(" は開けません。"));
@@ -478,7 +475,7 @@ class OptionsDialogTest : public QObject {
     dialog.ApplyOptions();
     QVERIFY(game.Seats[1].BackgroundFile.empty());
     QVERIFY(frame.SeatWindowOf(1)->BackgroundPicture().isNull());
-    QCOMPARE(Q(game.Seats[0].BackgroundFile), sheet);
+    QCOMPARE(ToQString(game.Seats[0].BackgroundFile), sheet);
     QVERIFY(!frame.SeatWindowOf(0)->BackgroundPicture().isNull());
     QVERIFY(frame.Messages.empty());
   }
@@ -491,8 +488,8 @@ class OptionsDialogTest : public QObject {
     Edit(&dialog, "discardSoundEdit")->setText(QStringLiteral("NoSuchSound.wav"));
     dialog.ApplyOptions();
     QCOMPARE(frame.Messages.size(), std::size_t(1));
-    QCOMPARE(Q(frame.Messages[0].Text), QStringLiteral("NoSuchSound.wavは開けません"));
-    QCOMPARE(Q(frame.Messages[0].Caption), QStringLiteral("エラー：Zelvani"));
+    QCOMPARE(ToQString(frame.Messages[0].Text), QStringLiteral("NoSuchSound.wavは開けません"));
+    QCOMPARE(ToQString(frame.Messages[0].Caption), QStringLiteral("エラー：Zelvani"));
     QVERIFY(frame.Messages[0].Icon == MsgIcon::Error);
     QCOMPARE(frame.HumanSeat()->CueFile(1),
              QDir::current().absoluteFilePath(QStringLiteral("NoSuchSound.wav")));
