@@ -152,7 +152,7 @@ void MainWindow::CreateHumanSeat() {
     ServeMenuKeys(seat);
   }
   game_.Seats[kHumanSeat].Open = true;
-  SetGame(game_, -1);
+  SetGame(game_, GameState::NoRound);
   if (const QScreen* screen = this->screen()) {
     const QRect area = screen->geometry();
     move(area.width() / 2 - width() / 2, area.height() / 2 - height() / 2);

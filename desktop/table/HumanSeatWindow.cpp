@@ -115,10 +115,11 @@ bool HumanSeatWindow::OpenCue(int cue, const QString& fileName) {
   return true;
 }
 
-void HumanSeatWindow::PlayCue(int cue) {
-  if (cue < 0 || cue >= 3)
+void HumanSeatWindow::PlayCue(Cue cue) {
+  const int index = static_cast<int>(cue);
+  if (index < 0 || index >= 3)
     return;
-  QSoundEffect* effect = cues_[cue];
+  QSoundEffect* effect = cues_[index];
   if (effect->source().isEmpty() || effect->status() == QSoundEffect::Error)
     return;
   // A cue still sounding goes on; a finished one starts again from the beginning.

@@ -41,7 +41,7 @@ class HumanSeatWindow : public SeatWindow {
   // file; a cue whose file cannot be opened stays silent.
   bool OpenCue(int cue, const QString& fileName);
   QString CueFile(int cue) const { return cueFiles_[cue]; }
-  void PlayCue(int cue);
+  void PlayCue(Cue cue);
 
   // The slot of the card under the last press, -1 when none (DragCard's tag).
   int DragCardTag() const { return dragCardTag_; }

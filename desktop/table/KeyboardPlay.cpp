@@ -37,13 +37,13 @@ KeyboardPlay::KeyboardPlay(Game& game, HumanSeatWindow& player, std::function<Me
   // The discard pile means a claim in a draw phase and a discard in the play phase: one
   // key for each, so that neither is made by mistake.
   AddKey({Qt::Key_T}, false, [this] {
-    if (IsDrawPhase(game_.GameState))
+    if (IsDrawPhase(game_.State))
       ClickDiscardPile(game_);
     else
       RefuseKey(HumanAction::Claim);
   });
   AddKey({Qt::Key_Delete, Qt::Key_X}, false, [this] {
-    if (game_.GameState == 1)
+    if (game_.State == GameState::HumanPlays)
       ClickDiscardPile(game_);
     else
       RefuseKey(HumanAction::Discard);
@@ -118,7 +118,7 @@ void KeyboardPlay::LaySelection() {
     target = marked->Index();
   } else {
     for (int i = 0; i < game_.MeldWindowCount() && target < 0; ++i)
-      if (game_.MeldWindows[i].Kind == mkNone)
+      if (game_.MeldWindows[i].Kind == MeldKind::None)
         target = i;
   }
   // Once laid, the mark has done its work: the next Enter makes a new meld again.

@@ -37,7 +37,7 @@ const MeldRecord* MeldWindow::Meld() const {
 
 void MeldWindow::PaintMeld() {
   const MeldRecord* meld = Meld();
-  const QString caption = QString::fromUtf8(MeldLabel(meld ? meld->Kind : mkNone));
+  const QString caption = QString::fromUtf8(MeldLabel(meld ? meld->Kind : MeldKind::None));
   setWindowTitle(caption);
   if (parentWidget())
     parentWidget()->setWindowTitle(caption);
@@ -68,7 +68,7 @@ void MeldWindow::paintEvent(QPaintEvent*) {
 
 void MeldWindow::PaintMeldCards(QPainter& painter) {
   const MeldRecord* meld = Meld();
-  if (!meld || meld->Kind == mkNone)
+  if (!meld || meld->Kind == MeldKind::None)
     return;
   // The window's own area: the frame of the child window around it is not ours to draw.
   painter.fillRect(rect(), palette().color(QPalette::Button));

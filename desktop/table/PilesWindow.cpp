@@ -82,7 +82,7 @@ void PilesWindow::PaintPiles() {
     const SheetRect back = UprightBackRect(w, h);
     ui_->StockPicture->SetPicture(SheetBlockImage(cardSheet_, back, devicePixelRatioF()));
   }
-  if (game_.GameState < 0 || piles.DiscardCount == 0) {
+  if (!InRound(game_.State) || piles.DiscardCount == 0) {
     ui_->DiscardPicture->SetPicture(empty);
   } else {
     const SheetRect face = CardCellRect(piles.TopDiscard(), w, h);
@@ -96,7 +96,7 @@ void PilesWindow::NamePiles() {
   const PileRecord& piles = game_.Piles;
   const QString none = QStringLiteral("：なし");
   ui_->StockPicture->setAccessibleName(QStringLiteral("山") + (piles.StockEmpty() ? none : QString()));
-  const bool faceUp = game_.GameState >= 0 && piles.DiscardCount > 0;
+  const bool faceUp = InRound(game_.State) && piles.DiscardCount > 0;
   ui_->DiscardPicture->setAccessibleName(
       QStringLiteral("捨て札") +
       (faceUp ? QStringLiteral("：") + QString::fromStdString(CardName(piles.TopDiscard())) : none));

@@ -109,7 +109,7 @@ void RecoverPlayPhase(Game& game, int seat, int discardsBefore) {
     // DiscardCard moves the card before it shows anything; the rest follows below.
   }
   const bool discarded = game.Piles.DiscardCount > discardsBefore;
-  if (discarded && game.GameState == PlayState(seat))
+  if (discarded && game.State == PlayState(seat))
     FinishDiscard(game, seat);
 }
 
@@ -138,7 +138,7 @@ PlayChoice ChoosePlay(const HandRecord& hand, const TableMapGrid& tableMap) {
 
 int WindowTaking(const Game& game, const HandRecord& hand) {
   for (int window = 0; window < game.MeldWindowCount(); ++window)
-    if (JudgeLay(game.MeldWindows[window], hand).Verdict == lvLaid)
+    if (JudgeLay(game.MeldWindows[window], hand).Verdict == LayVerdict::Laid)
       return window;
   return -1;
 }
@@ -148,7 +148,7 @@ void ComputerTurn(Game& game, int seat) {
 }
 
 void ComputerTurn(Game& game, int seat, const ComputerOptions& options) {
-  if (PhaseOfState(game.GameState) == 0) {
+  if (PhaseOfState(game.State) == 0) {
     ChiiOrDraw(game, seat);
     return;
   }

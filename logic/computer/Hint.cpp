@@ -68,7 +68,7 @@ std::string PlayHint(Game& game) {
   }
   const std::vector<int> cards = SelectedCards(hand);
   const MeldRecord& target = game.MeldWindows[window];
-  if (target.Kind == mkNone)
+  if (target.Kind == MeldKind::None)
     return "ヒント：" + CardsName(cards) + "で役を作れます。";
   return "ヒント：" + CardsName(cards) + "を" +
          CardsName({target.Cards.data(), static_cast<std::size_t>(target.Count)}) +
@@ -81,9 +81,9 @@ void ShowHint(Game& game) {
   EndNotice(game);
   if (game.AutoPlay) {
     ShowNotice(game, kHintDuringAutoPlay);
-  } else if (game.GameState == 0) {
+  } else if (game.State == GameState::HumanDraws) {
     ShowNotice(game, DrawHint(game));
-  } else if (game.GameState == 1) {
+  } else if (game.State == GameState::HumanPlays) {
     try {
       if (const std::string hint = PlayHint(game); !hint.empty())
         ShowNotice(game, hint);

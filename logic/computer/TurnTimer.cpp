@@ -13,7 +13,7 @@ namespace {
 // discards.
 void PlayHumanSeat(Game& game) {
   ComputerTurn(game, kHumanSeat, ComputerOptions{.ReservePons = false});
-  if (game.GameState != 1) {
+  if (game.State != GameState::HumanPlays) {
     SortHand(game);
     game.Host.PaintHand(kHumanSeat);
   }
@@ -23,8 +23,8 @@ void PlayHumanSeat(Game& game) {
 
 void TurnTimerFired(Game& game) {
   StopTurnTimer(game);
-  const int state = game.GameState;
-  if (state == 0 || state == 1) {
+  const GameState state = game.State;
+  if (state == GameState::HumanDraws || state == GameState::HumanPlays) {
     // Without the automatic player, a late tick while the human is to act.
     if (game.AutoPlay)
       PlayHumanSeat(game);

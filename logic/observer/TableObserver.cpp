@@ -99,7 +99,7 @@ void TableObserver::FinishDeal(const Game& game) {
 void TableObserver::Look(const Game& game, bool stepEnd) {
   if (dealPending_) {
     // The deal is complete once it has chosen the first player.
-    if (game.GameState < 0)
+    if (!InRound(game.State))
       return;
     FinishDeal(game);
   } else if (!dealt_) {
@@ -124,7 +124,7 @@ void TableObserver::Look(const Game& game, bool stepEnd) {
     for (TableEvents* l : listeners_)
       l->FalseClaim(kHumanSeat, game.Piles.TopDiscard());
   restSeen_ = rest;
-  if (roundOpen_ && game.GameState < 0) {
+  if (roundOpen_ && !InRound(game.State)) {
     roundOpen_ = false;
     pointsPending_ = true;
     int winner = kDrawnRound;
@@ -240,7 +240,7 @@ void TableObserver::RoundScored(const Game& game) {
 void TableObserver::StepDone(const Game& game) {
   Look(game, true);
   // A round that ended without dealing the next one has been scored by now.
-  if (game.GameState < 0)
+  if (!InRound(game.State))
     FlushPoints(game);
 }
 

@@ -70,7 +70,7 @@ class TableObserver {
   // Nothing that a look tells or checks has changed since the last one.
   bool AsLastSeen(const Game& game) const {
     return Watching() && ledger_.CountsAsKept(game) && game.Human.Rest == restSeen_ &&
-           !(roundOpen_ && game.GameState < 0);
+           !(roundOpen_ && !InRound(game.State));
   }
   void Look(const Game& game, bool stepEnd);
   void FinishDeal(const Game& game);

@@ -76,7 +76,7 @@ void DealFrom(Game& game, const std::array<int, 52>& deck) {
 }
 
 void StartRound(Game& game) {
-  if (game.GameState != -1)
+  if (game.State != GameState::NoRound)
     return;
   ++game.Round;
   if (game.Round == 1) {
@@ -91,18 +91,18 @@ void StartRound(Game& game) {
     game.Seats[seat].Open = seat == kHumanSeat;
     game.Host.ShowSeatWindow(seat);
   }
-  game.Host.PlayCue(cueDiscard);
+  game.Host.PlayCue(Cue::Discard);
   const auto deck = ShuffledDeck(game, static_cast<std::uint32_t>(game.Host.CalendarTime()));
   DealFrom(game, deck);
-  game.Host.PlayCue(cueDiscard);
+  game.Host.PlayCue(Cue::Discard);
   AddNewMeldWindow(game);
-  game.Host.PlayCue(cueDiscard);
+  game.Host.PlayCue(Cue::Discard);
   AdvanceGame(game);
   game.Host.PaintPiles();
   SortHand(game);
   for (int seat = 0; seat < kSeatCount; ++seat)
     game.Host.PaintHand(seat);
-  game.Host.PlayCue(cueDiscard);
+  game.Host.PlayCue(Cue::Discard);
 }
 
 void AbandonGame(Game& game) {
@@ -115,13 +115,13 @@ void AbandonGame(Game& game) {
   if (!game.AutoPlayUsed)
     for (auto& hand : game.Seats)
       hand.Total = SaturatingAdd(hand.Total, hand.Point);
-  SetGame(game, -1);
+  SetGame(game, GameState::NoRound);
   game.Round = 0;
   game.Host.GameFinished(LeadingSeat(game), true);
 }
 
 bool ConfirmClose(Game& game) {
-  if (game.GameState >= 0) {
+  if (InRound(game.State)) {
     if (AskWithTimerHeld(game, kQuitQuestion, "終了", MsgIcon::Exclamation) != MsgAnswer::Yes)
       return false;
     ForgetRoundInPlay(game);
@@ -130,12 +130,12 @@ bool ConfirmClose(Game& game) {
 }
 
 void ForgetRoundInPlay(Game& game) {
-  if (game.GameState >= 0 && game.Round > 0)
+  if (InRound(game.State) && game.Round > 0)
     --game.Round;
 }
 
 GameMenuState GameMenuNow(const Game& game) {
-  return {(game.GameState < 0), (game.Round > 0)};
+  return {!InRound(game.State), (game.Round > 0)};
 }
 
 SeeCardsMenuState SeeCardsMenuNow(const Game& game) {

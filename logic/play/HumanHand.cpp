@@ -20,13 +20,14 @@ int FindCardAt(const HandRecord& hand, int clientWidth, int cardWidth, int x) {
 }
 
 int PressHandAt(Game& game, int x, int clientWidth) {
-  return PressHandCard(
-      game, game.GameState == 1 ? FindCardAt(game.HumanSeat(), clientWidth, game.CardWidth, x) : -1);
+  return PressHandCard(game, game.State == GameState::HumanPlays
+                                 ? FindCardAt(game.HumanSeat(), clientWidth, game.CardWidth, x)
+                                 : -1);
 }
 
 int PressHandCard(Game& game, int slot) {
   EndNotice(game);
-  if (game.GameState != 1) {
+  if (game.State != GameState::HumanPlays) {
     Refuse(game, ActionRefusal(game, HumanAction::Select));
     return -1;
   }
@@ -34,7 +35,7 @@ int PressHandCard(Game& game, int slot) {
   if (slot >= hand.Count) slot = -1;
   if (slot >= 0 && slot != hand.ClaimedSlot()) {
     hand.Selected[slot] = hand.Selected[slot] ? 0 : 1;
-    game.Host.PlayCue(cueClick);
+    game.Host.PlayCue(Cue::Click);
   } else if (slot >= 0) {
     ShowNotice(game, kClaimedCardStays);
   }
@@ -43,7 +44,7 @@ int PressHandCard(Game& game, int slot) {
 }
 
 void SortHand(Game& game) {
-  if (game.GameState == 1)
+  if (game.State == GameState::HumanPlays)
     return;
   HandRecord& hand = game.HumanSeat();
   for (bool swapped = true; swapped;) {

@@ -34,18 +34,18 @@ MeldClass ClassifyMeld(std::uint16_t ranks, std::uint8_t suits) {
   const int rankCount = std::popcount(ranks);
   const int suitCount = std::popcount(suits);
   if (rankCount == 1 && suitCount == 1)
-    return {mkSeven, Has(ranks, kSevenRank)};
+    return {MeldKind::Seven, Has(ranks, kSevenRank)};
   if (suitCount == 1)
-    return {mkSequence, rankCount >= 3 && IsOneRun(ranks)};
+    return {MeldKind::Sequence, rankCount >= 3 && IsOneRun(ranks)};
   if (rankCount == 1)
-    return {mkSameRank, suitCount >= 3};
-  return {mkNone, false};
+    return {MeldKind::SameRank, suitCount >= 3};
+  return {MeldKind::None, false};
 }
 
 Judgement JudgeLay(const MeldRecord& meld, const HandRecord& hand) {
   Judgement j;
-  if (hand.Claimed >= 0 && meld.Kind != mkNone) {
-    j.Verdict = lvClaimNeedsNewMeld;
+  if (hand.Claimed >= 0 && meld.Kind != MeldKind::None) {
+    j.Verdict = LayVerdict::ClaimNeedsNewMeld;
     return j;
   }
   std::uint16_t ranks = 0;
@@ -67,35 +67,35 @@ Judgement JudgeLay(const MeldRecord& meld, const HandRecord& hand) {
     }
   }
   if (anySelected && !anyUnselected) {
-    j.Verdict = lvLastCard;
+    j.Verdict = LayVerdict::LastCard;
     return j;
   }
   if (!anySelected) {
-    j.Verdict = lvNothingSelected;
+    j.Verdict = LayVerdict::NothingSelected;
     return j;
   }
   j.Meld = ClassifyMeld(ranks, suits);
   if (!j.Meld.Valid) {
-    j.Verdict = lvNoMeld;
-  } else if (hand.PonPending() && j.Meld.Kind != mkSameRank) {
-    j.Verdict = lvPonNeedsSameRank;
-  } else if (hand.ChiiPending() && j.Meld.Kind == mkSeven) {
-    j.Verdict = lvChiiNoSeven;
+    j.Verdict = LayVerdict::NoMeld;
+  } else if (hand.PonPending() && j.Meld.Kind != MeldKind::SameRank) {
+    j.Verdict = LayVerdict::PonNeedsSameRank;
+  } else if (hand.ChiiPending() && j.Meld.Kind == MeldKind::Seven) {
+    j.Verdict = LayVerdict::ChiiNoSeven;
   } else {
-    j.Verdict = lvLaid;
+    j.Verdict = LayVerdict::Laid;
   }
   return j;
 }
 
 const char* VerdictMessage(LayVerdict verdict) {
   switch (verdict) {
-    case lvClaimNeedsNewMeld:
+    case LayVerdict::ClaimNeedsNewMeld:
       return "ポン・チーしたカードでは新規の役を作ってください";
-    case lvLastCard:
+    case LayVerdict::LastCard:
       return "最後の１枚は役にできません";
-    case lvPonNeedsSameRank:
+    case LayVerdict::PonNeedsSameRank:
       return "ポンをした時は同じ数字３枚で役を作ってください";
-    case lvChiiNoSeven:
+    case LayVerdict::ChiiNoSeven:
       return "ポン・チーをした時は「７」の役は作れません";
     default:
       return nullptr;
@@ -104,11 +104,11 @@ const char* VerdictMessage(LayVerdict verdict) {
 
 const char* MeldLabel(MeldKind kind) {
   switch (kind) {
-    case mkSeven:
+    case MeldKind::Seven:
       return "--７--";
-    case mkSequence:
+    case MeldKind::Sequence:
       return "シークエンス";
-    case mkSameRank:
+    case MeldKind::SameRank:
       return "同位札";
     default:
       return "役（新規）";
@@ -126,10 +126,10 @@ bool LayMeld(Game& game, int window, int seat, bool quiet) {
 
   // A valid meld makes some reservations pointless, whether or not it is laid.
   if (j.Meld.Valid) {
-    if (j.Meld.Kind == mkSeven) {
+    if (j.Meld.Kind == MeldKind::Seven) {
       if (game.PonReservations[kSevenRank] == seat)
         game.PonReservations[kSevenRank] = 0;
-    } else if (j.Meld.Kind == mkSameRank) {
+    } else if (j.Meld.Kind == MeldKind::SameRank) {
       int rank = -1;
       for (int i = 0; i < hand.Count && rank < 0; ++i)
         if (hand.Selected[i])
@@ -139,7 +139,7 @@ bool LayMeld(Game& game, int window, int seat, bool quiet) {
     }
   }
 
-  if (j.Verdict != lvLaid) {
+  if (j.Verdict != LayVerdict::Laid) {
     const char* message = VerdictMessage(j.Verdict);
     if (told && message)
       game.Host.MessageBox(message, "役", MsgButtons::Ok, MsgIcon::None);
@@ -149,7 +149,7 @@ bool LayMeld(Game& game, int window, int seat, bool quiet) {
   }
 
   MeldRecord& meld = game.MeldWindows[window];
-  const bool wasOpenWindow = meld.Kind == mkNone;
+  const bool wasOpenWindow = meld.Kind == MeldKind::None;
   meld.Kind = j.Meld.Kind;
   // Downwards, so the slots still to visit keep their places as cards leave.
   for (int slot = hand.Count - 1; slot >= 0; --slot) {
@@ -158,14 +158,14 @@ bool LayMeld(Game& game, int window, int seat, bool quiet) {
     const int card = hand.Cards[slot];
     if (meld.Count < kMeldSlots)
       meld.Cards[meld.Count++] = card;
-    game.TableMap[Suit(card)][RankIndex(card)] = meld.Kind;
+    game.TableMap[Suit(card)][RankIndex(card)] = MapValue(meld.Kind);
     RemoveCard(hand, slot);
   }
   std::sort(meld.Cards.begin(), meld.Cards.begin() + meld.Count);
 
   if (wasOpenWindow)
     AddNewMeldWindow(game);
-  game.Host.PlayCue(cueMeld);
+  game.Host.PlayCue(Cue::Meld);
   game.Host.PaintMeld(window);
   game.Host.PaintHand(seat);
   return true;

@@ -11,25 +11,25 @@ namespace zelvani {
 struct Game;
 
 struct MeldClass {
-  MeldKind Kind = mkNone;
+  MeldKind Kind = MeldKind::None;
   bool Valid = false;
 };
 
 // Classifies a set of ranks (bit r for rank index r) and suits (bit s for suit s).
 MeldClass ClassifyMeld(std::uint16_t ranks, std::uint8_t suits);
 
-enum LayVerdict {
-  lvLaid,
-  lvClaimNeedsNewMeld,
-  lvLastCard,
-  lvNothingSelected,
-  lvNoMeld,
-  lvPonNeedsSameRank,
-  lvChiiNoSeven,
+enum class LayVerdict {
+  Laid,
+  ClaimNeedsNewMeld,
+  LastCard,
+  NothingSelected,
+  NoMeld,
+  PonNeedsSameRank,
+  ChiiNoSeven,
 };
 
 struct Judgement {
-  LayVerdict Verdict = lvNoMeld;
+  LayVerdict Verdict = LayVerdict::NoMeld;
   // The classification, when the cards made a valid meld (Valid false otherwise).
   MeldClass Meld;
 };

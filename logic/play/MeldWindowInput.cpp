@@ -9,7 +9,7 @@ namespace zelvani {
 
 bool ClickMeldWindow(Game& game, int window) {
   EndNotice(game);
-  if (game.GameState == 1)
+  if (game.State == GameState::HumanPlays)
     return LayMeld(game, window, kHumanSeat);
   Refuse(game, ActionRefusal(game, HumanAction::Lay));
   return false;
@@ -27,7 +27,7 @@ void DragOverMeldWindow(Game& game, int window, int slot) {
 void DropOnMeldWindow(Game& game, int window, int slot) {
   HandRecord& hand = game.HumanSeat();
   // Drags start only in the human's play phase; a drop at any other time is stale.
-  if (game.GameState != 1 || slot < 0 || slot >= hand.Count)
+  if (game.State != GameState::HumanPlays || slot < 0 || slot >= hand.Count)
     return;
   if (LayMeld(game, window, kHumanSeat))
     return;

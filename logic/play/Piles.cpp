@@ -68,7 +68,7 @@ void DrawCard(Game& game, int seat) {
     return;  // nothing anywhere to draw: never on valid table data
   HandRecord& hand = game.Seats[seat];
   Append(hand, piles.Stock[piles.StockTop--]);
-  game.Host.PlayCue(cueClick);
+  game.Host.PlayCue(Cue::Click);
   AdvanceGame(game);
   game.Host.PaintHand(seat);
   game.Host.PaintPiles();
@@ -82,10 +82,10 @@ bool TakeDiscard(Game& game, int seat) {
   StopTurnTimer(game);
   const int slot = hand.Count;
   Append(hand, piles.Discard[--piles.DiscardCount]);
-  const bool ownDrawPhase = SeatOfState(game.GameState) == seat;
+  const bool ownDrawPhase = SeatOfState(game.State) == seat;
   hand.Claimed = ownDrawPhase ? slot : slot + kPonClaimOffset;
   hand.Selected[slot] = 1;
-  game.Host.PlayCue(cueClick);
+  game.Host.PlayCue(Cue::Click);
   SetGame(game, PlayState(seat));
   game.Host.PaintHand(seat);
   game.Host.PaintPiles();
@@ -103,7 +103,7 @@ bool DiscardCard(Game& game, int seat, int slot, bool offerPon) {
   piles.Discard[piles.DiscardCount++] = card;
   game.TableMap[Suit(card)][RankIndex(card)] = kMapDiscarded;
   RemoveCard(hand, slot);
-  game.Host.PlayCue(cueDiscard);
+  game.Host.PlayCue(Cue::Discard);
   game.Host.PaintHand(seat);
   game.Host.PaintPiles();
   return FinishDiscard(game, seat, offerPon);
@@ -116,7 +116,7 @@ bool FinishDiscard(Game& game, int seat, bool offerPon) {
       game.Seats[s].Open = true;
     for (int s = 0; s < kSeatCount; ++s)
       game.Host.PaintHand(s);
-    SetGame(game, -1);
+    SetGame(game, GameState::NoRound);
     const std::string text = hand.Count == 0 ? hand.PlayerName + "の勝ち" : "流局です";
     game.Host.MessageBox(text, "ゲーム終了", MsgButtons::Ok, MsgIcon::None);
     EndRound(game);
@@ -130,9 +130,9 @@ bool FinishDiscard(Game& game, int seat, bool offerPon) {
 
 void ClickStock(Game& game) {
   EndNotice(game);
-  if (game.GameState == -1) {
+  if (game.State == GameState::NoRound) {
     StartRound(game);
-  } else if (game.GameState == 0) {
+  } else if (game.State == GameState::HumanDraws) {
     HandRecord& hand = game.HumanSeat();
     DrawCard(game, kHumanSeat);
     if (hand.Count > 0)
@@ -146,7 +146,7 @@ void ClickStock(Game& game) {
 void ClickDiscardPile(Game& game) {
   EndNotice(game);
   HandRecord& hand = game.HumanSeat();
-  if (game.GameState == 1) {
+  if (game.State == GameState::HumanPlays) {
     if (hand.SelectedCount() != 1) {
       game.Host.MessageBox(kChooseOneCard, "捨て札", MsgButtons::Ok, MsgIcon::None);
       return;
@@ -161,14 +161,15 @@ void ClickDiscardPile(Game& game) {
       ++game.Human.Rest;
       // The returned card is not offered for a pon, and a round it ends stays ended.
       if (!DiscardCard(game, kHumanSeat, slot, false))
-        SetGame(game, game.Human.ResumeState);
+        SetGame(game, static_cast<GameState>(game.Human.ResumeState));
     } else {
       DiscardCard(game, kHumanSeat, slot);
     }
     SortHand(game);
     game.Host.PaintHand(kHumanSeat);
-  } else if (IsDrawPhase(game.GameState) && game.Piles.DiscardCount > 0) {
-    game.Human.ResumeState = game.GameState == 0 ? 10 : game.GameState;
+  } else if (IsDrawPhase(game.State) && game.Piles.DiscardCount > 0) {
+    game.Human.ResumeState =
+        StateNumber(game.State == GameState::HumanDraws ? GameState::Seat1Draws : game.State);
     TakeDiscard(game, kHumanSeat);
   } else {
     Refuse(game, ActionRefusal(game, HumanAction::Claim));

@@ -26,19 +26,19 @@ const char* Attempt(HumanAction action) {
 }  // namespace
 
 std::string ActionRefusal(const Game& game, HumanAction action) {
-  const int state = game.GameState;
+  const GameState state = game.State;
   if (action == HumanAction::Claim && IsDrawPhase(state) && game.Piles.DiscardCount <= 0)
     return kNoDiscardToTake;
   std::string reason;
-  if (state == -1) {
+  if (state == GameState::NoRound) {
     // A click on the stock deals.
     if (action != HumanAction::Draw)
       reason = "ゲームが始まっていません。";
-  } else if (state == 0) {
+  } else if (state == GameState::HumanDraws) {
     if (action == HumanAction::Select || action == HumanAction::Lay ||
         action == HumanAction::Discard)
       reason = "先に山か捨て札から1枚取ってください。";
-  } else if (state == 1) {
+  } else if (state == GameState::HumanPlays) {
     // A claim here comes only from the keyboard: a click on the pile discards.
     if (action == HumanAction::Draw || action == HumanAction::Claim)
       reason = "この番はもう1枚取りました。";
@@ -53,14 +53,14 @@ std::string ActionRefusal(const Game& game, HumanAction action) {
 }
 
 std::string MeldRefusal(const MeldRecord& meld, const HandRecord& hand, LayVerdict verdict) {
-  if (verdict == lvNothingSelected)
+  if (verdict == LayVerdict::NothingSelected)
     return "役にするカードを選んでください。";
   switch (meld.Kind) {
-    case mkSeven:
+    case MeldKind::Seven:
       return "「７」に付けられるのは、続きになる同じマークのカードか、ほかの７です。";
-    case mkSequence:
+    case MeldKind::Sequence:
       return "このシークエンスの続きにならないので、付けられません。";
-    case mkSameRank:
+    case MeldKind::SameRank:
       return "この同位札と同じ数字ではないので、付けられません。";
     default:
       break;

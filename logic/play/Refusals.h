@@ -17,7 +17,7 @@ enum class HumanAction { Draw, Claim, Select, Lay, Discard };
 // The reason the action does not fit the state, or empty when it does.
 std::string ActionRefusal(const Game& game, HumanAction action);
 // Why the human's selected cards could not be laid into `meld` with this silent verdict
-// (lvNothingSelected or lvNoMeld).
+// (LayVerdict::NothingSelected or LayVerdict::NoMeld).
 std::string MeldRefusal(const MeldRecord& meld, const HandRecord& hand, LayVerdict verdict);
 // Shows the reason as a notice; an empty reason shows nothing.
 void Refuse(Game& game, const std::string& reason);

@@ -25,7 +25,7 @@ std::array<int, kSeatCount> ZeroSumResults(const std::array<int, kSeatCount>& pe
 // The seat with the most points; ties go to the lower seat.
 int LeadingSeat(const Game& game);
 
-// Called once per round after the round's announcement; GameState is already -1.
+// Called once per round after the round's announcement; the state is already NoRound.
 void EndRound(Game& game);
 
 inline constexpr const char* kRoundResultCaption = "このゲームの結果";

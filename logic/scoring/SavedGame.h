@@ -48,8 +48,8 @@ std::vector<std::string> SheetColumn(const ScoreSheet& sheet, int col, int lastR
 void FillSheetColumn(ScoreSheet& sheet, int col, const std::vector<std::string>& items);
 
 // Takes up a saved game: the round, the seats' points, the sheet's rows, its seat columns
-// from the comma texts present, the round labels, and at least ten rows. GameState stays
-// -1, so the next deal is round `saved.Round` + 1.
+// from the comma texts present, the round labels, and at least ten rows. The state stays
+// NoRound, so the next deal is round `saved.Round` + 1.
 void ResumeGame(Game& game, const SavedGame& saved,
                 const std::array<std::optional<std::string>, kSeatCount>& history);
 

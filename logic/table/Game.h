@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "logic/table/GameHost.h"
 #include "logic/cards/Random.h"
+#include "logic/table/GameHost.h"
 #include "logic/table/Records.h"
 #include "logic/table/ScoreSheet.h"
+#include "logic/table/TurnDriver.h"
 
 namespace zelvani {
 
@@ -21,6 +22,9 @@ using TableMapGrid = std::array<std::array<std::int32_t, 14>, 5>;
 // Values of TableMap: 0 not visible, 1..3 laid in a meld of that kind, 5 discarded.
 constexpr int kMapHidden = 0;
 constexpr int kMapDiscarded = 5;
+constexpr int MapValue(MeldKind kind) {
+  return static_cast<int>(kind);
+}
 
 struct Game {
   explicit Game(GameHost& host);
@@ -32,7 +36,7 @@ struct Game {
   // The table record.
   TableMapGrid TableMap{};
   std::array<std::int32_t, 14> PonReservations{};
-  std::int32_t GameState = -1;
+  GameState State = GameState::NoRound;
   std::int32_t Round = 0;
   std::int32_t Dealer = 0;
   // MeldWindows: the melds on the table; during a round the last one is the empty

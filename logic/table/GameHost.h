@@ -13,7 +13,7 @@ enum class MsgIcon { None, Information, Question, Exclamation, Error };
 enum class MsgAnswer { Ok, Yes, No };
 
 // Sound cues, always played on the human's window whichever seat causes them.
-enum Cue { cueClick = 0, cueDiscard = 1, cueMeld = 2 };
+enum class Cue { Click = 0, Discard = 1, Meld = 2 };
 
 struct LocalDate {
   int Year = 2000;

@@ -61,11 +61,11 @@ struct PileRecord {
   int TopDiscard() const { return DiscardCount > 0 ? Discard[DiscardCount - 1] : -1; }
 };
 
-enum MeldKind : std::uint8_t { mkNone = 0, mkSeven = 1, mkSequence = 2, mkSameRank = 3 };
+enum class MeldKind : std::uint8_t { None = 0, Seven = 1, Sequence = 2, SameRank = 3 };
 
 // One meld on the table, held by a meld window.
 struct MeldRecord {
-  MeldKind Kind = mkNone;
+  MeldKind Kind = MeldKind::None;
   std::array<std::int32_t, kMeldSlots> Cards{};
   std::int32_t Count = 0;
 };

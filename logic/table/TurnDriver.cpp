@@ -31,27 +31,27 @@ void Prompt(Game& game, const std::string* name, const char* text) {
 }  // namespace
 
 void ShowPrompt(Game& game) {
-  const int state = game.GameState;
+  const GameState state = game.State;
   const std::string& humanName = game.Seats[kHumanSeat].PlayerName;
   switch (state) {
-    case -1:
+    case GameState::NoRound:
       Prompt(game, nullptr, kPromptNoRound);
       break;
-    case 0:
-    case 1:
+    case GameState::HumanDraws:
+    case GameState::HumanPlays:
       if (game.AutoPlay)
         Prompt(game, &humanName, kPromptAutoPlay);
-      else if (state == 0)
+      else if (state == GameState::HumanDraws)
         Prompt(game, &humanName, kPromptHumanDraw);
       else
         Prompt(game, nullptr, kPromptHumanPlay);
       break;
-    case 10:
-    case 20:
-    case 30:
-    case 11:
-    case 21:
-    case 31:
+    case GameState::Seat1Draws:
+    case GameState::Seat2Draws:
+    case GameState::Seat3Draws:
+    case GameState::Seat1Plays:
+    case GameState::Seat2Plays:
+    case GameState::Seat3Plays:
       Prompt(game, &game.Seats[SeatOfState(state)].PlayerName, kPromptComputer);
       break;
     default:
@@ -60,29 +60,30 @@ void ShowPrompt(Game& game) {
   }
 }
 
-void SetGame(Game& game, int state) {
-  game.GameState = state;
+void SetGame(Game& game, GameState state) {
+  game.State = state;
   game.NoticeShown = false;
   switch (state) {
-    case -1:
+    case GameState::NoRound:
       StopTurnTimer(game);
       break;
-    case 0:
-    case 1:
+    case GameState::HumanDraws:
+    case GameState::HumanPlays:
       // The automatic player keeps the computers' pace; without it the human acts.
       if (game.AutoPlay)
-        StartTurnTimer(game, state == 0 ? game.Rules.PonWaitMs : game.Rules.ThinkingMs);
+        StartTurnTimer(
+            game, state == GameState::HumanDraws ? game.Rules.PonWaitMs : game.Rules.ThinkingMs);
       else
         StopTurnTimer(game);
       break;
-    case 10:
-    case 20:
-    case 30:
+    case GameState::Seat1Draws:
+    case GameState::Seat2Draws:
+    case GameState::Seat3Draws:
       StartTurnTimer(game, game.Rules.PonWaitMs);
       break;
-    case 11:
-    case 21:
-    case 31:
+    case GameState::Seat1Plays:
+    case GameState::Seat2Plays:
+    case GameState::Seat3Plays:
       StartTurnTimer(game, game.Rules.ThinkingMs);
       break;
     default:
@@ -92,30 +93,31 @@ void SetGame(Game& game, int state) {
 }
 
 void AdvanceGame(Game& game) {
-  int next;
-  switch (game.GameState) {
-    case -1:
+  const GameState state = game.State;
+  GameState next;
+  switch (state) {
+    case GameState::NoRound:
       if (game.Rules.DealerRule == 0 || game.Round == 1)
         game.Dealer = game.Rng.NextBelow(4);
       next = DrawState(game.Dealer);
       break;
-    case 0:
-    case 10:
-    case 20:
-    case 30:
-      next = game.GameState + 1;
+    case GameState::HumanDraws:
+    case GameState::Seat1Draws:
+    case GameState::Seat2Draws:
+    case GameState::Seat3Draws:
+      next = PlayState(SeatOfState(state));
       break;
-    case 1:
-    case 11:
-    case 21:
-      next = game.GameState + 9;
+    case GameState::HumanPlays:
+    case GameState::Seat1Plays:
+    case GameState::Seat2Plays:
+      next = DrawState(SeatOfState(state) + 1);
       break;
-    case 31:
+    case GameState::Seat3Plays:
       if (game.Human.Rest > 0) {
         --game.Human.Rest;
-        next = 10;  // the human sits this turn out
+        next = GameState::Seat1Draws;  // the human sits this turn out
       } else {
-        next = 0;
+        next = GameState::HumanDraws;
       }
       break;
     default:
@@ -131,8 +133,8 @@ void SetAutoPlay(Game& game, bool on) {
   game.AutoPlay = on;
   if (on && game.Round > 0)
     game.AutoPlayUsed = true;
-  if (game.GameState == 0 || game.GameState == 1)
-    SetGame(game, game.GameState);
+  if (game.State == GameState::HumanDraws || game.State == GameState::HumanPlays)
+    SetGame(game, game.State);
 }
 
 void ShowNotice(Game& game, const std::string& text) {

@@ -181,12 +181,12 @@ TEST_F(TableCheck, FindsAMeldThatIsNotOfItsKind) {
   // The three top stock cards, of mixed ranks and suits, laid as a "sequence".
   MeldRecord& meld = game.MeldWindows.front();
   CardMarks marks;
-  meld.Kind = mkSequence;
+  meld.Kind = MeldKind::Sequence;
   for (int i = 21; i <= 23; ++i) {
     const int card = game.Piles.Stock[i];
     meld.Cards[meld.Count++] = card;
-    marks.LaidKind[card] = mkSequence;
-    game.TableMap[Suit(card)][RankIndex(card)] = mkSequence;
+    marks.LaidKind[card] = MapValue(MeldKind::Sequence);
+    game.TableMap[Suit(card)][RankIndex(card)] = MapValue(MeldKind::Sequence);
   }
   std::sort(meld.Cards.begin(), meld.Cards.begin() + meld.Count);
   game.Piles.StockTop = 20;
@@ -202,7 +202,7 @@ TEST_F(TableCheck, FindsAHandAboveEightCards) {
 }
 
 TEST_F(TableCheck, FindsAStateThatIsNone) {
-  game.GameState = 5;
+  game.State = static_cast<GameState>(5);
   EXPECT_NE(Check().find("GameState"), std::string::npos);
 }
 

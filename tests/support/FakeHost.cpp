@@ -43,7 +43,7 @@ void FakeHost::MeldWindowsClosed() { Calls.push_back("MeldWindowsClosed"); }
 
 void FakeHost::PlayCue(Cue cue) {
   Cues.push_back(cue);
-  Calls.push_back("Cue " + std::to_string(cue));
+  Calls.push_back("Cue " + std::to_string(static_cast<int>(cue)));
 }
 
 void FakeHost::SetStatus(const std::string& text) {

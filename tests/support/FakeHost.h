@@ -25,7 +25,7 @@ class FakeHost : public GameHost {
   std::vector<std::string> Calls;
   std::vector<ShownMessage> Messages;
   std::vector<std::string> Statuses;
-  std::vector<int> Cues;
+  std::vector<Cue> Cues;
 
   // Answers for Yes/No boxes, used in order; when empty, the answer is No.
   std::deque<MsgAnswer> Answers;

@@ -62,11 +62,11 @@ bool MeldListRulesHold(const Game& game, Fault* fault) {
   if (windows > kMaxMeldWindows)
     return Broken(fault, {Fault::TooManyMeldWindows});
   for (int w = 0; w + 1 < windows; ++w)
-    if (game.MeldWindows[w].Kind == mkNone)
+    if (game.MeldWindows[w].Kind == MeldKind::None)
       return Broken(fault, {Fault::EmptyMeldWindowBeforeLast, w});
   // During a round an empty new-meld window is always there while the list has room.
-  if (game.GameState >= 0 && windows < kMaxMeldWindows &&
-      (windows == 0 || game.MeldWindows.back().Kind != mkNone))
+  if (InRound(game.State) && windows < kMaxMeldWindows &&
+      (windows == 0 || game.MeldWindows.back().Kind != MeldKind::None))
     return Broken(fault, {Fault::NoNewMeldWindow});
   return true;
 }
@@ -94,8 +94,8 @@ bool ClaimRulesHold(const Game& game, Fault* fault) {
 }
 
 bool SeatRulesHold(const Game& game, Fault* fault) {
-  if (!IsValidState(game.GameState))
-    return Broken(fault, {Fault::InvalidState, 0, game.GameState});
+  if (!IsValidState(game.State))
+    return Broken(fault, {Fault::InvalidState, 0, StateNumber(game.State)});
   return PonReservationRulesHold(game, fault) && ClaimRulesHold(game, fault);
 }
 
@@ -165,7 +165,7 @@ std::string CheckMelds(const Game& game) {
     const MeldRecord& meld = game.MeldWindows[w];
     if (const MeldFault fault = CheckMeld(meld); fault != MeldFault::None)
       return "meld " + std::to_string(w) + MeldFaultText(fault);
-    if (meld.Kind == mkNone && w != windows - 1)
+    if (meld.Kind == MeldKind::None && w != windows - 1)
       return "meld " + std::to_string(w) + " is an empty window before the last";
   }
   Fault fault;
@@ -200,7 +200,7 @@ bool CountsSound(const Game& game) {
 }
 
 MeldFault CheckMeld(const MeldRecord& meld) {
-  if (meld.Kind == mkNone)
+  if (meld.Kind == MeldKind::None)
     return meld.Count != 0 ? MeldFault::CardsWithoutKind : MeldFault::None;
   if (meld.Count < 1 || meld.Count > kMaxMeldCards)
     return MeldFault::BadCount;

@@ -118,13 +118,14 @@ class Driver {
 };
 
 void Driver::Step() {
-  const int state = game_.GameState;
-  if (state == 0 || state == 1) {
+  const GameState state = game_.State;
+  if (state == GameState::HumanDraws || state == GameState::HumanPlays) {
     ComputerTurn(game_, kHumanSeat, ComputerOptions{.ReservePons = false});
   } else if (host_.TimerRunning()) {
     TurnTimerFired(game_);
   } else {
-    checker_.Report("state " + std::to_string(state) + " waits with the timer stopped");
+    checker_.Report("state " + std::to_string(StateNumber(state)) +
+                    " waits with the timer stopped");
   }
   StepDone();
 }
@@ -145,7 +146,7 @@ bool Driver::PlayGame() {
   long roundsSeen = tally_.Rounds;
   step_ = 0;
   while (true) {
-    if (game_.GameState >= 0) {
+    if (InRound(game_.State)) {
       Step();
       ++step_;
     } else if (game_.Round == 0) {

@@ -82,8 +82,8 @@ void TableChecker::Laid(int, int window, std::span<const int> cards, const MeldR
     unsoundMelds_ |= WindowBit(window);
   for (int card : cards) {
     marks_.FromPile[card] = false;
-    marks_.LaidKind[card] = static_cast<std::int8_t>(meld.Kind);
-    Expect(card, meld.Kind);
+    marks_.LaidKind[card] = static_cast<std::int8_t>(MapValue(meld.Kind));
+    Expect(card, MapValue(meld.Kind));
   }
 }
 
@@ -106,13 +106,13 @@ bool TableChecker::QuickCheck(const Game& game, const TableLedger& ledger, unsig
   constexpr unsigned kCardsChanged = TableLedger::kHands | TableLedger::kPile;
   if ((changed & kCardsChanged) && (!ledger.CensusSound() || !CountsSound(game)))
     return false;
-  if ((changed & TableLedger::kMelds) || (game.GameState >= 0) != (checked_.State >= 0)) {
+  if ((changed & TableLedger::kMelds) || InRound(game.State) != InRound(checked_.State)) {
     if (!ledger.CensusSound() || unsoundMelds_ != 0 || !MeldListSound(game))
       return false;
   }
   if (std::memcmp(&game.TableMap, &expectedMap_, sizeof expectedMap_) != 0)
     return false;
-  if (game.GameState != checked_.State && !IsValidState(game.GameState))
+  if (game.State != checked_.State && !IsValidState(game.State))
     return false;
   if (game.PonReservations != checked_.PonReservations) {
     if (!PonReservationsSound(game))
@@ -130,7 +130,7 @@ bool TableChecker::QuickCheck(const Game& game, const TableLedger& ledger, unsig
     for (int seat = 0; seat < kSeatCount; ++seat)
       checked_.Claimed[seat] = game.Seats[seat].Claimed;
   }
-  checked_.State = game.GameState;
+  checked_.State = game.State;
   return true;
 }
 

@@ -62,7 +62,7 @@ class TableChecker : public TableEvents, public TableWatcher {
   // The state, the reservations and the claims as last found sound, checked again only
   // when they change.
   struct Checked {
-    std::int32_t State = -2;
+    GameState State = static_cast<GameState>(-2);
     std::array<std::int32_t, 14> PonReservations{};
     std::array<std::int32_t, kSeatCount> Claimed{-2, -2, -2, -2};
   };

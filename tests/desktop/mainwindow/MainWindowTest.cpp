@@ -58,7 +58,7 @@ class FrameTest : public QObject {
     QCOMPARE(frame.SeatWindowOf(1)->windowTitle(), QStringLiteral("テルル"));
     QCOMPARE(frame.HumanSeat()->Status()->currentMessage(),
              QStringLiteral("[ゲーム]-[開始]ではじめてください。"));
-    QCOMPARE(frame.GameRecord().GameState, -1);
+    QCOMPARE(frame.GameRecord().State, GameState::NoRound);
     QCOMPARE(frame.GameRecord().Round, 0);
     QVERIFY(!frame.TurnTimer()->isActive());
     QVERIFY(frame.TurnTimer()->isSingleShot());
@@ -111,11 +111,11 @@ class FrameTest : public QObject {
     Game& game = frame.GameRecord();
     frame.findChild<QAction*>("startAction")->trigger();
     QCOMPARE(game.Round, 1);
-    QVERIFY(game.GameState >= 0);
+    QVERIFY(InRound(game.State));
     for (const HandRecord& hand : game.Seats)
       QCOMPARE(hand.Count, 7);
     const QString status = frame.HumanSeat()->Status()->currentMessage();
-    const int seat = SeatOfState(game.GameState);
+    const int seat = SeatOfState(game.State);
     if (seat == 0) {
       QCOMPARE(status, QStringLiteral("あなたの番です。山から1枚引いてください。"));
       QVERIFY(!frame.TurnTimer()->isActive());
@@ -141,9 +141,9 @@ class FrameTest : public QObject {
     game.Rules.PonWaitMs = 5;
     game.Rules.ThinkingMs = 5;
     frame.findChild<QAction*>("startAction")->trigger();
-    QCOMPARE(game.GameState, 10);
+    QCOMPARE(game.State, GameState::Seat1Draws);
     // Seats 1, 2 and 3 play their turns on the timer until the human is to draw.
-    QTRY_COMPARE_WITH_TIMEOUT(game.GameState, 0, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(game.State, GameState::HumanDraws, 10000);
     QCOMPARE(frame.HumanSeat()->Status()->currentMessage(),
              QStringLiteral("あなたの番です。山から1枚引いてください。"));
   }
@@ -226,7 +226,7 @@ class FrameTest : public QObject {
     frame.Answers = {MsgAnswer::Yes};
     frame.findChild<QAction*>("abandonAction")->trigger();
     QCOMPARE(game.Round, 0);
-    QCOMPARE(game.GameState, -1);
+    QCOMPARE(game.State, GameState::NoRound);
     for (int seat = 0; seat < 4; ++seat)
       QVERIFY(game.Seats[seat].Open);
     QVERIFY(frame.close());
@@ -255,13 +255,13 @@ class FrameTest : public QObject {
 
     // In the human's draw phase D would draw; with the automatic player on, it is only a
     // key press on the hand, which hands the turn back.
-    SetGame(frame.GameRecord(), 0);
+    SetGame(frame.GameRecord(), GameState::HumanDraws);
     autoPlay->trigger();
     frame.HumanSeat()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(frame.HumanSeat()));
     QTest::keyClick(frame.HumanSeat(), Qt::Key_D);
     QVERIFY(!frame.GameRecord().AutoPlay);
-    QCOMPARE(frame.GameRecord().GameState, 0);
+    QCOMPARE(frame.GameRecord().State, GameState::HumanDraws);
   }
 };
 

@@ -33,16 +33,16 @@ std::vector<MeldRecord> TenMelds() {
     std::copy(cards.begin(), cards.end(), record.Cards.begin());
     return record;
   };
-  return {meld(mkSequence, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}),
-          meld(mkSequence, {13, 14, 15, 16}),
-          meld(mkSeven, {19}),
-          meld(mkSequence, {21, 22, 23}),
-          meld(mkSequence, {26, 27, 28, 29, 30}),
-          meld(mkSequence, {33, 34, 35}),
-          meld(mkSameRank, {25, 38, 51}),
-          meld(mkSameRank, {24, 37, 50}),
-          meld(mkSequence, {39, 40, 41, 42, 43, 44}),
-          meld(mkSeven, {45})};
+  return {meld(MeldKind::Sequence, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}),
+          meld(MeldKind::Sequence, {13, 14, 15, 16}),
+          meld(MeldKind::Seven, {19}),
+          meld(MeldKind::Sequence, {21, 22, 23}),
+          meld(MeldKind::Sequence, {26, 27, 28, 29, 30}),
+          meld(MeldKind::Sequence, {33, 34, 35}),
+          meld(MeldKind::SameRank, {25, 38, 51}),
+          meld(MeldKind::SameRank, {24, 37, 50}),
+          meld(MeldKind::Sequence, {39, 40, 41, 42, 43, 44}),
+          meld(MeldKind::Seven, {45})};
 }
 
 // The pixel ratio the run was started for: that of the stored scale, else the screen's 1.

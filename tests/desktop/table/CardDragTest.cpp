@@ -66,28 +66,28 @@ class CardDragTest : public QObject {
     frame.findChild<QAction*>("startAction")->trigger();
     frame.TurnTimer()->stop();
     SetHand(game, 0, {6, 19, 20, 21, 40, 41, 50, 51});
-    SetGame(game, 1);
+    SetGame(game, GameState::HumanPlays);
     // A card dragged out of another program selects and lays nothing.
     SendDrop(frame.MeldWindowAt(0), 0);
     SendDrop(frame.Piles()->DiscardPicture(), 1);
     QCOMPARE(game.Seats[0].Count, 8);
     QCOMPARE(game.Seats[0].SelectedCount(), 0);
-    QCOMPARE(game.MeldWindows[0].Kind, mkNone);
+    QCOMPARE(game.MeldWindows[0].Kind, MeldKind::None);
 
     DragFromHand(frame, 0, frame.MeldWindowAt(0));  // the seven of suit 0, alone
-    QCOMPARE(game.MeldWindows[0].Kind, mkSeven);
+    QCOMPARE(game.MeldWindows[0].Kind, MeldKind::Seven);
     QCOMPARE(frame.MeldWindowAt(0)->windowTitle(), QStringLiteral("--７--"));
     QCOMPARE(frame.ClientArea()->subWindowList().size(), 3);
     // Three of suit 1 in a row, dragged as a selection onto the new window.
     game.Seats[0].Selected[0] = 1;
     game.Seats[0].Selected[1] = 1;
     DragFromHand(frame, 2, frame.MeldWindowAt(1));
-    QCOMPARE(game.MeldWindows[1].Kind, mkSequence);
+    QCOMPARE(game.MeldWindows[1].Kind, MeldKind::Sequence);
     QCOMPARE(game.MeldWindows[1].Count, 3);
     QCOMPARE(frame.MeldWindowAt(1)->windowTitle(), QStringLiteral("シークエンス"));
     DragFromHand(frame, 1, frame.Piles()->DiscardPicture());
     QCOMPARE(game.Piles.TopDiscard(), 41);
-    QCOMPARE(game.GameState, 10);
+    QCOMPARE(game.State, GameState::Seat1Draws);
     QVERIFY(frame.Messages.empty());
   }
 };

@@ -46,7 +46,7 @@ void Press(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoMod
 }
 
 // A round dealt, its timer held, and the human's hand and the piles set by the test.
-void Deal(ScriptedMainWindow& frame, int state, std::initializer_list<int> hand) {
+void Deal(ScriptedMainWindow& frame, GameState state, std::initializer_list<int> hand) {
   frame.StartUp();
   Game& game = frame.GameRecord();
   frame.findChild<QAction*>("startAction")->trigger();
@@ -97,14 +97,15 @@ class KeyboardPlayTest : public QObject {
  private slots:
   void aWholeTurnFromTheKeyboard() {
     ScriptedMainWindow frame;
-    Deal(frame, 0, {C(1, 3), C(1, 4), C(2, 9), C(1, 6), C(3, 12), C(0, 1), C(2, 2)});
+    Deal(frame, GameState::HumanDraws,
+         {C(1, 3), C(1, 4), C(2, 9), C(1, 6), C(3, 12), C(0, 1), C(2, 2)});
     Game& game = frame.GameRecord();
     game.Piles.Stock[game.Piles.StockTop] = C(1, 5);
     HumanSeatWindow* player = frame.HumanSeat();
     QVERIFY(!player->CursorShown());  // a player who never touches the keyboard sees none
 
     Press(frame.Piles(), Qt::Key_D);  // draws, the new card raised at the right end
-    QCOMPARE(game.GameState, 1);
+    QCOMPARE(game.State, GameState::HumanPlays);
     QCOMPARE(Selected(game), std::vector<int>{C(1, 5)});
     QVERIFY(player->CursorShown());
     Press(player, Qt::Key_Home);
@@ -118,7 +119,7 @@ class KeyboardPlayTest : public QObject {
              player->palette().color(QPalette::Highlight));
 
     Press(frame.SeatWindowOf(2), Qt::Key_Return);  // a new meld, from a computer's window
-    QCOMPARE(game.MeldWindows[0].Kind, mkSequence);
+    QCOMPARE(game.MeldWindows[0].Kind, MeldKind::Sequence);
     QCOMPARE(game.MeldWindowCount(), 2);
     QCOMPARE(Hand(game), (std::vector<int>{C(2, 9), C(1, 6), C(3, 12), C(0, 1), C(2, 2)}));
     QCOMPARE(player->CursorSlot(), 1);  // its card went into the meld: it keeps its place
@@ -139,18 +140,18 @@ class KeyboardPlayTest : public QObject {
     Press(player, Qt::Key_Space);
     Press(player, Qt::Key_Delete);
     QCOMPARE(game.Piles.TopDiscard(), C(0, 1));
-    QCOMPARE(game.GameState, 10);
+    QCOMPARE(game.State, GameState::Seat1Draws);
     QCOMPARE(Hand(game), (std::vector<int>{C(2, 2), C(2, 9), C(3, 12)}));  // sorted again
     QVERIFY(frame.Messages.empty());
   }
 
   void aPonFromTheKeyboard() {
     ScriptedMainWindow frame;
-    Deal(frame, 10, {C(1, 3), C(2, 3), C(0, 9)});
+    Deal(frame, GameState::Seat1Draws, {C(1, 3), C(2, 3), C(0, 9)});
     Game& game = frame.GameRecord();
     game.Piles.Discard[game.Piles.DiscardCount++] = C(3, 3);
     Press(frame.SeatWindowOf(1), Qt::Key_T);  // in the draw phase of the seat whose window it is
-    QCOMPARE(game.GameState, 1);
+    QCOMPARE(game.State, GameState::HumanPlays);
     QVERIFY(game.Seats[0].PonPending());
     QCOMPARE(Selected(game), std::vector<int>{C(3, 3)});
     Press(frame.HumanSeat(), Qt::Key_End);
@@ -162,7 +163,7 @@ class KeyboardPlayTest : public QObject {
   }
 
   void keysDoNothingWhereTheirClickDoesNothing_data() {
-    QTest::addColumn<int>("state");
+    QTest::addColumn<GameState>("state");
     QTest::addColumn<int>("key");
     QTest::addColumn<bool>("inHelp");
     // Each state with the keys whose click does nothing there, or that do not stand for
@@ -170,26 +171,26 @@ class KeyboardPlayTest : public QObject {
     for (int key : {Qt::Key_D, Qt::Key_T, Qt::Key_Space, Qt::Key_Return, Qt::Key_Delete})
       QTest::addRow("computer's draw phase, empty pile, %s",
                     qPrintable(QKeySequence(key).toString()))
-          << 10 << key << false;
+          << GameState::Seat1Draws << key << false;
     for (int key : {Qt::Key_D, Qt::Key_T})
       QTest::addRow("play phase, %s", qPrintable(QKeySequence(key).toString()))
-          << 1 << key << false;
+          << GameState::HumanPlays << key << false;
     for (int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Delete, Qt::Key_X})
       QTest::addRow("own draw phase, %s", qPrintable(QKeySequence(key).toString()))
-          << 0 << key << false;
+          << GameState::HumanDraws << key << false;
     for (int key : {Qt::Key_D, Qt::Key_Space, Qt::Key_Delete})
       QTest::addRow("in the help window, %s", qPrintable(QKeySequence(key).toString()))
-          << 1 << key << true;
+          << GameState::HumanPlays << key << true;
   }
 
   void keysDoNothingWhereTheirClickDoesNothing() {
-    QFETCH(int, state);
+    QFETCH(GameState, state);
     QFETCH(int, key);
     QFETCH(bool, inHelp);
     ScriptedMainWindow frame;
     Deal(frame, state, {C(0, 7), C(1, 7), C(2, 7), C(3, 7)});
     Game& game = frame.GameRecord();
-    if (state != 10)
+    if (state != GameState::Seat1Draws)
       game.Piles.Discard[game.Piles.DiscardCount++] = C(0, 5);
     game.Seats[0].Selected[0] = game.Seats[0].Selected[1] = game.Seats[0].Selected[2] = 1;
     const HandRecord before = game.Seats[0];
@@ -200,13 +201,13 @@ class KeyboardPlayTest : public QObject {
     Press(inHelp ? static_cast<QWidget*>(frame.Help()) : frame.HumanSeat(), key);
     // A key that reached the game says why it did nothing, in place of the prompt.
     QCOMPARE(frame.HumanSeat()->Status()->currentMessage() != prompt, !inHelp);
-    QCOMPARE(game.GameState, state);
+    QCOMPARE(game.State, state);
     QCOMPARE(game.Seats[0].Cards, before.Cards);
     QCOMPARE(game.Seats[0].Count, before.Count);
     QCOMPARE(game.Seats[0].Selected, before.Selected);
     QCOMPARE(game.Piles.DiscardCount, pile.DiscardCount);
     QCOMPARE(game.Piles.StockTop, pile.StockTop);
-    QCOMPARE(game.MeldWindows[0].Kind, mkNone);
+    QCOMPARE(game.MeldWindows[0].Kind, MeldKind::None);
     QVERIFY(frame.Messages.empty());
   }
 
@@ -231,7 +232,7 @@ class KeyboardPlayTest : public QObject {
     emit menu->aboutToHide();
     Press(frame.HumanSeat(), Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(game.Round, round + 1);
-    SetGame(game, -1);
+    SetGame(game, GameState::NoRound);
     Press(frame.HumanSeat(), Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(game.Round, round + 2);
     frame.TurnTimer()->stop();
@@ -249,7 +250,7 @@ class KeyboardPlayTest : public QObject {
 
   void aScreenReaderReadsTheTable() {
     ScriptedMainWindow frame;
-    Deal(frame, 1, {C(1, 7), C(0, 1), C(2, 10), C(3, 13)});
+    Deal(frame, GameState::HumanPlays, {C(1, 7), C(0, 1), C(2, 10), C(3, 13)});
     Game& game = frame.GameRecord();
     game.Seats[0].Selected[1] = 1;
     frame.HumanSeat()->PaintHand();
@@ -278,7 +279,7 @@ class KeyboardPlayTest : public QObject {
 
   void everyWindowAndControlHasAName() {
     ScriptedMainWindow frame;
-    Deal(frame, 1, {C(1, 7), C(0, 1)});
+    Deal(frame, GameState::HumanPlays, {C(1, 7), C(0, 1)});
     frame.CreateSplash();
     frame.ShowHelpContents();
     QList<QWidget*> windows = {&frame, frame.Splash(), frame.Help(), frame.ScoreWindow()};

@@ -245,15 +245,15 @@ class TableWindowsTest : public QObject {
     game.Rules.DealerRule = 1;
     game.Dealer = 0;
     QTest::mouseClick(frame.Piles()->StockPicture(), Qt::LeftButton);  // deals
-    QCOMPARE(game.GameState, 0);
+    QCOMPARE(game.State, GameState::HumanDraws);
     QTest::mouseClick(frame.Piles()->StockPicture(), Qt::LeftButton);  // draws
-    QCOMPARE(game.GameState, 1);
+    QCOMPARE(game.State, GameState::HumanPlays);
     QCOMPARE(game.Seats[0].Count, 8);
     QCOMPARE(game.Seats[0].Selected[7], std::uint8_t{1});
     const int drawn = game.Seats[0].Cards[7];
     QTest::mouseClick(frame.Piles()->DiscardPicture(), Qt::LeftButton);  // discards it
     QCOMPARE(game.Piles.TopDiscard(), drawn);
-    QCOMPARE(game.GameState, 10);
+    QCOMPARE(game.State, GameState::Seat1Draws);
     // The discard picture now shows that card's face.
     const SheetRect face = CardCellRect(drawn, 71, 97);
     QCOMPARE(frame.Piles()->DiscardPicture()->Picture(),
@@ -278,7 +278,7 @@ class TableWindowsTest : public QObject {
     frame.findChild<QAction*>("startAction")->trigger();
     frame.TurnTimer()->stop();
     MeldRecord& meld = game.MeldWindows[0];
-    meld.Kind = mkSequence;
+    meld.Kind = MeldKind::Sequence;
     meld.Count = cards;
     for (int i = 0; i < cards; ++i)
       meld.Cards[i] = 13 + i;  // a run of one suit, ace upwards

@@ -36,7 +36,7 @@ void LayOnTable(Game& game, const MeldRecord& meld) {
   game.MeldWindows.insert(game.MeldWindows.end() - 1, meld);
   for (int i = 0; i < meld.Count; ++i) {
     const int card = meld.Cards[i];
-    game.TableMap[Suit(card)][RankIndex(card)] = meld.Kind;
+    game.TableMap[Suit(card)][RankIndex(card)] = MapValue(meld.Kind);
   }
 }
 
@@ -59,22 +59,22 @@ class ComputerTurnTest : public ::testing::Test {
 
 TEST_F(ComputerTurnTest, WorkedTurnLaysTheRunThenTheSevenThenDiscardsTheKing) {
   t.SetHand(1, {C(0, 3), C(0, 4), C(0, 5), C(0, 9), C(1, 9), C(2, 7), C(3, 13), C(1, 11)});
-  SetGame(game, 11);
+  SetGame(game, GameState::Seat1Plays);
 
   // Through the turn driver, which stops the timer before each step.
   ASSERT_TRUE(t.host.FireTimer(game));
   EXPECT_EQ(MeldCards(game, 0), (std::vector<int>{C(0, 3), C(0, 4), C(0, 5)}));
-  EXPECT_EQ(game.MeldWindows[0].Kind, mkSequence);
+  EXPECT_EQ(game.MeldWindows[0].Kind, MeldKind::Sequence);
   EXPECT_EQ(game.MeldWindowCount(), 2);
   EXPECT_EQ(t.Hand(1), (std::vector<int>{C(0, 9), C(1, 9), C(2, 7), C(3, 13), C(1, 11)}));
   EXPECT_EQ(game.PonReservations[kNineRank], 1);
-  EXPECT_EQ(game.GameState, 11);
+  EXPECT_EQ(game.State, GameState::Seat1Plays);
   EXPECT_TRUE(t.host.TimerRunning);
   EXPECT_EQ(t.host.TimerInterval, game.Rules.ThinkingMs);
 
   ASSERT_TRUE(t.host.FireTimer(game));
   EXPECT_EQ(MeldCards(game, 1), (std::vector<int>{C(2, 7)}));
-  EXPECT_EQ(game.MeldWindows[1].Kind, mkSeven);
+  EXPECT_EQ(game.MeldWindows[1].Kind, MeldKind::Seven);
   EXPECT_EQ(t.Hand(1), (std::vector<int>{C(0, 9), C(1, 9), C(3, 13), C(1, 11)}));
   EXPECT_EQ(game.PonReservations[kNineRank], 1);
   EXPECT_TRUE(t.host.TimerRunning);
@@ -83,40 +83,40 @@ TEST_F(ComputerTurnTest, WorkedTurnLaysTheRunThenTheSevenThenDiscardsTheKing) {
   EXPECT_EQ(game.Piles.TopDiscard(), C(3, 13));
   EXPECT_EQ(t.Hand(1), (std::vector<int>{C(0, 9), C(1, 9), C(1, 11)}));
   EXPECT_EQ(game.PonReservations[kNineRank], 1);
-  EXPECT_EQ(game.GameState, 20);
+  EXPECT_EQ(game.State, GameState::Seat2Draws);
   // No computer seat is ever told why a meld was refused, and none was.
   EXPECT_TRUE(t.host.Messages.empty());
 }
 
 TEST_F(ComputerTurnTest, WorkedPonTakesTheNineLaysTheThreeOnANewMeldAndGoesOut) {
-  LayOnTable(game, Meld(mkSequence, {C(0, 3), C(0, 4), C(0, 5)}));
-  LayOnTable(game, Meld(mkSeven, {C(2, 7)}));
+  LayOnTable(game, Meld(MeldKind::Sequence, {C(0, 3), C(0, 4), C(0, 5)}));
+  LayOnTable(game, Meld(MeldKind::Seven, {C(2, 7)}));
   t.SetHand(1, {C(0, 9), C(1, 9), C(1, 11)});
   game.PonReservations[kNineRank] = 1;
 
-  SetGame(game, 31);
+  SetGame(game, GameState::Seat3Plays);
   DiscardCard(game, 3, 0);  // seat 3 throws the nine of suit 2
   ASSERT_EQ(t.host.Messages.size(), 1u);
   EXPECT_EQ(t.host.Messages[0].Text, "ポンします");
   EXPECT_EQ(t.host.Messages[0].Caption, "テルル");
   EXPECT_EQ(t.Hand(1), (std::vector<int>{C(0, 9), C(1, 9), C(1, 11), C(2, 9)}));
   EXPECT_EQ(game.Seats[1].Claimed, 3 + kPonClaimOffset);
-  ASSERT_EQ(game.GameState, 11);
+  ASSERT_EQ(game.State, GameState::Seat1Plays);
 
   ComputerTurn(game, 1);
   // Both melds on the table refuse a claimed card; the new-meld window takes it.
   EXPECT_EQ(MeldCards(game, 2), (std::vector<int>{C(0, 9), C(1, 9), C(2, 9)}));
-  EXPECT_EQ(game.MeldWindows[2].Kind, mkSameRank);
+  EXPECT_EQ(game.MeldWindows[2].Kind, MeldKind::SameRank);
   EXPECT_EQ(MeldCards(game, 0).size(), 3u);
   EXPECT_EQ(MeldCards(game, 1).size(), 1u);
   EXPECT_EQ(t.Hand(1), (std::vector<int>{C(1, 11)}));
   EXPECT_EQ(game.PonReservations[kNineRank], 0);
-  EXPECT_EQ(game.GameState, 11);
+  EXPECT_EQ(game.State, GameState::Seat1Plays);
 
   ComputerTurn(game, 1);
   EXPECT_EQ(game.Seats[1].Count, 0);
   EXPECT_EQ(game.Piles.TopDiscard(), C(1, 11));
-  EXPECT_EQ(game.GameState, -1);
+  EXPECT_EQ(game.State, GameState::NoRound);
   ASSERT_GE(t.host.Messages.size(), 2u);
   EXPECT_EQ(t.host.Messages[1].Text, "テルルの勝ち");
 }
@@ -127,7 +127,7 @@ class Chii : public ComputerTurnTest {
   void Begin(std::initializer_list<int> hand, int top) {
     t.SetHand(1, hand);
     t.SetDiscards({top});
-    SetGame(game, 10);
+    SetGame(game, GameState::Seat1Draws);
     t.host.Clear();
   }
   bool Claimed() const { return game.Piles.DiscardCount == 0; }
@@ -135,10 +135,10 @@ class Chii : public ComputerTurnTest {
 
 TEST_F(Chii, AnEmptyDiscardPileMeansADraw) {
   t.SetHand(1, {C(0, 2), C(0, 4), C(1, 5)});
-  SetGame(game, 10);
+  SetGame(game, GameState::Seat1Draws);
   EXPECT_TRUE(t.host.FireTimer(game));
   EXPECT_EQ(t.Hand(1).back(), C(3, 8));
-  EXPECT_EQ(game.GameState, 11);
+  EXPECT_EQ(game.State, GameState::Seat1Plays);
 }
 
 TEST_F(Chii, IsClaimedWithThreeFourSixOrSevenCardsOnly) {
@@ -151,12 +151,12 @@ TEST_F(Chii, IsClaimedWithThreeFourSixOrSevenCardsOnly) {
     for (int i = 0; i + 2 < count; ++i)
       game.Seats[1].Cards[game.Seats[1].Count++] = fillers[i];
     t.SetDiscards({C(0, 2)});
-    SetGame(game, 10);
+    SetGame(game, GameState::Seat1Draws);
     t.host.FireTimer(game);
     const bool chii = count == 3 || count == 4 || count == 6 || count == 7;
     EXPECT_EQ(Claimed(), chii);
     EXPECT_EQ(game.Seats[1].Count, count + 1);
-    EXPECT_EQ(game.GameState, 11);
+    EXPECT_EQ(game.State, GameState::Seat1Plays);
   }
 }
 
@@ -174,7 +174,7 @@ TEST_F(Chii, IsAnnouncedWithTheTimerStoppedThenTheClaimedCardJoinsTheHand) {
   EXPECT_EQ(box[-1], "StopTimer");
   EXPECT_EQ(t.Hand(1).back(), C(0, 2));
   EXPECT_EQ(game.Seats[1].Claimed, 7);
-  EXPECT_EQ(game.GameState, 11);
+  EXPECT_EQ(game.State, GameState::Seat1Plays);
   EXPECT_TRUE(t.host.TimerRunning);
   EXPECT_EQ(t.host.TimerInterval, game.Rules.ThinkingMs);
 }
@@ -214,7 +214,7 @@ TEST_F(ComputerTurnTest, AnEvaluationClearsItsOwnOldReservationsAndKeepsOthers) 
   game.PonReservations[3] = 1;  // no longer wanted
   game.PonReservations[5] = 2;
   t.SetHand(1, {C(0, 9), C(1, 9), C(2, 1), C(3, 3), C(2, 5), C(3, 12), C(0, 11), C(1, 13)});
-  SetGame(game, 11);
+  SetGame(game, GameState::Seat1Plays);
   ComputerTurn(game, 1);
   EXPECT_EQ(game.PonReservations[3], 0);
   EXPECT_EQ(game.PonReservations[5], 2);
@@ -225,7 +225,7 @@ TEST_F(ComputerTurnTest, WithoutReservationsTheSeatLeavesPonReservationsAlone) {
   game.PonReservations[kNineRank] = 2;
   game.PonReservations[4] = 3;
   t.SetHand(0, {C(0, 9), C(1, 9), C(2, 1), C(3, 3), C(2, 5), C(3, 12), C(0, 11), C(1, 13)});
-  SetGame(game, 1);
+  SetGame(game, GameState::HumanPlays);
   const auto before = game.PonReservations;
   ComputerTurn(game, 0, ComputerOptions{.ReservePons = false});
   EXPECT_EQ(game.PonReservations, before);
@@ -237,34 +237,34 @@ TEST_F(ComputerTurnTest, AMeldNoWindowTakesEndsInTheDiscard) {
   // A pon is pending, so the run is refused everywhere; the king goes instead.
   t.SetHand(1, {C(0, 3), C(0, 4), C(0, 5), C(1, 13)});
   game.Seats[1].Claimed = 3 + kPonClaimOffset;
-  SetGame(game, 11);
+  SetGame(game, GameState::Seat1Plays);
   ComputerTurn(game, 1);
   EXPECT_EQ(game.Piles.TopDiscard(), C(1, 13));
   EXPECT_EQ(game.MeldWindowCount(), 1);
   EXPECT_EQ(game.MeldWindows[0].Count, 0);
-  EXPECT_EQ(game.GameState, 20);
+  EXPECT_EQ(game.State, GameState::Seat2Draws);
   EXPECT_TRUE(t.host.Messages.empty());
 }
 
 TEST_F(ComputerTurnTest, ACandidateHoldingNoCardIsRefusedAndTheSeatDiscards) {
-  LayOnTable(game, Meld(mkSameRank, {C(1, 5), C(2, 5), C(3, 5)}));
+  LayOnTable(game, Meld(MeldKind::SameRank, {C(1, 5), C(2, 5), C(3, 5)}));
   t.SetHand(1, {C(0, 5), C(1, 1), C(2, 13), C(3, 9)});
-  SetGame(game, 11);
+  SetGame(game, GameState::Seat1Plays);
   ComputerTurn(game, 1);
   EXPECT_EQ(game.Piles.TopDiscard(), C(1, 1));  // the ace, among the useless cards
   EXPECT_EQ(MeldCards(game, 0).size(), 3u);
-  EXPECT_EQ(game.GameState, 20);
+  EXPECT_EQ(game.State, GameState::Seat2Draws);
 }
 
 TEST_F(ComputerTurnTest, WhenEveryCardIsWorthMoreThanAHundredTheLeastUsefulGoes) {
   for (int suit = 0; suit < kSuitCount; ++suit)
-    LayOnTable(game, Meld(mkSeven, {C(suit, 7)}));
-  LayOnTable(game, Meld(mkSameRank, {C(1, 3), C(2, 3), C(3, 3)}));
-  LayOnTable(game, Meld(mkSequence, {C(0, 4), C(0, 5), C(0, 6)}));
+    LayOnTable(game, Meld(MeldKind::Seven, {C(suit, 7)}));
+  LayOnTable(game, Meld(MeldKind::SameRank, {C(1, 3), C(2, 3), C(3, 3)}));
+  LayOnTable(game, Meld(MeldKind::Sequence, {C(0, 4), C(0, 5), C(0, 6)}));
   // The three of suit 0 came by pon: alone it is no meld, so every window refuses it.
   t.SetHand(1, {C(0, 9), C(1, 9), C(2, 9), C(3, 9), C(0, 3)});
   game.Seats[1].Claimed = 4 + kPonClaimOffset;
-  SetGame(game, 11);
+  SetGame(game, GameState::Seat1Plays);
   ComputerTurn(game, 1);
   EXPECT_EQ(game.Piles.TopDiscard(), C(0, 9));
   EXPECT_EQ(t.Hand(1), (std::vector<int>{C(1, 9), C(2, 9), C(3, 9), C(0, 3)}));
@@ -285,7 +285,7 @@ TEST(ComputerTurnFailure, AnExceptionWhileLayingEndsInADiscardChosenByTheGenerat
   HandRecord& hand = game.Seats[1];
   for (int card : {C(0, 3), C(0, 4), C(0, 5), C(0, 9), C(1, 9), C(2, 7), C(3, 13), C(1, 11)})
     hand.Cards[hand.Count++] = card;
-  SetGame(game, 11);
+  SetGame(game, GameState::Seat1Plays);
   game.Rng.SeedRandom(20240607);
   Random expected = game.Rng;
 
@@ -295,7 +295,7 @@ TEST(ComputerTurnFailure, AnExceptionWhileLayingEndsInADiscardChosenByTheGenerat
   const int slot = expected.NextBelow(5);
   EXPECT_EQ(game.Piles.TopDiscard(), left[slot]);
   EXPECT_EQ(hand.Count, 4);
-  EXPECT_EQ(game.GameState, 20);
+  EXPECT_EQ(game.State, GameState::Seat2Draws);
   EXPECT_EQ(game.Rng.State(), expected.State());
 }
 
@@ -313,12 +313,12 @@ TEST(ComputerTurnFailure, AFailureAfterTheDiscardThrowsNoSecondCardAndTheTurnPas
   HandRecord& hand = game.Seats[1];
   for (int card : {C(0, 2), C(1, 6), C(2, 11)})
     hand.Cards[hand.Count++] = card;
-  SetGame(game, 11);
+  SetGame(game, GameState::Seat1Plays);
   ComputerTurn(game, 1);
   EXPECT_EQ(game.Piles.DiscardCount, 1);
   EXPECT_EQ(hand.Count, 2);
   // The repaint failed before the turn passed on; the next seat plays all the same.
-  EXPECT_EQ(game.GameState, 20);
+  EXPECT_EQ(game.State, GameState::Seat2Draws);
   EXPECT_TRUE(host.TimerRunning);
   EXPECT_EQ(host.TimerInterval, 700);
 }
@@ -326,13 +326,13 @@ TEST(ComputerTurnFailure, AFailureAfterTheDiscardThrowsNoSecondCardAndTheTurnPas
 TEST_F(ComputerTurnTest, AHandTooLargeToEvaluateDiscardsAtRandom) {
   t.SetHand(1, {C(0, 1), C(0, 2), C(0, 3), C(0, 4), C(0, 5), C(0, 6), C(0, 7), C(0, 8), C(0, 9),
                 C(0, 10)});
-  SetGame(game, 11);
+  SetGame(game, GameState::Seat1Plays);
   game.Rng.SeedRandom(7);
   Random expected = game.Rng;
   ComputerTurn(game, 1);
   EXPECT_EQ(game.Piles.TopDiscard(), C(0, 1 + expected.NextBelow(10)));
   EXPECT_EQ(game.Seats[1].Count, 9);
-  EXPECT_EQ(game.GameState, 20);
+  EXPECT_EQ(game.State, GameState::Seat2Draws);
 }
 
 }  // namespace

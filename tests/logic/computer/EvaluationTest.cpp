@@ -83,7 +83,7 @@ TEST(WorkedTurn, FirstCallValuesTheRunAndPicksItOverTheSeven) {
 TEST(WorkedTurn, LaterCallsLayTheSevenThenKeepThePairAndTheJack) {
   TableMapGrid map{};
   for (int rank : {2, 3, 4})
-    map[0][rank] = mkSequence;
+    map[0][rank] = MapValue(MeldKind::Sequence);
   const HandRecord five = Hand({C(0, 9), C(1, 9), C(2, 7), C(3, 13), C(1, 11)});
   const Evaluation second = Evaluate(five, map);
   EXPECT_EQ(UsefulnessOf(five, second), (std::vector<int>{3, 4, 100, 0, 1}));
@@ -91,7 +91,7 @@ TEST(WorkedTurn, LaterCallsLayTheSevenThenKeepThePairAndTheJack) {
   EXPECT_EQ(MeldScore(second.Candidates[0], second), 1000);
   EXPECT_EQ(WantedPons(second), (std::vector<int>{kNineRank}));
 
-  map[2][6] = mkSeven;
+  map[2][6] = MapValue(MeldKind::Seven);
   const HandRecord four = Hand({C(0, 9), C(1, 9), C(3, 13), C(1, 11)});
   const Evaluation third = Evaluate(four, map);
   EXPECT_EQ(UsefulnessOf(four, third), (std::vector<int>{3, 4, 0, 1}));
@@ -103,8 +103,8 @@ TEST(WorkedTurn, LaterCallsLayTheSevenThenKeepThePairAndTheJack) {
 TEST(WorkedPon, TheClaimedNineIsBoostedFarAboveTheSameGroupFromSlotZero) {
   TableMapGrid map{};
   for (int rank : {2, 3, 4})
-    map[0][rank] = mkSequence;
-  map[2][6] = mkSeven;
+    map[0][rank] = MapValue(MeldKind::Sequence);
+  map[2][6] = MapValue(MeldKind::Seven);
   map[2][8] = kMapDiscarded;  // the claimed nine came from the pile
   const HandRecord hand = Hand({C(0, 9), C(1, 9), C(1, 11), C(2, 9)}, 3 + kPonClaimOffset);
   const Evaluation e = Evaluate(hand, map);
@@ -117,7 +117,7 @@ TEST(WorkedPon, TheClaimedNineIsBoostedFarAboveTheSameGroupFromSlotZero) {
   EXPECT_EQ(ChooseMeld(e, discard.UselessCount), 1);
 
   // Once the nines are laid the jack's gap is closed by a meld of one rank.
-  map[0][8] = map[1][8] = map[2][8] = mkSameRank;
+  map[0][8] = map[1][8] = map[2][8] = MapValue(MeldKind::SameRank);
   const HandRecord jack = Hand({C(1, 11)});
   EXPECT_EQ(UsefulnessOf(jack, Evaluate(jack, map)), (std::vector<int>{0}));
 }
@@ -179,9 +179,9 @@ TEST(Discard, AmongEquallyUselessCardsAnAceGoesFirstThenTheHighestRank) {
 TEST(Discard, NoCardIsChosenWhenEveryCardIsWorthMoreThanAHundred) {
   TableMapGrid map{};
   for (int suit = 0; suit < kSuitCount; ++suit)
-    map[suit][kSevenRank] = mkSeven;
-  map[1][2] = map[2][2] = map[3][2] = mkSameRank;  // the other threes
-  map[0][3] = map[0][4] = mkSequence;              // four and five of the three's suit
+    map[suit][kSevenRank] = MapValue(MeldKind::Seven);
+  map[1][2] = map[2][2] = map[3][2] = MapValue(MeldKind::SameRank);  // the other threes
+  map[0][3] = map[0][4] = MapValue(MeldKind::Sequence);  // four and five of the three's suit
   const HandRecord hand = Hand({C(0, 9), C(1, 9), C(2, 9), C(3, 9), C(0, 3)});
   const Evaluation e = Evaluate(hand, map);
   EXPECT_EQ(UsefulnessOf(hand, e), (std::vector<int>{101, 101, 101, 101, 200}));
@@ -201,9 +201,9 @@ TEST(Runs, ARunToTheKingCountsAnOpenEndAboveItOneToTheAceNone) {
 
 TEST(Runs, TableCardsOfASequenceOrSevenCarryARunAndAMeldOfOneRankEndsIt) {
   TableMapGrid map{};
-  map[0][5] = mkSequence;  // six
-  map[0][6] = mkSeven;     // seven
-  map[0][8] = mkSameRank;  // nine: ends the run above the eight
+  map[0][5] = MapValue(MeldKind::Sequence);  // six
+  map[0][6] = MapValue(MeldKind::Seven);     // seven
+  map[0][8] = MapValue(MeldKind::SameRank);  // nine: ends the run above the eight
   const HandRecord hand = Hand({C(0, 5), C(0, 8), C(1, 2), C(2, 13)});
   const Evaluation e = Evaluate(hand, map);
   // Five to eight counts four with two own cards; L = 2 keeps the value at 10.
@@ -213,14 +213,14 @@ TEST(Runs, TableCardsOfASequenceOrSevenCarryARunAndAMeldOfOneRankEndsIt) {
 
   // Beside a meld of one rank there is no run, but a one-card gap still counts.
   TableMapGrid nines{};
-  nines[0][8] = mkSameRank;
+  nines[0][8] = MapValue(MeldKind::SameRank);
   const HandRecord gap = Hand({C(0, 6), C(0, 8)});
   EXPECT_EQ(UsefulnessOf(gap, Evaluate(gap, nines)), (std::vector<int>{1, 1}));
 }
 
 TEST(Candidates, AGroupOfFourWithOneOwnCardBecomesACandidateHoldingNoCard) {
   TableMapGrid map{};
-  map[1][4] = map[2][4] = map[3][4] = mkSameRank;
+  map[1][4] = map[2][4] = map[3][4] = MapValue(MeldKind::SameRank);
   const HandRecord hand = Hand({C(0, 5), C(1, 1), C(2, 13), C(3, 9)});
   const Evaluation e = Evaluate(hand, map);
   EXPECT_EQ(CandidatesOf(e), (std::vector<Found>{{{}, 20}}));

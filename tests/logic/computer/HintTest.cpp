@@ -23,7 +23,7 @@ std::vector<std::int64_t> TableRecord(const Game& game) {
   };
   add(game.TableMap);
   add(game.PonReservations);
-  for (std::int64_t value : {game.GameState, game.Round, game.Dealer, game.TimerInterval,
+  for (std::int64_t value : {StateNumber(game.State), game.Round, game.Dealer, game.TimerInterval,
                              std::int32_t{game.TimerEnabled}, std::int32_t{game.AutoPlay}})
     record.push_back(value);
   record.push_back(static_cast<std::int64_t>(game.Rng.State()));
@@ -69,7 +69,7 @@ TEST_F(Hint, RaisesTheMeldTheComputerWouldLay) {
   // The worked turn's hand: the run of 3, 4 and 5 is laid before the seven.
   t.SetHand(0, {C(0, 3), C(0, 4), C(0, 5), C(0, 9), C(1, 9), C(2, 7), C(3, 13), C(1, 11)});
   t.Select(0, {7});
-  SetGame(game, 1);
+  SetGame(game, GameState::HumanPlays);
   AskForHint();
   EXPECT_EQ(Raised(), (std::vector<int>{0, 1, 2}));
   EXPECT_EQ(t.host.LastStatus(), "ヒント：スペードの3・4・5で役を作れます。");
@@ -79,11 +79,11 @@ TEST_F(Hint, RaisesTheMeldTheComputerWouldLay) {
 TEST_F(Hint, WithNoMeldToLayMarksTheCardToDiscardLeavingTheReservationsAlone) {
   // The worked turn's third call: the run and the seven lie on the table.
   for (int card : {C(0, 3), C(0, 4), C(0, 5)})
-    game.TableMap[0][RankIndex(card)] = mkSequence;
-  game.TableMap[2][kSevenRank] = mkSeven;
+    game.TableMap[0][RankIndex(card)] = MapValue(MeldKind::Sequence);
+  game.TableMap[2][kSevenRank] = MapValue(MeldKind::Seven);
   t.SetHand(0, {C(0, 9), C(1, 9), C(3, 13), C(1, 11)});
   game.PonReservations[RankIndex(C(0, 9))] = 2;  // another seat waits for a nine
-  SetGame(game, 1);
+  SetGame(game, GameState::HumanPlays);
   AskForHint();
   EXPECT_EQ(Raised(), (std::vector<int>{2}));
   EXPECT_EQ(t.host.LastStatus(), "ヒント：クラブのKを捨てるとよいでしょう。");
@@ -92,14 +92,14 @@ TEST_F(Hint, WithNoMeldToLayMarksTheCardToDiscardLeavingTheReservationsAlone) {
 TEST_F(Hint, InTheDrawPhaseSaysWhetherToTakeTheDiscard) {
   t.SetHand(0, {C(1, 1), C(1, 3), C(0, 9), C(2, 9), C(3, 5), C(0, 12), C(3, 13)});
   t.SetDiscards({C(1, 2)});
-  SetGame(game, 0);
+  SetGame(game, GameState::HumanDraws);
   AskForHint();
   EXPECT_EQ(t.host.LastStatus(), "ヒント：捨て札のハートの2をチーするとよいでしょう。");
   t.SetHand(0, {C(1, 1), C(1, 3), C(0, 9), C(2, 9), C(3, 5)});  // five cards never chii
   AskForHint();
   EXPECT_EQ(t.host.LastStatus(), "ヒント：山から引くとよいでしょう。");
   EXPECT_TRUE(Raised().empty());
-  SetGame(game, 20);
+  SetGame(game, GameState::Seat2Draws);
   AskForHint();
   EXPECT_EQ(t.host.LastStatus(), "ヒントは自分の番にだけ出せます。");
 }

@@ -50,7 +50,7 @@ class MoveLogTest : public ::testing::Test {
     DealFrom(game, deck);
     AddNewMeldWindow(game);
     game.Dealer = 0;
-    SetGame(game, 0);
+    SetGame(game, GameState::HumanDraws);
     game.Host.PaintPiles();
   }
   void Select(int seat, std::initializer_list<int> cards) {
@@ -131,8 +131,8 @@ TEST_F(MoveLogTest, ARoundIsToldEventByEventNamingOnlyCardsThatLieFaceUp) {
   // Each seat in turn draws and throws the drawn card away, until the stock has been
   // rebuilt once and has run out again.
   bool skipped = false;
-  while (game.GameState >= 0) {
-    const int seat = SeatOfState(game.GameState);
+  while (InRound(game.State)) {
+    const int seat = SeatOfState(game.State);
     if (seat == 1 && game.Human.Rest == 0 && !skipped) {
       skipped = true;
       Expect(0, "おてつきのため、この番は休みです");

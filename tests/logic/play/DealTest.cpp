@@ -72,13 +72,13 @@ TEST_F(NewRound, StartingAGameResetsPointsClearsTheSheetAndDrawsTheDealer) {
   EXPECT_EQ(t.game.Score.RowCount(), 10);
   // After the 52 swaps the next number (mod 4) is 3: seat 3 opens the round.
   EXPECT_EQ(t.game.Dealer, 3);
-  EXPECT_EQ(t.game.GameState, 30);
+  EXPECT_EQ(t.game.State, GameState::Seat3Draws);
   EXPECT_EQ(t.host.LastStatus(), "セレンの番です");
   EXPECT_TRUE(t.host.TimerRunning);
   EXPECT_EQ(t.host.TimerInterval, 1000);
-  EXPECT_EQ(std::count(t.host.Cues.begin(), t.host.Cues.end(), cueDiscard), 4);
+  EXPECT_EQ(std::count(t.host.Cues.begin(), t.host.Cues.end(), Cue::Discard), 4);
   ASSERT_EQ(t.game.MeldWindowCount(), 1);
-  EXPECT_EQ(t.game.MeldWindows[0].Kind, mkNone);
+  EXPECT_EQ(t.game.MeldWindows[0].Kind, MeldKind::None);
   EXPECT_TRUE(t.game.Seats[0].Open);
   EXPECT_FALSE(t.game.Seats[1].Open);
   // The human's hand is dealt sorted: by rank, then suit.
@@ -100,12 +100,12 @@ TEST_F(NewRound, TheNextRoundOfAGameKeepsPointsAndSheet) {
   EXPECT_EQ(t.game.Score.Cell(1, 2), "120");
   // Dealers move by the rule between rounds; only DealerRule 0 draws one.
   EXPECT_EQ(t.game.Dealer, 2);
-  EXPECT_EQ(t.game.GameState, 20);
+  EXPECT_EQ(t.game.State, GameState::Seat2Draws);
   EXPECT_EQ(t.host.LastStatus(), "タンタルの番です");
 }
 
 TEST_F(NewRound, OnlyRunsWhileNoRoundIsInProgress) {
-  t.game.GameState = 1;
+  t.game.State = GameState::HumanPlays;
   t.game.Round = 1;
   StartRound(t.game);
   EXPECT_EQ(t.game.Round, 1);
@@ -114,7 +114,7 @@ TEST_F(NewRound, OnlyRunsWhileNoRoundIsInProgress) {
 
 TEST_F(NewRound, ClosesTheLastRoundsMeldWindows) {
   t.OpenTable();
-  t.game.MeldWindows[0].Kind = mkSeven;
+  t.game.MeldWindows[0].Kind = MeldKind::Seven;
   AddNewMeldWindow(t.game);
   StartRound(t.game);
   EXPECT_EQ(t.game.MeldWindowCount(), 1);

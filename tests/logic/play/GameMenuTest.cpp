@@ -12,7 +12,7 @@ class GameMenu : public ::testing::Test {
   TestTable t;
   Game& game = t.game;
 
-  void MidRound(int round, int state) {
+  void MidRound(int round, GameState state) {
     game.Round = round;
     SetGame(game, state);
     for (int seat = 0; seat < 4; ++seat) {
@@ -27,16 +27,16 @@ class GameMenu : public ::testing::Test {
 TEST_F(GameMenu, StartAndAbandonFollowTheState) {
   EXPECT_TRUE(GameMenuNow(game).StartEnabled);
   EXPECT_FALSE(GameMenuNow(game).EndGameEnabled);
-  MidRound(2, 0);
+  MidRound(2, GameState::HumanDraws);
   EXPECT_FALSE(GameMenuNow(game).StartEnabled);
   EXPECT_TRUE(GameMenuNow(game).EndGameEnabled);
-  SetGame(game, -1);  // between rounds of a game
+  SetGame(game, GameState::NoRound);  // between rounds of a game
   EXPECT_TRUE(GameMenuNow(game).StartEnabled);
   EXPECT_TRUE(GameMenuNow(game).EndGameEnabled);
 }
 
 TEST_F(GameMenu, AbandonAnsweredNoChangesNothingAndResumesTheTimer) {
-  MidRound(2, 20);
+  MidRound(2, GameState::Seat2Draws);
   t.host.Answers = {MsgAnswer::No};
   AbandonGame(game);
   ASSERT_EQ(t.host.Messages.size(), 1u);
@@ -44,7 +44,7 @@ TEST_F(GameMenu, AbandonAnsweredNoChangesNothingAndResumesTheTimer) {
   EXPECT_EQ(t.host.Messages[0].Caption, "破棄");
   EXPECT_EQ(t.host.Messages[0].Buttons, MsgButtons::YesNo);
   EXPECT_EQ(t.host.Messages[0].Icon, MsgIcon::Question);
-  EXPECT_EQ(game.GameState, 20);
+  EXPECT_EQ(game.State, GameState::Seat2Draws);
   EXPECT_EQ(game.Round, 2);
   EXPECT_EQ(game.Seats[1].Total, 10);
   EXPECT_FALSE(game.Seats[1].Open);
@@ -55,10 +55,10 @@ TEST_F(GameMenu, AbandonAnsweredNoChangesNothingAndResumesTheTimer) {
 }
 
 TEST_F(GameMenu, AbandonAnsweredYesOpensHandsAndBanksThePoints) {
-  MidRound(2, 1);
+  MidRound(2, GameState::HumanPlays);
   t.host.Answers = {MsgAnswer::Yes};
   AbandonGame(game);
-  EXPECT_EQ(game.GameState, -1);
+  EXPECT_EQ(game.State, GameState::NoRound);
   EXPECT_EQ(game.Round, 0);
   for (int seat = 0; seat < 4; ++seat) {
     EXPECT_TRUE(game.Seats[seat].Open);
@@ -69,7 +69,7 @@ TEST_F(GameMenu, AbandonAnsweredYesOpensHandsAndBanksThePoints) {
 }
 
 TEST_F(GameMenu, AbandoningNeverWrapsATotal) {
-  MidRound(2, 1);
+  MidRound(2, GameState::HumanPlays);
   game.Seats[1].Total = 2147483000;
   game.Seats[1].Point = 5000;
   t.host.Answers = {MsgAnswer::Yes};
@@ -78,7 +78,7 @@ TEST_F(GameMenu, AbandoningNeverWrapsATotal) {
 }
 
 TEST_F(GameMenu, ClosingDuringARoundAsksAndForgetsTheRound) {
-  MidRound(3, 11);
+  MidRound(3, GameState::Seat1Plays);
   t.host.Answers = {MsgAnswer::No};
   EXPECT_FALSE(ConfirmClose(game));
   EXPECT_EQ(game.Round, 3);
@@ -93,14 +93,14 @@ TEST_F(GameMenu, ClosingDuringARoundAsksAndForgetsTheRound) {
 }
 
 TEST_F(GameMenu, ClosingInTheFirstRoundLeavesNoGame) {
-  MidRound(1, 0);
+  MidRound(1, GameState::HumanDraws);
   t.host.Answers = {MsgAnswer::Yes};
   EXPECT_TRUE(ConfirmClose(game));
   EXPECT_EQ(game.Round, 0);
 }
 
 TEST_F(GameMenu, ClosingBetweenRoundsAsksNothing) {
-  MidRound(3, -1);
+  MidRound(3, GameState::NoRound);
   EXPECT_TRUE(ConfirmClose(game));
   EXPECT_EQ(game.Round, 3);
   EXPECT_TRUE(t.host.Messages.empty());

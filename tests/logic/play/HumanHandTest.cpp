@@ -39,11 +39,11 @@ TEST_F(HumanHand, OverlappingCardsHitTheOneOnTop) {
 
 TEST_F(HumanHand, PressesToggleSelectionWithAClickOnlyInThePlayPhase) {
   t.SetHand(0, {C(0, 1), C(0, 2)});
-  const std::pair<int, std::string> refusals[] = {
-      {-1, "ゲームが始まっていません。"},
-      {0, "先に山か捨て札から1枚取ってください。"},
-      {10, "テルルの番です。"},
-      {21, "タンタルの番です。"},
+  const std::pair<GameState, std::string> refusals[] = {
+      {GameState::NoRound, "ゲームが始まっていません。"},
+      {GameState::HumanDraws, "先に山か捨て札から1枚取ってください。"},
+      {GameState::Seat1Draws, "テルルの番です。"},
+      {GameState::Seat2Plays, "タンタルの番です。"},
   };
   for (const auto& [state, reason] : refusals) {
     SetGame(game, state);
@@ -52,13 +52,13 @@ TEST_F(HumanHand, PressesToggleSelectionWithAClickOnlyInThePlayPhase) {
     EXPECT_EQ(game.Seats[0].Selected[0], 0);
     EXPECT_EQ(t.host.Calls, std::vector<std::string>{"Status 今はカードを選べません：" + reason});
   }
-  game.GameState = 1;
+  game.State = GameState::HumanPlays;
   t.host.Clear();
   EXPECT_EQ(PressHandAt(game, 100, 300), 0);
   EXPECT_EQ(game.Seats[0].Selected[0], 1);
   EXPECT_EQ(PressHandAt(game, 100, 300), 0);
   EXPECT_EQ(game.Seats[0].Selected[0], 0);
-  EXPECT_EQ(t.host.Cues, (std::vector<int>{cueClick, cueClick}));
+  EXPECT_EQ(t.host.Cues, (std::vector<Cue>{Cue::Click, Cue::Click}));
   // A press beside every card hits nothing but still repaints.
   EXPECT_EQ(PressHandAt(game, 150, 300), -1);
   EXPECT_EQ(t.host.CountCalls("PaintHand 0"), 3);
@@ -66,7 +66,7 @@ TEST_F(HumanHand, PressesToggleSelectionWithAClickOnlyInThePlayPhase) {
 
 TEST_F(HumanHand, TheClaimedCardStaysSelectedButCanBeDragged) {
   t.SetHand(0, {C(0, 1), C(0, 2)});
-  game.GameState = 1;
+  game.State = GameState::HumanPlays;
   game.Seats[0].Claimed = 1 + kPonClaimOffset;
   game.Seats[0].Selected[1] = 1;
   t.host.Clear();
@@ -79,10 +79,10 @@ TEST_F(HumanHand, TheClaimedCardStaysSelectedButCanBeDragged) {
 TEST_F(HumanHand, SortingIsByRankThenSuitAndLeavesTheFlags) {
   t.SetHand(0, {C(2, 5), C(1, 1), C(0, 13), C(0, 1), C(3, 2)});
   game.Seats[0].Selected[4] = 1;
-  game.GameState = 1;
+  game.State = GameState::HumanPlays;
   SortHand(game);  // not while the human plays
   EXPECT_EQ(t.Hand(0), (std::vector<int>{C(2, 5), C(1, 1), C(0, 13), C(0, 1), C(3, 2)}));
-  game.GameState = 10;
+  game.State = GameState::Seat1Draws;
   SortHand(game);
   EXPECT_EQ(t.Hand(0), (std::vector<int>{C(0, 1), C(1, 1), C(3, 2), C(2, 5), C(0, 13)}));
   EXPECT_EQ(game.Seats[0].Selected[4], 1);

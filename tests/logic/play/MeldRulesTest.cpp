@@ -21,7 +21,7 @@ std::uint8_t Suits(std::initializer_list<int> suits) {
 }
 
 TEST(ClassifyMeld, KindsAndValidity) {
-  EXPECT_EQ(ClassifyMeld(Ranks({7}), Suits({2})).Kind, mkSeven);
+  EXPECT_EQ(ClassifyMeld(Ranks({7}), Suits({2})).Kind, MeldKind::Seven);
   EXPECT_TRUE(ClassifyMeld(Ranks({7}), Suits({2})).Valid);
   EXPECT_FALSE(ClassifyMeld(Ranks({8}), Suits({2})).Valid);
 
@@ -30,16 +30,16 @@ TEST(ClassifyMeld, KindsAndValidity) {
   EXPECT_FALSE(ClassifyMeld(Ranks({12, 13, 1}), Suits({0})).Valid);  // the ace is low only
   EXPECT_FALSE(ClassifyMeld(Ranks({3, 4, 6}), Suits({0})).Valid);
   EXPECT_FALSE(ClassifyMeld(Ranks({6, 7}), Suits({0})).Valid);
-  EXPECT_EQ(ClassifyMeld(Ranks({6, 7}), Suits({0})).Kind, mkSequence);
+  EXPECT_EQ(ClassifyMeld(Ranks({6, 7}), Suits({0})).Kind, MeldKind::Sequence);
   EXPECT_TRUE(ClassifyMeld(Ranks({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}), Suits({3})).Valid);
 
-  EXPECT_EQ(ClassifyMeld(Ranks({9}), Suits({0, 1, 2})).Kind, mkSameRank);
+  EXPECT_EQ(ClassifyMeld(Ranks({9}), Suits({0, 1, 2})).Kind, MeldKind::SameRank);
   EXPECT_TRUE(ClassifyMeld(Ranks({9}), Suits({0, 1, 2})).Valid);
   EXPECT_TRUE(ClassifyMeld(Ranks({9}), Suits({0, 1, 2, 3})).Valid);
   EXPECT_FALSE(ClassifyMeld(Ranks({9}), Suits({0, 1})).Valid);
 
   EXPECT_FALSE(ClassifyMeld(Ranks({4, 5}), Suits({0, 1})).Valid);
-  EXPECT_EQ(ClassifyMeld(Ranks({4, 5}), Suits({0, 1})).Kind, mkNone);
+  EXPECT_EQ(ClassifyMeld(Ranks({4, 5}), Suits({0, 1})).Kind, MeldKind::None);
 }
 
 class Melds : public ::testing::Test {
@@ -48,7 +48,7 @@ class Melds : public ::testing::Test {
   Game& game = t.game;
   void SetUp() override {
     t.OpenTable();
-    game.GameState = 1;
+    game.State = GameState::HumanPlays;
   }
   // Lays the listed slots of the seat's hand on window `window`.
   bool Lay(int seat, int window, std::initializer_list<int> slots) {
@@ -70,24 +70,24 @@ class Melds : public ::testing::Test {
 TEST_F(Melds, ALoneSevenOpensAMeldAndANewOpenWindow) {
   t.SetHand(0, {C(1, 7), C(2, 8), C(3, 1)});
   ASSERT_TRUE(Lay(0, 0, {0}));
-  EXPECT_EQ(game.MeldWindows[0].Kind, mkSeven);
-  EXPECT_STREQ(MeldLabel(mkSeven), "--７--");
+  EXPECT_EQ(game.MeldWindows[0].Kind, MeldKind::Seven);
+  EXPECT_STREQ(MeldLabel(MeldKind::Seven), "--７--");
   EXPECT_EQ(MeldCards(0), (std::vector<int>{C(1, 7)}));
-  EXPECT_EQ(game.TableMap[1][6], mkSeven);
+  EXPECT_EQ(game.TableMap[1][6], MapValue(MeldKind::Seven));
   EXPECT_EQ(t.Hand(0), (std::vector<int>{C(2, 8), C(3, 1)}));
   // The effects in order: a fresh open window, the meld cue, then the repaints.
   const std::vector<std::string> tail(t.host.Calls.end() - 4, t.host.Calls.end());
   EXPECT_EQ(tail, (std::vector<std::string>{"MeldWindowOpened 1", "Cue 2", "PaintMeld 0",
                                             "PaintHand 0"}));
   ASSERT_EQ(game.MeldWindowCount(), 2);
-  EXPECT_EQ(game.MeldWindows[1].Kind, mkNone);
+  EXPECT_EQ(game.MeldWindows[1].Kind, MeldKind::None);
 }
 
 TEST_F(Melds, ALoneEightIsRefusedSilently) {
   t.SetHand(0, {C(1, 8), C(2, 8)});
   EXPECT_FALSE(Lay(0, 0, {0}));
   EXPECT_TRUE(t.host.Messages.empty());
-  EXPECT_EQ(game.MeldWindows[0].Kind, mkNone);
+  EXPECT_EQ(game.MeldWindows[0].Kind, MeldKind::None);
   EXPECT_EQ(game.Seats[0].Selected[0], 1);  // the selection stays for the player to change
   EXPECT_EQ(game.Seats[0].Count, 2);
 }
@@ -98,7 +98,7 @@ TEST_F(Melds, RunsAreOneSuitAndUnbrokenWithTheAceLow) {
   EXPECT_FALSE(Lay(0, 0, {0, 3, 4}));  // queen, king, ace of suit 0
   EXPECT_FALSE(Lay(0, 0, {6, 7, 8}));      // 3, 4, 6
   ASSERT_TRUE(Lay(0, 0, {0, 1, 2}));       // ace, two, three
-  EXPECT_EQ(game.MeldWindows[0].Kind, mkSequence);
+  EXPECT_EQ(game.MeldWindows[0].Kind, MeldKind::Sequence);
   EXPECT_EQ(MeldCards(0), (std::vector<int>{C(0, 1), C(0, 2), C(0, 3)}));
   EXPECT_TRUE(t.host.Messages.empty());
 }
@@ -107,11 +107,12 @@ TEST_F(Melds, SameRankTakesThreeSuitsAndTheFourthLater) {
   t.SetHand(0, {C(0, 9), C(1, 9), C(2, 9), C(3, 9), C(3, 2)});
   EXPECT_FALSE(Lay(0, 0, {0, 1}));
   ASSERT_TRUE(Lay(0, 0, {0, 1, 2}));
-  EXPECT_EQ(game.MeldWindows[0].Kind, mkSameRank);
+  EXPECT_EQ(game.MeldWindows[0].Kind, MeldKind::SameRank);
   ASSERT_TRUE(Lay(0, 0, {0}));  // the fourth suit joins, with no new window
   EXPECT_EQ(MeldCards(0), (std::vector<int>{C(0, 9), C(1, 9), C(2, 9), C(3, 9)}));
   EXPECT_EQ(game.MeldWindowCount(), 2);
-  for (int suit = 0; suit < 4; ++suit) EXPECT_EQ(game.TableMap[suit][8], mkSameRank);
+  for (int suit = 0; suit < 4; ++suit)
+    EXPECT_EQ(game.TableMap[suit][8], MapValue(MeldKind::SameRank));
 }
 
 TEST_F(Melds, ASevenGrowsIntoARunOrASameRankMeld) {
@@ -121,14 +122,14 @@ TEST_F(Melds, ASevenGrowsIntoARunOrASameRankMeld) {
   // hand now: 6/2, 8/2, 7/1, 7/3, A/3
   EXPECT_FALSE(Lay(0, 0, {0}));  // the six alone: two cards are no meld
   ASSERT_TRUE(Lay(0, 0, {0, 1}));
-  EXPECT_EQ(game.MeldWindows[0].Kind, mkSequence);
+  EXPECT_EQ(game.MeldWindows[0].Kind, MeldKind::Sequence);
   EXPECT_EQ(MeldCards(0), (std::vector<int>{C(2, 6), C(2, 7), C(2, 8)}));
   // The seven keeps the kind it was laid with on the map.
-  EXPECT_EQ(game.TableMap[2][6], mkSeven);
-  EXPECT_EQ(game.TableMap[2][5], mkSequence);
+  EXPECT_EQ(game.TableMap[2][6], MapValue(MeldKind::Seven));
+  EXPECT_EQ(game.TableMap[2][5], MapValue(MeldKind::Sequence));
   // hand now: 7/1, 7/3, A/3
   ASSERT_TRUE(Lay(0, 1, {0, 1}));
-  EXPECT_EQ(game.MeldWindows[1].Kind, mkSameRank);
+  EXPECT_EQ(game.MeldWindows[1].Kind, MeldKind::SameRank);
   EXPECT_EQ(game.MeldWindowCount(), 3);
 }
 
@@ -165,12 +166,14 @@ TEST_F(Melds, APonMustMakeThreeOfARank) {
 TEST_F(Melds, APonWithALoneSevenGetsThePonVerdict) {
   t.SetHand(0, {C(0, 7), C(1, 2)});
   game.Seats[0].Claimed = 10;
-  EXPECT_EQ(JudgeLay(game.MeldWindows[0], [&] {
-              HandRecord h = game.Seats[0];
-              h.Selected[0] = 1;
-              return h;
-            }()).Verdict,
-            lvPonNeedsSameRank);
+  EXPECT_EQ(JudgeLay(game.MeldWindows[0],
+                     [&] {
+                       HandRecord h = game.Seats[0];
+                       h.Selected[0] = 1;
+                       return h;
+                     }())
+                .Verdict,
+            LayVerdict::PonNeedsSameRank);
 }
 
 TEST_F(Melds, AChiiMayNotMakeALoneSeven) {
@@ -180,7 +183,7 @@ TEST_F(Melds, AChiiMayNotMakeALoneSeven) {
   EXPECT_EQ(MessageTexts(),
             (std::vector<std::string>{"ポン・チーをした時は「７」の役は作れません"}));
   ASSERT_TRUE(Lay(0, 0, {0, 1, 2}));
-  EXPECT_EQ(game.MeldWindows[0].Kind, mkSequence);
+  EXPECT_EQ(game.MeldWindows[0].Kind, MeldKind::Sequence);
 }
 
 TEST_F(Melds, AClaimedCardOnlyStartsANewMeld) {

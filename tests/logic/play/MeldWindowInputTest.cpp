@@ -19,7 +19,7 @@ class MeldWindows : public ::testing::Test {
     t.Select(2, {0});
     ASSERT_TRUE(LayMeld(game, 0, 2));
     t.SetHand(0, {C(1, 6), C(1, 8), C(3, 3), C(2, 10)});
-    game.GameState = 1;
+    game.State = GameState::HumanPlays;
     t.host.Clear();
   }
   int MeldSize(int window) { return game.MeldWindows[window].Count; }
@@ -27,24 +27,24 @@ class MeldWindows : public ::testing::Test {
 
 TEST_F(MeldWindows, AClickLaysOnlyInTheHumansPlayPhase) {
   t.Select(0, {0, 1});
-  game.GameState = 21;
+  game.State = GameState::Seat2Plays;
   ClickMeldWindow(game, 0);
   EXPECT_EQ(MeldSize(0), 1);
-  game.GameState = 1;
+  game.State = GameState::HumanPlays;
   ClickMeldWindow(game, 0);
   EXPECT_EQ(MeldSize(0), 3);
-  EXPECT_EQ(game.MeldWindows[0].Kind, mkSequence);
+  EXPECT_EQ(game.MeldWindows[0].Kind, MeldKind::Sequence);
 }
 
 TEST_F(MeldWindows, ARefusalWithoutABoxIsExplainedInTheStatusBar) {
-  game.GameState = 21;
+  game.State = GameState::Seat2Plays;
   ClickMeldWindow(game, 0);
   EXPECT_EQ(t.host.LastStatus(), "今は役を出せません：タンタルの番です。");
   // A same-rank meld of fives joins the seven; window 2 is now the open one.
   t.SetHand(2, {C(0, 5), C(1, 5), C(2, 5), C(3, 9)});
   t.Select(2, {0, 1, 2});
   ASSERT_TRUE(LayMeld(game, 1, 2));
-  game.GameState = 1;
+  game.State = GameState::HumanPlays;
   // The hand: the six and eight of the seven's suit, a three and a ten.
   const struct {
     std::vector<int> Slots;
@@ -98,7 +98,7 @@ TEST_F(MeldWindows, ASixDroppedWithTheEightSelectedMakesARun) {
   DragOverMeldWindow(game, 0, 0);
   DropOnMeldWindow(game, 0, 0);
   EXPECT_EQ(MeldSize(0), 3);
-  EXPECT_EQ(game.MeldWindows[0].Kind, mkSequence);
+  EXPECT_EQ(game.MeldWindows[0].Kind, MeldKind::Sequence);
   EXPECT_EQ(t.Hand(0), (std::vector<int>{C(3, 3), C(2, 10)}));
 }
 
@@ -125,7 +125,7 @@ TEST_F(MeldWindows, AClaimOnAnExistingMeldIsRefusedOnce) {
 }
 
 TEST_F(MeldWindows, AStaleDropOutsideThePlayPhaseDoesNothing) {
-  game.GameState = 10;
+  game.State = GameState::Seat1Draws;
   t.Select(0, {0, 1});
   DropOnMeldWindow(game, 0, 0);
   EXPECT_EQ(MeldSize(0), 1);

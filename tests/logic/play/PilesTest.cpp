@@ -33,27 +33,27 @@ class Piles : public ::testing::Test {
 };
 
 TEST_F(Piles, DrawingTakesTheTopOfTheStock) {
-  SetGame(game, 0);
+  SetGame(game, GameState::HumanDraws);
   t.host.Clear();
   DrawCard(game, 0);
   EXPECT_EQ(game.Seats[0].Count, 8);
   EXPECT_EQ(game.Seats[0].Cards[7], C(3, 13));
   EXPECT_EQ(game.Piles.StockTop, 2);
-  EXPECT_EQ(game.GameState, 1);
-  EXPECT_EQ(t.host.Cues, (std::vector<int>{cueClick}));
+  EXPECT_EQ(game.State, GameState::HumanPlays);
+  EXPECT_EQ(t.host.Cues, (std::vector<Cue>{Cue::Click}));
   EXPECT_EQ(t.host.CountCalls("PaintHand 0"), 1);
   EXPECT_EQ(t.host.CountCalls("PaintPiles"), 1);
 }
 
 TEST_F(Piles, DiscardingPassesTheTurnAndMarksTheMap) {
-  SetGame(game, 11);
+  SetGame(game, GameState::Seat1Plays);
   t.host.Clear();
   EXPECT_FALSE(DiscardCard(game, 1, 3));
   EXPECT_EQ(game.Piles.TopDiscard(), C(2, 4));
   EXPECT_EQ(game.TableMap[2][3], kMapDiscarded);
   EXPECT_EQ(game.Seats[1].Count, 6);
-  EXPECT_EQ(game.GameState, 20);
-  EXPECT_EQ(t.host.Cues, (std::vector<int>{cueDiscard}));
+  EXPECT_EQ(game.State, GameState::Seat2Draws);
+  EXPECT_EQ(t.host.Cues, (std::vector<Cue>{Cue::Discard}));
   EXPECT_TRUE(t.host.TimerRunning);
 }
 
@@ -62,10 +62,10 @@ TEST_F(Piles, OneRunOutDrawsTheRoundAtTheFirstDiscardAfterIt) {
     SetUp();
     game.Rules.RunOutLimit = ryukyoku;
     t.SetStock({});
-    SetGame(game, 21);
+    SetGame(game, GameState::Seat2Plays);
     t.host.Clear();
     EXPECT_TRUE(DiscardCard(game, 2, 0));
-    EXPECT_EQ(game.GameState, -1);
+    EXPECT_EQ(game.State, GameState::NoRound);
     // The announcement comes first; the scoring of the round follows it.
     ASSERT_FALSE(t.host.Messages.empty());
     EXPECT_EQ(t.host.Messages[0].Text, "流局です");
@@ -80,9 +80,9 @@ TEST_F(Piles, TheStockIsRebuiltUntilTheLastAllowedRunOut) {
   game.Rules.RunOutLimit = 3;
   t.SetStock({});
   t.SetDiscards({C(0, 10), C(1, 10), C(2, 10)});
-  SetGame(game, 11);
+  SetGame(game, GameState::Seat1Plays);
   EXPECT_FALSE(DiscardCard(game, 1, 0));  // stock empty, but the round goes on
-  EXPECT_EQ(game.GameState, 20);
+  EXPECT_EQ(game.State, GameState::Seat2Draws);
   t.host.Time = 4242;
   DrawCard(game, 2);
   // The whole pile, the last discard included, became the stock; one went to seat 2.
@@ -101,12 +101,12 @@ TEST_F(Piles, TheStockIsRebuiltUntilTheLastAllowedRunOut) {
   // Run it out again: the second rebuild is the last one allowed.
   game.Piles.StockTop = -1;
   t.SetDiscards({C(3, 11)});
-  SetGame(game, 21);
+  SetGame(game, GameState::Seat2Plays);
   EXPECT_FALSE(DiscardCard(game, 2, 0));
   DrawCard(game, 3);
   EXPECT_EQ(game.Piles.Reshuffles, 2);
   game.Piles.StockTop = -1;
-  SetGame(game, 31);
+  SetGame(game, GameState::Seat3Plays);
   t.host.Clear();
   EXPECT_TRUE(DiscardCard(game, 3, 0));
   ASSERT_FALSE(t.host.Messages.empty());
@@ -116,7 +116,7 @@ TEST_F(Piles, TheStockIsRebuiltUntilTheLastAllowedRunOut) {
 TEST_F(Piles, RebuildingReseedsWithTheTime) {
   t.SetStock({});
   t.SetDiscards({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
-  SetGame(game, 0);
+  SetGame(game, GameState::HumanDraws);
   t.host.Time = 12345;
   DrawCard(game, 0);
   // Each of the ten places is swapped with one drawn over all ten.
@@ -134,7 +134,7 @@ TEST_F(Piles, GoingOutOnAnExhaustedStockIsAWin) {
   game.Rules.RunOutLimit = 1;
   t.SetStock({});
   t.SetHand(3, {C(1, 9)});
-  SetGame(game, 31);
+  SetGame(game, GameState::Seat3Plays);
   t.host.Clear();
   EXPECT_TRUE(DiscardCard(game, 3, 0));
   ASSERT_FALSE(t.host.Messages.empty());
@@ -143,7 +143,7 @@ TEST_F(Piles, GoingOutOnAnExhaustedStockIsAWin) {
 
 TEST_F(Piles, APonReservationTakesTheDiscardAtOnce) {
   game.PonReservations[3] = 3;  // seat 3 waits for a four
-  SetGame(game, 11);
+  SetGame(game, GameState::Seat1Plays);
   t.host.Clear();
   DiscardCard(game, 1, 3);  // the four of suit 2
   EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"ポンします"}));
@@ -152,38 +152,38 @@ TEST_F(Piles, APonReservationTakesTheDiscardAtOnce) {
   EXPECT_EQ(game.Seats[3].Cards[7], C(2, 4));
   EXPECT_EQ(game.Seats[3].Claimed, 7 + kPonClaimOffset);
   EXPECT_EQ(game.Seats[3].Selected[7], 1);
-  EXPECT_EQ(game.GameState, 31);  // seat 2 lost its turn
+  EXPECT_EQ(game.State, GameState::Seat3Plays);  // seat 2 lost its turn
   EXPECT_EQ(game.Piles.DiscardCount, 0);
   // The card keeps its discard mark until it is laid.
   EXPECT_EQ(game.TableMap[2][3], kMapDiscarded);
   // After seat 3 discards, the human is next.
   DiscardCard(game, 3, 0);
-  EXPECT_EQ(game.GameState, 0);
+  EXPECT_EQ(game.State, GameState::HumanDraws);
 }
 
 TEST_F(Piles, APonByTheNextSeatIsRecordedAsAChii) {
   game.PonReservations[3] = 2;
-  SetGame(game, 11);
+  SetGame(game, GameState::Seat1Plays);
   DiscardCard(game, 1, 3);
-  EXPECT_EQ(game.GameState, 21);
+  EXPECT_EQ(game.State, GameState::Seat2Plays);
   EXPECT_EQ(game.Seats[2].Claimed, 7);
 }
 
 TEST_F(Piles, AReservationOnTheDiscardersOwnRankIsDropped) {
   game.PonReservations[3] = 1;
-  SetGame(game, 11);
+  SetGame(game, GameState::Seat1Plays);
   t.host.Clear();
   DiscardCard(game, 1, 3);
   EXPECT_EQ(game.PonReservations[3], 0);
   EXPECT_TRUE(t.host.Messages.empty());
-  EXPECT_EQ(game.GameState, 20);
+  EXPECT_EQ(game.State, GameState::Seat2Draws);
 }
 
 TEST_F(Piles, TheHumanClaimsInAnyDrawPhase) {
   t.SetDiscards({C(3, 12)});
-  SetGame(game, 20);
+  SetGame(game, GameState::Seat2Draws);
   ClickDiscardPile(game);
-  EXPECT_EQ(game.GameState, 1);
+  EXPECT_EQ(game.State, GameState::HumanPlays);
   EXPECT_EQ(game.Human.ResumeState, 20);
   EXPECT_EQ(game.Seats[0].Claimed, 7 + kPonClaimOffset);
   EXPECT_FALSE(t.host.TimerRunning);
@@ -191,12 +191,12 @@ TEST_F(Piles, TheHumanClaimsInAnyDrawPhase) {
   game.Seats[0].Selected.fill(0);
   t.Select(0, {0});
   ClickDiscardPile(game);
-  EXPECT_EQ(game.GameState, 10);
+  EXPECT_EQ(game.State, GameState::Seat1Draws);
 }
 
 TEST_F(Piles, AFalseClaimInTheOwnDrawPhaseLosesTheTurnAndTheNext) {
   t.SetDiscards({C(3, 12)});
-  SetGame(game, 0);
+  SetGame(game, GameState::HumanDraws);
   ClickDiscardPile(game);  // chii
   EXPECT_EQ(game.Human.ResumeState, 10);
   EXPECT_EQ(game.Seats[0].Claimed, 7);
@@ -206,14 +206,14 @@ TEST_F(Piles, AFalseClaimInTheOwnDrawPhaseLosesTheTurnAndTheNext) {
   EXPECT_EQ(t.host.Messages.back().Text,
             "「おてつき」です。\n１回休みとなりますがよろしいですか？");
   EXPECT_EQ(t.host.Messages.back().Icon, MsgIcon::Question);
-  EXPECT_EQ(game.GameState, 1);  // declined: play goes on
+  EXPECT_EQ(game.State, GameState::HumanPlays);  // declined: play goes on
   EXPECT_EQ(game.Seats[0].Count, 8);
 
   t.host.Answers = {MsgAnswer::Yes};
   t.host.Clear();
   ClickDiscardPile(game);
   EXPECT_EQ(game.Human.Rest, 1);
-  EXPECT_EQ(game.GameState, 10);
+  EXPECT_EQ(game.State, GameState::Seat1Draws);
   EXPECT_EQ(game.Piles.TopDiscard(), C(3, 12));
   EXPECT_EQ(game.Seats[2].Count, 7);  // the returned card is not ponned
   EXPECT_EQ(t.host.Messages.size(), 1u);
@@ -222,11 +222,11 @@ TEST_F(Piles, AFalseClaimInTheOwnDrawPhaseLosesTheTurnAndTheNext) {
 
 TEST_F(Piles, AFalseClaimInAComputerDrawPhaseReturnsToThatPhase) {
   t.SetDiscards({C(3, 12)});
-  SetGame(game, 20);
+  SetGame(game, GameState::Seat2Draws);
   ClickDiscardPile(game);
   t.host.Answers = {MsgAnswer::Yes};
   ClickDiscardPile(game);
-  EXPECT_EQ(game.GameState, 20);
+  EXPECT_EQ(game.State, GameState::Seat2Draws);
   EXPECT_EQ(game.Human.Rest, 1);
   EXPECT_TRUE(t.host.TimerRunning);
 }
@@ -235,41 +235,41 @@ TEST_F(Piles, AFalseClaimThatEndsTheRoundIsNotResumed) {
   t.SetDiscards({C(3, 12)});
   t.SetStock({});
   game.Piles.Reshuffles = 2;
-  SetGame(game, 20);
+  SetGame(game, GameState::Seat2Draws);
   ClickDiscardPile(game);
   game.Rules.RunOutLimit = 1;  // lowered in the options while the stock was out
   t.host.Answers = {MsgAnswer::Yes};
   t.host.Clear();
   ClickDiscardPile(game);
-  EXPECT_EQ(game.GameState, -1);
+  EXPECT_EQ(game.State, GameState::NoRound);
   ASSERT_GE(t.host.Messages.size(), 2u);
   EXPECT_EQ(t.host.Messages[1].Text, "流局です");
 }
 
 TEST_F(Piles, ADiscardNeedsExactlyOneSelectedCard) {
-  SetGame(game, 1);
+  SetGame(game, GameState::HumanPlays);
   ClickDiscardPile(game);
   t.Select(0, {1, 2});
   ClickDiscardPile(game);
   EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"捨てるカードを１枚選んでください。",
                                                       "捨てるカードを１枚選んでください。"}));
   EXPECT_EQ(t.host.Messages[0].Caption, "捨て札");
-  EXPECT_EQ(game.GameState, 1);
+  EXPECT_EQ(game.State, GameState::HumanPlays);
   EXPECT_EQ(game.Seats[0].Count, 7);
 }
 
 TEST_F(Piles, ClicksThatDoNotFitTheStateOnlySayWhyUntilTheNextAction) {
   struct Click {
-    int State;
+    GameState State;
     void (*Handler)(Game&);
     std::string Reason;
   };
   const Click clicks[] = {
-      {1, ClickStock, "今は山から引けません：この番はもう1枚取りました。"},
-      {11, ClickStock, "今は山から引けません：テルルの番です。"},
-      {0, ClickDiscardPile, "捨て札がないので取れません。"},
-      {20, ClickDiscardPile, "捨て札がないので取れません。"},
-      {-1, ClickDiscardPile, "今は捨て札を取れません：ゲームが始まっていません。"},
+      {GameState::HumanPlays, ClickStock, "今は山から引けません：この番はもう1枚取りました。"},
+      {GameState::Seat1Plays, ClickStock, "今は山から引けません：テルルの番です。"},
+      {GameState::HumanDraws, ClickDiscardPile, "捨て札がないので取れません。"},
+      {GameState::Seat2Draws, ClickDiscardPile, "捨て札がないので取れません。"},
+      {GameState::NoRound, ClickDiscardPile, "今は捨て札を取れません：ゲームが始まっていません。"},
   };
   for (const Click& click : clicks) {
     SetGame(game, click.State);
@@ -278,7 +278,7 @@ TEST_F(Piles, ClicksThatDoNotFitTheStateOnlySayWhyUntilTheNextAction) {
     EXPECT_EQ(t.host.Calls, std::vector<std::string>{"Status " + click.Reason});
   }
   game.Piles.Discard[game.Piles.DiscardCount++] = C(3, 9);
-  SetGame(game, 31);
+  SetGame(game, GameState::Seat3Plays);
   t.host.Clear();
   ClickDiscardPile(game);
   EXPECT_EQ(t.host.LastStatus(),
@@ -294,43 +294,43 @@ TEST_F(Piles, ClicksThatDoNotFitTheStateOnlySayWhyUntilTheNextAction) {
 }
 
 TEST_F(Piles, AWholeHumanTurnThroughTheHandlers) {
-  SetGame(game, 0);
+  SetGame(game, GameState::HumanDraws);
   ClickStock(game);
-  EXPECT_EQ(game.GameState, 1);
+  EXPECT_EQ(game.State, GameState::HumanPlays);
   EXPECT_EQ(game.Seats[0].Selected[7], 1);  // the drawn king is raised
   ClickDiscardPile(game);
   EXPECT_EQ(game.Piles.TopDiscard(), C(3, 13));
-  EXPECT_EQ(game.GameState, 10);
+  EXPECT_EQ(game.State, GameState::Seat1Draws);
   EXPECT_TRUE(t.host.Messages.empty());
 }
 
 TEST_F(Piles, ADropDiscardsExactlyTheDraggedCard) {
-  SetGame(game, 1);
+  SetGame(game, GameState::HumanPlays);
   t.Select(0, {0, 1});
   DragOverDiscardPile(game, 4);
   EXPECT_EQ(game.Seats[0].Selected[4], 1);
   DropOnDiscardPile(game, 4);
   EXPECT_EQ(game.Piles.TopDiscard(), C(1, 5));
   EXPECT_EQ(game.Seats[0].Count, 6);
-  EXPECT_EQ(game.GameState, 10);
+  EXPECT_EQ(game.State, GameState::Seat1Draws);
 }
 
 TEST_F(Piles, ADropWithAClaimPendingKeepsTheSelection) {
   t.SetDiscards({C(3, 12)});
-  SetGame(game, 0);
+  SetGame(game, GameState::HumanDraws);
   ClickDiscardPile(game);  // chii: slot 7 selected and claimed
   t.Select(0, {2});
   DropOnDiscardPile(game, 2);
   EXPECT_EQ(t.host.Messages.back().Text, "捨てるカードを１枚選んでください。");
-  EXPECT_EQ(game.GameState, 1);
+  EXPECT_EQ(game.State, GameState::HumanPlays);
 }
 
 TEST_F(Piles, ClickingTheStockBetweenRoundsDealsTheNextRound) {
   game.Round = 2;
-  SetGame(game, -1);
+  SetGame(game, GameState::NoRound);
   ClickStock(game);
   EXPECT_EQ(game.Round, 3);
-  EXPECT_GE(game.GameState, 0);
+  EXPECT_TRUE(InRound(game.State));
 }
 
 }  // namespace

@@ -149,7 +149,7 @@ TEST_F(EndRoundTest, AGameGoesOnWhileEverySeatIsAboveZero) {
   EndRound(game);
   EXPECT_EQ(Points(3), 1);
   EXPECT_EQ(game.Round, 1);
-  EXPECT_EQ(game.GameState, -1);
+  EXPECT_EQ(game.State, GameState::NoRound);
   EXPECT_EQ(game.Score.Caption, "得点状況");
   EXPECT_EQ(host.ScoreSheetShown, 1);
   ASSERT_EQ(host.Messages.size(), 2u);
@@ -169,7 +169,7 @@ TEST_F(EndRoundTest, AnsweringYesDealsTheNextRound) {
   host.Answers.push_back(MsgAnswer::Yes);
   EndRound(game);
   EXPECT_EQ(game.Round, 2);
-  EXPECT_NE(game.GameState, -1);
+  EXPECT_NE(game.State, GameState::NoRound);
   EXPECT_EQ(game.Seats[0].Count, 7);
   EXPECT_EQ(Points(1), 280);
 }

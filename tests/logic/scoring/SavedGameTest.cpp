@@ -46,7 +46,7 @@ TEST(ResumeGame, RestoresRoundPointsAndSheet) {
              {std::string("あなた,5,10"), std::nullopt, std::string("\"タ ンタル\",25,30"),
               std::string("\"\"")});
   EXPECT_EQ(game.Round, 2);
-  EXPECT_EQ(game.GameState, -1);
+  EXPECT_EQ(game.State, GameState::NoRound);
   EXPECT_EQ(game.Seats[2].Point, 30);
   EXPECT_EQ(host.CountCalls("Caption 2 タンタル   [30点]"), 1);
   EXPECT_EQ(game.Score.RowCount(), 10);

@@ -252,17 +252,17 @@ TEST_F(SettingsStoreTest, RuleValuesAreKeptToTheDialogsRanges) {
 
   StartRound(game);
   std::set<int> waits;
-  for (int step = 0; step < 1000 && game.GameState >= 0; ++step) {
-    if (game.GameState == 0) {
+  for (int step = 0; step < 1000 && InRound(game.State); ++step) {
+    if (game.State == GameState::HumanDraws) {
       ClickStock(game);  // draw; the new card is selected
-    } else if (game.GameState == 1) {
+    } else if (game.State == GameState::HumanPlays) {
       ClickDiscardPile(game);  // and discard it
     } else {
       waits.insert(host.TimerInterval);
       ASSERT_TRUE(host.FireTimer(game));
     }
   }
-  EXPECT_EQ(game.GameState, -1);
+  EXPECT_EQ(game.State, GameState::NoRound);
   EXPECT_EQ(waits, (std::set<int>{0, 9999}));
   // Whoever won or not, the round went no further than the stock's first run-out.
   EXPECT_EQ(game.Piles.Reshuffles, 0);
@@ -500,7 +500,7 @@ TEST_F(SettingsStoreTest, AGameLeftBetweenRoundsGoesOnWhereItStopped) {
   LoadSettings(next.game, registry, next.windows);
   Game& resumed = next.game;
   EXPECT_EQ(resumed.Round, 3);
-  EXPECT_EQ(resumed.GameState, -1);
+  EXPECT_EQ(resumed.State, GameState::NoRound);
   EXPECT_EQ(resumed.Score.RowCount(), 10);
   for (int col = 0; col < 5; ++col)
     for (int row = 0; row < 10; ++row)
@@ -541,7 +541,7 @@ TEST_F(SettingsStoreTest, TheLogsPlaceAndAGameWithTheAutomaticPlayerSurviveAClos
 TEST_F(SettingsStoreTest, ClosingDuringTheFirstRoundKeepsNoGame) {
   Load();
   game.Round = 1;
-  game.GameState = 0;
+  game.State = GameState::HumanDraws;
   host.Answers.push_back(MsgAnswer::Yes);
   ASSERT_TRUE(ConfirmClose(game));
   ASSERT_TRUE(SaveSettings(game, registry, windows));

@@ -20,43 +20,45 @@ class TurnDriver : public ::testing::Test {
 TEST_F(TurnDriver, EveryStateHasItsPromptAndTimer) {
   game.Rules.PonWaitMs = 1000;
   game.Rules.ThinkingMs = 500;
-  SetGame(game, -1);
+  SetGame(game, GameState::NoRound);
   EXPECT_EQ(t.host.LastStatus(), "[ゲーム]-[開始]ではじめてください。");
   EXPECT_FALSE(t.host.TimerRunning);
-  SetGame(game, 0);
+  SetGame(game, GameState::HumanDraws);
   EXPECT_EQ(t.host.LastStatus(), "あなたの番です。山から1枚引いてください。");
   EXPECT_FALSE(t.host.TimerRunning);
-  SetGame(game, 1);
+  SetGame(game, GameState::HumanPlays);
   EXPECT_EQ(t.host.LastStatus(), "一枚捨てるか役を作ってください。");
   EXPECT_FALSE(t.host.TimerRunning);
-  SetGame(game, 20);
+  SetGame(game, GameState::Seat2Draws);
   EXPECT_EQ(t.host.LastStatus(), "タンタルの番です");
   EXPECT_TRUE(t.host.TimerRunning);
   EXPECT_EQ(t.host.TimerInterval, 1000);
-  SetGame(game, 31);
+  SetGame(game, GameState::Seat3Plays);
   EXPECT_EQ(t.host.LastStatus(), "セレンの番です");
   EXPECT_EQ(t.host.TimerInterval, 500);
 }
 
 TEST_F(TurnDriver, WalksRoundTheTableSkippingTheHumanWhileResting) {
   game.Human.Rest = 2;
-  SetGame(game, 0);
-  const int walk[] = {1, 10, 11, 20, 21, 30, 31};
-  for (int expected : walk) {
+  SetGame(game, GameState::HumanDraws);
+  const GameState walk[] = {GameState::HumanPlays, GameState::Seat1Draws, GameState::Seat1Plays,
+                            GameState::Seat2Draws, GameState::Seat2Plays, GameState::Seat3Draws,
+                            GameState::Seat3Plays};
+  for (GameState expected : walk) {
     AdvanceGame(game);
-    ASSERT_EQ(game.GameState, expected);
+    ASSERT_EQ(game.State, expected);
   }
   // Two turns sat out, then the human plays again.
   AdvanceGame(game);
-  EXPECT_EQ(game.GameState, 10);
+  EXPECT_EQ(game.State, GameState::Seat1Draws);
   EXPECT_EQ(game.Human.Rest, 1);
-  SetGame(game, 31);
+  SetGame(game, GameState::Seat3Plays);
   AdvanceGame(game);
-  EXPECT_EQ(game.GameState, 10);
+  EXPECT_EQ(game.State, GameState::Seat1Draws);
   EXPECT_EQ(game.Human.Rest, 0);
-  SetGame(game, 31);
+  SetGame(game, GameState::Seat3Plays);
   AdvanceGame(game);
-  EXPECT_EQ(game.GameState, 0);
+  EXPECT_EQ(game.State, GameState::HumanDraws);
   EXPECT_EQ(game.Human.Rest, 0);
 }
 
@@ -64,9 +66,9 @@ TEST_F(TurnDriver, FromNoRoundTheDealerOpens) {
   game.Round = 2;
   game.Rules.DealerRule = 2;
   game.Dealer = 2;
-  SetGame(game, -1);
+  SetGame(game, GameState::NoRound);
   AdvanceGame(game);
-  EXPECT_EQ(game.GameState, 20);
+  EXPECT_EQ(game.State, GameState::Seat2Draws);
   EXPECT_EQ(t.host.LastStatus(), "タンタルの番です");
 }
 
@@ -74,42 +76,42 @@ TEST_F(TurnDriver, TheFirstRoundAndRandomRuleDrawTheDealer) {
   game.Round = 1;
   game.Rules.DealerRule = 1;
   game.Rng.SeedRandom(0);  // first draw 346: 346 mod 4 = 2
-  SetGame(game, -1);
+  SetGame(game, GameState::NoRound);
   AdvanceGame(game);
   EXPECT_EQ(game.Dealer, 2);
-  EXPECT_EQ(game.GameState, 20);
+  EXPECT_EQ(game.State, GameState::Seat2Draws);
 }
 
 TEST_F(TurnDriver, AnInvalidStateIsKeptAndReported) {
-  SetGame(game, 20);
+  SetGame(game, GameState::Seat2Draws);
   const int startsBefore = t.host.TimerStarts;
-  SetGame(game, 5);
-  EXPECT_EQ(game.GameState, 5);
+  SetGame(game, static_cast<GameState>(5));
+  EXPECT_EQ(game.State, static_cast<GameState>(5));
   EXPECT_EQ(t.host.LastStatus(), "SetGame でエラーが発生しました。");
   // The timer keeps whatever it was doing.
   EXPECT_TRUE(t.host.TimerRunning);
   EXPECT_EQ(t.host.TimerStarts, startsBefore);
   t.host.Statuses.clear();
   AdvanceGame(game);
-  EXPECT_EQ(game.GameState, 5);
+  EXPECT_EQ(game.State, static_cast<GameState>(5));
   EXPECT_EQ(t.host.LastStatus(), "SetGame でエラーが発生しました。");
   EXPECT_TRUE(t.host.Messages.empty());
 }
 
 TEST_F(TurnDriver, LateTicksWhileTheHumanActsDoNothing) {
-  for (int state : {0, 1}) {
+  for (GameState state : {GameState::HumanDraws, GameState::HumanPlays}) {
     SetGame(game, state);
     t.host.Clear();
     TurnTimerFired(game);
-    EXPECT_EQ(game.GameState, state);
+    EXPECT_EQ(game.State, state);
     EXPECT_TRUE(t.host.Statuses.empty());
   }
 }
 
 TEST_F(TurnDriver, ATickWithNoRoundIsReported) {
-  SetGame(game, -1);
+  SetGame(game, GameState::NoRound);
   TurnTimerFired(game);
-  EXPECT_EQ(game.GameState, -1);
+  EXPECT_EQ(game.State, GameState::NoRound);
   EXPECT_EQ(t.host.LastStatus(), "タイマーでエラーが発生しました。");
   EXPECT_FALSE(t.host.TimerRunning);
 }
@@ -118,11 +120,11 @@ TEST_F(TurnDriver, ATickRunsOneComputerStep) {
   t.OpenTable();
   t.SetHand(1, {0, 14, 28, 42, 5, 19, 33});
   t.SetStock({50, 51});
-  SetGame(game, 10);
+  SetGame(game, GameState::Seat1Draws);
   ASSERT_TRUE(t.host.FireTimer(game));
   // The draw phase took one card and moved on to the play phase.
   EXPECT_EQ(game.Seats[1].Count, 8);
-  EXPECT_EQ(game.GameState, 11);
+  EXPECT_EQ(game.State, GameState::Seat1Plays);
   EXPECT_TRUE(t.host.TimerRunning);
   EXPECT_EQ(t.host.TimerInterval, game.Rules.ThinkingMs);
 }
@@ -153,12 +155,12 @@ TEST_F(TurnDriver, TurningTheAutomaticPlayerOffHandsTheTurnBack) {
   t.SetHand(0, {C(0, 3), C(0, 4), C(0, 5), C(0, 9), C(1, 9), C(2, 7), C(3, 13)});
   t.SetStock({C(1, 11)});
   SetAutoPlay(game, true);
-  SetGame(game, 0);
+  SetGame(game, GameState::HumanDraws);
   EXPECT_EQ(t.host.LastStatus(), "あなたの番です（自動プレイ中）");
   ASSERT_TRUE(t.host.FireTimer(game));  // draws
   ASSERT_TRUE(t.host.FireTimer(game));  // lays the run
   EXPECT_EQ(game.Seats[0].Count, 5);
-  EXPECT_EQ(game.GameState, 1);
+  EXPECT_EQ(game.State, GameState::HumanPlays);
   SetAutoPlay(game, false);
   EXPECT_FALSE(t.host.TimerRunning);
   EXPECT_EQ(t.host.LastStatus(), "一枚捨てるか役を作ってください。");
