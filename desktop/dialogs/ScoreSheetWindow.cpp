@@ -18,7 +18,7 @@ ScoreSheetWindow::ScoreSheetWindow(const ScoreSheet& sheet, QWidget* parent)
       ui_(new Ui::ScoreSheetWindow),
       sheet_(sheet) {
   ui_->setupUi(this);
-  setObjectName(QStringLiteral("fmScore"));
+  setObjectName(QStringLiteral("scoreSheetWindow"));
   QTableWidget* grid = ui_->grid;
   // The grid is disabled so nobody edits or moves through it, yet it keeps the colours
   // of an enabled one, the highlighted column included.

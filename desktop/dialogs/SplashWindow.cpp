@@ -67,7 +67,7 @@ SplashWindow::SplashWindow(QWidget* owner, const QString& picture1File, const QS
       picture2_(ReadLogo(picture2File)) {
   ReadSharpLogos(picture1File, picture2File, picture1_, picture2_);
   ui_->setupUi(this);
-  setObjectName(QStringLiteral("fmLogo"));
+  setObjectName(QStringLiteral("splashWindow"));
   QPalette face = palette();
   face.setColor(QPalette::Window, face.color(QPalette::Button));
   setPalette(face);

@@ -104,7 +104,7 @@ MainWindow::MainWindow()
   watchedHost_->Attach(game_);
   observer_->Listen(&log_);
   ui_->setupUi(this);
-  setObjectName(QStringLiteral("fmMain"));
+  setObjectName(QStringLiteral("mainWindow"));
   resize(kDefaultTableWidth, kDefaultTableHeight);
   ui_->seeCardsMenu->menuAction()->setVisible(false);
   ui_->seeCardsNormalAction->setData(-2);
@@ -449,10 +449,10 @@ void MainWindow::CreateSplash() {
 
 void MainWindow::ShowOptionsDialog() {
   {
-    OptionsDialog fmOption(*this);
-    fmOption.FillOptions();
-    if (fmOption.exec() == QDialog::Accepted)
-      fmOption.ApplyOptions();
+    OptionsDialog dialog(*this);
+    dialog.FillOptions();
+    if (dialog.exec() == QDialog::Accepted)
+      dialog.ApplyOptions();
   }
   game_.OfficialRule = OfficialRuleOf(game_.Rules);
 }

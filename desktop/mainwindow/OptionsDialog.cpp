@@ -48,7 +48,7 @@ QTableWidgetItem* HeadingItem(const QString& text) {
 
 OptionsDialog::OptionsDialog(MainWindow& frame) : QDialog(&frame), frame_(frame), ui_(new Ui::OptionsDialog) {
   ui_->setupUi(this);
-  setObjectName(QStringLiteral("fmOption"));
+  setObjectName(QStringLiteral("optionsDialog"));
   SetupControls();
 }
 

@@ -20,7 +20,9 @@ void CardPicture::paintEvent(QPaintEvent*) {
   painter.drawImage(0, 0, picture_);
 }
 
-void CardPicture::mousePressEvent(QMouseEvent*) { emit MouseDown(); }
+void CardPicture::mousePressEvent(QMouseEvent*) {
+  emit Pressed();
+}
 
 void CardPicture::dragEnterEvent(QDragEnterEvent* event) {
   const int slot = DraggedSlot(event);

@@ -17,7 +17,7 @@ class CardPicture : public QWidget {
   void SetAcceptsCards(bool accepts) { setAcceptDrops(accepts); }
 
  signals:
-  void MouseDown();
+  void Pressed();
   void CardDraggedOver(int slot);
   void CardDropped(int slot);
 

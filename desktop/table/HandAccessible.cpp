@@ -66,7 +66,7 @@ class CardItem : public QAccessibleInterface {
   }
 
  private:
-  bool IsHuman() const { return window_->Tag() == kHumanSeat; }
+  bool IsHuman() const { return window_->Seat() == kHumanSeat; }
 
   QPointer<SeatWindow> window_;
   QAccessibleInterface* list_;

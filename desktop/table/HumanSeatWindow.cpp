@@ -200,9 +200,9 @@ void HumanSeatWindow::PressCursorCard() {
 
 void HumanSeatWindow::mousePressEvent(QMouseEvent* event) {
   dragArmed_ = false;
-  dragCardTag_ = PressHandAt(game_, event->position().toPoint().x(), width());
-  if (dragCardTag_ >= 0) {
-    PutCursor(dragCardTag_);
+  dragSlot_ = PressHandAt(game_, event->position().toPoint().x(), width());
+  if (dragSlot_ >= 0) {
+    PutCursor(dragSlot_);
     dragArmed_ = true;
     pressPos_ = event->position().toPoint();
   }
@@ -219,7 +219,7 @@ void HumanSeatWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void HumanSeatWindow::StartCardDrag() {
-  const int slot = dragCardTag_;
+  const int slot = dragSlot_;
   if (slot < 0 || slot >= Hand().Count)
     return;
   auto* mime = new QMimeData;

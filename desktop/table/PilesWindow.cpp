@@ -19,8 +19,8 @@ PilesWindow::PilesWindow(Game& game, const QImage& cardSheet, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   setAccessibleName(windowTitle());
   ui_->DiscardPicture->SetAcceptsCards(true);
-  connect(ui_->StockPicture, &CardPicture::MouseDown, this, [this] { ClickStock(game_); });
-  connect(ui_->DiscardPicture, &CardPicture::MouseDown, this, [this] { ClickDiscardPile(game_); });
+  connect(ui_->StockPicture, &CardPicture::Pressed, this, [this] { ClickStock(game_); });
+  connect(ui_->DiscardPicture, &CardPicture::Pressed, this, [this] { ClickDiscardPile(game_); });
   connect(ui_->DiscardPicture, &CardPicture::CardDraggedOver, this,
           [this](int slot) { DragOverDiscardPile(game_, slot); });
   connect(ui_->DiscardPicture, &CardPicture::CardDropped, this,

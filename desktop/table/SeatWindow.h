@@ -24,7 +24,7 @@ class SeatWindow : public QWidget {
   SeatWindow(Game& game, int seat, const QImage& cardSheet, QWidget* owner);
   ~SeatWindow() override;
 
-  int Tag() const { return seat_; }
+  int Seat() const { return seat_; }
   HandRecord& Hand() { return game_.Seats[seat_]; }
 
   // Repaints the whole window from the hand record, and tells a screen reader.

@@ -53,7 +53,7 @@ class FrameTest : public QObject {
     QVERIFY(qobject_cast<QMdiArea*>(frame.centralWidget()));
     for (int seat = 0; seat < 4; ++seat) {
       QVERIFY(frame.SeatWindowOf(seat)->isVisible());
-      QCOMPARE(frame.SeatWindowOf(seat)->Tag(), seat);
+      QCOMPARE(frame.SeatWindowOf(seat)->Seat(), seat);
     }
     QCOMPARE(frame.SeatWindowOf(1)->windowTitle(), QStringLiteral("テルル"));
     QCOMPARE(frame.HumanSeat()->Status()->currentMessage(),

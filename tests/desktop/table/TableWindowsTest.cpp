@@ -50,7 +50,7 @@ void ExpectBlocksDrawn(const QImage& shot, const QImage& sheet,
 // A computer seat's cards where its window draws them: in the part under its name plate.
 std::vector<CardBlock> SeatBlocks(SeatWindow& window, const Game& game) {
   const QRect area = window.CardArea();
-  auto blocks = LayoutSeatHand(game.Seats[window.Tag()], area.width(), area.height(),
+  auto blocks = LayoutSeatHand(game.Seats[window.Seat()], area.width(), area.height(),
                                game.CardWidth, game.CardHeight);
   for (CardBlock& block : blocks) {
     block.Left += area.left();
