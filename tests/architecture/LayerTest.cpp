@@ -92,28 +92,20 @@ struct Include {
   bool Quoted;
 };
 
-std::vector<Include> IncludesOf(const fs::path& file) {
-  static const std::regex kInclude(R"(^\s*#\s*include\s*([<"])([^>"]+)[>"])");
+// An #include, and a form's <header>, which uic turns into one. The first group of each
+// is a name written in quotes, the second one in angle brackets.
+const std::regex kInclude(R"re(^\s*#\s*include\s*(?:"([^"]+)"|<([^>]+)>))re");
+const std::regex kFormHeader(R"re(<header(?:>([^<]+)| location="global">([^<]+))</header>)re");
+
+std::vector<Include> IncludesOf(const fs::path& file, const std::regex& pattern) {
   std::vector<Include> includes;
   std::ifstream in(file);
   std::string line;
   std::smatch match;
   for (int number = 1; std::getline(in, line); ++number)
-    if (std::regex_search(line, match, kInclude))
-      includes.push_back({number, match[2], match[1] == "\""});
+    if (std::regex_search(line, match, pattern))
+      includes.push_back({number, match[1].matched ? match[1] : match[2], match[1].matched});
   return includes;
-}
-
-std::vector<Include> HeadersOfForm(const fs::path& form) {
-  static const std::regex kHeader(R"(<header( location="global")?>([^<]+)</header>)");
-  std::vector<Include> headers;
-  std::ifstream in(form);
-  std::string line;
-  std::smatch match;
-  for (int number = 1; std::getline(in, line); ++number)
-    if (std::regex_search(line, match, kHeader))
-      headers.push_back({number, match[2], !match[1].matched});
-  return headers;
 }
 
 // Every fault of the tree under `root`, one line each: "file:line: #include ...: why".
@@ -150,7 +142,7 @@ std::vector<std::string> LayerFaults(const fs::path& root) {
         continue;  // its folder is reported above
       }
       const Place from{side, *subsystem};
-      for (const Include& include : IncludesOf(entry.path())) {
+      for (const Include& include : IncludesOf(entry.path(), kInclude)) {
         if (const auto why = IncludeFault(from, include.Name, include.Quoted)) {
           report(file, include, *why);
           continue;
@@ -165,7 +157,7 @@ std::vector<std::string> LayerFaults(const fs::path& root) {
           report(file, include, "no form " + formFile);
           continue;
         }
-        for (const Include& header : HeadersOfForm(root / formFile))
+        for (const Include& header : IncludesOf(root / formFile, kFormHeader))
           if (const auto why = IncludeFault(from, header.Name, header.Quoted))
             report(formFile + " (the form of " + file + ")", header, *why);
       }
