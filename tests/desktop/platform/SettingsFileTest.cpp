@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "desktop/platform/QtRegistry.h"
+#include "logic/settings/Preferences.h"
 #include "logic/settings/SettingsStore.h"
 #include "logic/table/Game.h"
 #include "support/FakeHost.h"
@@ -75,27 +76,27 @@ class SettingsFileTest : public ::testing::Test {
 
   static QString IniPath(const QString& folder) { return folder + "/Hollyfen/Zelvani.ini"; }
 
-  LogPlace Load() {
+  void Load() {
     QtRegistry store(config.path());
-    LoadSettings(game, store, windows);
-    return LoadPlayAids(game, store);
+    LoadSettings(game, prefs, store, windows);
+    LoadPlayAids(game, prefs, store);
   }
 
   QTemporaryDir config;
   FakeHost host;
   Game game{host};
-  FakeWindows windows{game};
+  Preferences prefs;
+  FakeWindows windows{prefs};
 };
 
 TEST_F(SettingsFileTest, EveryValueLoadsAsVersion1_0WroteIt) {
-  const LogPlace log = Load();
+  Load();
 
   const auto name = [](const HandRecord& hand) { return hand.PlayerName; };
   EXPECT_EQ(EachSeat(game, name), (std::array<std::string, kSeatCount>{"山田 花子", "Salt & Pepper",
                                                                        "Brambleton", "Quince-7"}));
-  const auto back = [](const HandRecord& hand) { return hand.BackgroundFile; };
   EXPECT_EQ(
-      EachSeat(game, back),
+      prefs.SeatBackgrounds,
       (std::array<std::string, kSeatCount>{
           "/home/player/Pictures/backs/moss green.bmp", "/home/player/Pictures/backs/tide.png",
           "/home/player/Pictures/backs/桜.jpg", "/home/player/Pictures/backs/slate.bmp"}));
@@ -106,13 +107,13 @@ TEST_F(SettingsFileTest, EveryValueLoadsAsVersion1_0WroteIt) {
   EXPECT_EQ(game.Dealer, 3);
   EXPECT_EQ(game.OfficialRule, -1);
 
-  EXPECT_EQ(game.CardPicturePath, "/home/player/Pictures/cards/Big Cards.bmp");
+  EXPECT_EQ(prefs.CardPicturePath, "/home/player/Pictures/cards/Big Cards.bmp");
   EXPECT_EQ(windows.Sounds, (std::array<std::string, 3>{"/home/player/Sounds/tick.wav",
                                                         "/home/player/Sounds/drop.wav",
                                                         "/home/player/Sounds/fanfare.wav"}));
-  EXPECT_EQ(game.TableScale, 150);
-  EXPECT_FALSE(game.PlaySounds);
-  EXPECT_EQ(game.PluginFolder, "");  // read from the picture viewer's key only
+  EXPECT_EQ(prefs.TableScale, 150);
+  EXPECT_FALSE(prefs.PlaySounds);
+  EXPECT_EQ(prefs.PluginFolder, "");  // read from the picture viewer's key only
 
   // The unfinished game: three rounds played, the fourth not yet dealt.
   EXPECT_EQ(game.Round, 3);
@@ -139,7 +140,7 @@ TEST_F(SettingsFileTest, EveryValueLoadsAsVersion1_0WroteIt) {
   EXPECT_EQ(windows.Frame, (WinRect{212, 96, 820, 604}));
   EXPECT_EQ(windows.Seats, (SeatRects{WinRect{212, 700, 820, 170}, WinRect{1040, 96, 160, 604},
                                       WinRect{212, 4, 820, 88}, WinRect{-150, 96, 160, 604}}));
-  EXPECT_EQ(log, (LogPlace{true, 1, 333, 177}));
+  EXPECT_EQ(prefs.Log, (LogPlace{true, 1, 333, 177}));
 
   // Everything was taken as it is: no backup was asked for and the file is untouched.
   EXPECT_EQ(QDir(config.path() + "/Hollyfen").entryList(QDir::Files).join(' ').toStdString(),
@@ -150,13 +151,13 @@ TEST_F(SettingsFileTest, EveryValueLoadsAsVersion1_0WroteIt) {
 }
 
 TEST_F(SettingsFileTest, SavedAgainItIsTheSameFile) {
-  const LogPlace log = Load();
+  Load();
   QTemporaryDir again;
   ASSERT_TRUE(again.isValid());
   {
     QtRegistry store(again.path());
-    ASSERT_TRUE(SavePlayAids(game, store, log));
-    ASSERT_TRUE(SaveSettings(game, store, windows));
+    ASSERT_TRUE(SavePlayAids(game, prefs, store));
+    ASSERT_TRUE(SaveSettings(game, prefs, store, windows));
   }
   EXPECT_EQ(ReadFile(IniPath(again.path())), ReadFile(kFixture));
 }
