@@ -121,11 +121,11 @@ MainWindow::MainWindow()
   connect(turnTimer_, &QTimer::timeout, this, [this] { TurnTimerFired(game_); });
 
   for (int seat = 1; seat < kSeatCount; ++seat)
-    seats_[seat] = new SeatWindow(game_, seat, cardSheet_, this);
+    seats_[seat] = new SeatWindow(game_, prefs_, seat, cardSheet_, this);
   game_.Round = 0;
   helpFile_ = ResolveDataFile(QString::fromLatin1(kHelpFileName));
   moveLogWindow_ = new MoveLogWindow(log_, this);
-  addDockWidget(DockAreaOfSide(logPlace_.Side), moveLogWindow_);
+  addDockWidget(DockAreaOfSide(prefs_.Log.Side), moveLogWindow_);
   moveLogWindow_->hide();
   ConnectMenus();
 }
@@ -142,7 +142,7 @@ void MainWindow::CreateScoreSheet() {
 }
 
 void MainWindow::CreateHumanSeat() {
-  humanSeat_ = new HumanSeatWindow(game_, cardSheet_, this);
+  humanSeat_ = new HumanSeatWindow(game_, prefs_, cardSheet_, this);
   seats_[kHumanSeat] = humanSeat_;
   keys_ = new KeyboardPlay(
       game_, *humanSeat_, [this](int index) { return MeldWindowAt(index); }, this);
@@ -173,26 +173,27 @@ void MainWindow::LoadStartupSettings() {
   if (!store_)
     store_ = OpenUserRegistry();
   QtSettingsWindows windows(*this);
-  LoadSettings(game_, *store_, windows);
-  logPlace_ = LoadPlayAids(game_, *store_);
+  LoadSettings(game_, prefs_, *store_, windows);
+  LoadPlayAids(game_, prefs_, *store_);
   windows.ArrangeAgainWhenFramesAreKnown();
-  ui_->soundAction->setChecked(game_.PlaySounds);
+  ui_->soundAction->setChecked(prefs_.PlaySounds);
 }
 
 void MainWindow::PlaceLog() {
-  addDockWidget(DockAreaOfSide(logPlace_.Side), moveLogWindow_);
-  moveLogWindow_->setVisible(logPlace_.Visible);
-  ui_->moveLogAction->setChecked(logPlace_.Visible);
-  if (!logPlace_.Visible)
+  addDockWidget(DockAreaOfSide(prefs_.Log.Side), moveLogWindow_);
+  moveLogWindow_->setVisible(prefs_.Log.Visible);
+  ui_->moveLogAction->setChecked(prefs_.Log.Visible);
+  if (!prefs_.Log.Visible)
     return;
   const Qt::Orientation across =
       dockWidgetArea(moveLogWindow_) & (Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea) ? Qt::Horizontal
                                                                                   : Qt::Vertical;
-  resizeDocks({moveLogWindow_}, {across == Qt::Horizontal ? logPlace_.Width : logPlace_.Height}, across);
+  resizeDocks({moveLogWindow_}, {across == Qt::Horizontal ? prefs_.Log.Width : prefs_.Log.Height},
+              across);
 }
 
 void MainWindow::CreatePilesWindow() {
-  pilesWindow_ = new PilesWindow(game_, cardSheet_);
+  pilesWindow_ = new PilesWindow(game_, prefs_, cardSheet_);
   pilesSubWindow_ = new LockedSubWindow(pilesWindow_);
   pilesSubWindow_->setWindowTitle(pilesWindow_->windowTitle());
   ClientArea()->addSubWindow(pilesSubWindow_);
@@ -272,7 +273,7 @@ void MainWindow::ConnectMenus() {
   connect(ui_->optionsMenu, &QMenu::aboutToShow, this, &MainWindow::OptionsMenuOpening);
   connect(ui_->helpContentsAction, &QAction::triggered, this, &MainWindow::ShowHelpContents);
   connect(ui_->aboutAction, &QAction::triggered, this, &MainWindow::ShowAbout);
-  connect(ui_->soundAction, &QAction::toggled, this, [this](bool on) { game_.PlaySounds = on; });
+  connect(ui_->soundAction, &QAction::toggled, this, [this](bool on) { prefs_.PlaySounds = on; });
 
   // The menus' keys, shown beside their items, work in every window of the game: the
   // frame with the stock and the meld windows inside it, and the four seat windows.
@@ -302,7 +303,7 @@ void MainWindow::ServeMenuKeys(QWidget* window) {
 }
 
 bool MainWindow::LoadCardPicture(const QString& fileName) {
-  const QImage sheet = ReadPicture(fileName, ToQString(game_.PluginFolder));
+  const QImage sheet = ReadPicture(fileName, ToQString(prefs_.PluginFolder));
   // A sheet too small to hold a card of at least one pixel would show no cards at all.
   if (sheet.isNull() || sheet.width() < kSheetColumns || sheet.height() < kSheetRows) {
     MessageBox(PictureErrorText(fileName).toStdString(), kErrorCaption, MsgButtons::Ok,
@@ -318,9 +319,9 @@ bool MainWindow::LoadCardPicture(const QString& fileName) {
       cardSheet_ = sharp.convertToFormat(QImage::Format_RGB32);
   }
   cardSheetFile_ = fileName;
-  game_.CardPicturePath = fileName.toStdString();
-  game_.CardWidth = CardWidthOfSheet(sheet.width());
-  game_.CardHeight = CardHeightOfSheet(sheet.height());
+  prefs_.CardPicturePath = fileName.toStdString();
+  prefs_.CardWidth = CardWidthOfSheet(sheet.width());
+  prefs_.CardHeight = CardHeightOfSheet(sheet.height());
   for (SeatWindow* seat : seats_)
     if (seat)
       seat->KeepRoomForACard();
@@ -342,7 +343,7 @@ int MainWindow::PlayerWindowHeight() const {
   if (!humanSeat_)
     return 0;
   const int frame = humanSeat_->frameGeometry().height() - humanSeat_->height();
-  return game_.CardHeight + 2 * humanSeat_->StatusHeight() + frame;
+  return prefs_.CardHeight + 2 * humanSeat_->StatusHeight() + frame;
 }
 
 SeatRects MainWindow::CurrentSeatRects() const {
@@ -373,8 +374,8 @@ TableNeeds MainWindow::Needs() const {
   needs.SeatHeight = seatLeast.height() + seatFrame.height();
   needs.PlayerHeight = PlayerWindowHeight();
   // The stock window shows its two cards side by side.
-  needs.FrameWidth = 3 * game_.CardWidth + ownFrame.width() + kBorders;
-  needs.FrameHeight = menuBar()->sizeHint().height() + subWindowTitle + game_.CardHeight +
+  needs.FrameWidth = 3 * prefs_.CardWidth + ownFrame.width() + kBorders;
+  needs.FrameHeight = menuBar()->sizeHint().height() + subWindowTitle + prefs_.CardHeight +
                       ownFrame.height() + kBorders;
   return needs;
 }
@@ -546,7 +547,7 @@ void MainWindow::ShowSeatWindow(int seat) {
 }
 
 void MainWindow::MeldWindowOpened(int index) {
-  auto* content = new MeldWindow(game_, index, cardSheet_);
+  auto* content = new MeldWindow(game_, prefs_, index, cardSheet_);
   auto* window = new LockedSubWindow(content);
   window->setWindowTitle(content->windowTitle());
   meldSubWindows_.push_back(window);
@@ -571,7 +572,7 @@ void MainWindow::MeldWindowsClosed() {
 }
 
 void MainWindow::PlayCue(Cue cue) {
-  if (humanSeat_ && game_.PlaySounds)
+  if (humanSeat_ && prefs_.PlaySounds)
     humanSeat_->PlayCue(cue);
 }
 
@@ -702,13 +703,13 @@ void MainWindow::SaveSettingsAtClose() {
       store_ = OpenUserRegistry();
     QtSettingsWindows windows(*this);
     // A hidden log keeps the size it was last shown at.
-    logPlace_.Visible = !moveLogWindow_->isHidden();
-    logPlace_.Side = SideOfDockArea(dockWidgetArea(moveLogWindow_));
-    if (logPlace_.Visible) {
-      logPlace_.Width = moveLogWindow_->width();
-      logPlace_.Height = moveLogWindow_->height();
+    prefs_.Log.Visible = !moveLogWindow_->isHidden();
+    prefs_.Log.Side = SideOfDockArea(dockWidgetArea(moveLogWindow_));
+    if (prefs_.Log.Visible) {
+      prefs_.Log.Width = moveLogWindow_->width();
+      prefs_.Log.Height = moveLogWindow_->height();
     }
-    if (!SavePlayAids(game_, *store_, logPlace_) || !SaveSettings(game_, *store_, windows))
+    if (!SavePlayAids(game_, prefs_, *store_) || !SaveSettings(game_, prefs_, *store_, windows))
       failure = SaveFailureText(store_->LastFailure());
   } catch (const std::exception& error) {
     failure = SaveFailureText({std::string(), error.what()});

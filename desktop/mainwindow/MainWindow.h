@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "logic/table/Game.h"
+#include "logic/settings/Preferences.h"
 #include "logic/settings/SettingsStore.h"
 #include "logic/geometry/TableArrangement.h"
 #include "logic/observer/MoveLog.h"
@@ -56,6 +57,7 @@ class MainWindow : public QMainWindow, public GameHost {
   void CreateSplash();
 
   Game& GameRecord() { return game_; }
+  Preferences& PreferencesRecord() { return prefs_; }
   HumanSeatWindow* HumanSeat() const { return humanSeat_; }
   SeatWindow* SeatWindowOf(int seat) const;
   PilesWindow* Piles() const { return pilesWindow_; }
@@ -158,9 +160,10 @@ class MainWindow : public QMainWindow, public GameHost {
   std::unique_ptr<TableObserver> observer_;
   std::unique_ptr<ObservingHost> watchedHost_;
   Game game_;
+  // The player's choices and the windows' state, kept beside the table.
+  Preferences prefs_;
   MoveLog log_;
   MoveLogWindow* moveLogWindow_ = nullptr;
-  LogPlace logPlace_;
   QImage cardSheet_;
   QString cardSheetFile_;
   // One store for the run: what start-up found in it decides what the close may write.

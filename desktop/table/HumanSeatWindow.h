@@ -28,7 +28,7 @@ class HumanSeatWindow : public SeatWindow {
   Q_OBJECT
 
  public:
-  HumanSeatWindow(Game& game, const QImage& cardSheet, QWidget* owner);
+  HumanSeatWindow(Game& game, Preferences& prefs, const QImage& cardSheet, QWidget* owner);
   ~HumanSeatWindow() override;
 
   QStatusBar* Status() const;
@@ -42,9 +42,6 @@ class HumanSeatWindow : public SeatWindow {
   bool OpenCue(int cue, const QString& fileName);
   QString CueFile(int cue) const { return cueFiles_[cue]; }
   void PlayCue(Cue cue);
-
-  // The slot of the card under the last press, -1 when none: the card a drag carries.
-  int DragSlot() const { return dragSlot_; }
 
   // The keyboard's card cursor. It stays on its card while the hand changes; once that
   // card has left the hand, it stays at the card's place. It is drawn only once the
@@ -78,6 +75,7 @@ class HumanSeatWindow : public SeatWindow {
   QLabel* namePlate_ = nullptr;
   std::array<QSoundEffect*, 3> cues_{};
   std::array<QString, 3> cueFiles_;
+  // The slot of the card under the last press, -1 when none.
   int dragSlot_ = -1;
   bool dragArmed_ = false;
   QPoint pressPos_;

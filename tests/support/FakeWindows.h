@@ -7,18 +7,20 @@
 #include <string>
 #include <vector>
 
-#include "logic/table/Game.h"
-#include "logic/settings/SettingsWindows.h"
 #include "logic/geometry/TableArrangement.h"
+#include "logic/settings/Preferences.h"
+#include "logic/settings/SettingsWindows.h"
 
 namespace zelvani {
 
 class FakeWindows : public SettingsWindows {
  public:
-  explicit FakeWindows(Game& game) : game_(game) {
+  explicit FakeWindows(Preferences& prefs) : prefs_(prefs) {
     for (WinRect& seat : Seats)
       seat = {0, 0, 148, 178};
   }
+
+  static constexpr WinRect kScreen{0, 0, 1280, 1024};
 
   WinRect Frame{145, 114, 510, 371};
   SeatRects Seats;
@@ -43,20 +45,24 @@ class FakeWindows : public SettingsWindows {
     Calls.push_back("Card " + fileName);
     const PictureLoad load = Load(fileName);
     if (load == PictureLoad::Loaded) {
-      game_.CardPicturePath = fileName;
-      game_.CardHeight = 96;
+      prefs_.CardPicturePath = fileName;
+      prefs_.CardHeight = 96;
     }
     return load;
   }
   PictureLoad LoadBackground(int seat, const std::string& fileName) override {
     Calls.push_back("Back " + std::to_string(seat) + " " + fileName);
     const PictureLoad load = Load(fileName);
-    game_.Seats[seat].BackgroundFile = load == PictureLoad::Loaded ? fileName : "";
+    prefs_.SeatBackgrounds[seat] = load == PictureLoad::Loaded ? fileName : "";
     return load;
   }
+  // As the frame does it: the table fitted to a 1280 x 1024 screen, the frame moved so
+  // that the seats round it fit.
   void TileCounterClockwise() override {
     Calls.push_back("Tile");
-    Seats = ArrangeRoundTable(Frame, Seats, false, 134);
+    const TableRects table = FitRoundTable(Frame, Seats, false, {1, 1, 134, 1, 1}, kScreen);
+    Frame = table.Frame;
+    Seats = table.Seats;
   }
 
   std::string SoundFile(int cue) override { return Sounds[cue]; }
@@ -75,7 +81,7 @@ class FakeWindows : public SettingsWindows {
     return BadFiles.count(fileName) ? PictureLoad::Unreadable : PictureLoad::Loaded;
   }
 
-  Game& game_;
+  Preferences& prefs_;
 };
 
 }  // namespace zelvani
