@@ -45,20 +45,20 @@ class PictureLoaderFrameTest : public QObject {
     frame.StartUp();
     QVERIFY(frame.Messages.empty());
     QVERIFY(frame.GameRecord().PluginFolder.empty());
-    const QImage bitmapSheet = frame.CardSheet();
+    const QImage bitmapSheet = frame.CardSheet().Image();
     const int w = frame.GameRecord().CardWidth;
     const int h = frame.GameRecord().CardHeight;
     QVERIFY(w > 0 && h > 0);
 
     const QString png = DefaultSheetAs("PNG", QStringLiteral("Cards.png"));
     QVERIFY(!png.isEmpty());
-    QVERIFY(frame.LoadCardPicture(png));
+    QVERIFY(frame.CardSheet().Load(png));
     QVERIFY(frame.Messages.empty());
     QCOMPARE(frame.GameRecord().CardWidth, w);
     QCOMPARE(frame.GameRecord().CardHeight, h);
     QCOMPARE(frame.GameRecord().CardPicturePath, png.toStdString());
     for (int code = 0; code < kSheetColumns * kSheetRows; ++code)
-      QVERIFY2(Cell(frame.CardSheet(), code, w, h) == Cell(bitmapSheet, code, w, h),
+      QVERIFY2(Cell(frame.CardSheet().Image(), code, w, h) == Cell(bitmapSheet, code, w, h),
                qPrintable(QString::number(code)));
   }
 
@@ -68,7 +68,7 @@ class PictureLoaderFrameTest : public QObject {
     const int w = frame.GameRecord().CardWidth;
     const int h = frame.GameRecord().CardHeight;
     const QString jpeg = DefaultSheetAs("JPEG", QStringLiteral("Cards.jpeg"));
-    QVERIFY(frame.LoadCardPicture(jpeg));
+    QVERIFY(frame.CardSheet().Load(jpeg));
     QCOMPARE(frame.GameRecord().CardWidth, w);
     QCOMPARE(frame.GameRecord().CardHeight, h);
   }
@@ -78,14 +78,14 @@ class PictureLoaderFrameTest : public QObject {
     frame.StartUp();
     const QString picture = WriteTestPicture(files_, QStringLiteral("sheet.zpic"));
     // The shipped folder holds no plug-in for these files.
-    QVERIFY(!frame.LoadCardPicture(picture));
+    QVERIFY(!frame.CardSheet().Load(picture));
     frame.GameRecord().PluginFolder = TestPluginFolder(QStringLiteral("scripted")).toStdString();
-    QVERIFY(frame.LoadCardPicture(picture));
-    QCOMPARE(frame.CardSheet().pixelColor(0, 0), kOlive);
+    QVERIFY(frame.CardSheet().Load(picture));
+    QCOMPARE(frame.CardSheet().Image().pixelColor(0, 0), kOlive);
     QCOMPARE(frame.GameRecord().CardWidth, 2);  // 16 x 14 pixels
     QCOMPARE(frame.GameRecord().CardHeight, 2);
     // And the shipped one is not searched then.
-    QVERIFY(!frame.LoadCardPicture(DefaultSheetAs("PNG", QStringLiteral("other.png"))));
+    QVERIFY(!frame.CardSheet().Load(DefaultSheetAs("PNG", QStringLiteral("other.png"))));
   }
 
   void failedLoadsKeepThePreviousSheet_data() {
@@ -122,7 +122,7 @@ class PictureLoaderFrameTest : public QObject {
     frame.StartUp();
     Game& game = frame.GameRecord();
     game.PluginFolder = plugins.toStdString();
-    const QImage before = frame.CardSheet();
+    const QImage before = frame.CardSheet().Image();
     const std::string pathBefore = game.CardPicturePath;
     const int w = game.CardWidth;
     const int h = game.CardHeight;
@@ -134,7 +134,7 @@ class PictureLoaderFrameTest : public QObject {
       notes.write("no picture at all");
     }
 
-    QVERIFY(!frame.LoadCardPicture(path));
+    QVERIFY(!frame.CardSheet().Load(path));
     QCOMPARE(frame.Messages.size(), size_t(1));
     QCOMPARE(frame.Messages.back().Text, CannotOpen(path));
     QCOMPARE(frame.Messages.back().Caption, std::string("エラー：Zelvani"));
@@ -142,7 +142,7 @@ class PictureLoaderFrameTest : public QObject {
     QCOMPARE(game.CardPicturePath, pathBefore);
     QCOMPARE(game.CardWidth, w);
     QCOMPARE(game.CardHeight, h);
-    QCOMPARE(frame.CardSheet(), before);
+    QCOMPARE(frame.CardSheet().Image(), before);
   }
 
   void backgroundsLoadThroughPlugins() {

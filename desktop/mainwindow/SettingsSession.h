@@ -1,0 +1,44 @@
+// The settings store for the run: read at start-up into the game and onto the windows,
+// written once at close (a failure is told, and the program closes anyway), and written
+// too after an error that nothing caught. What start-up found in the store decides what
+// the close may write, so the run keeps to one store.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "logic/settings/SettingsStore.h"
+
+namespace zelvani {
+
+struct Game;
+class MessageBoxes;
+class QtSettingsWindows;
+class Registry;
+
+class SettingsSession {
+ public:
+  SettingsSession(Game& game, MessageBoxes& boxes);
+  ~SettingsSession();
+
+  // The user's settings store when it was opened before the application object (the
+  // table scale is read from it first); the run goes on with this one store.
+  void UseStore(std::unique_ptr<Registry> store);
+
+  // The settings into the game and onto the windows, which are arranged again once their
+  // frames are known; returns where the move log stands.
+  LogPlace Load(QtSettingsWindows& windows);
+  // The settings and the log's place written, once in a run.
+  void SaveAtClose(SettingsWindows& windows, const LogPlace& log);
+  // An error that nothing caught: says so, forgets the round in play and saves as a
+  // confirmed close would, unless the close has saved already.
+  void SaveAfterError(const std::string& what, SettingsWindows& windows, const LogPlace& log);
+
+ private:
+  Game& game_;
+  MessageBoxes& boxes_;
+  std::unique_ptr<Registry> store_;
+  bool saved_ = false;
+};
+
+}  // namespace zelvani
