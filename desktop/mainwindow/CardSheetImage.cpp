@@ -8,12 +8,12 @@
 #include "desktop/platform/QtText.h"
 #include "desktop/table/CardPainting.h"
 #include "logic/geometry/CardSheet.h"
-#include "logic/table/Game.h"
+#include "logic/settings/Preferences.h"
 
 namespace zelvani {
 
 bool CardSheetImage::Load(const QString& fileName) {
-  const QImage sheet = ReadPicture(fileName, ToQString(game_.PluginFolder));
+  const QImage sheet = ReadPicture(fileName, ToQString(prefs_.PluginFolder));
   // A sheet too small to hold a card of at least one pixel would show no cards at all.
   if (sheet.isNull() || sheet.width() < kSheetColumns || sheet.height() < kSheetRows) {
     boxes_.MessageBox(PictureErrorText(fileName).toStdString(), kErrorCaption, MsgButtons::Ok,
@@ -29,9 +29,9 @@ bool CardSheetImage::Load(const QString& fileName) {
       image_ = sharp.convertToFormat(QImage::Format_RGB32);
   }
   file_ = fileName;
-  game_.CardPicturePath = fileName.toStdString();
-  game_.CardWidth = CardWidthOfSheet(sheet.width());
-  game_.CardHeight = CardHeightOfSheet(sheet.height());
+  prefs_.CardPicturePath = fileName.toStdString();
+  prefs_.CardWidth = CardWidthOfSheet(sheet.width());
+  prefs_.CardHeight = CardHeightOfSheet(sheet.height());
   windows_.CardsChanged();
   return true;
 }

@@ -8,17 +8,17 @@
 
 namespace zelvani {
 
-struct Game;
+struct Preferences;
 struct TableWindows;
 class MessageBoxes;
 
 class CardSheetImage {
  public:
-  CardSheetImage(Game& game, TableWindows& windows, MessageBoxes& boxes)
-      : game_(game), windows_(windows), boxes_(boxes) {}
+  CardSheetImage(Preferences& prefs, TableWindows& windows, MessageBoxes& boxes)
+      : prefs_(prefs), windows_(windows), boxes_(boxes) {}
 
-  // Loads the sheet, takes its card size into the game and has the windows draw with it;
-  // on failure says so and keeps the old one.
+  // Loads the sheet, takes its file and card size into the preferences and has the windows draw
+  // with it; on failure says so and keeps the old one.
   bool Load(const QString& fileName);
   const QImage& Image() const { return image_; }
   // The file of the sheet on the table, which differs from CardPicturePath while a
@@ -26,7 +26,7 @@ class CardSheetImage {
   const QString& File() const { return file_; }
 
  private:
-  Game& game_;
+  Preferences& prefs_;
   TableWindows& windows_;
   MessageBoxes& boxes_;
   QImage image_;

@@ -34,14 +34,14 @@ MainWindow::MainWindow(std::unique_ptr<MessageBoxes> boxes)
     : ui_(new Ui::MainWindow),
       turnTimer_(new QTimer(this)),
       boxes_(boxes ? std::move(boxes) : std::make_unique<MessageBoxes>(this)),
-      cardSheet_(game_, windows_, *boxes_),
-      host_(game_, windows_, cardSheet_.Image(), *boxes_, *turnTimer_),
+      cardSheet_(prefs_, windows_, *boxes_),
+      host_(game_, prefs_, windows_, cardSheet_.Image(), *boxes_, *turnTimer_),
       observer_(std::make_unique<TableObserver>()),
       watchedHost_(std::make_unique<ObservingHost>(host_, *observer_)),
       game_(*watchedHost_),
       log_(game_),
-      fitter_(*this, windows_, game_),
-      settings_(game_, *boxes_),
+      fitter_(*this, windows_, prefs_),
+      settings_(game_, prefs_, *boxes_),
       autoPlayFilter_(game_, windows_, [this] { SwitchAutoPlay(false); }) {
   watchedHost_->Attach(game_);
   observer_->Listen(&log_);
@@ -65,11 +65,11 @@ MainWindow::MainWindow(std::unique_ptr<MessageBoxes> boxes)
   connect(turnTimer_, &QTimer::timeout, this, [this] { TurnTimerFired(game_); });
 
   for (int seat = 1; seat < kSeatCount; ++seat)
-    windows_.Seats[seat] = new SeatWindow(game_, seat, cardSheet_.Image(), this);
+    windows_.Seats[seat] = new SeatWindow(game_, prefs_, seat, cardSheet_.Image(), this);
   game_.Round = 0;
   helpFile_ = ResolveDataFile(QString::fromLatin1(kHelpFileName));
   moveLogWindow_ = new MoveLogWindow(log_, this);
-  addDockWidget(DockAreaOfSide(logPlace_.Side), moveLogWindow_);
+  addDockWidget(DockAreaOfSide(prefs_.Log.Side), moveLogWindow_);
   moveLogWindow_->hide();
   ConnectMenus();
 }
@@ -86,7 +86,7 @@ void MainWindow::CreateScoreSheet() {
 }
 
 void MainWindow::CreateHumanSeat() {
-  windows_.HumanSeat = new HumanSeatWindow(game_, cardSheet_.Image(), this);
+  windows_.HumanSeat = new HumanSeatWindow(game_, prefs_, cardSheet_.Image(), this);
   windows_.Seats[kHumanSeat] = windows_.HumanSeat;
   keys_ = new KeyboardPlay(
       game_, *windows_.HumanSeat, [this](int index) { return MeldWindowAt(index); }, this);
@@ -99,8 +99,8 @@ void MainWindow::CreateHumanSeat() {
   SetGame(game_, -1);
   fitter_.CentreFrame();
   QtSettingsWindows windows = WindowsForStore();
-  logPlace_ = settings_.Load(windows);
-  ui_->soundAction->setChecked(game_.PlaySounds);
+  settings_.Load(windows);
+  ui_->soundAction->setChecked(prefs_.PlaySounds);
   windows_.HumanSeat->show();
   for (int seat = 1; seat < kSeatCount; ++seat)
     windows_.Seats[seat]->show();
@@ -113,32 +113,31 @@ QtSettingsWindows MainWindow::WindowsForStore() {
 }
 
 void MainWindow::PlaceLog() {
-  addDockWidget(DockAreaOfSide(logPlace_.Side), moveLogWindow_);
-  moveLogWindow_->setVisible(logPlace_.Visible);
-  ui_->moveLogAction->setChecked(logPlace_.Visible);
-  if (!logPlace_.Visible)
+  addDockWidget(DockAreaOfSide(prefs_.Log.Side), moveLogWindow_);
+  moveLogWindow_->setVisible(prefs_.Log.Visible);
+  ui_->moveLogAction->setChecked(prefs_.Log.Visible);
+  if (!prefs_.Log.Visible)
     return;
   const Qt::Orientation across =
       dockWidgetArea(moveLogWindow_) & (Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea)
           ? Qt::Horizontal
           : Qt::Vertical;
-  resizeDocks({moveLogWindow_}, {across == Qt::Horizontal ? logPlace_.Width : logPlace_.Height},
+  resizeDocks({moveLogWindow_}, {across == Qt::Horizontal ? prefs_.Log.Width : prefs_.Log.Height},
               across);
 }
 
-LogPlace MainWindow::LogPlaceNow() const {
-  LogPlace log = logPlace_;
+void MainWindow::NoteLogPlace() {
+  LogPlace& log = prefs_.Log;
   log.Visible = !moveLogWindow_->isHidden();
   log.Side = SideOfDockArea(dockWidgetArea(moveLogWindow_));
   if (log.Visible) {
     log.Width = moveLogWindow_->width();
     log.Height = moveLogWindow_->height();
   }
-  return log;
 }
 
 void MainWindow::CreatePilesWindow() {
-  auto* piles = new PilesWindow(game_, cardSheet_.Image());
+  auto* piles = new PilesWindow(game_, prefs_, cardSheet_.Image());
   auto* window = new LockedSubWindow(piles);
   windows_.Piles = piles;
   windows_.PilesSubWindow = window;
@@ -210,7 +209,7 @@ void MainWindow::ConnectMenus() {
   connect(ui_->optionsMenu, &QMenu::aboutToShow, this, &MainWindow::OptionsMenuOpening);
   connect(ui_->helpContentsAction, &QAction::triggered, this, &MainWindow::ShowHelpContents);
   connect(ui_->aboutAction, &QAction::triggered, this, &MainWindow::ShowAbout);
-  connect(ui_->soundAction, &QAction::toggled, this, [this](bool on) { game_.PlaySounds = on; });
+  connect(ui_->soundAction, &QAction::toggled, this, [this](bool on) { prefs_.PlaySounds = on; });
 
   // The menus' keys, shown beside their items, work in every window of the game: the
   // frame with the stock and the meld windows inside it, and the four seat windows.
@@ -292,15 +291,17 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   turnTimer_->stop();
+  NoteLogPlace();
   QtSettingsWindows windows = WindowsForStore();
-  settings_.SaveAtClose(windows, LogPlaceNow());
+  settings_.SaveAtClose(windows);
   event->accept();
 }
 
 void MainWindow::SaveAfterError(const std::string& what) {
   turnTimer_->stop();
+  NoteLogPlace();
   QtSettingsWindows windows = WindowsForStore();
-  settings_.SaveAfterError(what, windows, LogPlaceNow());
+  settings_.SaveAfterError(what, windows);
 }
 
 }  // namespace zelvani

@@ -16,7 +16,7 @@
 #include "desktop/mainwindow/TableFitter.h"
 #include "desktop/mainwindow/TableWindows.h"
 #include "logic/observer/MoveLog.h"
-#include "logic/settings/SettingsStore.h"
+#include "logic/settings/Preferences.h"
 #include "logic/table/Game.h"
 
 class QMdiArea;
@@ -57,6 +57,7 @@ class MainWindow : public QMainWindow {
   void CreateSplash();
 
   Game& GameRecord() { return game_; }
+  Preferences& PreferencesRecord() { return prefs_; }
   HumanSeatWindow* HumanSeat() const { return windows_.HumanSeat; }
   SeatWindow* SeatWindowOf(int seat) const { return windows_.SeatWindowOf(seat); }
   PilesWindow* Piles() const { return windows_.Piles; }
@@ -101,8 +102,9 @@ class MainWindow : public QMainWindow {
   void PlaceLog();
   // The store's view of the frame and its windows, for one reading or writing.
   QtSettingsWindows WindowsForStore();
-  // Where the move log stands now; a hidden log keeps the size it was last shown at.
-  LogPlace LogPlaceNow() const;
+  // The preferences told where the move log stands now; a hidden log keeps the size it
+  // was last shown at.
+  void NoteLogPlace();
 
   Ui::MainWindow* ui_;
   QTimer* turnTimer_;
@@ -115,12 +117,13 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<TableObserver> observer_;
   std::unique_ptr<ObservingHost> watchedHost_;
   Game game_;
+  // The player's choices and the windows' state, kept beside the table.
+  Preferences prefs_;
   MoveLog log_;
   TableFitter fitter_;
   SettingsSession settings_;
   AutoPlayInputFilter autoPlayFilter_;
   MoveLogWindow* moveLogWindow_ = nullptr;
-  LogPlace logPlace_;
   SplashWindow* splash_ = nullptr;
   HelpWindow* help_ = nullptr;
   KeyboardPlay* keys_ = nullptr;

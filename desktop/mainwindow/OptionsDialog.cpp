@@ -159,11 +159,12 @@ void OptionsDialog::SetNamesCell(int column, int row, const QString& text) {
 
 void OptionsDialog::FillOptions() {
   const Game& game = frame_.GameRecord();
+  const Preferences& prefs = frame_.PreferencesRecord();
   for (int seat = 0; seat < kSeatCount; ++seat) {
     const int row = seat + 1;
     SetNamesCell(0, row, QStringLiteral("プレイヤー") + QString::number(seat));
     SetNamesCell(kNamesColumn, row, ToQString(game.Seats[seat].PlayerName));
-    SetNamesCell(kBackgroundColumn, row, ToQString(game.Seats[seat].BackgroundFile));
+    SetNamesCell(kBackgroundColumn, row, ToQString(prefs.SeatBackgrounds[seat]));
   }
   SetNamesCell(kNamesColumn, 0, QStringLiteral("名前"));
   SetNamesCell(kBackgroundColumn, 0, QStringLiteral("背景"));
@@ -179,14 +180,14 @@ void OptionsDialog::FillOptions() {
   ui_->thinkingTimeBox->setValue(rules.ThinkingMs);
   ui_->dealerRuleBox->setCurrentIndex(DealerRuleItem(rules.DealerRule));
 
-  FilePaths[0] = game.CardPicturePath;
+  FilePaths[0] = prefs.CardPicturePath;
   for (int cue = 0; cue < 3; ++cue)
     FilePaths[cue + 1] = frame_.HumanSeat() ? frame_.HumanSeat()->CueFile(cue).toStdString() : "";
   for (int i = 0; i < 4; ++i)
     fileEdits_[i]->setText(ToQString(FileNamePart(FilePaths[i])));
 
-  ChooseTableScale(game.TableScale != 0 ? game.TableScale
-                                        : NearestTableScale(frame_.devicePixelRatioF()));
+  ChooseTableScale(prefs.TableScale != 0 ? prefs.TableScale
+                                         : NearestTableScale(frame_.devicePixelRatioF()));
   filledTableScale_ = ShownTableScale();
 
   // The rules of a game under way are fixed until it ends.
@@ -201,11 +202,12 @@ void OptionsDialog::FillOptions() {
 
 void OptionsDialog::ApplyOptions() {
   Game& game = frame_.GameRecord();
+  Preferences& prefs = frame_.PreferencesRecord();
   for (int seat = 0; seat < kSeatCount; ++seat) {
     const int row = seat + 1;
     SetPlayerName(game, seat, NamesCell(kNamesColumn, row).toStdString());
     const QString background = NamesCell(kBackgroundColumn, row);
-    if (!SameFullPath(game.Seats[seat].BackgroundFile, background.toStdString())) {
+    if (!SameFullPath(prefs.SeatBackgrounds[seat], background.toStdString())) {
       if (SeatWindow* window = frame_.SeatWindowOf(seat)) {
         window->LoadBackground(background);
         window->PaintHand();
@@ -225,14 +227,14 @@ void OptionsDialog::ApplyOptions() {
 
   // Taken up at the next start; until the player changes it, it follows the screen.
   if (ShownTableScale() != filledTableScale_)
-    game.TableScale = ShownTableScale();
+    prefs.TableScale = ShownTableScale();
 
   for (int i = 0; i < 4; ++i)
     FilePaths[i] = ResolveTypedFileName(FilePaths[i], fileEdits_[i]->text().toStdString());
 
   // While a chosen sheet is missing the table shows another one; either differing makes
   // the edit a change, so the sheet on the table can always be chosen back.
-  if (FullPath(game.CardPicturePath) != FilePaths[0] ||
+  if (FullPath(prefs.CardPicturePath) != FilePaths[0] ||
       FullPath(frame_.CardSheet().File().toStdString()) != FilePaths[0])
     frame_.CardSheet().Load(ToQString(FilePaths[0]));
 
@@ -303,10 +305,11 @@ void OptionsDialog::ChooseFileFor(int tag) {
   if (tag < 0 || tag >= 4)
     return;
   const bool picture = tag == 0;
-  const QString chosen = ChooseFile(
-      this, picture ? QStringLiteral("カード") : QStringLiteral("効果音"),
-      QString::fromUtf8(picture ? PictureFilter(frame_.GameRecord().PluginFolder) : kFilterWave),
-      fileEdits_[tag]->text());
+  const QString chosen =
+      ChooseFile(this, picture ? QStringLiteral("カード") : QStringLiteral("効果音"),
+                 QString::fromUtf8(picture ? PictureFilter(frame_.PreferencesRecord().PluginFolder)
+                                           : kFilterWave),
+                 fileEdits_[tag]->text());
   if (!chosen.isEmpty())
     FileChosen(tag, chosen);
 }
@@ -317,7 +320,7 @@ void OptionsDialog::ChooseBackgroundFile() {
     return;
   const QString chosen =
       ChooseFile(this, QStringLiteral("背景"),
-                 QString::fromUtf8(PictureFilter(frame_.GameRecord().PluginFolder)),
+                 QString::fromUtf8(PictureFilter(frame_.PreferencesRecord().PluginFolder)),
                  NamesCell(kBackgroundColumn, row));
   if (!chosen.isEmpty())
     SetNamesCell(kBackgroundColumn, row, chosen);

@@ -43,7 +43,7 @@ void QtGameHost::ShowSeatWindow(int seat) {
 }
 
 void QtGameHost::MeldWindowOpened(int index) {
-  auto* content = new MeldWindow(game_, index, cardSheet_);
+  auto* content = new MeldWindow(game_, prefs_, index, cardSheet_);
   auto* window = new LockedSubWindow(content);
   window->setWindowTitle(content->windowTitle());
   windows_.MeldSubWindows.push_back(window);
@@ -68,7 +68,7 @@ void QtGameHost::MeldWindowsClosed() {
 }
 
 void QtGameHost::PlayCue(Cue cue) {
-  if (windows_.HumanSeat && game_.PlaySounds)
+  if (windows_.HumanSeat && prefs_.PlaySounds)
     windows_.HumanSeat->PlayCue(cue);
 }
 

@@ -11,15 +11,17 @@ class QTimer;
 namespace zelvani {
 
 struct Game;
+struct Preferences;
 struct TableWindows;
 class MessageBoxes;
 
 class QtGameHost : public GameHost {
  public:
   // `game` is the game played through this host; it may be made after the host.
-  QtGameHost(Game& game, TableWindows& windows, const QImage& cardSheet, MessageBoxes& boxes,
-             QTimer& turnTimer)
+  QtGameHost(Game& game, const Preferences& prefs, TableWindows& windows, const QImage& cardSheet,
+             MessageBoxes& boxes, QTimer& turnTimer)
       : game_(game),
+        prefs_(prefs),
         windows_(windows),
         cardSheet_(cardSheet),
         boxes_(boxes),
@@ -47,6 +49,7 @@ class QtGameHost : public GameHost {
 
  private:
   Game& game_;
+  const Preferences& prefs_;
   TableWindows& windows_;
   const QImage& cardSheet_;
   MessageBoxes& boxes_;

@@ -12,7 +12,8 @@
 
 namespace zelvani {
 
-SettingsSession::SettingsSession(Game& game, MessageBoxes& boxes) : game_(game), boxes_(boxes) {}
+SettingsSession::SettingsSession(Game& game, Preferences& prefs, MessageBoxes& boxes)
+    : game_(game), prefs_(prefs), boxes_(boxes) {}
 
 SettingsSession::~SettingsSession() = default;
 
@@ -20,16 +21,15 @@ void SettingsSession::UseStore(std::unique_ptr<Registry> store) {
   store_ = std::move(store);
 }
 
-LogPlace SettingsSession::Load(QtSettingsWindows& windows) {
+void SettingsSession::Load(QtSettingsWindows& windows) {
   if (!store_)
     store_ = OpenUserRegistry();
-  LoadSettings(game_, *store_, windows);
-  const LogPlace log = LoadPlayAids(game_, *store_);
+  LoadSettings(game_, prefs_, *store_, windows);
+  LoadPlayAids(game_, prefs_, *store_);
   windows.ArrangeAgainWhenFramesAreKnown();
-  return log;
 }
 
-void SettingsSession::SaveAtClose(SettingsWindows& windows, const LogPlace& log) {
+void SettingsSession::SaveAtClose(SettingsWindows& windows) {
   if (saved_)
     return;
   saved_ = true;
@@ -38,7 +38,7 @@ void SettingsSession::SaveAtClose(SettingsWindows& windows, const LogPlace& log)
   try {
     if (!store_)
       store_ = OpenUserRegistry();
-    if (!SavePlayAids(game_, *store_, log) || !SaveSettings(game_, *store_, windows))
+    if (!SavePlayAids(game_, prefs_, *store_) || !SaveSettings(game_, prefs_, *store_, windows))
       failure = SaveFailureText(store_->LastFailure());
   } catch (const std::exception& error) {
     failure = SaveFailureText({std::string(), error.what()});
@@ -49,14 +49,13 @@ void SettingsSession::SaveAtClose(SettingsWindows& windows, const LogPlace& log)
     boxes_.MessageBox(failure, kErrorCaption, MsgButtons::Ok, MsgIcon::Error);
 }
 
-void SettingsSession::SaveAfterError(const std::string& what, SettingsWindows& windows,
-                                     const LogPlace& log) {
+void SettingsSession::SaveAfterError(const std::string& what, SettingsWindows& windows) {
   if (saved_)
     return;
   boxes_.MessageBox("予期しないエラーが起きました。設定と成績を保存して終了します。\n\n" + what,
                     kErrorCaption, MsgButtons::Ok, MsgIcon::Error);
   ForgetRoundInPlay(game_);
-  SaveAtClose(windows, log);
+  SaveAtClose(windows);
 }
 
 }  // namespace zelvani

@@ -12,30 +12,32 @@
 namespace zelvani {
 
 struct Game;
+struct Preferences;
 class MessageBoxes;
 class QtSettingsWindows;
 class Registry;
 
 class SettingsSession {
  public:
-  SettingsSession(Game& game, MessageBoxes& boxes);
+  SettingsSession(Game& game, Preferences& prefs, MessageBoxes& boxes);
   ~SettingsSession();
 
   // The user's settings store when it was opened before the application object (the
   // table scale is read from it first); the run goes on with this one store.
   void UseStore(std::unique_ptr<Registry> store);
 
-  // The settings into the game and onto the windows, which are arranged again once their
-  // frames are known; returns where the move log stands.
-  LogPlace Load(QtSettingsWindows& windows);
-  // The settings and the log's place written, once in a run.
-  void SaveAtClose(SettingsWindows& windows, const LogPlace& log);
+  // The settings into the game, the preferences and onto the windows, which are arranged
+  // again once their frames are known.
+  void Load(QtSettingsWindows& windows);
+  // The settings written, once in a run.
+  void SaveAtClose(SettingsWindows& windows);
   // An error that nothing caught: says so, forgets the round in play and saves as a
   // confirmed close would, unless the close has saved already.
-  void SaveAfterError(const std::string& what, SettingsWindows& windows, const LogPlace& log);
+  void SaveAfterError(const std::string& what, SettingsWindows& windows);
 
  private:
   Game& game_;
+  Preferences& prefs_;
   MessageBoxes& boxes_;
   std::unique_ptr<Registry> store_;
   bool saved_ = false;

@@ -11,6 +11,7 @@
 #include "desktop/mainwindow/TableWindows.h"
 #include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/SeatWindow.h"
+#include "logic/settings/Preferences.h"
 #include "logic/settings/SettingsStore.h"
 
 namespace zelvani {
@@ -78,7 +79,7 @@ int TableFitter::PlayerWindowHeight() const {
   if (!human)
     return 0;
   const int frame = human->frameGeometry().height() - human->height();
-  return game_.CardHeight + 2 * human->StatusHeight() + frame;
+  return prefs_.CardHeight + 2 * human->StatusHeight() + frame;
 }
 
 TableNeeds TableFitter::Needs() const {
@@ -95,8 +96,8 @@ TableNeeds TableFitter::Needs() const {
   needs.SeatHeight = seatLeast.height() + seatFrame.height();
   needs.PlayerHeight = PlayerWindowHeight();
   // The stock window shows its two cards side by side.
-  needs.FrameWidth = 3 * game_.CardWidth + ownFrame.width() + kBorders;
-  needs.FrameHeight = frame_.menuBar()->sizeHint().height() + subWindowTitle + game_.CardHeight +
+  needs.FrameWidth = 3 * prefs_.CardWidth + ownFrame.width() + kBorders;
+  needs.FrameHeight = frame_.menuBar()->sizeHint().height() + subWindowTitle + prefs_.CardHeight +
                       ownFrame.height() + kBorders;
   return needs;
 }

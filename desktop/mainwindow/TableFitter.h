@@ -10,13 +10,13 @@ class QWidget;
 
 namespace zelvani {
 
-struct Game;
+struct Preferences;
 struct TableWindows;
 
 class TableFitter {
  public:
-  TableFitter(QMainWindow& frame, const TableWindows& windows, const Game& game)
-      : frame_(frame), windows_(windows), game_(game) {}
+  TableFitter(QMainWindow& frame, const TableWindows& windows, const Preferences& prefs)
+      : frame_(frame), windows_(windows), prefs_(prefs) {}
 
   // "場の中のみ(&I)": the frame's own windows tiled.
   void TileMeldWindows();
@@ -47,7 +47,8 @@ class TableFitter {
 
   QMainWindow& frame_;
   const TableWindows& windows_;
-  const Game& game_;
+  // Read for the card size.
+  const Preferences& prefs_;
   // The last arrangement the player chose: round the table (by tag) or top to bottom.
   enum class Arrangement { CounterClockwise, Clockwise, TopToBottom };
   Arrangement arrangement_ = Arrangement::CounterClockwise;

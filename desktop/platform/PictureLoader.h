@@ -1,5 +1,5 @@
 // Reads picture files that are not Windows bitmaps through the picture plug-ins of a
-// folder (the interface they follow is in settings/PicturePlugin.h).
+// folder (the interface they follow is in desktop/platform/PicturePlugin.h).
 #pragma once
 
 #include <QImage>

@@ -49,8 +49,9 @@ int DraggedSlot(const QDropEvent* event) {
   return ok && slot >= 0 && slot < kHandSlots ? slot : -1;
 }
 
-HumanSeatWindow::HumanSeatWindow(Game& game, const QImage& cardSheet, QWidget* owner)
-    : SeatWindow(game, kHumanSeat, cardSheet, owner), ui_(new Ui::HumanSeatWindow) {
+HumanSeatWindow::HumanSeatWindow(Game& game, Preferences& prefs, const QImage& cardSheet,
+                                 QWidget* owner)
+    : SeatWindow(game, prefs, kHumanSeat, cardSheet, owner), ui_(new Ui::HumanSeatWindow) {
   ui_->setupUi(this);
   setObjectName(QStringLiteral("humanSeatWindow"));
   namePlate_ = new QLabel(windowTitle(), ui_->Status);
@@ -86,7 +87,7 @@ int HumanSeatWindow::StatusHeight() const {
 }
 
 void HumanSeatWindow::KeepRoomForACard() {
-  setMinimumSize(game_.CardWidth, game_.CardHeight + 2 * StatusHeight());
+  setMinimumSize(prefs_.CardWidth, prefs_.CardHeight + 2 * StatusHeight());
 }
 
 void HumanSeatWindow::resizeEvent(QResizeEvent* event) {
@@ -127,8 +128,8 @@ void HumanSeatWindow::PlayCue(int cue) {
 }
 
 void HumanSeatWindow::PaintCards(QPainter& painter, const QSize& client) {
-  const auto blocks =
-      LayoutPlayerHand(Hand(), client.width(), client.height(), game_.CardWidth, game_.CardHeight);
+  const auto blocks = LayoutPlayerHand(Hand(), client.width(), client.height(), prefs_.CardWidth,
+                                       prefs_.CardHeight);
   for (const CardBlock& block : blocks)
     DrawBlock(painter, block);
   const int cursor = cursorShown_ ? CursorSlot() : -1;
@@ -140,16 +141,16 @@ void HumanSeatWindow::PaintCards(QPainter& painter, const QSize& client) {
   constexpr int kPen = 3;
   painter.setPen(QPen(palette().color(QPalette::Highlight), kPen));
   painter.setBrush(Qt::NoBrush);
-  painter.drawRect(QRect(card.Left, card.Top, game_.CardWidth, game_.CardHeight)
+  painter.drawRect(QRect(card.Left, card.Top, prefs_.CardWidth, prefs_.CardHeight)
                        .adjusted(-kPen / 2, -kPen / 2, kPen / 2, kPen / 2));
 }
 
 QRect HumanSeatWindow::CardRect(int slot) {
   const auto blocks =
-      LayoutPlayerHand(Hand(), width(), height(), game_.CardWidth, game_.CardHeight);
+      LayoutPlayerHand(Hand(), width(), height(), prefs_.CardWidth, prefs_.CardHeight);
   if (slot < 0 || slot >= static_cast<int>(blocks.size()))
     return {};
-  return {blocks[slot].Left, blocks[slot].Top, game_.CardWidth, game_.CardHeight};
+  return {blocks[slot].Left, blocks[slot].Top, prefs_.CardWidth, prefs_.CardHeight};
 }
 
 int HumanSeatWindow::CursorSlot() {
@@ -199,7 +200,7 @@ void HumanSeatWindow::PressCursorCard() {
 
 void HumanSeatWindow::mousePressEvent(QMouseEvent* event) {
   dragArmed_ = false;
-  dragCardTag_ = PressHandAt(game_, event->position().toPoint().x(), width());
+  dragCardTag_ = PressHandAt(game_, event->position().toPoint().x(), width(), prefs_.CardWidth);
   if (dragCardTag_ >= 0) {
     PutCursor(dragCardTag_);
     dragArmed_ = true;
@@ -225,7 +226,7 @@ void HumanSeatWindow::StartCardDrag() {
   mime->setData(QString::fromLatin1(kCardMimeType), QByteArray::number(slot));
   auto* drag = new QDrag(this);
   drag->setMimeData(mime);
-  const SheetRect cell = CardCellRect(Hand().Cards[slot], game_.CardWidth, game_.CardHeight);
+  const SheetRect cell = CardCellRect(Hand().Cards[slot], prefs_.CardWidth, prefs_.CardHeight);
   if (cell.Width > 0 && cell.Height > 0) {
     const QPixmap picture =
         QPixmap::fromImage(SheetBlockImage(cardSheet_, cell, devicePixelRatioF()));

@@ -28,7 +28,7 @@ class HumanSeatWindow : public SeatWindow {
   Q_OBJECT
 
  public:
-  HumanSeatWindow(Game& game, const QImage& cardSheet, QWidget* owner);
+  HumanSeatWindow(Game& game, Preferences& prefs, const QImage& cardSheet, QWidget* owner);
   ~HumanSeatWindow() override;
 
   QStatusBar* Status() const;

@@ -16,8 +16,14 @@
 
 namespace zelvani {
 
-MeldWindow::MeldWindow(Game& game, int index, const QImage& cardSheet, QWidget* parent)
-    : QWidget(parent), ui_(new Ui::MeldWindow), game_(game), index_(index), cardSheet_(cardSheet) {
+MeldWindow::MeldWindow(Game& game, const Preferences& prefs, int index, const QImage& cardSheet,
+                       QWidget* parent)
+    : QWidget(parent),
+      ui_(new Ui::MeldWindow),
+      game_(game),
+      prefs_(prefs),
+      index_(index),
+      cardSheet_(cardSheet) {
   ui_->setupUi(this);
   setObjectName(QStringLiteral("meldWindow%1").arg(index));
   setAcceptDrops(true);
@@ -72,8 +78,8 @@ void MeldWindow::PaintMeldCards(QPainter& painter) {
     return;
   // The window's own area: the frame of the child window around it is not ours to draw.
   painter.fillRect(rect(), palette().color(QPalette::Button));
-  const int w = game_.CardWidth;
-  const int h = game_.CardHeight;
+  const int w = prefs_.CardWidth;
+  const int h = prefs_.CardHeight;
   if (w <= 0 || h <= 0)
     return;
   for (const CardBlock& block : LayoutMeld(*meld, width(), height(), w, h))

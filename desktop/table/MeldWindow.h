@@ -7,6 +7,7 @@
 
 class QPainter;
 
+#include "logic/settings/Preferences.h"
 #include "logic/table/Game.h"
 
 namespace Ui {
@@ -19,7 +20,8 @@ class MeldWindow : public QWidget {
   Q_OBJECT
 
  public:
-  MeldWindow(Game& game, int index, const QImage& cardSheet, QWidget* parent = nullptr);
+  MeldWindow(Game& game, const Preferences& prefs, int index, const QImage& cardSheet,
+             QWidget* parent = nullptr);
   ~MeldWindow() override;
 
   int Index() const { return index_; }
@@ -43,6 +45,8 @@ class MeldWindow : public QWidget {
 
   Ui::MeldWindow* ui_;
   Game& game_;
+  // Read for the card size.
+  const Preferences& prefs_;
   const int index_;
   const QImage& cardSheet_;
   bool pressed_ = false;

@@ -12,8 +12,9 @@
 
 namespace zelvani {
 
-PilesWindow::PilesWindow(Game& game, const QImage& cardSheet, QWidget* parent)
-    : QWidget(parent), ui_(new Ui::PilesWindow), game_(game), cardSheet_(cardSheet) {
+PilesWindow::PilesWindow(Game& game, const Preferences& prefs, const QImage& cardSheet,
+                         QWidget* parent)
+    : QWidget(parent), ui_(new Ui::PilesWindow), game_(game), prefs_(prefs), cardSheet_(cardSheet) {
   ui_->setupUi(this);
   setObjectName(QStringLiteral("pilesWindow"));
   setFocusPolicy(Qt::StrongFocus);
@@ -45,8 +46,8 @@ int PilesWindow::OuterWidth() const {
 }
 
 QImage PilesWindow::EmptyPlace() const {
-  const int w = game_.CardWidth;
-  const int h = game_.CardHeight;
+  const int w = prefs_.CardWidth;
+  const int h = prefs_.CardHeight;
   const qreal ratio = devicePixelRatioF();
   QImage place(QSize(w, h) * ratio, QImage::Format_RGB32);
   place.setDevicePixelRatio(ratio);
@@ -64,8 +65,8 @@ QImage PilesWindow::EmptyPlace() const {
 
 void PilesWindow::PaintPiles() {
   NamePiles();
-  const int w = game_.CardWidth;
-  const int h = game_.CardHeight;
+  const int w = prefs_.CardWidth;
+  const int h = prefs_.CardHeight;
   const int outer = OuterWidth();
   ui_->StockPicture->setGeometry(outer / 4 - w / 2, 0, w, h);
   ui_->DiscardPicture->setGeometry(3 * outer / 4 - w / 2, 0, w, h);

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "logic/settings/Preferences.h"
 #include "logic/table/Game.h"
 
 namespace Ui {
@@ -19,7 +20,8 @@ class PilesWindow : public QWidget {
   Q_OBJECT
 
  public:
-  PilesWindow(Game& game, const QImage& cardSheet, QWidget* parent = nullptr);
+  PilesWindow(Game& game, const Preferences& prefs, const QImage& cardSheet,
+              QWidget* parent = nullptr);
   ~PilesWindow() override;
 
   // Redraws both pictures from the pile record.
@@ -37,6 +39,8 @@ class PilesWindow : public QWidget {
 
   Ui::PilesWindow* ui_;
   Game& game_;
+  // Read for the card size.
+  const Preferences& prefs_;
   const QImage& cardSheet_;
 };
 

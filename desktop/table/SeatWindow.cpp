@@ -31,9 +31,11 @@ int PlateFlags(const QFontMetrics& metrics, const QRect& room, const QString& te
 }
 }  // namespace
 
-SeatWindow::SeatWindow(Game& game, int seat, const QImage& cardSheet, QWidget* owner)
+SeatWindow::SeatWindow(Game& game, Preferences& prefs, int seat, const QImage& cardSheet,
+                       QWidget* owner)
     : QWidget(owner, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       game_(game),
+      prefs_(prefs),
       seat_(seat),
       cardSheet_(cardSheet),
       ui_(new Ui::SeatWindow) {
@@ -68,7 +70,7 @@ QRect SeatWindow::CardRect(int slot) {
   // The cards lie under the name plate, as PaintCards draws them.
   const QRect area = CardArea();
   const auto blocks =
-      LayoutSeatHand(Hand(), area.width(), area.height(), game_.CardWidth, game_.CardHeight);
+      LayoutSeatHand(Hand(), area.width(), area.height(), prefs_.CardWidth, prefs_.CardHeight);
   if (slot < 0 || slot >= static_cast<int>(blocks.size()))
     return {};
   const CardBlock& b = blocks[slot];
@@ -84,28 +86,28 @@ void SeatWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool SeatWindow::LoadBackground(const QString& fileName) {
-  HandRecord& hand = Hand();
+  std::string& backgroundFile = prefs_.SeatBackgrounds[seat_];
   if (fileName.isEmpty()) {
-    hand.BackgroundFile.clear();
+    backgroundFile.clear();
     background_ = QImage();
     return true;
   }
-  QImage picture = ReadPicture(fileName, ToQString(game_.PluginFolder));
+  QImage picture = ReadPicture(fileName, ToQString(prefs_.PluginFolder));
   if (picture.isNull()) {
     game_.Host.MessageBox(PictureErrorText(fileName).toStdString(), kErrorCaption, MsgButtons::Ok,
                           MsgIcon::Error);
-    hand.BackgroundFile.clear();
+    backgroundFile.clear();
     background_ = QImage();
     return false;
   }
   background_ = picture;
-  hand.BackgroundFile = fileName.toStdString();
+  backgroundFile = fileName.toStdString();
   return true;
 }
 
 void SeatWindow::PaintBackground(QPainter& painter) {
   const QSize outer = frameGeometry().size().expandedTo(size());
-  if (Hand().BackgroundFile.empty() || background_.isNull()) {
+  if (prefs_.SeatBackgrounds[seat_].empty() || background_.isNull()) {
     painter.fillRect(QRect(QPoint(0, 0), outer), palette().color(QPalette::Button));
     return;
   }
@@ -143,10 +145,10 @@ int SeatWindow::NamePlateHeight(const QString& text, int width) const {
 }
 
 void SeatWindow::KeepRoomForACard() {
-  const int width = game_.CardHeight;
+  const int width = prefs_.CardHeight;
   // Two lines as a name and points take them, Japanese letters and all.
   const int plate = NamePlateHeight(QStringLiteral("名Mg\n[0点]"), width);
-  setMinimumSize(width, plate + game_.CardHeight);
+  setMinimumSize(width, plate + prefs_.CardHeight);
 }
 
 QRect SeatWindow::CardArea() const {
@@ -176,7 +178,7 @@ void SeatWindow::changeEvent(QEvent* event) {
 
 void SeatWindow::PaintCards(QPainter& painter, const QSize& client) {
   for (const CardBlock& block :
-       LayoutSeatHand(Hand(), client.width(), client.height(), game_.CardWidth, game_.CardHeight))
+       LayoutSeatHand(Hand(), client.width(), client.height(), prefs_.CardWidth, prefs_.CardHeight))
     DrawBlock(painter, block);
 }
 
@@ -209,13 +211,15 @@ void SeatWindow::ShowPopupMenu() {
   const HandRecord& hand = Hand();
   renameAction_->setText(ToQString(MenuText(hand.PlayerName)) + QStringLiteral("(&N)"));
   pointsAction_->setText(QString::number(hand.Point) + QStringLiteral("点"));
-  if (hand.BackgroundFile.empty()) {
+  const std::string& backgroundFile = prefs_.SeatBackgrounds[seat_];
+  if (backgroundFile.empty()) {
     backgroundAction_->setText(QStringLiteral("背景(&B)"));
     backgroundAction_->setChecked(false);
     noBackgroundAction_->setChecked(true);
   } else {
-    backgroundAction_->setText(QStringLiteral("背景：") + ToQString(MenuText(FileNamePart(hand.BackgroundFile))) +
-                     QStringLiteral("(&B)"));
+    backgroundAction_->setText(QStringLiteral("背景：") +
+                               ToQString(MenuText(FileNamePart(backgroundFile))) +
+                               QStringLiteral("(&B)"));
     backgroundAction_->setChecked(true);
     noBackgroundAction_->setChecked(false);
   }
@@ -228,9 +232,9 @@ void SeatWindow::RenameSeat() {
 }
 
 void SeatWindow::ChooseBackground() {
-  const QString file =
-      ChooseFile(this, QStringLiteral("背景"), QString::fromUtf8(PictureFilter(game_.PluginFolder)),
-                 ToQString(Hand().BackgroundFile));
+  const QString file = ChooseFile(this, QStringLiteral("背景"),
+                                  QString::fromUtf8(PictureFilter(prefs_.PluginFolder)),
+                                  ToQString(prefs_.SeatBackgrounds[seat_]));
   if (file.isEmpty())
     return;
   LoadBackground(file);

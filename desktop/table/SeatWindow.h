@@ -5,8 +5,9 @@
 #include <QImage>
 #include <QWidget>
 
-#include "logic/table/Game.h"
 #include "logic/geometry/HandLayout.h"
+#include "logic/settings/Preferences.h"
+#include "logic/table/Game.h"
 
 class QMenu;
 class QAction;
@@ -21,7 +22,9 @@ class SeatWindow : public QWidget {
   Q_OBJECT
 
  public:
-  SeatWindow(Game& game, int seat, const QImage& cardSheet, QWidget* owner);
+  // The window draws cards of the preferences' card size, loads pictures through their
+  // plug-in folder and keeps its seat's background file there.
+  SeatWindow(Game& game, Preferences& prefs, int seat, const QImage& cardSheet, QWidget* owner);
   ~SeatWindow() override;
 
   int Tag() const { return seat_; }
@@ -63,6 +66,7 @@ class SeatWindow : public QWidget {
   virtual bool HasNamePlate() const { return true; }
 
   Game& game_;
+  Preferences& prefs_;
   const int seat_;
   const QImage& cardSheet_;
 

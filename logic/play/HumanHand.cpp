@@ -19,9 +19,9 @@ int FindCardAt(const HandRecord& hand, int clientWidth, int cardWidth, int x) {
   return -1;
 }
 
-int PressHandAt(Game& game, int x, int clientWidth) {
+int PressHandAt(Game& game, int x, int clientWidth, int cardWidth) {
   return PressHandCard(
-      game, game.GameState == 1 ? FindCardAt(game.HumanSeat(), clientWidth, game.CardWidth, x) : -1);
+      game, game.GameState == 1 ? FindCardAt(game.HumanSeat(), clientWidth, cardWidth, x) : -1);
 }
 
 int PressHandCard(Game& game, int slot) {

@@ -12,10 +12,11 @@ struct Game;
 // Only x counts; the edges themselves do not hit.
 int FindCardAt(const HandRecord& hand, int clientWidth, int cardWidth, int x);
 
-// A mouse press at client x. Only in the human's play phase: toggles the card (the
-// claimed card stays selected) with a click cue and repaints; at other times it says why
-// not. Returns the slot a drag may begin from, or -1 (also when the press was ignored).
-int PressHandAt(Game& game, int x, int clientWidth);
+// A mouse press at client x, on cards `cardWidth` pixels wide. Only in the human's play
+// phase: toggles the card (the claimed card stays selected) with a click cue and repaints;
+// at other times it says why not. Returns the slot a drag may begin from, or -1 (also when
+// the press was ignored).
+int PressHandAt(Game& game, int x, int clientWidth, int cardWidth);
 // The same press on the card in `slot` (-1 for none), however the card was pointed at.
 int PressHandCard(Game& game, int slot);
 

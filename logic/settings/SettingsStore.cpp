@@ -204,7 +204,7 @@ int LoadTableScale(Registry& registry) {
   return ReadTableScale(SectionReader(registry, "Options", discarded));
 }
 
-void LoadSettings(Game& game, Registry& registry, SettingsWindows& windows) {
+void LoadSettings(Game& game, Preferences& prefs, Registry& registry, SettingsWindows& windows) {
   bool discarded = false;
   for (int seat = 0; seat < kSeatCount; ++seat) {
     WinRect rect = windows.SeatRect(seat);
@@ -217,7 +217,7 @@ void LoadSettings(Game& game, Registry& registry, SettingsWindows& windows) {
     const auto path = plugin->ReadString("Path");
     // An empty path names no folder; appending a separator would make it the root.
     if (path.Ok() && !path.Value.empty())
-      game.PluginFolder = WithTrailingSeparator(path.Value);
+      prefs.PluginFolder = WithTrailingSeparator(path.Value);
   }
 
   auto program = registry.OpenKey(kProgramKey, true);
@@ -229,8 +229,8 @@ void LoadSettings(Game& game, Registry& registry, SettingsWindows& windows) {
     windows.LoadCardPicture(kDefaultCardPicture);  // a table without cards cannot be played
   // A sheet that is only missing stays chosen, for the day its drive is back.
   if (card == PictureLoad::Missing)
-    game.CardPicturePath = cardPicture;
-  if (game.CardPicturePath != cardPicture)
+    prefs.CardPicturePath = cardPicture;
+  if (prefs.CardPicturePath != cardPicture)
     discarded = true;
 
   windows.TileCounterClockwise();
@@ -245,11 +245,11 @@ void LoadSettings(Game& game, Registry& registry, SettingsWindows& windows) {
         section, [&] { return windows.SeatRect(seat); },
         [&](const WinRect& rect) { windows.SetSeatRect(seat, rect); });
     const std::string back = section.Text("Back", "");
-    HandRecord& hand = game.Seats[seat];
-    hand.BackgroundFile = back;
+    std::string& background = prefs.SeatBackgrounds[seat];
+    background = back;
     if (!back.empty() && windows.LoadBackground(seat, back) == PictureLoad::Missing)
-      hand.BackgroundFile = back;  // kept, with no background drawn meanwhile
-    if (hand.BackgroundFile != back)
+      background = back;  // kept, with no background drawn meanwhile
+    if (background != back)
       discarded = true;
   }
 
@@ -277,10 +277,10 @@ void LoadSettings(Game& game, Registry& registry, SettingsWindows& windows) {
   std::array<std::string, kCueCount> sounds;
   for (int cue = 0; cue < kCueCount; ++cue)
     sounds[cue] = options.Text(kSoundValues[cue], kDefaultSounds[cue]);
-  game.TableScale = ReadTableScale(options);
-  if (game.TableScale == 0 && options.Integer(kTableScaleValue, 0) != 0)
+  prefs.TableScale = ReadTableScale(options);
+  if (prefs.TableScale == 0 && options.Integer(kTableScaleValue, 0) != 0)
     discarded = true;
-  game.PlaySounds = options.Boolean(kPlaySoundsValue, true);
+  prefs.PlaySounds = options.Boolean(kPlaySoundsValue, true);
 
   auto score = registry.OpenKey(SubKey("Score"), true);
   if (!LoadScoreValues(game, score.get()))
@@ -322,7 +322,8 @@ std::string SaveFailureText(const StoreFailure& failure) {
   return text;
 }
 
-bool SaveSettings(Game& game, Registry& registry, SettingsWindows& windows) {
+bool SaveSettings(Game& game, const Preferences& prefs, Registry& registry,
+                  SettingsWindows& windows) {
   auto program = registry.OpenKey(kProgramKey, true);
   if (!program)
     return false;
@@ -335,7 +336,7 @@ bool SaveSettings(Game& game, Registry& registry, SettingsWindows& windows) {
     SectionWriter section(registry, SeatSection(seat));
     const HandRecord& hand = game.Seats[seat];
     if (!SaveRect(section, windows.SeatRect(seat)) || !section.Text("Name", hand.PlayerName) ||
-        !section.Text("Back", hand.BackgroundFile))
+        !section.Text("Back", prefs.SeatBackgrounds[seat]))
       return false;
   }
 
@@ -349,19 +350,19 @@ bool SaveSettings(Game& game, Registry& registry, SettingsWindows& windows) {
     return false;
 
   SectionWriter options(registry, "Options");
-  if (!options.Text("CardPicture", game.CardPicturePath))
+  if (!options.Text("CardPicture", prefs.CardPicturePath))
     return false;
   for (int cue = 0; cue < kCueCount; ++cue)
     if (!options.Text(kSoundValues[cue], windows.SoundFile(cue)))
       return false;
-  if (game.TableScale != 0) {
-    if (!options.Integer(kTableScaleValue, game.TableScale))
+  if (prefs.TableScale != 0) {
+    if (!options.Integer(kTableScaleValue, prefs.TableScale))
       return false;
   } else if (RegistryKey* key = options.Key();
              key && key->ValueExists(kTableScaleValue) && !key->DeleteValue(kTableScaleValue)) {
     return false;  // only a value no longer offered is there to remove
   }
-  if (!options.Boolean(kPlaySoundsValue, game.PlaySounds))
+  if (!options.Boolean(kPlaySoundsValue, prefs.PlaySounds))
     return false;
 
   {
@@ -382,10 +383,11 @@ bool SaveSettings(Game& game, Registry& registry, SettingsWindows& windows) {
   return registry.Flush();
 }
 
-LogPlace LoadPlayAids(Game& game, Registry& registry) {
+void LoadPlayAids(Game& game, Preferences& prefs, Registry& registry) {
   bool discarded = false;
   const SectionReader section(registry, "Form\\Log", discarded);
-  LogPlace log;
+  LogPlace& log = prefs.Log;
+  log = LogPlace{};
   log.Visible = section.Boolean("Visible", log.Visible);
   log.Side = section.Integer("Side", log.Side, 0, kLogSides - 1);
   log.Width = section.Integer("Width", log.Width, 1, kMaxWindowExtent);
@@ -394,10 +396,10 @@ LogPlace LoadPlayAids(Game& game, Registry& registry) {
   game.AutoPlayUsed = autoPlayed && game.Round > 0;
   if (discarded)
     registry.KeepBackup(kProgramKey);
-  return log;
 }
 
-bool SavePlayAids(const Game& game, Registry& registry, const LogPlace& log) {
+bool SavePlayAids(const Game& game, const Preferences& prefs, Registry& registry) {
+  const LogPlace& log = prefs.Log;
   SectionWriter section(registry, "Form\\Log");
   SectionWriter score(registry, "Score");
   return section.Boolean("Visible", log.Visible) && section.Integer("Side", log.Side) &&

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "logic/settings/Preferences.h"
+
 namespace zelvani {
 
 struct Game;
@@ -44,7 +46,7 @@ std::string WithTrailingSeparator(const std::string& folder);
 // that fails gives way to the shipped one; a card sheet or background whose file is
 // missing stays chosen. When anything stored was not taken as it is, the store is asked
 // to keep a backup before the close writes over it.
-void LoadSettings(Game& game, Registry& registry, SettingsWindows& windows);
+void LoadSettings(Game& game, Preferences& prefs, Registry& registry, SettingsWindows& windows);
 
 // The table scale the player chose ("表示倍率", percent), 0 when none or when what is
 // stored is not one offered. Read on its own before any window exists, since the whole
@@ -53,25 +55,16 @@ int LoadTableScale(Registry& registry);
 
 // Writes every setting in its fixed order. Stops at the first value the store refuses;
 // returns false then, or when the store could not keep what was written.
-bool SaveSettings(Game& game, Registry& registry, SettingsWindows& windows);
+bool SaveSettings(Game& game, const Preferences& prefs, Registry& registry,
+                  SettingsWindows& windows);
 
 // Beside those, the play aids: where the "記録" window sits ("Form\Log": Visible, Side,
 // Width, Height) and whether the unfinished game had the automatic player ("Score":
 // AutoPlayed, 1 or 0), so that a resumed game still counts toward nothing.
-struct LogPlace {
-  bool Visible = false;
-  // The side of the frame: 0 right, 1 bottom, 2 left, 3 top.
-  int Side = 0;
-  int Width = 280;
-  int Height = 160;
-
-  bool operator==(const LogPlace&) const = default;
-};
-inline constexpr int kLogSides = 4;
 // Read after LoadSettings; AutoPlayUsed is taken up only for a resumed game.
-LogPlace LoadPlayAids(Game& game, Registry& registry);
+void LoadPlayAids(Game& game, Preferences& prefs, Registry& registry);
 // Written before SaveSettings, whose last step makes them lasting.
-bool SavePlayAids(const Game& game, Registry& registry, const LogPlace& log);
+bool SavePlayAids(const Game& game, const Preferences& prefs, Registry& registry);
 
 // What the player is told when the settings could not be saved: the place and the reason.
 std::string SaveFailureText(const StoreFailure& failure);

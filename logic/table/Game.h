@@ -1,11 +1,11 @@
 // The table record and everything a round is played on: the four hands, the piles, the
 // melds, the rules, the score sheet and the generator. One Game is owned by the frame
 // window; every logic operation takes it and speaks to the outside through its host.
+// The player's choices and the windows' state are kept apart, in Preferences.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "logic/table/GameHost.h"
@@ -38,15 +38,6 @@ struct Game {
   // MeldWindows: the melds on the table; during a round the last one is the empty
   // new-meld window.
   std::vector<MeldRecord> MeldWindows;
-  std::string CardPicturePath = "Cards.bmp";
-  std::string PluginFolder;
-  // The menu's sound switch: off, no cue plays.
-  bool PlaySounds = true;
-  std::int32_t CardWidth = 0;
-  std::int32_t CardHeight = 0;
-  // "表示倍率": how large the whole program is drawn, in percent, taken up at the next
-  // start; 0 until the player chooses, which follows the screen's own scale.
-  std::int32_t TableScale = 0;
   std::array<HiScoreTable, 2> HiScore{};
   std::int32_t OfficialRule = 0;
   RuleSettings Rules;

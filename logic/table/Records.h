@@ -22,9 +22,6 @@ constexpr int kNoClaim = -1;
 struct HandRecord {
   std::string PlayerName;
   std::int32_t Point = 0;
-  // The seat window's background picture file; empty for none. The picture itself
-  // belongs to the window.
-  std::string BackgroundFile;
   std::int32_t Total = 0;
   bool Open = false;
   std::array<std::uint8_t, kHandSlots> Selected{};

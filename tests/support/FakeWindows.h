@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "logic/table/Game.h"
-#include "logic/settings/SettingsWindows.h"
 #include "logic/geometry/TableArrangement.h"
+#include "logic/settings/Preferences.h"
+#include "logic/settings/SettingsWindows.h"
 
 namespace zelvani {
 
 class FakeWindows : public SettingsWindows {
  public:
-  explicit FakeWindows(Game& game) : game_(game) {
+  explicit FakeWindows(Preferences& prefs) : prefs_(prefs) {
     for (WinRect& seat : Seats)
       seat = {0, 0, 148, 178};
   }
@@ -43,15 +43,15 @@ class FakeWindows : public SettingsWindows {
     Calls.push_back("Card " + fileName);
     const PictureLoad load = Load(fileName);
     if (load == PictureLoad::Loaded) {
-      game_.CardPicturePath = fileName;
-      game_.CardHeight = 96;
+      prefs_.CardPicturePath = fileName;
+      prefs_.CardHeight = 96;
     }
     return load;
   }
   PictureLoad LoadBackground(int seat, const std::string& fileName) override {
     Calls.push_back("Back " + std::to_string(seat) + " " + fileName);
     const PictureLoad load = Load(fileName);
-    game_.Seats[seat].BackgroundFile = load == PictureLoad::Loaded ? fileName : "";
+    prefs_.SeatBackgrounds[seat] = load == PictureLoad::Loaded ? fileName : "";
     return load;
   }
   void TileCounterClockwise() override {
@@ -75,7 +75,7 @@ class FakeWindows : public SettingsWindows {
     return BadFiles.count(fileName) ? PictureLoad::Unreadable : PictureLoad::Loaded;
   }
 
-  Game& game_;
+  Preferences& prefs_;
 };
 
 }  // namespace zelvani

@@ -152,7 +152,7 @@ class FrameSettingsTest : public QObject {
                QStringLiteral("画像ファイル /nowhere/mine.bmp は開けません。"));
       // The shipped sheet is on the table meanwhile.
       QCOMPARE(frame.CardSheet().File(), QStringLiteral("Cards.bmp"));
-      QCOMPARE(frame.GameRecord().CardWidth, 71);
+      QCOMPARE(frame.PreferencesRecord().CardWidth, 71);
       QVERIFY(frame.close());
     }
     QCOMPARE(ReadFile(IniFile() + ".bad"), original);
@@ -183,7 +183,7 @@ class FrameSettingsTest : public QObject {
     dialog.FillOptions();
     dialog.FileChosen(0, shipped);
     dialog.ApplyOptions();
-    QCOMPARE(Text(frame.GameRecord().CardPicturePath), shipped);
+    QCOMPARE(Text(frame.PreferencesRecord().CardPicturePath), shipped);
     QCOMPARE(frame.CardSheet().File(), shipped);
     QCOMPARE(frame.Messages.size(), std::size_t(1));  // the start's own
   }

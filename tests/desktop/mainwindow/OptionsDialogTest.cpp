@@ -161,7 +161,7 @@ class OptionsDialogTest : public QObject {
   void theTableScaleFollowsTheScreenUntilThePlayerChoosesOne() {
     ScriptedMainWindow frame;
     frame.StartUp();
-    Game& game = frame.GameRecord();
+    Preferences& prefs = frame.PreferencesRecord();
     const auto scale = [](OptionsDialog& dialog) { return Control<QComboBox>(&dialog, "tableScaleBox"); };
     {
       OptionsDialog dialog(frame);
@@ -179,13 +179,13 @@ class OptionsDialogTest : public QObject {
       dialog.FillOptions();
       QCOMPARE(scale(dialog)->currentText(), QStringLiteral("100%"));  // the screen's own
       dialog.ApplyOptions();
-      QCOMPARE(game.TableScale, 0);
+      QCOMPARE(prefs.TableScale, 0);
     }
     OptionsDialog dialog(frame);
     dialog.FillOptions();
     scale(dialog)->setCurrentIndex(2);
     dialog.ApplyOptions();
-    QCOMPARE(game.TableScale, 150);
+    QCOMPARE(prefs.TableScale, 150);
     OptionsDialog again(frame);
     again.FillOptions();
     QCOMPARE(scale(again)->currentText(), QStringLiteral("150%"));
@@ -380,8 +380,8 @@ class OptionsDialogTest : public QObject {
   void unchangedFilesAreNotLoadedAgain() {
     ScriptedMainWindow frame;
     frame.StartUp();
-    Game& game = frame.GameRecord();
-    QCOMPARE(game.CardPicturePath, std::string("Cards.bmp"));
+    Preferences& prefs = frame.PreferencesRecord();
+    QCOMPARE(prefs.CardPicturePath, std::string("Cards.bmp"));
     QVERIFY(frame.SeatWindowOf(3)->LoadBackground(QStringLiteral("Cards.bmp")));
     OptionsDialog dialog(frame);
     dialog.FillOptions();
@@ -391,8 +391,8 @@ class OptionsDialogTest : public QObject {
     dialog.SetNamesCell(2, 4, absoluteSheet);
     dialog.ApplyOptions();
     // A load would have stored the name it was given.
-    QCOMPARE(game.CardPicturePath, std::string("Cards.bmp"));
-    QCOMPARE(game.Seats[3].BackgroundFile, std::string("Cards.bmp"));
+    QCOMPARE(prefs.CardPicturePath, std::string("Cards.bmp"));
+    QCOMPARE(prefs.SeatBackgrounds[3], std::string("Cards.bmp"));
     QCOMPARE(frame.HumanSeat()->CueFile(0), QStringLiteral("Click.wav"));
     QCOMPARE(frame.HumanSeat()->CueFile(2), QStringLiteral("YakuDasu.wav"));
     QVERIFY(frame.Messages.empty());
@@ -415,7 +415,8 @@ class OptionsDialogTest : public QObject {
     QCOMPARE(Edit(&dialog, "cardSheetEdit")->text(), QStringLiteral("Green.bmp"));
     Edit(&dialog, "cardSheetEdit")->setText(QStringLiteral("Blue.bmp"));
     dialog.ApplyOptions();
-    QCOMPARE(ToQString(frame.GameRecord().CardPicturePath), QFileInfo(typed).absoluteFilePath());
+    QCOMPARE(ToQString(frame.PreferencesRecord().CardPicturePath),
+             QFileInfo(typed).absoluteFilePath());
     QVERIFY(frame.Messages.empty());
   }
 
@@ -430,7 +431,7 @@ class OptionsDialogTest : public QObject {
     dialog.FileChosen(0, before.filePath(QStringLiteral("Green.bmp")));
     Edit(&dialog, "cardSheetEdit")->setText(typed);
     dialog.ApplyOptions();
-    QCOMPARE(ToQString(frame.GameRecord().CardPicturePath), typed);
+    QCOMPARE(ToQString(frame.PreferencesRecord().CardPicturePath), typed);
     QVERIFY(frame.Messages.empty());
   }
 
@@ -453,7 +454,7 @@ class OptionsDialogTest : public QObject {
     dialog.FillOptions();
     Edit(&dialog, "cardSheetEdit")->setText(QStringLiteral("NoSuchSheet.bmp"));
     dialog.ApplyOptions();
-    QCOMPARE(frame.GameRecord().CardPicturePath, std::string("Cards.bmp"));
+    QCOMPARE(frame.PreferencesRecord().CardPicturePath, std::string("Cards.bmp"));
     QCOMPARE(frame.Messages.size(), std::size_t(1));
     QCOMPARE(ToQString(frame.Messages[0].Text),
              QStringLiteral("画像ファイル ") +
@@ -464,7 +465,7 @@ class OptionsDialogTest : public QObject {
   void backgroundsLoadAndAnEmptyCellRemovesOne() {
     ScriptedMainWindow frame;
     frame.StartUp();
-    Game& game = frame.GameRecord();
+    Preferences& prefs = frame.PreferencesRecord();
     QVERIFY(frame.SeatWindowOf(1)->LoadBackground(QStringLiteral("Cards.bmp")));
     const QString sheet = QDir::current().absoluteFilePath(QStringLiteral("Cards.bmp"));
     OptionsDialog dialog(frame);
@@ -473,9 +474,9 @@ class OptionsDialogTest : public QObject {
     dialog.SetNamesCell(2, 2, QString());
     dialog.SetNamesCell(2, 1, sheet);
     dialog.ApplyOptions();
-    QVERIFY(game.Seats[1].BackgroundFile.empty());
+    QVERIFY(prefs.SeatBackgrounds[1].empty());
     QVERIFY(frame.SeatWindowOf(1)->BackgroundPicture().isNull());
-    QCOMPARE(ToQString(game.Seats[0].BackgroundFile), sheet);
+    QCOMPARE(ToQString(prefs.SeatBackgrounds[0]), sheet);
     QVERIFY(!frame.SeatWindowOf(0)->BackgroundPicture().isNull());
     QVERIFY(frame.Messages.empty());
   }

@@ -44,19 +44,19 @@ class PictureLoaderFrameTest : public QObject {
     ScriptedMainWindow frame;
     frame.StartUp();
     QVERIFY(frame.Messages.empty());
-    QVERIFY(frame.GameRecord().PluginFolder.empty());
+    QVERIFY(frame.PreferencesRecord().PluginFolder.empty());
     const QImage bitmapSheet = frame.CardSheet().Image();
-    const int w = frame.GameRecord().CardWidth;
-    const int h = frame.GameRecord().CardHeight;
+    const int w = frame.PreferencesRecord().CardWidth;
+    const int h = frame.PreferencesRecord().CardHeight;
     QVERIFY(w > 0 && h > 0);
 
     const QString png = DefaultSheetAs("PNG", QStringLiteral("Cards.png"));
     QVERIFY(!png.isEmpty());
     QVERIFY(frame.CardSheet().Load(png));
     QVERIFY(frame.Messages.empty());
-    QCOMPARE(frame.GameRecord().CardWidth, w);
-    QCOMPARE(frame.GameRecord().CardHeight, h);
-    QCOMPARE(frame.GameRecord().CardPicturePath, png.toStdString());
+    QCOMPARE(frame.PreferencesRecord().CardWidth, w);
+    QCOMPARE(frame.PreferencesRecord().CardHeight, h);
+    QCOMPARE(frame.PreferencesRecord().CardPicturePath, png.toStdString());
     for (int code = 0; code < kSheetColumns * kSheetRows; ++code)
       QVERIFY2(Cell(frame.CardSheet().Image(), code, w, h) == Cell(bitmapSheet, code, w, h),
                qPrintable(QString::number(code)));
@@ -65,12 +65,12 @@ class PictureLoaderFrameTest : public QObject {
   void aJpegSheetGivesTheSameCardSize() {
     ScriptedMainWindow frame;
     frame.StartUp();
-    const int w = frame.GameRecord().CardWidth;
-    const int h = frame.GameRecord().CardHeight;
+    const int w = frame.PreferencesRecord().CardWidth;
+    const int h = frame.PreferencesRecord().CardHeight;
     const QString jpeg = DefaultSheetAs("JPEG", QStringLiteral("Cards.jpeg"));
     QVERIFY(frame.CardSheet().Load(jpeg));
-    QCOMPARE(frame.GameRecord().CardWidth, w);
-    QCOMPARE(frame.GameRecord().CardHeight, h);
+    QCOMPARE(frame.PreferencesRecord().CardWidth, w);
+    QCOMPARE(frame.PreferencesRecord().CardHeight, h);
   }
 
   void aFolderSetByThePlayerIsSearchedInsteadOfTheShippedOne() {
@@ -79,11 +79,12 @@ class PictureLoaderFrameTest : public QObject {
     const QString picture = WriteTestPicture(files_, QStringLiteral("sheet.zpic"));
     // The shipped folder holds no plug-in for these files.
     QVERIFY(!frame.CardSheet().Load(picture));
-    frame.GameRecord().PluginFolder = TestPluginFolder(QStringLiteral("scripted")).toStdString();
+    frame.PreferencesRecord().PluginFolder =
+        TestPluginFolder(QStringLiteral("scripted")).toStdString();
     QVERIFY(frame.CardSheet().Load(picture));
     QCOMPARE(frame.CardSheet().Image().pixelColor(0, 0), kOlive);
-    QCOMPARE(frame.GameRecord().CardWidth, 2);  // 16 x 14 pixels
-    QCOMPARE(frame.GameRecord().CardHeight, 2);
+    QCOMPARE(frame.PreferencesRecord().CardWidth, 2);  // 16 x 14 pixels
+    QCOMPARE(frame.PreferencesRecord().CardHeight, 2);
     // And the shipped one is not searched then.
     QVERIFY(!frame.CardSheet().Load(DefaultSheetAs("PNG", QStringLiteral("other.png"))));
   }
@@ -120,12 +121,12 @@ class PictureLoaderFrameTest : public QObject {
     QFETCH(QString, name);
     ScriptedMainWindow frame;
     frame.StartUp();
-    Game& game = frame.GameRecord();
-    game.PluginFolder = plugins.toStdString();
+    Preferences& prefs = frame.PreferencesRecord();
+    prefs.PluginFolder = plugins.toStdString();
     const QImage before = frame.CardSheet().Image();
-    const std::string pathBefore = game.CardPicturePath;
-    const int w = game.CardWidth;
-    const int h = game.CardHeight;
+    const std::string pathBefore = prefs.CardPicturePath;
+    const int w = prefs.CardWidth;
+    const int h = prefs.CardHeight;
     QVERIFY(QDir().mkpath(files_.filePath(QStringLiteral("empty"))));
     QString path = WriteTestPicture(files_, name, script);
     if (name == QLatin1String("notes.txt")) {
@@ -139,9 +140,9 @@ class PictureLoaderFrameTest : public QObject {
     QCOMPARE(frame.Messages.back().Text, CannotOpen(path));
     QCOMPARE(frame.Messages.back().Caption, std::string("エラー：Zelvani"));
     QCOMPARE(frame.Messages.back().Icon, MsgIcon::Error);
-    QCOMPARE(game.CardPicturePath, pathBefore);
-    QCOMPARE(game.CardWidth, w);
-    QCOMPARE(game.CardHeight, h);
+    QCOMPARE(prefs.CardPicturePath, pathBefore);
+    QCOMPARE(prefs.CardWidth, w);
+    QCOMPARE(prefs.CardHeight, h);
     QCOMPARE(frame.CardSheet().Image(), before);
   }
 
@@ -154,14 +155,14 @@ class PictureLoaderFrameTest : public QObject {
     QVERIFY(picture.save(png, "PNG"));
     SeatWindow* seat = frame.SeatWindowOf(2);
     QVERIFY(seat->LoadBackground(png));
-    QCOMPARE(frame.GameRecord().Seats[2].BackgroundFile, png.toStdString());
+    QCOMPARE(frame.PreferencesRecord().SeatBackgrounds[2], png.toStdString());
 
-    frame.GameRecord().PluginFolder =
+    frame.PreferencesRecord().PluginFolder =
         TestPluginFolder(QStringLiteral("picture-fails")).toStdString();
     const QString broken = WriteTestPicture(files_, QStringLiteral("back.zpic"));
     QVERIFY(!seat->LoadBackground(broken));
     QCOMPARE(frame.Messages.back().Text, CannotOpen(broken));
-    QVERIFY(frame.GameRecord().Seats[2].BackgroundFile.empty());
+    QVERIFY(frame.PreferencesRecord().SeatBackgrounds[2].empty());
   }
 
   void thePictureChoosersOfferAllFilesWithOrWithoutAFolder() {

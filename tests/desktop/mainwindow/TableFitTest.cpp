@@ -107,6 +107,7 @@ class TableFitTest : public QObject {
     ScriptedMainWindow frame;
     frame.StartUp();
     Game& game = frame.GameRecord();
+    Preferences& prefs = frame.PreferencesRecord();
     StartRound(game);
     frame.TurnTimer()->stop();
     SetPoint(game, 3, -15);
@@ -126,8 +127,8 @@ class TableFitTest : public QObject {
       QVERIFY2(ink > 20, qPrintable(window->windowTitle()));
       // However small it is made, a card still fits under the plate, on its side or upright.
       window->resize(1, 1);
-      QVERIFY(window->CardArea().width() >= game.CardHeight);
-      QVERIFY(window->CardArea().height() >= game.CardHeight);
+      QVERIFY(window->CardArea().width() >= prefs.CardHeight);
+      QVERIFY(window->CardArea().height() >= prefs.CardHeight);
     }
   }
 
@@ -135,6 +136,7 @@ class TableFitTest : public QObject {
     ScriptedMainWindow frame;
     frame.StartUp();
     Game& game = frame.GameRecord();
+    Preferences& prefs = frame.PreferencesRecord();
     StartRound(game);
     frame.TurnTimer()->stop();
     const std::vector<MeldRecord> melds = TenMelds();
@@ -146,18 +148,18 @@ class TableFitTest : public QObject {
     // Drawn from the sheet at twice the size where the table is, so the cards stay sharp.
     QCOMPARE(frame.devicePixelRatioF(), ExpectedRatio());
     QCOMPARE(sheet.devicePixelRatio(), ExpectedRatio());
-    QCOMPARE(game.CardWidth, 71);
+    QCOMPARE(prefs.CardWidth, 71);
     const QRect area = frame.ClientArea()->viewport()->rect();
     for (int i = 0; i < static_cast<int>(melds.size()); ++i) {
       MeldWindow* window = frame.MeldWindowAt(i);
       window->PaintMeld();
       QVERIFY(area.contains(window->parentWidget()->geometry()));
       const QImage shot = window->grab().toImage();
-      const auto blocks =
-          LayoutMeld(melds[i], window->width(), window->height(), game.CardWidth, game.CardHeight);
+      const auto blocks = LayoutMeld(melds[i], window->width(), window->height(), prefs.CardWidth,
+                                     prefs.CardHeight);
       for (const CardBlock& block : blocks) {
-        const QRect corner(block.Left, block.Top, CornerIndexWidth(game.CardWidth),
-                           CornerIndexHeight(game.CardHeight));
+        const QRect corner(block.Left, block.Top, CornerIndexWidth(prefs.CardWidth),
+                           CornerIndexHeight(prefs.CardHeight));
         const SheetRect cell = block.Source;
         QVERIFY2(window->rect().contains(corner), qPrintable(QStringLiteral("meld %1").arg(i)));
         QCOMPARE(Part(shot, corner),

@@ -124,9 +124,10 @@ class Win32RegistryTest : public ::testing::Test {
 
 // One run of the game: its table, windows and host.
 struct Session {
-  Session() : game(host), windows(game) {}
+  Session() : game(host), windows(prefs) {}
   FakeHost host;
   Game game;
+  Preferences prefs;
   FakeWindows windows;
 };
 
@@ -193,7 +194,7 @@ TEST_F(Win32RegistryTest, ValuesOfAnotherTypeAreTheWrongType) {
 TEST_F(Win32RegistryTest, EverySettingIsSavedAndLoadedThroughTheRegistry) {
   PutRaw(kViewer, L"Path", REG_SZ, Utf16(L"C:\\Susie"));
   Session first;
-  LoadSettings(first.game, registry, first.windows);
+  LoadSettings(first.game, first.prefs, registry, first.windows);
   EXPECT_TRUE(KeyExists(kProgram));
   Game& game = first.game;
   game.Seats[2].PlayerName = "ｾﾚﾝ・二号";
@@ -208,7 +209,7 @@ TEST_F(Win32RegistryTest, EverySettingIsSavedAndLoadedThroughTheRegistry) {
   // A name at the record's 31-byte limit ends in a double-byte character, and the one
   // after it, which would cross the limit, is left out.
   AddHiScore(game.HiScore[0], 512, "xあああああああああああああああい", true, {2026, 12, 8});
-  ASSERT_TRUE(SaveSettings(game, registry, first.windows));
+  ASSERT_TRUE(SaveSettings(game, first.prefs, registry, first.windows));
 
   EXPECT_EQ(Raw(kProgram + L"\\Rule", L"StartPoint"), Text(L"250"));
   EXPECT_EQ(Raw(kProgram + L"\\Rule", L"Oya"), Text(L"2"));
@@ -235,7 +236,7 @@ TEST_F(Win32RegistryTest, EverySettingIsSavedAndLoadedThroughTheRegistry) {
   EXPECT_EQ(Raw(kViewer, L"Path"), Text(L"C:\\Susie"));
 
   Session next;
-  LoadSettings(next.game, registry, next.windows);
+  LoadSettings(next.game, next.prefs, registry, next.windows);
   EXPECT_EQ(next.game.Seats[2].PlayerName, "ｾﾚﾝ・二号");
   EXPECT_EQ(next.game.Rules, game.Rules);
   EXPECT_EQ(next.game.Dealer, 2);
@@ -245,7 +246,7 @@ TEST_F(Win32RegistryTest, EverySettingIsSavedAndLoadedThroughTheRegistry) {
   EXPECT_EQ(next.game.Score.Cell(4, 1), "303");
   EXPECT_EQ(next.game.HiScore, game.HiScore);
   EXPECT_EQ(HiScoreNameText(next.game.HiScore[0][0]), "xあああああああああああああああ");
-  EXPECT_EQ(next.game.PluginFolder, "C:\\Susie\\");
+  EXPECT_EQ(next.prefs.PluginFolder, "C:\\Susie\\");
 }
 
 TEST_F(Win32RegistryTest, ValuesOfTheWrongTypeOrLengthGiveTheDefaults) {
@@ -258,7 +259,7 @@ TEST_F(Win32RegistryTest, ValuesOfTheWrongTypeOrLengthGiveTheDefaults) {
   PutRaw(kScore, L"Now", REG_BINARY, Bytes(kNowBytes + 1, 1));
   PutRaw(kViewer, L"Path", REG_EXPAND_SZ, Utf16(L"D:\\Plug-ins\\"));
   Session run;
-  LoadSettings(run.game, registry, run.windows);
+  LoadSettings(run.game, run.prefs, registry, run.windows);
   EXPECT_EQ(run.game.Rules.StartPoint, 300);
   EXPECT_EQ(run.game.Seats[1].PlayerName, "テルル");
   EXPECT_EQ(run.game.HiScore[0], EmptyHiScoreTable());
@@ -266,7 +267,7 @@ TEST_F(Win32RegistryTest, ValuesOfTheWrongTypeOrLengthGiveTheDefaults) {
   EXPECT_EQ(run.game.Seats[0].Total, 0);
   EXPECT_EQ(run.game.Round, 0);
   // Text of the expandable kind is text all the same.
-  EXPECT_EQ(run.game.PluginFolder, "D:\\Plug-ins\\");
+  EXPECT_EQ(run.prefs.PluginFolder, "D:\\Plug-ins\\");
 }
 
 }  // namespace

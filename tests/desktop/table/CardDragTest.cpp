@@ -35,10 +35,11 @@ void SendDrop(QWidget* target, int slot) {
 // dropped on the target; Escape then ends the drag.
 void DragFromHand(ScriptedMainWindow& frame, int slot, QWidget* target) {
   const Game& game = frame.GameRecord();
+  const Preferences& prefs = frame.PreferencesRecord();
   QWidget* player = frame.HumanSeat();
   const auto blocks = LayoutPlayerHand(game.Seats[0], player->width(), player->height(),
-                                       game.CardWidth, game.CardHeight);
-  const QPoint press(blocks[slot].Left + 2, blocks[slot].Top + game.CardHeight / 2);
+                                       prefs.CardWidth, prefs.CardHeight);
+  const QPoint press(blocks[slot].Left + 2, blocks[slot].Top + prefs.CardHeight / 2);
   const QPoint moved = press + QPoint(0, QApplication::startDragDistance() + 1);
   QTimer::singleShot(0, target, [target, slot] {
     SendDrop(target, slot);

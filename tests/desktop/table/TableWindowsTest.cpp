@@ -48,10 +48,10 @@ void ExpectBlocksDrawn(const QImage& shot, const QImage& sheet,
 }
 
 // A computer seat's cards where its window draws them: in the part under its name plate.
-std::vector<CardBlock> SeatBlocks(SeatWindow& window, const Game& game) {
+std::vector<CardBlock> SeatBlocks(SeatWindow& window, const Game& game, const Preferences& prefs) {
   const QRect area = window.CardArea();
   auto blocks = LayoutSeatHand(game.Seats[window.Tag()], area.width(), area.height(),
-                               game.CardWidth, game.CardHeight);
+                               prefs.CardWidth, prefs.CardHeight);
   for (CardBlock& block : blocks) {
     block.Left += area.left();
     block.Top += area.top();
@@ -99,35 +99,36 @@ class TableWindowsTest : public QObject {
     ScriptedMainWindow frame;
     frame.StartUp();
     QVERIFY(frame.Messages.empty());
-    QCOMPARE(frame.GameRecord().CardWidth, 71);
-    QCOMPARE(frame.GameRecord().CardHeight, 97);
+    QCOMPARE(frame.PreferencesRecord().CardWidth, 71);
+    QCOMPARE(frame.PreferencesRecord().CardHeight, 97);
   }
 
   void handsAreDrawnFromTheSheetCells() {
     ScriptedMainWindow frame;
     frame.StartUp();
     Game& game = frame.GameRecord();
+    Preferences& prefs = frame.PreferencesRecord();
     frame.findChild<QAction*>("startAction")->trigger();
     const QImage& sheet = frame.CardSheet().Image();
 
     SeatWindow* player = frame.SeatWindowOf(0);
     ExpectBlocksDrawn(player->ComposeHand(), sheet,
                       LayoutPlayerHand(game.Seats[0], player->width(), player->height(),
-                                       game.CardWidth, game.CardHeight));
+                                       prefs.CardWidth, prefs.CardHeight));
     // Seat 2 lies above the frame, wider than tall: upright backs.
     SeatWindow* top = frame.SeatWindowOf(2);
     QVERIFY(top->width() > top->height());
-    const auto topBlocks = SeatBlocks(*top, game);
+    const auto topBlocks = SeatBlocks(*top, game, prefs);
     QCOMPARE(topBlocks[0].Source, UprightBackRect(71, 97));
     ExpectBlocksDrawn(top->ComposeHand(), sheet, topBlocks);
     // Seat 1 stands beside it, taller than wide: sideways backs, then faces when opened.
     SeatWindow* right = frame.SeatWindowOf(1);
     QVERIFY(right->height() > right->width());
-    auto rightBlocks = SeatBlocks(*right, game);
+    auto rightBlocks = SeatBlocks(*right, game, prefs);
     QCOMPARE(rightBlocks[0].Source, SidewaysBackRect(71, 97));
     ExpectBlocksDrawn(right->ComposeHand(), sheet, rightBlocks);
     SeeCards(game, 1);
-    rightBlocks = SeatBlocks(*right, game);
+    rightBlocks = SeatBlocks(*right, game, prefs);
     QCOMPARE(rightBlocks[0].Source, CardCellRect(game.Seats[1].Cards[0], 71, 97));
     ExpectBlocksDrawn(right->ComposeHand(), sheet, rightBlocks);
   }
@@ -136,11 +137,12 @@ class TableWindowsTest : public QObject {
     ScriptedMainWindow frame;
     frame.StartUp();
     Game& game = frame.GameRecord();
+    Preferences& prefs = frame.PreferencesRecord();
     frame.findChild<QAction*>("startAction")->trigger();
     SeatWindow* player = frame.SeatWindowOf(0);
     const QImage shot = player->grab().toImage();
     const auto blocks = LayoutPlayerHand(game.Seats[0], player->width(), player->height(),
-                                         game.CardWidth, game.CardHeight);
+                                         prefs.CardWidth, prefs.CardHeight);
     const CardBlock& last = blocks.back();
     QCOMPARE(QColor(shot.pixel(last.Left + 10, last.Top + 10)),
              QColor(SheetPixel(frame.CardSheet().Image(), last, 10, 10)));
@@ -157,7 +159,7 @@ class TableWindowsTest : public QObject {
     QVERIFY(tile.save(path, "BMP"));
     SeatWindow* seat = frame.SeatWindowOf(3);
     QVERIFY(seat->LoadBackground(path));
-    QCOMPARE(frame.GameRecord().Seats[3].BackgroundFile, path.toStdString());
+    QCOMPARE(frame.PreferencesRecord().SeatBackgrounds[3], path.toStdString());
     const QImage shot = seat->ComposeHand();
     // Tiled from the window's corner; seen under the name plate.
     const int row = (seat->CardArea().top() + 5) / 6 * 6;
@@ -165,7 +167,7 @@ class TableWindowsTest : public QObject {
     QCOMPARE(QColor(shot.pixel(9, row + 5)), QColor(tile.pixel(9, 5)));
     // Removing it leaves the plain window colour.
     QVERIFY(seat->LoadBackground(QString()));
-    QVERIFY(frame.GameRecord().Seats[3].BackgroundFile.empty());
+    QVERIFY(frame.PreferencesRecord().SeatBackgrounds[3].empty());
     QCOMPARE(QColor(seat->ComposeHand().pixel(23, row + 15)),
              seat->palette().color(QPalette::Button));
   }
@@ -179,7 +181,7 @@ class TableWindowsTest : public QObject {
         frame.Messages.back().Text,
         (QStringLiteral("画像ファイル ") + bad + QStringLiteral(" は開けません。")).toStdString());
     QCOMPARE(frame.Messages.back().Caption, std::string("エラー：Zelvani"));
-    QVERIFY(frame.GameRecord().Seats[1].BackgroundFile.empty());
+    QVERIFY(frame.PreferencesRecord().SeatBackgrounds[1].empty());
   }
 
   void sheetsOfOtherSizesSetTheCardSize() {
@@ -190,15 +192,15 @@ class TableWindowsTest : public QObject {
     const QString bigPath = dir_.filePath(QStringLiteral("big.bmp"));
     QVERIFY(big.save(bigPath, "BMP"));
     QVERIFY(frame.CardSheet().Load(bigPath));
-    QCOMPARE(frame.GameRecord().CardWidth, 71);
-    QCOMPARE(frame.GameRecord().CardHeight, 97);
+    QCOMPARE(frame.PreferencesRecord().CardWidth, 71);
+    QCOMPARE(frame.PreferencesRecord().CardHeight, 97);
     QImage small(568, 553, QImage::Format_RGB32);
     small.fill(Qt::darkBlue);
     const QString smallPath = dir_.filePath(QStringLiteral("small.bmp"));
     QVERIFY(small.save(smallPath, "BMP"));
     QVERIFY(frame.CardSheet().Load(smallPath));
-    QCOMPARE(frame.GameRecord().CardHeight, 79);
-    QCOMPARE(frame.GameRecord().CardPicturePath, smallPath.toStdString());
+    QCOMPARE(frame.PreferencesRecord().CardHeight, 79);
+    QCOMPARE(frame.PreferencesRecord().CardPicturePath, smallPath.toStdString());
   }
 
   void brokenSheetsLeaveTheOldOne_data() {
@@ -224,16 +226,16 @@ class TableWindowsTest : public QObject {
     ScriptedMainWindow frame;
     frame.StartUp();
     const QImage before = frame.CardSheet().Image();
-    const std::string pathBefore = frame.GameRecord().CardPicturePath;
+    const std::string pathBefore = frame.PreferencesRecord().CardPicturePath;
     const QString path = WriteFile(name, bytes);
     QVERIFY(!frame.CardSheet().Load(path));
     QCOMPARE(
         frame.Messages.back().Text,
         (QStringLiteral("画像ファイル ") + path + QStringLiteral(" は開けません。")).toStdString());
     QCOMPARE(frame.Messages.back().Icon, MsgIcon::Error);
-    QCOMPARE(frame.GameRecord().CardWidth, 71);
-    QCOMPARE(frame.GameRecord().CardHeight, 97);
-    QCOMPARE(frame.GameRecord().CardPicturePath, pathBefore);
+    QCOMPARE(frame.PreferencesRecord().CardWidth, 71);
+    QCOMPARE(frame.PreferencesRecord().CardHeight, 97);
+    QCOMPARE(frame.PreferencesRecord().CardPicturePath, pathBefore);
     QCOMPARE(frame.CardSheet().Image(), before);
   }
 
@@ -275,6 +277,7 @@ class TableWindowsTest : public QObject {
     ScriptedMainWindow frame;
     frame.StartUp();
     Game& game = frame.GameRecord();
+    Preferences& prefs = frame.PreferencesRecord();
     frame.findChild<QAction*>("startAction")->trigger();
     frame.TurnTimer()->stop();
     MeldRecord& meld = game.MeldWindows[0];
@@ -288,8 +291,8 @@ class TableWindowsTest : public QObject {
     const QImage shot = window->grab().toImage();
     QVERIFY(shot.width() < size.width());  // the child window's frame takes its part
     for (int i = 0; i < cards; ++i)
-      QVERIFY2(FindCornerIndex(shot, frame.CardSheet().Image(), meld.Cards[i], game.CardWidth,
-                               game.CardHeight),
+      QVERIFY2(FindCornerIndex(shot, frame.CardSheet().Image(), meld.Cards[i], prefs.CardWidth,
+                               prefs.CardHeight),
                qPrintable(QStringLiteral("card %1").arg(i)));
   }
 

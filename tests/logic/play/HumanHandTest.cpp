@@ -12,10 +12,8 @@ class HumanHand : public ::testing::Test {
  protected:
   TestTable t;
   Game& game = t.game;
-  void SetUp() override {
-    game.CardWidth = 71;
-    game.CardHeight = 97;
-  }
+  // The shipped sheet's card width.
+  static constexpr int kCardWidth = 71;
 };
 
 TEST_F(HumanHand, FindCardAtExcludesBothEdgesOfACard) {
@@ -48,19 +46,19 @@ TEST_F(HumanHand, PressesToggleSelectionWithAClickOnlyInThePlayPhase) {
   for (const auto& [state, reason] : refusals) {
     SetGame(game, state);
     t.host.Clear();
-    EXPECT_EQ(PressHandAt(game, 100, 300), -1);
+    EXPECT_EQ(PressHandAt(game, 100, 300, kCardWidth), -1);
     EXPECT_EQ(game.Seats[0].Selected[0], 0);
     EXPECT_EQ(t.host.Calls, std::vector<std::string>{"Status 今はカードを選べません：" + reason});
   }
   game.GameState = 1;
   t.host.Clear();
-  EXPECT_EQ(PressHandAt(game, 100, 300), 0);
+  EXPECT_EQ(PressHandAt(game, 100, 300, kCardWidth), 0);
   EXPECT_EQ(game.Seats[0].Selected[0], 1);
-  EXPECT_EQ(PressHandAt(game, 100, 300), 0);
+  EXPECT_EQ(PressHandAt(game, 100, 300, kCardWidth), 0);
   EXPECT_EQ(game.Seats[0].Selected[0], 0);
   EXPECT_EQ(t.host.Cues, (std::vector<int>{cueClick, cueClick}));
   // A press beside every card hits nothing but still repaints.
-  EXPECT_EQ(PressHandAt(game, 150, 300), -1);
+  EXPECT_EQ(PressHandAt(game, 150, 300, kCardWidth), -1);
   EXPECT_EQ(t.host.CountCalls("PaintHand 0"), 3);
 }
 
@@ -70,7 +68,7 @@ TEST_F(HumanHand, TheClaimedCardStaysSelectedButCanBeDragged) {
   game.Seats[0].Claimed = 1 + kPonClaimOffset;
   game.Seats[0].Selected[1] = 1;
   t.host.Clear();
-  EXPECT_EQ(PressHandAt(game, 200, 300), 1);
+  EXPECT_EQ(PressHandAt(game, 200, 300, kCardWidth), 1);
   EXPECT_EQ(game.Seats[0].Selected[1], 1);
   EXPECT_TRUE(t.host.Cues.empty());
   EXPECT_EQ(t.host.LastStatus(), "ポン・チーしたカードは選んだままです。");

@@ -28,21 +28,23 @@ std::string PlayerKey(int seat) {
 
 class SettingsStoreTest : public ::testing::Test {
  protected:
-  SettingsStoreTest() : game(host), windows(game) {}
+  SettingsStoreTest() : game(host), windows(prefs) {}
 
-  void Load() { LoadSettings(game, registry, windows); }
+  void Load() { LoadSettings(game, prefs, registry, windows); }
 
   FakeHost host;
   Game game;
+  Preferences prefs;
   FakeWindows windows;
   MemoryRegistry registry;
 };
 
 // A second run reading what the first one saved.
 struct NextRun {
-  NextRun() : game(host), windows(game) {}
+  NextRun() : game(host), windows(prefs) {}
   FakeHost host;
   Game game;
+  Preferences prefs;
   FakeWindows windows;
 };
 
@@ -54,15 +56,15 @@ TEST_F(SettingsStoreTest, FirstRunTakesEveryDefault) {
   EXPECT_EQ(game.Seats[3].PlayerName, "セレン");
   EXPECT_EQ(game.Rules, RuleSettings{});
   EXPECT_EQ(game.Dealer, 0);
-  EXPECT_EQ(game.CardPicturePath, "Cards.bmp");
+  EXPECT_EQ(prefs.CardPicturePath, "Cards.bmp");
   EXPECT_EQ(windows.Sounds,
             (std::array<std::string, 3>{"Click.wav", "Suteru.wav", "YakuDasu.wav"}));
-  EXPECT_EQ(game.PluginFolder, "");
+  EXPECT_EQ(prefs.PluginFolder, "");
   EXPECT_EQ(game.Round, 0);
-  for (const HandRecord& hand : game.Seats) {
+  for (const HandRecord& hand : game.Seats)
     EXPECT_EQ(hand.Total, 0);
-    EXPECT_EQ(hand.BackgroundFile, "");
-  }
+  for (const std::string& background : prefs.SeatBackgrounds)
+    EXPECT_EQ(background, "");
   EXPECT_EQ(game.HiScore[0], EmptyHiScoreTable());
   EXPECT_EQ(game.HiScore[1], EmptyHiScoreTable());
   EXPECT_EQ(game.OfficialRule, 0);
@@ -157,30 +159,31 @@ TEST_F(SettingsStoreTest, PluginFolderAlwaysEndsInASeparator) {
   for (const auto& c : cases) {
     FakeHost otherHost;
     Game other(otherHost);
-    FakeWindows otherWindows(other);
+    Preferences otherPrefs;
+    FakeWindows otherWindows(otherPrefs);
     MemoryRegistry store;
     store.Put(kSusie, "Path", c.stored);
-    LoadSettings(other, store, otherWindows);
-    EXPECT_EQ(other.PluginFolder, c.folder) << c.stored;
+    LoadSettings(other, otherPrefs, store, otherWindows);
+    EXPECT_EQ(otherPrefs.PluginFolder, c.folder) << c.stored;
   }
 }
 
 TEST_F(SettingsStoreTest, PluginFolderStaysEmptyWithoutTheViewersKeyOrWithBinaryPath) {
   Load();
-  EXPECT_EQ(game.PluginFolder, "");
+  EXPECT_EQ(prefs.PluginFolder, "");
   EXPECT_FALSE(registry.HasKey(kSusie));
 
   NextRun next;
   MemoryRegistry store;
   store.Put(kSusie, "Path", std::vector<std::uint8_t>{'/', 'x'});
-  LoadSettings(next.game, store, next.windows);
-  EXPECT_EQ(next.game.PluginFolder, "");
+  LoadSettings(next.game, next.prefs, store, next.windows);
+  EXPECT_EQ(next.prefs.PluginFolder, "");
 }
 
 TEST_F(SettingsStoreTest, PluginFolderIsNeverWritten) {
   registry.Put(kSusie, "Path", std::string("/opt/susie"));
   Load();
-  ASSERT_TRUE(SaveSettings(game, registry, windows));
+  ASSERT_TRUE(SaveSettings(game, prefs, registry, windows));
   EXPECT_EQ(registry.Values[MemoryRegistry::Normal(kSusie)].size(), 1u);
   EXPECT_EQ(registry.Text(kSusie, "Path"), "/opt/susie");
 }
@@ -190,7 +193,7 @@ TEST_F(SettingsStoreTest, DealerValueHoldsTheRuleAndTheDealer) {
   Load();
   EXPECT_EQ(game.Rules.DealerRule, 2);
   EXPECT_EQ(game.Dealer, 3);
-  ASSERT_TRUE(SaveSettings(game, registry, windows));
+  ASSERT_TRUE(SaveSettings(game, prefs, registry, windows));
   EXPECT_EQ(registry.Text(kRule, "Oya"), "23");
 }
 
@@ -276,7 +279,7 @@ TEST_F(SettingsStoreTest, NamesAndTextsOfTheWrongTypeGiveTheirDefaults) {
   Load();
   EXPECT_EQ(game.Seats[1].PlayerName, "テルル");
   EXPECT_EQ(game.Seats[2].PlayerName, "");  // an empty name is a name
-  EXPECT_EQ(game.CardPicturePath, "Cards.bmp");
+  EXPECT_EQ(prefs.CardPicturePath, "Cards.bmp");
   EXPECT_EQ(windows.Sounds[1], "Suteru.wav");
 }
 
@@ -289,8 +292,8 @@ TEST_F(SettingsStoreTest, PicturesAndSoundsThatFailDoNotStopTheStart) {
   Load();
   // The shipped sheet stands in; the names are left out, so the store keeps a backup.
   EXPECT_EQ(windows.Calls[5], "Card Cards.bmp");
-  EXPECT_EQ(game.CardPicturePath, "Cards.bmp");
-  EXPECT_EQ(game.Seats[1].BackgroundFile, "");
+  EXPECT_EQ(prefs.CardPicturePath, "Cards.bmp");
+  EXPECT_EQ(prefs.SeatBackgrounds[1], "");
   EXPECT_EQ(registry.Backups, 1);
   EXPECT_EQ(game.Rules.StartPoint, 250);
   EXPECT_EQ(windows.Sounds[2], "YakuDasu.wav");
@@ -305,11 +308,11 @@ TEST_F(SettingsStoreTest, MissingPicturesStayChosenWhileTheShippedSheetIsShown) 
   Load();
   EXPECT_EQ(windows.Calls[4], "Card /media/usb/mine.bmp");
   EXPECT_EQ(windows.Calls[5], "Card Cards.bmp");
-  EXPECT_EQ(game.CardHeight, 96);
-  EXPECT_EQ(game.CardPicturePath, "/media/usb/mine.bmp");
-  EXPECT_EQ(game.Seats[2].BackgroundFile, "/media/usb/felt.bmp");
+  EXPECT_EQ(prefs.CardHeight, 96);
+  EXPECT_EQ(prefs.CardPicturePath, "/media/usb/mine.bmp");
+  EXPECT_EQ(prefs.SeatBackgrounds[2], "/media/usb/felt.bmp");
   EXPECT_EQ(registry.Backups, 0);
-  ASSERT_TRUE(SaveSettings(game, registry, windows));
+  ASSERT_TRUE(SaveSettings(game, prefs, registry, windows));
   EXPECT_EQ(registry.Text(kOptions, "CardPicture"), "/media/usb/mine.bmp");
   EXPECT_EQ(registry.Text(PlayerKey(2), "Back"), "/media/usb/felt.bmp");
 }
@@ -336,17 +339,17 @@ TEST(LoadSettings, WhatIsLeftOutIsBackedUpFirst) {
     NextRun run;
     MemoryRegistry store;
     store.Put(c.key, c.name, c.value);
-    LoadSettings(run.game, store, run.windows);
+    LoadSettings(run.game, run.prefs, store, run.windows);
     EXPECT_EQ(store.Backups, 1) << c.what;
   }
   NextRun first;
   MemoryRegistry store;
-  LoadSettings(first.game, store, first.windows);
+  LoadSettings(first.game, first.prefs, store, first.windows);
   first.game.Round = 2;
   first.game.Rules.ThinkingMs = 9999;
-  ASSERT_TRUE(SaveSettings(first.game, store, first.windows));
+  ASSERT_TRUE(SaveSettings(first.game, first.prefs, store, first.windows));
   NextRun second;
-  LoadSettings(second.game, store, second.windows);
+  LoadSettings(second.game, second.prefs, store, second.windows);
   EXPECT_EQ(second.game.Round, 2);
   EXPECT_EQ(store.Backups, 0);
 }
@@ -360,7 +363,7 @@ TEST_F(SettingsStoreTest, OfficialRuleIsWorkedOutFromTheLoadedRules) {
 
   NextRun next;
   registry.Put(kRule, "EndTerm", std::string("9"));
-  LoadSettings(next.game, registry, next.windows);
+  LoadSettings(next.game, next.prefs, registry, next.windows);
   EXPECT_EQ(next.game.OfficialRule, -1);
 }
 
@@ -371,31 +374,31 @@ TEST_F(SettingsStoreTest, EverySettingSurvivesASaveAndALoad) {
   for (int seat = 0; seat < kSeatCount; ++seat) {
     windows.Seats[seat] = {100 * seat, 7 + seat, 160 + seat, 140 + seat};
     game.Seats[seat].PlayerName = "名前, \"" + std::to_string(seat) + "\"";
-    game.Seats[seat].BackgroundFile = "back" + std::to_string(seat) + ".bmp";
+    prefs.SeatBackgrounds[seat] = "back" + std::to_string(seat) + ".bmp";
     game.Seats[seat].Total = -1000 + 700 * seat;
   }
   game.Rules = {250, true, true, 12, 5, 3, 700, 300};
   game.Dealer = 2;
-  game.CardPicturePath = "カード.bmp";
+  prefs.CardPicturePath = "カード.bmp";
   windows.Sounds = {"a.wav", "b.wav", "c.wav"};
   game.HiScore[1] = EmptyHiScoreTable();
   AddHiScore(game.HiScore[1], 333, "セレン", false, {2025, 3, 4});
   AddHiScore(game.HiScore[0], 444, "あなた", true, {2024, 5, 6});
-  ASSERT_TRUE(SaveSettings(game, registry, windows));
+  ASSERT_TRUE(SaveSettings(game, prefs, registry, windows));
   EXPECT_EQ(registry.Flushes, 1);
 
   NextRun next;
-  LoadSettings(next.game, registry, next.windows);
+  LoadSettings(next.game, next.prefs, registry, next.windows);
   EXPECT_EQ(next.windows.Frame, windows.Frame);
   for (int seat = 0; seat < kSeatCount; ++seat) {
     EXPECT_EQ(next.windows.Seats[seat], windows.Seats[seat]);
     EXPECT_EQ(next.game.Seats[seat].PlayerName, game.Seats[seat].PlayerName);
-    EXPECT_EQ(next.game.Seats[seat].BackgroundFile, game.Seats[seat].BackgroundFile);
+    EXPECT_EQ(next.prefs.SeatBackgrounds[seat], prefs.SeatBackgrounds[seat]);
     EXPECT_EQ(next.game.Seats[seat].Total, game.Seats[seat].Total);
   }
   EXPECT_EQ(next.game.Rules, game.Rules);
   EXPECT_EQ(next.game.Dealer, 2);
-  EXPECT_EQ(next.game.CardPicturePath, "カード.bmp");
+  EXPECT_EQ(next.prefs.CardPicturePath, "カード.bmp");
   EXPECT_EQ(next.windows.Sounds, windows.Sounds);
   EXPECT_EQ(next.game.HiScore, game.HiScore);
   EXPECT_EQ(next.game.OfficialRule, -1);
@@ -407,7 +410,7 @@ TEST_F(SettingsStoreTest, ValuesAreStoredAsTheyAreSpelled) {
   game.Rules.ZeroSum = true;
   game.Rules.StartPoint = -15;
   game.Seats[2].Total = 120;
-  ASSERT_TRUE(SaveSettings(game, registry, windows));
+  ASSERT_TRUE(SaveSettings(game, prefs, registry, windows));
   EXPECT_EQ(registry.Text(kRule, "ZeroSum"), "1");
   EXPECT_EQ(registry.Text(kRule, "UseEndTerm"), "0");
   EXPECT_EQ(registry.Text(kRule, "StartPoint"), "-15");
@@ -425,40 +428,40 @@ TEST_F(SettingsStoreTest, ValuesAreStoredAsTheyAreSpelled) {
 TEST_F(SettingsStoreTest, TheTableScaleIsStoredBesideTheOptionsOnceChosen) {
   EXPECT_EQ(LoadTableScale(registry), 0);
   Load();
-  ASSERT_TRUE(SaveSettings(game, registry, windows));
+  ASSERT_TRUE(SaveSettings(game, prefs, registry, windows));
   EXPECT_FALSE(registry.Has(kOptions, "TableScale"));  // the screen's own scale goes on
 
-  game.TableScale = 150;
-  ASSERT_TRUE(SaveSettings(game, registry, windows));
+  prefs.TableScale = 150;
+  ASSERT_TRUE(SaveSettings(game, prefs, registry, windows));
   EXPECT_EQ(registry.Text(kOptions, "TableScale"), "150");
   EXPECT_EQ(LoadTableScale(registry), 150);
   NextRun next;
-  LoadSettings(next.game, registry, next.windows);
-  EXPECT_EQ(next.game.TableScale, 150);
+  LoadSettings(next.game, next.prefs, registry, next.windows);
+  EXPECT_EQ(next.prefs.TableScale, 150);
   EXPECT_EQ(registry.Backups, 0);
 
   // A size not offered follows the screen again, and the store keeps a backup of it.
   registry.Put(kOptions, "TableScale", std::string("137"));
   EXPECT_EQ(LoadTableScale(registry), 0);
   NextRun damaged;
-  LoadSettings(damaged.game, registry, damaged.windows);
-  EXPECT_EQ(damaged.game.TableScale, 0);
+  LoadSettings(damaged.game, damaged.prefs, registry, damaged.windows);
+  EXPECT_EQ(damaged.prefs.TableScale, 0);
   EXPECT_EQ(registry.Backups, 1);
-  ASSERT_TRUE(SaveSettings(damaged.game, registry, damaged.windows));
+  ASSERT_TRUE(SaveSettings(damaged.game, damaged.prefs, registry, damaged.windows));
   EXPECT_FALSE(registry.Has(kOptions, "TableScale"));
 }
 
 // The sound switch has a value of its own; the sound files keep theirs.
 TEST_F(SettingsStoreTest, TheSoundSwitchIsOnUntilStoredOff) {
   Load();
-  EXPECT_TRUE(game.PlaySounds);
-  game.PlaySounds = false;
-  ASSERT_TRUE(SaveSettings(game, registry, windows));
+  EXPECT_TRUE(prefs.PlaySounds);
+  prefs.PlaySounds = false;
+  ASSERT_TRUE(SaveSettings(game, prefs, registry, windows));
   EXPECT_EQ(registry.Text(kOptions, "PlaySounds"), "0");
   EXPECT_EQ(registry.Text(kOptions, "Sound1"), "Click.wav");
   NextRun next;
-  LoadSettings(next.game, registry, next.windows);
-  EXPECT_FALSE(next.game.PlaySounds);
+  LoadSettings(next.game, next.prefs, registry, next.windows);
+  EXPECT_FALSE(next.prefs.PlaySounds);
   EXPECT_EQ(next.windows.Sounds, windows.Sounds);
 }
 
@@ -468,7 +471,7 @@ TEST_F(SettingsStoreTest, ClosingWithNoGameRemovesTheSavedGame) {
     registry.Put(kScore, HistoryValueName(seat), std::string("x"));
   Load();
   game.Round = 0;
-  ASSERT_TRUE(SaveSettings(game, registry, windows));
+  ASSERT_TRUE(SaveSettings(game, prefs, registry, windows));
   EXPECT_FALSE(registry.Has(kScore, "Now"));
   for (int seat = 0; seat < kSeatCount; ++seat)
     EXPECT_FALSE(registry.Has(kScore, HistoryValueName(seat)));
@@ -489,7 +492,7 @@ TEST_F(SettingsStoreTest, AGameLeftBetweenRoundsGoesOnWhereItStopped) {
   for (int row = 1; row <= 3; ++row)
     game.Score.SetCell(0, row, "第" + std::to_string(row) + "回戦：");
   game.Score.SetCell(1, 0, "あなた さん");
-  ASSERT_TRUE(SaveSettings(game, registry, windows));
+  ASSERT_TRUE(SaveSettings(game, prefs, registry, windows));
   EXPECT_EQ(game.Score.RowCount(), 4);
   EXPECT_EQ(registry.Text(kScore, "Histry0"), "\"あなた さん\",299,298,297");
   EXPECT_EQ(
@@ -497,7 +500,7 @@ TEST_F(SettingsStoreTest, AGameLeftBetweenRoundsGoesOnWhereItStopped) {
       (std::vector<std::uint8_t>{3, 0, 0, 0, 24, 1, 0, 0, 54, 1, 0, 0, 9, 1, 0, 0, 49, 1, 0, 0}));
 
   NextRun next;
-  LoadSettings(next.game, registry, next.windows);
+  LoadSettings(next.game, next.prefs, registry, next.windows);
   Game& resumed = next.game;
   EXPECT_EQ(resumed.Round, 3);
   EXPECT_EQ(resumed.GameState, -1);
@@ -519,22 +522,25 @@ TEST_F(SettingsStoreTest, AGameLeftBetweenRoundsGoesOnWhereItStopped) {
 
 TEST_F(SettingsStoreTest, TheLogsPlaceAndAGameWithTheAutomaticPlayerSurviveAClose) {
   Load();
-  EXPECT_EQ(LoadPlayAids(game, registry), LogPlace{});
+  LoadPlayAids(game, prefs, registry);
+  EXPECT_EQ(prefs.Log, LogPlace{});
   const LogPlace log{true, 1, 300, 120};
   game.Round = 3;
   game.AutoPlayUsed = true;
-  ASSERT_TRUE(SavePlayAids(game, registry, log));
-  ASSERT_TRUE(SaveSettings(game, registry, windows));
+  prefs.Log = log;
+  ASSERT_TRUE(SavePlayAids(game, prefs, registry));
+  ASSERT_TRUE(SaveSettings(game, prefs, registry, windows));
   EXPECT_EQ(registry.Text(kProgram + "\\Form\\Log", "Side"), "1");
   EXPECT_EQ(registry.Text(kScore, "AutoPlayed"), "1");
 
   NextRun next;
-  LoadSettings(next.game, registry, next.windows);
-  EXPECT_EQ(LoadPlayAids(next.game, registry), log);
+  LoadSettings(next.game, next.prefs, registry, next.windows);
+  LoadPlayAids(next.game, next.prefs, registry);
+  EXPECT_EQ(next.prefs.Log, log);
   EXPECT_TRUE(next.game.AutoPlayUsed);  // the resumed game still counts toward nothing
   // A game that is over leaves nothing to carry.
   game.Round = 0;
-  ASSERT_TRUE(SavePlayAids(game, registry, log));
+  ASSERT_TRUE(SavePlayAids(game, prefs, registry));
   EXPECT_EQ(registry.Text(kScore, "AutoPlayed"), "0");
 }
 
@@ -544,7 +550,7 @@ TEST_F(SettingsStoreTest, ClosingDuringTheFirstRoundKeepsNoGame) {
   game.GameState = 0;
   host.Answers.push_back(MsgAnswer::Yes);
   ASSERT_TRUE(ConfirmClose(game));
-  ASSERT_TRUE(SaveSettings(game, registry, windows));
+  ASSERT_TRUE(SaveSettings(game, prefs, registry, windows));
   EXPECT_FALSE(registry.Has(kScore, "Now"));
 }
 
@@ -561,17 +567,17 @@ TEST_F(SettingsStoreTest, ASavedGameThatCannotBeTrustedIsIgnored) {
     MemoryRegistry store;
     store.Put(kScore, "Now", now);
     store.Put(kScore, "Histry0", std::string("a,1,2"));
-    LoadSettings(run.game, store, run.windows);
+    LoadSettings(run.game, run.prefs, store, run.windows);
     EXPECT_EQ(run.game.Round, 0);
     EXPECT_EQ(run.game.Score.RowCount(), 10);
     EXPECT_EQ(run.game.Score.Cell(1, 0), "");
     // The bad value goes at the next close.
-    ASSERT_TRUE(SaveSettings(run.game, store, run.windows));
+    ASSERT_TRUE(SaveSettings(run.game, run.prefs, store, run.windows));
     EXPECT_FALSE(store.Has(kScore, "Now"));
   }
   NextRun textNow;
   registry.Put(kScore, "Now", std::string("3,280,310,265,305"));
-  LoadSettings(textNow.game, registry, textNow.windows);
+  LoadSettings(textNow.game, textNow.prefs, registry, textNow.windows);
   EXPECT_EQ(textNow.game.Round, 0);
 }
 
@@ -615,7 +621,7 @@ TEST_F(SettingsStoreTest, ScoreTablesOfTheWrongShapeAreReplacedOneByOne) {
   NextRun next;
   registry.Put(kScore, "Data1", std::string("not a table"));
   registry.Put(kScore, "Data2", EncodeTotals({5, -6, 7, -8}));
-  LoadSettings(next.game, registry, next.windows);
+  LoadSettings(next.game, next.prefs, registry, next.windows);
   EXPECT_EQ(next.game.HiScore[1], EmptyHiScoreTable());
   EXPECT_EQ(next.game.Seats[3].Total, -8);
 }
@@ -623,7 +629,7 @@ TEST_F(SettingsStoreTest, ScoreTablesOfTheWrongShapeAreReplacedOneByOne) {
 TEST_F(SettingsStoreTest, ARefusedWriteEndsTheSaveAtThatStep) {
   Load();
   registry.WritesAllowed = 5;  // the frame's four values and the first one of seat 0
-  EXPECT_FALSE(SaveSettings(game, registry, windows));
+  EXPECT_FALSE(SaveSettings(game, prefs, registry, windows));
   EXPECT_TRUE(registry.Has(kMain, "Height"));
   EXPECT_TRUE(registry.Has(PlayerKey(0), "Left"));
   EXPECT_FALSE(registry.Has(PlayerKey(0), "Top"));
@@ -634,7 +640,7 @@ TEST_F(SettingsStoreTest, ARefusedWriteEndsTheSaveAtThatStep) {
 TEST_F(SettingsStoreTest, AFlushThatFailsIsReported) {
   Load();
   registry.FlushSucceeds = false;
-  EXPECT_FALSE(SaveSettings(game, registry, windows));
+  EXPECT_FALSE(SaveSettings(game, prefs, registry, windows));
 }
 
 }  // namespace

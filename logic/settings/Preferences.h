@@ -1,0 +1,44 @@
+// The player's choices and the windows' state that the settings store keeps beside the
+// table: the card sheet and its card size, the picture viewer's plug-in folder, the sound
+// switch, the table scale, the seats' backgrounds and the log window's place. The frame
+// window owns one beside its Game; the logic never reads it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "logic/table/Records.h"
+
+namespace zelvani {
+
+// Where the "記録" window sits and whether it shows.
+struct LogPlace {
+  bool Visible = false;
+  // The side of the frame: 0 right, 1 bottom, 2 left, 3 top.
+  int Side = 0;
+  int Width = 280;
+  int Height = 160;
+
+  bool operator==(const LogPlace&) const = default;
+};
+inline constexpr int kLogSides = 4;
+
+struct Preferences {
+  std::string CardPicturePath = "Cards.bmp";
+  std::string PluginFolder;
+  // The menu's sound switch: off, no cue plays.
+  bool PlaySounds = true;
+  // The card size of the sheet on the table, in pixels; 0 until one is loaded.
+  std::int32_t CardWidth = 0;
+  std::int32_t CardHeight = 0;
+  // "表示倍率": how large the whole program is drawn, in percent, taken up at the next
+  // start; 0 until the player chooses, which follows the screen's own scale.
+  std::int32_t TableScale = 0;
+  // Each seat window's background picture file; empty for none. The picture itself
+  // belongs to the window.
+  std::array<std::string, kSeatCount> SeatBackgrounds;
+  LogPlace Log;
+};
+
+}  // namespace zelvani
