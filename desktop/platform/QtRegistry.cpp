@@ -161,9 +161,7 @@ QString QtRegistry::FileOf(const std::string& path) const {
          QLatin1String(".ini");
 }
 
-QtRegistry::File* QtRegistry::FileFor(const QString& organisation, const QString& application) {
-  const QString path = folder_ + QLatin1Char('/') + organisation + QLatin1Char('/') + application +
-                       QLatin1String(".ini");
+QtRegistry::File* QtRegistry::FileFor(const QString& path) {
   auto found = files_.find(path);
   if (found != files_.end())
     return found->second.get();
@@ -233,26 +231,23 @@ bool QtRegistry::MakeBackup(File& file) {
 }
 
 bool QtRegistry::KeepBackup(const std::string& path) {
-  const QStringList parts = SplitPath(path);
-  if (parts.size() < 3 || parts[0].compare(QLatin1String("Software"), Qt::CaseInsensitive) != 0)
+  const QString fileName = FileOf(path);
+  if (fileName.isEmpty())
     return false;
-  File* file = FileFor(parts[1], parts[2]);
+  File* file = FileFor(fileName);
   file->BackupWanted = true;
   return MakeBackup(*file);
 }
 
 std::unique_ptr<RegistryKey> QtRegistry::OpenKey(const std::string& path, bool create) {
-  const QStringList parts = SplitPath(path);
-  if (parts.size() < 3 || parts[0].compare(QLatin1String("Software"), Qt::CaseInsensitive) != 0)
+  const QString fileName = FileOf(path);
+  if (fileName.isEmpty())
     return nullptr;
-  const QString group = parts.mid(3).join(QLatin1Char('/'));
-  if (!create) {
-    // A key exists when its file does and, for a subkey, when its group holds anything.
-    if (!QFile::exists(folder_ + QLatin1Char('/') + parts[1] + QLatin1Char('/') + parts[2] +
-                       QLatin1String(".ini")))
-      return nullptr;
-  }
-  File* file = FileFor(parts[1], parts[2]);
+  const QString group = SplitPath(path).mid(3).join(QLatin1Char('/'));
+  // A key exists when its file does and, for a subkey, when its group holds anything.
+  if (!create && !QFile::exists(fileName))
+    return nullptr;
+  File* file = FileFor(fileName);
   QSettings& settings = *file->Settings;
   if (!create && !group.isEmpty()) {
     settings.beginGroup(group);

@@ -36,7 +36,8 @@ class QtRegistry : public Registry {
 
  private:
   struct File;
-  File* FileFor(const QString& organisation, const QString& application);
+  // The file of that name, read when first asked for.
+  File* FileFor(const QString& path);
   bool MakeBackup(File& file);
   void Fail(const QString& place, const QString& reason);
 

@@ -43,9 +43,6 @@ class HumanSeatWindow : public SeatWindow {
   QString CueFile(int cue) const { return cueFiles_[cue]; }
   void PlayCue(int cue);
 
-  // The slot of the card under the last press, -1 when none (DragCard's tag).
-  int DragCardTag() const { return dragCardTag_; }
-
   // The keyboard's card cursor. It stays on its card while the hand changes; once that
   // card has left the hand, it stays at the card's place. It is drawn only once the
   // keyboard has been used for play.
@@ -78,6 +75,7 @@ class HumanSeatWindow : public SeatWindow {
   QLabel* namePlate_ = nullptr;
   std::array<QSoundEffect*, 3> cues_{};
   std::array<QString, 3> cueFiles_;
+  // The slot of the card under the last press, -1 when none.
   int dragCardTag_ = -1;
   bool dragArmed_ = false;
   QPoint pressPos_;

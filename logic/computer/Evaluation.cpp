@@ -277,12 +277,6 @@ WorkingTable BuildWorkingTable(const HandRecord& hand, const TableMapGrid& table
   return table;
 }
 
-Evaluation Evaluate(const HandRecord& hand, const TableMapGrid& tableMap) {
-  Evaluation evaluation;
-  Evaluate(hand, tableMap, evaluation);
-  return evaluation;
-}
-
 void Evaluate(const HandRecord& hand, const TableMapGrid& tableMap, Evaluation& evaluation) {
   if (hand.Count < 0 || hand.Count > kEvaluatedSlots)
     throw std::length_error("hand too large to evaluate");

@@ -63,11 +63,10 @@ struct Evaluation {
 WorkingTable BuildWorkingTable(const HandRecord& hand, const TableMapGrid& tableMap);
 
 // Evaluates every card of the hand: its same-rank group, its run and, for a seven, the
-// lone seven. Throws std::length_error for a hand too large for a play phase.
-Evaluation Evaluate(const HandRecord& hand, const TableMapGrid& tableMap);
-// The same into `evaluation`, which must be as freshly made, for a caller that keeps it
-// inside a record of its own: an evaluation is large, and made at every step of play, so
-// it is better cleared once than made aside, cleared and copied in.
+// lone seven. Throws std::length_error for a hand too large for a play phase. Filled into
+// `evaluation`, which must be as freshly made, inside the caller's own record: an
+// evaluation is large, and made at every step of play, so it is better cleared once than
+// made aside, cleared and copied in.
 void Evaluate(const HandRecord& hand, const TableMapGrid& tableMap, Evaluation& evaluation);
 
 struct DiscardChoice {

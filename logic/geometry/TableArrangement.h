@@ -17,13 +17,6 @@ struct WinRect {
 
 using SeatRects = std::array<WinRect, 4>;
 
-// Round the table: seat 2 above the frame, the side seats beside it from the top
-// window's top to the frame's bottom, the human's window under all three. With
-// `clockwise` false seat 1 is on the right and seat 3 on the left, else the reverse.
-// `playerHeight` is the outer height the human's window gets.
-SeatRects ArrangeRoundTable(const WinRect& frame, const SeatRects& seats, bool clockwise,
-                            int playerHeight);
-
 // Top to bottom: seats 1, 2, 3 stacked beside the frame, the human's window under it.
 SeatRects ArrangeTopToBottom(const WinRect& frame, const SeatRects& seats, int playerHeight);
 
@@ -49,8 +42,11 @@ struct TableRects {
   SeatRects Seats;
 };
 
-// The arrangements as above, made to fit `screen` (the available area of the screen that
-// holds the frame): every window inside it and none over another. A window keeps its size
+// Round the table: seat 2 above the frame, the side seats beside it from the top window's
+// top to the frame's bottom, the human's window under all three; with `clockwise` false
+// seat 1 is on the right and seat 3 on the left, else the reverse. Or top to bottom, as
+// above. Either made to fit `screen` (the available area of the screen that holds the
+// frame): every window inside it and none over another. A window keeps its size
 // where there is room; where there is not, the frame gives way first, down to its least
 // size, then the seats down to theirs. The frame is then moved, as little as it takes, so
 // the seats round it stay on the screen; a maximised frame ends the size left for it.

@@ -1,7 +1,7 @@
 // The player's choices and the windows' state that the settings store keeps beside the
 // table: the card sheet and its card size, the picture viewer's plug-in folder, the sound
 // switch, the table scale, the seats' backgrounds and the log window's place. The frame
-// window owns one beside its Game; the logic never reads it.
+// window owns one beside its Game; only the settings store reads it, never the rules.
 #pragma once
 
 #include <array>

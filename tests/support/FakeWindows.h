@@ -20,6 +20,8 @@ class FakeWindows : public SettingsWindows {
       seat = {0, 0, 148, 178};
   }
 
+  static constexpr WinRect kScreen{0, 0, 1280, 1024};
+
   WinRect Frame{145, 114, 510, 371};
   SeatRects Seats;
   std::array<std::string, 3> Sounds;
@@ -54,9 +56,13 @@ class FakeWindows : public SettingsWindows {
     prefs_.SeatBackgrounds[seat] = load == PictureLoad::Loaded ? fileName : "";
     return load;
   }
+  // As the frame does it: the table fitted to a 1280 x 1024 screen, the frame moved so
+  // that the seats round it fit.
   void TileCounterClockwise() override {
     Calls.push_back("Tile");
-    Seats = ArrangeRoundTable(Frame, Seats, false, 134);
+    const TableRects table = FitRoundTable(Frame, Seats, false, {1, 1, 134, 1, 1}, kScreen);
+    Frame = table.Frame;
+    Seats = table.Seats;
   }
 
   std::string SoundFile(int cue) override { return Sounds[cue]; }

@@ -19,6 +19,12 @@ HandRecord Hand(std::initializer_list<int> cards, int claimed = kNoClaim) {
   return hand;
 }
 
+Evaluation Evaluate(const HandRecord& hand, const TableMapGrid& tableMap) {
+  Evaluation evaluation;
+  zelvani::Evaluate(hand, tableMap, evaluation);
+  return evaluation;
+}
+
 std::vector<int> UsefulnessOf(const HandRecord& hand, const Evaluation& evaluation) {
   return {evaluation.Usefulness.begin(), evaluation.Usefulness.begin() + hand.Count};
 }

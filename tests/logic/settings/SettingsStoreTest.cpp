@@ -114,11 +114,13 @@ TEST_F(SettingsStoreTest, LoadRunsItsStepsInOrder) {
 
 TEST_F(SettingsStoreTest, SeatWindowsAreSizedThenArrangedAndKeepThatWithoutStoredPlaces) {
   Load();
-  // Frame (145, 114) 510 x 371; seat windows 150 x 132 when the arrangement runs.
-  EXPECT_EQ(windows.Seats[2], (WinRect{145, 0, 510, 114}));
-  EXPECT_EQ(windows.Seats[1], (WinRect{655, 0, 150, 485}));
-  EXPECT_EQ(windows.Seats[3], (WinRect{0, 0, 145, 485}));
-  EXPECT_EQ(windows.Seats[0], (WinRect{0, 485, 805, 134}));
+  // Seat windows of 150 x 132 when the arrangement runs: the frame at (145, 114) moves to
+  // make room for them above it and on its left.
+  EXPECT_EQ(windows.Frame, (WinRect{150, 132, 510, 371}));
+  EXPECT_EQ(windows.Seats[2], (WinRect{150, 0, 510, 132}));
+  EXPECT_EQ(windows.Seats[1], (WinRect{660, 0, 150, 503}));
+  EXPECT_EQ(windows.Seats[3], (WinRect{0, 0, 150, 503}));
+  EXPECT_EQ(windows.Seats[0], (WinRect{0, 503, 810, 134}));
 }
 
 TEST_F(SettingsStoreTest, StoredRectanglesOverrideTheArrangement) {
@@ -130,7 +132,7 @@ TEST_F(SettingsStoreTest, StoredRectanglesOverrideTheArrangement) {
   registry.Put(PlayerKey(3), "Height", std::string("250"));
   Load();
   EXPECT_EQ(windows.Frame, (WinRect{10, 20, 600, 400}));
-  EXPECT_EQ(windows.Seats[3], (WinRect{-40, 0, 145, 250}));
+  EXPECT_EQ(windows.Seats[3], (WinRect{-40, 0, 150, 250}));
 }
 
 TEST_F(SettingsStoreTest, AbsurdRectanglesKeepTheArrangedPlace) {
@@ -141,8 +143,8 @@ TEST_F(SettingsStoreTest, AbsurdRectanglesKeepTheArrangedPlace) {
   registry.Put(PlayerKey(0), "Width", std::string("-5"));
   registry.Put(PlayerKey(0), "Height", std::string("12px"));
   Load();
-  EXPECT_EQ(windows.Frame, (WinRect{145, 114, 510, 371}));
-  EXPECT_EQ(windows.Seats[0], (WinRect{0, 485, 805, 134}));
+  EXPECT_EQ(windows.Frame, (WinRect{150, 132, 510, 371}));
+  EXPECT_EQ(windows.Seats[0], (WinRect{0, 503, 810, 134}));
 }
 
 TEST_F(SettingsStoreTest, PluginFolderAlwaysEndsInASeparator) {
