@@ -29,7 +29,7 @@ int main(int argc, char* argv[]) {
   zelvani::InstallQtTranslations();
   try {
     zelvani::MainWindow mainWindow;
-    mainWindow.UseStore(std::move(store));
+    mainWindow.Settings().UseStore(std::move(store));
     mainWindow.CreateScoreSheet();
     mainWindow.CreateHumanSeat();
     mainWindow.CreatePilesWindow();

@@ -235,8 +235,8 @@ void OptionsDialog::ApplyOptions() {
   // While a chosen sheet is missing the table shows another one; either differing makes
   // the edit a change, so the sheet on the table can always be chosen back.
   if (FullPath(prefs.CardPicturePath) != FilePaths[0] ||
-      FullPath(frame_.CardSheetFile().toStdString()) != FilePaths[0])
-    frame_.LoadCardPicture(ToQString(FilePaths[0]));
+      FullPath(frame_.CardSheet().File().toStdString()) != FilePaths[0])
+    frame_.CardSheet().Load(ToQString(FilePaths[0]));
 
   HumanSeatWindow* player = frame_.HumanSeat();
   if (!player)
@@ -247,8 +247,9 @@ void OptionsDialog::ApplyOptions() {
       continue;
     // The new name stays set even when it cannot be opened, and is saved at close.
     if (!player->OpenCue(cue, ToQString(FilePaths[i])))
-      frame_.MessageBox((fileEdits_[i]->text() + QStringLiteral("は開けません")).toStdString(),
-                        kErrorCaption, MsgButtons::Ok, MsgIcon::Error);
+      frame_.Boxes().MessageBox(
+          (fileEdits_[i]->text() + QStringLiteral("は開けません")).toStdString(), kErrorCaption,
+          MsgButtons::Ok, MsgIcon::Error);
   }
 }
 

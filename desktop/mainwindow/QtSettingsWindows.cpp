@@ -9,10 +9,12 @@
 #include <utility>
 #include <vector>
 
-#include "desktop/mainwindow/MainWindow.h"
-#include "desktop/table/HumanSeatWindow.h"
+#include "desktop/mainwindow/CardSheetImage.h"
+#include "desktop/mainwindow/TableFitter.h"
+#include "desktop/mainwindow/TableWindows.h"
 #include "desktop/platform/PictureLoading.h"
 #include "desktop/platform/ShippedFiles.h"
+#include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/SeatWindow.h"
 
 namespace zelvani {
@@ -117,13 +119,13 @@ void QtSettingsWindows::SetFrameRect(const WinRect& rect) {
 }
 
 WinRect QtSettingsWindows::SeatRect(int seat) {
-  const SeatWindow* window = frame_.SeatWindowOf(seat);
+  const SeatWindow* window = windows_.SeatWindowOf(seat);
   lastRead_[seat] = window ? OuterRect(window) : WinRect{};
   return lastRead_[seat];
 }
 
 void QtSettingsWindows::SetSeatRect(int seat, const WinRect& rect) {
-  if (SeatWindow* window = frame_.SeatWindowOf(seat))
+  if (SeatWindow* window = windows_.SeatWindowOf(seat))
     Place(window, WithinScreen(rect), Stored(seat, rect));
 }
 
@@ -140,14 +142,14 @@ bool QtSettingsWindows::AnyWindowLost() const {
   if (!LiesOnAScreen(OuterRect(&frame_), screens))
     return true;
   for (int seat = 0; seat < kSeatCount; ++seat)
-    if (const SeatWindow* window = frame_.SeatWindowOf(seat);
+    if (const SeatWindow* window = windows_.SeatWindowOf(seat);
         window && !LiesOnAScreen(OuterRect(window), screens))
       return true;
   return false;
 }
 
 void QtSettingsWindows::ArrangeAgainWhenFramesAreKnown() {
-  if (!frame_.HumanSeat())
+  if (!windows_.HumanSeat)
     return;
   if (anyStored_) {
     if (!AnyWindowLost())
@@ -156,14 +158,14 @@ void QtSettingsWindows::ArrangeAgainWhenFramesAreKnown() {
     if (screen && !LiesOnAScreen(OuterRect(&frame_), ScreenAreas()))
       frame_.move(screen->availableGeometry().center() - frame_.rect().center());
   }
-  frame_.ArrangeTableCentred();
+  fitter_.ArrangeTableCentred();
   // Every frame that becomes known changes the room the table takes: each window waits for
   // its own, in place of the stored rectangle it would have had again.
-  MainWindow* frame = &frame_;
-  const auto arrange = [frame] { frame->ArrangeTableCentred(); };
+  TableFitter* fitter = &fitter_;
+  const auto arrange = [fitter] { fitter->ArrangeTableCentred(); };
   std::vector<QWidget*> windows = {&frame_};
   for (int seat = 0; seat < kSeatCount; ++seat)
-    windows.push_back(frame_.SeatWindowOf(seat));
+    windows.push_back(windows_.SeatWindowOf(seat));
   for (QWidget* window : windows) {
     if (!window)
       continue;
@@ -175,12 +177,12 @@ void QtSettingsWindows::ArrangeAgainWhenFramesAreKnown() {
 }
 
 PictureLoad QtSettingsWindows::LoadCardPicture(const std::string& fileName) {
-  return frame_.LoadCardPicture(QString::fromStdString(fileName)) ? PictureLoad::Loaded
-                                                                  : FailedLoad(fileName);
+  return cardSheet_.Load(QString::fromStdString(fileName)) ? PictureLoad::Loaded
+                                                           : FailedLoad(fileName);
 }
 
 PictureLoad QtSettingsWindows::LoadBackground(int seat, const std::string& fileName) {
-  SeatWindow* window = frame_.SeatWindowOf(seat);
+  SeatWindow* window = windows_.SeatWindowOf(seat);
   if (!window)
     return PictureLoad::Unreadable;
   return window->LoadBackground(QString::fromStdString(fileName)) ? PictureLoad::Loaded
@@ -188,17 +190,17 @@ PictureLoad QtSettingsWindows::LoadBackground(int seat, const std::string& fileN
 }
 
 void QtSettingsWindows::TileCounterClockwise() {
-  frame_.SeatRoundTable(0);
+  fitter_.SeatRoundTable(0);
   tiled_ = true;
 }
 
 std::string QtSettingsWindows::SoundFile(int cue) {
-  const HumanSeatWindow* player = frame_.HumanSeat();
+  const HumanSeatWindow* player = windows_.HumanSeat;
   return player ? player->CueFile(cue).toStdString() : std::string();
 }
 
 bool QtSettingsWindows::OpenSound(int cue, const std::string& fileName) {
-  HumanSeatWindow* player = frame_.HumanSeat();
+  HumanSeatWindow* player = windows_.HumanSeat;
   return player && player->OpenCue(cue, QString::fromStdString(fileName));
 }
 

@@ -6,13 +6,19 @@
 
 #include "logic/settings/SettingsWindows.h"
 
+class QWidget;
+
 namespace zelvani {
 
-class MainWindow;
+class CardSheetImage;
+class TableFitter;
+struct TableWindows;
 
 class QtSettingsWindows : public SettingsWindows {
  public:
-  explicit QtSettingsWindows(MainWindow& frame) : frame_(frame) {}
+  QtSettingsWindows(QWidget& frame, const TableWindows& windows, TableFitter& fitter,
+                    CardSheetImage& cardSheet)
+      : frame_(frame), windows_(windows), fitter_(fitter), cardSheet_(cardSheet) {}
 
   WinRect FrameRect() override;
   void SetFrameRect(const WinRect& rect) override;
@@ -36,7 +42,10 @@ class QtSettingsWindows : public SettingsWindows {
   // Whether the frame or a seat window lies where the player cannot take hold of it.
   bool AnyWindowLost() const;
 
-  MainWindow& frame_;
+  QWidget& frame_;
+  const TableWindows& windows_;
+  TableFitter& fitter_;
+  CardSheetImage& cardSheet_;
   std::array<WinRect, 5> lastRead_{};
   bool tiled_ = false;
   bool anyStored_ = false;

@@ -1,15 +1,11 @@
 #include "support/ScriptedMainWindow.h"
 
+#include <memory>
+
 namespace zelvani {
 
-void ScriptedMainWindow::StartUp() {
-  CreateScoreSheet();
-  CreateHumanSeat();
-  CreatePilesWindow();
-}
-
-MsgAnswer ScriptedMainWindow::MessageBox(const std::string& text, const std::string& caption,
-                                   MsgButtons buttons, MsgIcon icon) {
+MsgAnswer ScriptedBoxes::MessageBox(const std::string& text, const std::string& caption,
+                                    MsgButtons buttons, MsgIcon icon) {
   Messages.push_back({text, caption, icon});
   if (buttons == MsgButtons::Ok)
     return MsgAnswer::Ok;
@@ -20,9 +16,20 @@ MsgAnswer ScriptedMainWindow::MessageBox(const std::string& text, const std::str
   return answer;
 }
 
-std::string ScriptedMainWindow::InputBox(const std::string&, const std::string&,
-                                   const std::string& defaultText) {
+std::string ScriptedBoxes::InputBox(const std::string&, const std::string&,
+                                    const std::string& defaultText) {
   return defaultText;
+}
+
+ScriptedMainWindow::ScriptedMainWindow()
+    : MainWindow(std::make_unique<ScriptedBoxes>()),
+      Messages(static_cast<ScriptedBoxes&>(Boxes()).Messages),
+      Answers(static_cast<ScriptedBoxes&>(Boxes()).Answers) {}
+
+void ScriptedMainWindow::StartUp() {
+  CreateScoreSheet();
+  CreateHumanSeat();
+  CreatePilesWindow();
 }
 
 void SetHand(Game& game, int seat, std::initializer_list<int> cards) {

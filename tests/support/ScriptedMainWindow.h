@@ -11,7 +11,9 @@
 
 namespace zelvani {
 
-class ScriptedMainWindow : public MainWindow {
+// Boxes that note what they were to show and answer from a script; the score sheet is
+// not shown.
+class ScriptedBoxes : public MessageBoxes {
  public:
   struct Shown {
     std::string Text;
@@ -21,14 +23,25 @@ class ScriptedMainWindow : public MainWindow {
   std::vector<Shown> Messages;
   std::deque<MsgAnswer> Answers;  // for Yes/No boxes; No when empty
 
-  // Creates the windows in the order the application does.
-  void StartUp();
+  ScriptedBoxes() : MessageBoxes(nullptr) {}
 
   MsgAnswer MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
                        MsgIcon icon) override;
   std::string InputBox(const std::string& caption, const std::string& prompt,
                        const std::string& defaultText) override;
-  void ShowScoreSheet() override {}
+  void ShowScoreSheet(ScoreSheetWindow&) override {}
+};
+
+class ScriptedMainWindow : public MainWindow {
+ public:
+  ScriptedMainWindow();
+
+  // What the frame's boxes were to show, and the answers they give.
+  std::vector<ScriptedBoxes::Shown>& Messages;
+  std::deque<MsgAnswer>& Answers;
+
+  // Creates the windows in the order the application does.
+  void StartUp();
 };
 
 // Gives a seat exactly these cards, none selected and no claim pending.

@@ -151,7 +151,7 @@ class FrameSettingsTest : public QObject {
       QCOMPARE(Text(frame.Messages[0].Text),
                QStringLiteral("画像ファイル /nowhere/mine.bmp は開けません。"));
       // The shipped sheet is on the table meanwhile.
-      QCOMPARE(frame.CardSheetFile(), QStringLiteral("Cards.bmp"));
+      QCOMPARE(frame.CardSheet().File(), QStringLiteral("Cards.bmp"));
       QCOMPARE(frame.PreferencesRecord().CardWidth, 71);
       QVERIFY(frame.close());
     }
@@ -176,7 +176,7 @@ class FrameSettingsTest : public QObject {
       dialog.FillOptions();
       dialog.ApplyOptions();
     }
-    QCOMPARE(frame.CardSheetFile(), mine);
+    QCOMPARE(frame.CardSheet().File(), mine);
     // And the shipped sheet can always be chosen back.
     const QString shipped = QFileInfo(QStringLiteral("Cards.bmp")).absoluteFilePath();
     OptionsDialog dialog(frame);
@@ -184,7 +184,7 @@ class FrameSettingsTest : public QObject {
     dialog.FileChosen(0, shipped);
     dialog.ApplyOptions();
     QCOMPARE(Text(frame.PreferencesRecord().CardPicturePath), shipped);
-    QCOMPARE(frame.CardSheetFile(), shipped);
+    QCOMPARE(frame.CardSheet().File(), shipped);
     QCOMPARE(frame.Messages.size(), std::size_t(1));  // the start's own
   }
 
@@ -281,7 +281,7 @@ class FrameSettingsTest : public QObject {
   static void StartAndClose(std::unique_ptr<Registry> store = nullptr) {
     ScriptedMainWindow frame;
     if (store)
-      frame.UseStore(std::move(store));
+      frame.Settings().UseStore(std::move(store));
     frame.StartUp();
     QVERIFY(frame.close());
   }

@@ -174,12 +174,12 @@ class FrameTest : public QObject {
     };
     // A claim box: a short text under the claiming seat's name.
     measure();
-    frame.MessageBox("<i>ポンします", name.toStdString(), MsgButtons::Ok, MsgIcon::None);
+    frame.Boxes().MessageBox("<i>ポンします", name.toStdString(), MsgButtons::Ok, MsgIcon::None);
     QCOMPARE(format, Qt::PlainText);
     QVERIFY(captionWidth > 0);
     QVERIFY(boxWidth >= captionWidth);
     measure();
-    frame.InputBox("名前を入力してください。", "<b>名前の変更", "あなた");
+    frame.Boxes().InputBox("名前を入力してください。", "<b>名前の変更", "あなた");
     QCOMPARE(format, Qt::PlainText);
     QVERIFY(boxWidth >= captionWidth);
   }
@@ -195,7 +195,7 @@ class FrameTest : public QObject {
         text = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text();
         dialog->reject();
       });
-      frame.InputBox("名前の変更", "名前を入力してください。", "あなた");
+      frame.Boxes().InputBox("名前の変更", "名前を入力してください。", "あなた");
       return text;
     };
     QVERIFY(!InstallQtTranslations(QStringLiteral("/no/such/folder")));

@@ -45,20 +45,20 @@ class PictureLoaderFrameTest : public QObject {
     frame.StartUp();
     QVERIFY(frame.Messages.empty());
     QVERIFY(frame.PreferencesRecord().PluginFolder.empty());
-    const QImage bitmapSheet = frame.CardSheet();
+    const QImage bitmapSheet = frame.CardSheet().Image();
     const int w = frame.PreferencesRecord().CardWidth;
     const int h = frame.PreferencesRecord().CardHeight;
     QVERIFY(w > 0 && h > 0);
 
     const QString png = DefaultSheetAs("PNG", QStringLiteral("Cards.png"));
     QVERIFY(!png.isEmpty());
-    QVERIFY(frame.LoadCardPicture(png));
+    QVERIFY(frame.CardSheet().Load(png));
     QVERIFY(frame.Messages.empty());
     QCOMPARE(frame.PreferencesRecord().CardWidth, w);
     QCOMPARE(frame.PreferencesRecord().CardHeight, h);
     QCOMPARE(frame.PreferencesRecord().CardPicturePath, png.toStdString());
     for (int code = 0; code < kSheetColumns * kSheetRows; ++code)
-      QVERIFY2(Cell(frame.CardSheet(), code, w, h) == Cell(bitmapSheet, code, w, h),
+      QVERIFY2(Cell(frame.CardSheet().Image(), code, w, h) == Cell(bitmapSheet, code, w, h),
                qPrintable(QString::number(code)));
   }
 
@@ -68,7 +68,7 @@ class PictureLoaderFrameTest : public QObject {
     const int w = frame.PreferencesRecord().CardWidth;
     const int h = frame.PreferencesRecord().CardHeight;
     const QString jpeg = DefaultSheetAs("JPEG", QStringLiteral("Cards.jpeg"));
-    QVERIFY(frame.LoadCardPicture(jpeg));
+    QVERIFY(frame.CardSheet().Load(jpeg));
     QCOMPARE(frame.PreferencesRecord().CardWidth, w);
     QCOMPARE(frame.PreferencesRecord().CardHeight, h);
   }
@@ -78,15 +78,15 @@ class PictureLoaderFrameTest : public QObject {
     frame.StartUp();
     const QString picture = WriteTestPicture(files_, QStringLiteral("sheet.zpic"));
     // The shipped folder holds no plug-in for these files.
-    QVERIFY(!frame.LoadCardPicture(picture));
+    QVERIFY(!frame.CardSheet().Load(picture));
     frame.PreferencesRecord().PluginFolder =
         TestPluginFolder(QStringLiteral("scripted")).toStdString();
-    QVERIFY(frame.LoadCardPicture(picture));
-    QCOMPARE(frame.CardSheet().pixelColor(0, 0), kOlive);
+    QVERIFY(frame.CardSheet().Load(picture));
+    QCOMPARE(frame.CardSheet().Image().pixelColor(0, 0), kOlive);
     QCOMPARE(frame.PreferencesRecord().CardWidth, 2);  // 16 x 14 pixels
     QCOMPARE(frame.PreferencesRecord().CardHeight, 2);
     // And the shipped one is not searched then.
-    QVERIFY(!frame.LoadCardPicture(DefaultSheetAs("PNG", QStringLiteral("other.png"))));
+    QVERIFY(!frame.CardSheet().Load(DefaultSheetAs("PNG", QStringLiteral("other.png"))));
   }
 
   void failedLoadsKeepThePreviousSheet_data() {
@@ -123,7 +123,7 @@ class PictureLoaderFrameTest : public QObject {
     frame.StartUp();
     Preferences& prefs = frame.PreferencesRecord();
     prefs.PluginFolder = plugins.toStdString();
-    const QImage before = frame.CardSheet();
+    const QImage before = frame.CardSheet().Image();
     const std::string pathBefore = prefs.CardPicturePath;
     const int w = prefs.CardWidth;
     const int h = prefs.CardHeight;
@@ -135,7 +135,7 @@ class PictureLoaderFrameTest : public QObject {
       notes.write("no picture at all");
     }
 
-    QVERIFY(!frame.LoadCardPicture(path));
+    QVERIFY(!frame.CardSheet().Load(path));
     QCOMPARE(frame.Messages.size(), size_t(1));
     QCOMPARE(frame.Messages.back().Text, CannotOpen(path));
     QCOMPARE(frame.Messages.back().Caption, std::string("エラー：Zelvani"));
@@ -143,7 +143,7 @@ class PictureLoaderFrameTest : public QObject {
     QCOMPARE(prefs.CardPicturePath, pathBefore);
     QCOMPARE(prefs.CardWidth, w);
     QCOMPARE(prefs.CardHeight, h);
-    QCOMPARE(frame.CardSheet(), before);
+    QCOMPARE(frame.CardSheet().Image(), before);
   }
 
   void backgroundsLoadThroughPlugins() {

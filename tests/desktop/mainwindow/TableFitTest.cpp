@@ -144,7 +144,7 @@ class TableFitTest : public QObject {
       game.MeldWindows.back() = meld;
       AddNewMeldWindow(game);  // the next new-meld window, as a lay opens it
     }
-    const QImage& sheet = frame.CardSheet();
+    const QImage& sheet = frame.CardSheet().Image();
     // Drawn from the sheet at twice the size where the table is, so the cards stay sharp.
     QCOMPARE(frame.devicePixelRatioF(), ExpectedRatio());
     QCOMPARE(sheet.devicePixelRatio(), ExpectedRatio());

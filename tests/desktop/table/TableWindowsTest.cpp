@@ -109,7 +109,7 @@ class TableWindowsTest : public QObject {
     Game& game = frame.GameRecord();
     Preferences& prefs = frame.PreferencesRecord();
     frame.findChild<QAction*>("startAction")->trigger();
-    const QImage& sheet = frame.CardSheet();
+    const QImage& sheet = frame.CardSheet().Image();
 
     SeatWindow* player = frame.SeatWindowOf(0);
     ExpectBlocksDrawn(player->ComposeHand(), sheet,
@@ -145,7 +145,7 @@ class TableWindowsTest : public QObject {
                                          prefs.CardWidth, prefs.CardHeight);
     const CardBlock& last = blocks.back();
     QCOMPARE(QColor(shot.pixel(last.Left + 10, last.Top + 10)),
-             QColor(SheetPixel(frame.CardSheet(), last, 10, 10)));
+             QColor(SheetPixel(frame.CardSheet().Image(), last, 10, 10)));
   }
 
   void backgroundsTile() {
@@ -191,14 +191,14 @@ class TableWindowsTest : public QObject {
     big.fill(Qt::darkGreen);
     const QString bigPath = dir_.filePath(QStringLiteral("big.bmp"));
     QVERIFY(big.save(bigPath, "BMP"));
-    QVERIFY(frame.LoadCardPicture(bigPath));
+    QVERIFY(frame.CardSheet().Load(bigPath));
     QCOMPARE(frame.PreferencesRecord().CardWidth, 71);
     QCOMPARE(frame.PreferencesRecord().CardHeight, 97);
     QImage small(568, 553, QImage::Format_RGB32);
     small.fill(Qt::darkBlue);
     const QString smallPath = dir_.filePath(QStringLiteral("small.bmp"));
     QVERIFY(small.save(smallPath, "BMP"));
-    QVERIFY(frame.LoadCardPicture(smallPath));
+    QVERIFY(frame.CardSheet().Load(smallPath));
     QCOMPARE(frame.PreferencesRecord().CardHeight, 79);
     QCOMPARE(frame.PreferencesRecord().CardPicturePath, smallPath.toStdString());
   }
@@ -225,10 +225,10 @@ class TableWindowsTest : public QObject {
     QFETCH(QString, name);
     ScriptedMainWindow frame;
     frame.StartUp();
-    const QImage before = frame.CardSheet();
+    const QImage before = frame.CardSheet().Image();
     const std::string pathBefore = frame.PreferencesRecord().CardPicturePath;
     const QString path = WriteFile(name, bytes);
-    QVERIFY(!frame.LoadCardPicture(path));
+    QVERIFY(!frame.CardSheet().Load(path));
     QCOMPARE(
         frame.Messages.back().Text,
         (QStringLiteral("画像ファイル ") + path + QStringLiteral(" は開けません。")).toStdString());
@@ -236,7 +236,7 @@ class TableWindowsTest : public QObject {
     QCOMPARE(frame.PreferencesRecord().CardWidth, 71);
     QCOMPARE(frame.PreferencesRecord().CardHeight, 97);
     QCOMPARE(frame.PreferencesRecord().CardPicturePath, pathBefore);
-    QCOMPARE(frame.CardSheet(), before);
+    QCOMPARE(frame.CardSheet().Image(), before);
   }
 
   void clicksOnTheStockAndTheDiscardPile() {
@@ -259,7 +259,7 @@ class TableWindowsTest : public QObject {
     // The discard picture now shows that card's face.
     const SheetRect face = CardCellRect(drawn, 71, 97);
     QCOMPARE(frame.Piles()->DiscardPicture()->Picture(),
-             frame.CardSheet().copy(face.Left, face.Top, 71, 97));
+             frame.CardSheet().Image().copy(face.Left, face.Top, 71, 97));
   }
 
   void everyMeldCardShowsItsCornerIndexWhateverTheWindowSize_data() {
@@ -291,7 +291,7 @@ class TableWindowsTest : public QObject {
     const QImage shot = window->grab().toImage();
     QVERIFY(shot.width() < size.width());  // the child window's frame takes its part
     for (int i = 0; i < cards; ++i)
-      QVERIFY2(FindCornerIndex(shot, frame.CardSheet(), meld.Cards[i], prefs.CardWidth,
+      QVERIFY2(FindCornerIndex(shot, frame.CardSheet().Image(), meld.Cards[i], prefs.CardWidth,
                                prefs.CardHeight),
                qPrintable(QStringLiteral("card %1").arg(i)));
   }

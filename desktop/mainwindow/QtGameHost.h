@@ -1,0 +1,59 @@
+// The logic's effects carried onto the windows of the table: paints, captions, the meld
+// windows opened and closed in the frame, sound cues and the status line on the human's
+// window, the modal boxes, the score sheet, the turn timer and the clock.
+#pragma once
+
+#include "logic/table/GameHost.h"
+
+class QImage;
+class QTimer;
+
+namespace zelvani {
+
+struct Game;
+struct Preferences;
+struct TableWindows;
+class MessageBoxes;
+
+class QtGameHost : public GameHost {
+ public:
+  // `game` is the game played through this host; it may be made after the host.
+  QtGameHost(Game& game, const Preferences& prefs, TableWindows& windows, const QImage& cardSheet,
+             MessageBoxes& boxes, QTimer& turnTimer)
+      : game_(game),
+        prefs_(prefs),
+        windows_(windows),
+        cardSheet_(cardSheet),
+        boxes_(boxes),
+        turnTimer_(turnTimer) {}
+
+  void PaintHand(int seat) override;
+  void PaintPiles() override;
+  void PaintMeld(int index) override;
+  void SetSeatCaption(int seat, const std::string& caption) override;
+  void ShowSeatWindow(int seat) override;
+  void MeldWindowOpened(int index) override;
+  void MeldWindowsClosed() override;
+  void PlayCue(Cue cue) override;
+  void SetStatus(const std::string& text) override;
+  MsgAnswer MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
+                       MsgIcon icon) override;
+  std::string InputBox(const std::string& caption, const std::string& prompt,
+                       const std::string& defaultText) override;
+  void ShowScoreSheet() override;
+  void ScoreSheetRowsChanged() override;
+  void StartTimer(int intervalMs) override;
+  void StopTimer() override;
+  std::int64_t CalendarTime() override;
+  LocalDate Today() override;
+
+ private:
+  Game& game_;
+  const Preferences& prefs_;
+  TableWindows& windows_;
+  const QImage& cardSheet_;
+  MessageBoxes& boxes_;
+  QTimer& turnTimer_;
+};
+
+}  // namespace zelvani
