@@ -4,13 +4,13 @@
 #include <memory>
 #include <utility>
 
-#include "logic/program/AppInfo.h"
 #include "desktop/app/Application.h"
 #include "desktop/app/CommandLine.h"
 #include "desktop/mainwindow/MainWindow.h"
-#include "logic/storage/Registry.h"
-#include "desktop/platform/ShippedFiles.h"
 #include "desktop/platform/QtTranslations.h"
+#include "desktop/platform/ShippedFiles.h"
+#include "logic/program/AppInfo.h"
+#include "logic/storage/Registry.h"
 
 int main(int argc, char* argv[]) {
   // Before the application object, which needs a display: --help and --version do not.

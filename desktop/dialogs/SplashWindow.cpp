@@ -78,8 +78,8 @@ SplashWindow::SplashWindow(QWidget* owner, const QString& picture1File, const QS
   // Where no Arial-wide font is installed the caption would run past its fixed place:
   // narrow the letters rather than cut them.
   for (int stretch = 95;
-       stretch >= 50 &&
-       QFontMetrics(captionFont).horizontalAdvance(ui_->editionLabel->text()) > ui_->editionLabel->width();
+       stretch >= 50 && QFontMetrics(captionFont).horizontalAdvance(ui_->editionLabel->text()) >
+                            ui_->editionLabel->width();
        stretch -= 5)
     captionFont.setStretch(stretch);
   ui_->editionLabel->setFont(captionFont);
@@ -102,7 +102,7 @@ SplashWindow::SplashWindow(QWidget* owner, const QString& picture1File, const QS
 
 SplashWindow::SplashWindow(QWidget* owner)
     : SplashWindow(owner, ResolveDataFile(QStringLiteral("Logo1.bmp")),
-              ResolveDataFile(QStringLiteral("Logo2.bmp"))) {}
+                   ResolveDataFile(QStringLiteral("Logo2.bmp"))) {}
 
 SplashWindow::~SplashWindow() {
   delete ui_;

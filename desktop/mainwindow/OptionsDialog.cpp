@@ -8,15 +8,15 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "desktop/platform/QtText.h"
 #include "desktop/mainwindow/MainWindow.h"
-#include "desktop/table/HumanSeatWindow.h"
 #include "desktop/platform/FileChooser.h"
+#include "desktop/platform/PictureLoading.h"
+#include "desktop/platform/QtText.h"
+#include "desktop/table/HumanSeatWindow.h"
+#include "desktop/table/SeatWindow.h"
 #include "logic/settings/FileNames.h"
 #include "logic/settings/OptionRules.h"
-#include "desktop/platform/PictureLoading.h"
 #include "logic/table/SeatNames.h"
-#include "desktop/table/SeatWindow.h"
 #include "ui_OptionsDialog.h"
 
 namespace zelvani {
@@ -46,7 +46,8 @@ QTableWidgetItem* HeadingItem(const QString& text) {
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(MainWindow& frame) : QDialog(&frame), frame_(frame), ui_(new Ui::OptionsDialog) {
+OptionsDialog::OptionsDialog(MainWindow& frame)
+    : QDialog(&frame), frame_(frame), ui_(new Ui::OptionsDialog) {
   ui_->setupUi(this);
   setObjectName(QStringLiteral("optionsDialog"));
   SetupControls();
@@ -106,15 +107,16 @@ void OptionsDialog::SetupControls() {
   grid->setCurrentCell(0, 0);
 
   const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
-  for (QToolButton* button :
-       {ui_->backgroundBrowse, ui_->cardSheetBrowse, ui_->clickSoundBrowse, ui_->discardSoundBrowse, ui_->meldSoundBrowse})
+  for (QToolButton* button : {ui_->backgroundBrowse, ui_->cardSheetBrowse, ui_->clickSoundBrowse,
+                              ui_->discardSoundBrowse, ui_->meldSoundBrowse})
     button->setIcon(openIcon);
   fileEdits_ = {ui_->cardSheetEdit, ui_->clickSoundEdit, ui_->discardSoundEdit, ui_->meldSoundEdit};
 
   connect(ui_->officialRule1Button, &QPushButton::clicked, this, &OptionsDialog::ShowOfficialRule1);
   connect(ui_->officialRule2Button, &QPushButton::clicked, this, &OptionsDialog::ShowOfficialRule2);
   connect(ui_->backgroundBrowse, &QToolButton::clicked, this, &OptionsDialog::ChooseBackgroundFile);
-  for (QToolButton* button : {ui_->cardSheetBrowse, ui_->clickSoundBrowse, ui_->discardSoundBrowse, ui_->meldSoundBrowse})
+  for (QToolButton* button :
+       {ui_->cardSheetBrowse, ui_->clickSoundBrowse, ui_->discardSoundBrowse, ui_->meldSoundBrowse})
     connect(button, &QToolButton::clicked, this,
             [this, button] { ChooseFileFor(button->property("Tag").toInt()); });
   ui_->lblEndTerm->installEventFilter(this);
@@ -193,8 +195,9 @@ void OptionsDialog::FillOptions() {
   // The rules of a game under way are fixed until it ends.
   if (game.Round > 0) {
     const QList<QWidget*> fixedDuringGame = {
-        ui_->lblStartPoint, ui_->startPointBox, ui_->winnerBonusBox, ui_->endOnPointsButton, ui_->endAfterRoundsButton,
-        ui_->endTermBox,     ui_->lblEndTerm,   ui_->officialRule1Button,       ui_->officialRule2Button};
+        ui_->lblStartPoint,     ui_->startPointBox,        ui_->winnerBonusBox,
+        ui_->endOnPointsButton, ui_->endAfterRoundsButton, ui_->endTermBox,
+        ui_->lblEndTerm,        ui_->officialRule1Button,  ui_->officialRule2Button};
     for (QWidget* control : fixedDuringGame)
       control->setEnabled(false);
   }

@@ -9,9 +9,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "logic/settings/FileNames.h"
 #include "desktop/platform/PictureLoading.h"
 #include "desktop/platform/ShippedFiles.h"
+#include "logic/settings/FileNames.h"
 
 namespace zelvani {
 

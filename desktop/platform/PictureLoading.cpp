@@ -4,9 +4,9 @@
 #include <QImageReader>
 #include <QtEndian>
 
-#include "logic/settings/FileNames.h"
 #include "desktop/platform/PictureLoader.h"
 #include "desktop/platform/ShippedFiles.h"
+#include "logic/settings/FileNames.h"
 
 namespace zelvani {
 
@@ -22,7 +22,8 @@ constexpr quint32 kBiBitfields = 3;
 // Checks what the bitmap headers promise against the bytes the file really holds, so
 // that a cut-off file fails instead of being read half.
 bool BitmapHeaderIsSound(const QByteArray& data) {
-  if (data.size() < 26 || data[0] != 'B' || data[1] != 'M') return false;
+  if (data.size() < 26 || data[0] != 'B' || data[1] != 'M')
+    return false;
   const auto* bytes = reinterpret_cast<const uchar*>(data.constData());
   const quint32 pixelOffset = qFromLittleEndian<quint32>(bytes + 10);
   const quint32 infoSize = qFromLittleEndian<quint32>(bytes + 14);
@@ -41,7 +42,8 @@ bool BitmapHeaderIsSound(const QByteArray& data) {
   } else {
     return false;
   }
-  if (height < 0) height = -height;
+  if (height < 0)
+    height = -height;
   if (width <= 0 || height <= 0 || width > kMaxPictureSide || height > kMaxPictureSide ||
       width * height > kMaxPicturePixels)
     return false;
@@ -52,7 +54,8 @@ bool BitmapHeaderIsSound(const QByteArray& data) {
         bitCount != 32)
       return false;
     const qint64 rowBytes = ((width * bitCount + 31) / 32) * 4;
-    if (pixelOffset + rowBytes * height > data.size()) return false;
+    if (pixelOffset + rowBytes * height > data.size())
+      return false;
   }
   return true;
 }
@@ -61,19 +64,24 @@ bool BitmapHeaderIsSound(const QByteArray& data) {
 
 QImage ReadWindowsBitmap(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
+  if (!file.open(QIODevice::ReadOnly))
+    return {};
   // A bitmap of the largest accepted size is far below this; anything bigger is not one.
-  if (file.size() > kMaxPicturePixels * 4 + 4096) return {};
+  if (file.size() > kMaxPicturePixels * 4 + 4096)
+    return {};
   const QByteArray data = file.readAll();
-  if (!BitmapHeaderIsSound(data)) return {};
+  if (!BitmapHeaderIsSound(data))
+    return {};
   QImage image;
-  if (!image.loadFromData(data, "BMP")) return {};
+  if (!image.loadFromData(data, "BMP"))
+    return {};
   return image;
 }
 
 QImage ReadPicture(const QString& fileName, const QString& pluginFolder) {
   const QString path = ResolveDataFile(fileName);
-  if (ExtensionUpper(fileName.toStdString()) == ".BMP") return ReadWindowsBitmap(path);
+  if (ExtensionUpper(fileName.toStdString()) == ".BMP")
+    return ReadWindowsBitmap(path);
   return LoadThroughPlugins(pluginFolder, path);
 }
 

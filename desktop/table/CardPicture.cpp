@@ -26,18 +26,21 @@ void CardPicture::mousePressEvent(QMouseEvent*) {
 
 void CardPicture::dragEnterEvent(QDragEnterEvent* event) {
   const int slot = DraggedSlot(event);
-  if (slot < 0) return;
+  if (slot < 0)
+    return;
   event->acceptProposedAction();
   emit CardDraggedOver(slot);
 }
 
 void CardPicture::dragMoveEvent(QDragMoveEvent* event) {
-  if (DraggedSlot(event) >= 0) event->acceptProposedAction();
+  if (DraggedSlot(event) >= 0)
+    event->acceptProposedAction();
 }
 
 void CardPicture::dropEvent(QDropEvent* event) {
   const int slot = DraggedSlot(event);
-  if (slot < 0) return;
+  if (slot < 0)
+    return;
   event->acceptProposedAction();
   emit CardDropped(slot);
 }

@@ -5,8 +5,8 @@
 #include <array>
 
 #include "desktop/platform/QtText.h"
-#include "logic/cards/CardNames.h"
 #include "desktop/table/SeatWindow.h"
+#include "logic/cards/CardNames.h"
 
 namespace zelvani {
 

@@ -14,10 +14,10 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "logic/play/HumanHand.h"
 #include "desktop/platform/ShippedFiles.h"
 #include "desktop/table/CardPainting.h"
 #include "logic/geometry/CardSheet.h"
+#include "logic/play/HumanHand.h"
 #include "ui_HumanSeatWindow.h"
 
 namespace zelvani {

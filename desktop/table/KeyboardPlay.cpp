@@ -3,18 +3,18 @@
 #include <QAction>
 #include <QWidget>
 
-#include "logic/table/Game.h"
-#include "logic/table/TurnDriver.h"
+#include "desktop/table/HumanSeatWindow.h"
+#include "desktop/table/MeldWindow.h"
 #include "logic/play/MeldWindowInput.h"
 #include "logic/play/Piles.h"
 #include "logic/play/Refusals.h"
-#include "desktop/table/HumanSeatWindow.h"
-#include "desktop/table/MeldWindow.h"
+#include "logic/table/Game.h"
+#include "logic/table/TurnDriver.h"
 
 namespace zelvani {
 
-KeyboardPlay::KeyboardPlay(Game& game, HumanSeatWindow& player, std::function<MeldWindow*(int)> meldWindow,
-                           QObject* parent)
+KeyboardPlay::KeyboardPlay(Game& game, HumanSeatWindow& player,
+                           std::function<MeldWindow*(int)> meldWindow, QObject* parent)
     : QObject(parent), game_(game), player_(player), meldWindow_(std::move(meldWindow)) {
   AddKey({Qt::Key_Left}, true, [this] {
     player_.MoveCursor(-1);

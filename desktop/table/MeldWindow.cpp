@@ -5,13 +5,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "logic/cards/CardNames.h"
-#include "logic/play/MeldRules.h"
-#include "logic/play/MeldWindowInput.h"
-#include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/CardPainting.h"
+#include "desktop/table/HumanSeatWindow.h"
+#include "logic/cards/CardNames.h"
 #include "logic/geometry/CardSheet.h"
 #include "logic/geometry/HandLayout.h"
+#include "logic/play/MeldRules.h"
+#include "logic/play/MeldWindowInput.h"
 #include "ui_MeldWindow.h"
 
 namespace zelvani {

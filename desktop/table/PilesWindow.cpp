@@ -3,11 +3,11 @@
 #include <QMdiSubWindow>
 #include <QPainter>
 
-#include "logic/cards/CardNames.h"
-#include "desktop/table/CardPicture.h"
-#include "logic/play/Piles.h"
 #include "desktop/table/CardPainting.h"
+#include "desktop/table/CardPicture.h"
+#include "logic/cards/CardNames.h"
 #include "logic/geometry/CardSheet.h"
+#include "logic/play/Piles.h"
 #include "ui_PilesWindow.h"
 
 namespace zelvani {
@@ -96,11 +96,13 @@ void PilesWindow::NamePiles() {
   // many) and the face of the top discard.
   const PileRecord& piles = game_.Piles;
   const QString none = QStringLiteral("：なし");
-  ui_->StockPicture->setAccessibleName(QStringLiteral("山") + (piles.StockEmpty() ? none : QString()));
+  ui_->StockPicture->setAccessibleName(QStringLiteral("山") +
+                                       (piles.StockEmpty() ? none : QString()));
   const bool faceUp = InRound(game_.State) && piles.DiscardCount > 0;
   ui_->DiscardPicture->setAccessibleName(
       QStringLiteral("捨て札") +
-      (faceUp ? QStringLiteral("：") + QString::fromStdString(CardName(piles.TopDiscard())) : none));
+      (faceUp ? QStringLiteral("：") + QString::fromStdString(CardName(piles.TopDiscard()))
+              : none));
 }
 
 void PilesWindow::resizeEvent(QResizeEvent* event) {

@@ -5,13 +5,13 @@
 #include <QMenu>
 #include <QPainter>
 
-#include "desktop/platform/QtText.h"
 #include "desktop/platform/FileChooser.h"
-#include "logic/settings/FileNames.h"
 #include "desktop/platform/PictureLoading.h"
+#include "desktop/platform/QtText.h"
 #include "desktop/table/CardPainting.h"
 #include "desktop/table/HandAccessible.h"
 #include "logic/geometry/HandLayout.h"
+#include "logic/settings/FileNames.h"
 #include "logic/table/SeatNames.h"
 #include "ui_SeatWindow.h"
 
@@ -48,8 +48,10 @@ SeatWindow::SeatWindow(Game& game, Preferences& prefs, int seat, const QImage& c
   renameAction_ = popupMenu_->addAction(QStringLiteral("名前(&N)"), this, &SeatWindow::RenameSeat);
   pointsAction_ = popupMenu_->addAction(QStringLiteral("得点"));
   popupMenu_->addSeparator();
-  backgroundAction_ = popupMenu_->addAction(QStringLiteral("背景(&B)"), this, &SeatWindow::ChooseBackground);
-  noBackgroundAction_ = popupMenu_->addAction(QStringLiteral("背景なし(&G)"), this, &SeatWindow::RemoveBackground);
+  backgroundAction_ =
+      popupMenu_->addAction(QStringLiteral("背景(&B)"), this, &SeatWindow::ChooseBackground);
+  noBackgroundAction_ =
+      popupMenu_->addAction(QStringLiteral("背景なし(&G)"), this, &SeatWindow::RemoveBackground);
   backgroundAction_->setCheckable(true);
   noBackgroundAction_->setCheckable(true);
   noBackgroundAction_->setChecked(true);

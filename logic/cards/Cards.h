@@ -16,17 +16,28 @@ constexpr int kBackCell = 53;
 // Written into discard slots emptied by a rebuilt stock: no card.
 constexpr int kNoCard = 54;
 
-constexpr int Suit(int code) { return code / kRankCount; }
-constexpr int RankIndex(int code) { return code % kRankCount; }
-constexpr int CardCode(int suit, int rank) { return suit * kRankCount + rank; }
-constexpr bool IsCard(int code) { return code >= 0 && code < kDeckSize; }
+constexpr int Suit(int code) {
+  return code / kRankCount;
+}
+constexpr int RankIndex(int code) {
+  return code % kRankCount;
+}
+constexpr int CardCode(int suit, int rank) {
+  return suit * kRankCount + rank;
+}
+constexpr bool IsCard(int code) {
+  return code >= 0 && code < kDeckSize;
+}
 
 // Penalty of a card left in hand at the end of a round.
 constexpr int PenaltyValue(int code) {
   const int rank = RankIndex(code);
-  if (rank == kAceRank) return 20;
-  if (rank == kSevenRank) return 30;
-  if (rank >= 10) return 10;
+  if (rank == kAceRank)
+    return 20;
+  if (rank == kSevenRank)
+    return 30;
+  if (rank >= 10)
+    return 10;
   return rank + 1;
 }
 

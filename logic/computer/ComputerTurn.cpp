@@ -1,11 +1,11 @@
 #include "logic/computer/ComputerTurn.h"
 
-#include "logic/computer/Evaluation.h"
 #include "logic/cards/Cards.h"
-#include "logic/table/Game.h"
-#include "logic/table/TurnDriver.h"
+#include "logic/computer/Evaluation.h"
 #include "logic/play/MeldRules.h"
 #include "logic/play/Piles.h"
+#include "logic/table/Game.h"
+#include "logic/table/TurnDriver.h"
 
 namespace zelvani {
 

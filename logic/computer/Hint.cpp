@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "logic/computer/ComputerTurn.h"
 #include "logic/cards/CardNames.h"
+#include "logic/computer/ComputerTurn.h"
+#include "logic/play/MeldRules.h"
 #include "logic/table/Game.h"
 #include "logic/table/TurnDriver.h"
-#include "logic/play/MeldRules.h"
 
 namespace zelvani {
 

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "logic/table/Records.h"
 #include "logic/geometry/CardSheet.h"
+#include "logic/table/Records.h"
 
 namespace zelvani {
 

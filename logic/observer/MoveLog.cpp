@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "logic/cards/CardNames.h"
-#include "logic/table/Game.h"
 #include "logic/play/MeldRules.h"
+#include "logic/table/Game.h"
 
 namespace zelvani {
 

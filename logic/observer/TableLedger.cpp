@@ -174,8 +174,7 @@ void TableLedger::Update(const Game& game, unsigned records, CardMoves& moves) {
     if (std::memcmp(&was, &now, sizeof now) == 0)
       continue;
     changed |= kMelds;
-    Collect(was.Cards.data(), MeldSlots(was), now.Cards.data(), MeldSlots(now),
-            MeldPlace(w));
+    Collect(was.Cards.data(), MeldSlots(was), now.Cards.data(), MeldSlots(now), MeldPlace(w));
   }
   changed_ = changed;
 

@@ -8,8 +8,8 @@
 #include <array>
 #include <cstdint>
 
-#include "logic/observer/CardPlaces.h"
 #include "logic/cards/Cards.h"
+#include "logic/observer/CardPlaces.h"
 #include "logic/table/Game.h"
 #include "logic/table/Records.h"
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "logic/computer/ComputerTurn.h"
 #include "logic/cards/Cards.h"
+#include "logic/computer/ComputerTurn.h"
 #include "logic/table/Game.h"
 
 namespace zelvani {

@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "logic/table/Game.h"
 #include "logic/observer/TableEvents.h"
 #include "logic/observer/TableLedger.h"
+#include "logic/table/Game.h"
 
 namespace zelvani {
 

@@ -3,11 +3,11 @@
 #include <utility>
 
 #include "logic/cards/Cards.h"
-#include "logic/table/Game.h"
-#include "logic/table/TurnDriver.h"
 #include "logic/play/HumanHand.h"
 #include "logic/play/RoundEnd.h"
+#include "logic/table/Game.h"
 #include "logic/table/SeatNames.h"
+#include "logic/table/TurnDriver.h"
 
 namespace zelvani {
 

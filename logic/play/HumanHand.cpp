@@ -3,10 +3,10 @@
 #include <utility>
 
 #include "logic/cards/Cards.h"
+#include "logic/geometry/HandLayout.h"
+#include "logic/play/Refusals.h"
 #include "logic/table/Game.h"
 #include "logic/table/TurnDriver.h"
-#include "logic/play/Refusals.h"
-#include "logic/geometry/HandLayout.h"
 
 namespace zelvani {
 
@@ -32,7 +32,8 @@ int PressHandCard(Game& game, int slot) {
     return -1;
   }
   HandRecord& hand = game.HumanSeat();
-  if (slot >= hand.Count) slot = -1;
+  if (slot >= hand.Count)
+    slot = -1;
   if (slot >= 0 && slot != hand.ClaimedSlot()) {
     hand.Selected[slot] = hand.Selected[slot] ? 0 : 1;
     game.Host.PlayCue(Cue::Click);

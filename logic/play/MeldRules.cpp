@@ -4,10 +4,10 @@
 #include <bit>
 
 #include "logic/cards/Cards.h"
-#include "logic/table/Game.h"
 #include "logic/play/GameCommands.h"
-#include "logic/table/TurnDriver.h"
 #include "logic/play/Refusals.h"
+#include "logic/table/Game.h"
+#include "logic/table/TurnDriver.h"
 
 namespace zelvani {
 

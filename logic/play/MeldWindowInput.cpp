@@ -1,9 +1,9 @@
 #include "logic/play/MeldWindowInput.h"
 
-#include "logic/table/Game.h"
-#include "logic/table/TurnDriver.h"
 #include "logic/play/MeldRules.h"
 #include "logic/play/Refusals.h"
+#include "logic/table/Game.h"
+#include "logic/table/TurnDriver.h"
 
 namespace zelvani {
 

@@ -3,12 +3,12 @@
 #include <utility>
 
 #include "logic/cards/Cards.h"
-#include "logic/table/Game.h"
 #include "logic/play/GameCommands.h"
-#include "logic/table/TurnDriver.h"
 #include "logic/play/HumanHand.h"
 #include "logic/play/Refusals.h"
 #include "logic/play/RoundEnd.h"
+#include "logic/table/Game.h"
+#include "logic/table/TurnDriver.h"
 
 namespace zelvani {
 

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "logic/cards/Cards.h"
-#include "logic/table/Game.h"
 #include "logic/play/GameCommands.h"
 #include "logic/scoring/HiScore.h"
 #include "logic/scoring/ScoreCommands.h"
+#include "logic/table/Game.h"
 #include "logic/table/SeatNames.h"
 
 namespace zelvani {

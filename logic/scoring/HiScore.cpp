@@ -3,10 +3,10 @@
 #include <charconv>
 #include <cstring>
 
-#include "logic/table/Game.h"
 #include "logic/storage/LittleEndian.h"
-#include "logic/storage/ShiftJis.h"
 #include "logic/storage/Registry.h"
+#include "logic/storage/ShiftJis.h"
+#include "logic/table/Game.h"
 
 namespace zelvani {
 

@@ -22,7 +22,6 @@ constexpr std::size_t kHiScoreTableBytes = kHiScoreRecordBytes * kHiScoreRows;
 
 constexpr int kNoOfficialRule = -1;
 
-
 // 0 for the preset "公式ルール１", 1 for "公式ルール２", -1 for any other rules.
 int OfficialRuleOf(const RuleSettings& rules);
 
@@ -32,7 +31,6 @@ HiScoreRecord DecodeHiScoreRecord(const std::uint8_t* bytes);
 std::vector<std::uint8_t> EncodeHiScoreTable(const HiScoreTable& table);
 // Nothing when `bytes` is not exactly one table long.
 std::optional<HiScoreTable> DecodeHiScoreTable(const std::vector<std::uint8_t>& bytes);
-
 
 // Inserts a result below every record with the same or a higher score and drops the
 // last one. The caller has checked that `score` beats the tenth record.

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "logic/table/Game.h"
 #include "logic/storage/CommaText.h"
 #include "logic/storage/LittleEndian.h"
-#include "logic/table/ScoreSheet.h"
 #include "logic/storage/Registry.h"
+#include "logic/table/Game.h"
+#include "logic/table/ScoreSheet.h"
 #include "logic/table/SeatNames.h"
 
 namespace zelvani {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "logic/table/Game.h"
 #include "logic/scoring/HiScore.h"
+#include "logic/table/Game.h"
 
 namespace zelvani {
 

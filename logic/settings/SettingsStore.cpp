@@ -7,12 +7,12 @@
 #include <cstdlib>
 #include <memory>
 
-#include "logic/table/Game.h"
 #include "logic/scoring/HiScore.h"
 #include "logic/scoring/SavedGame.h"
 #include "logic/settings/OptionRules.h"
-#include "logic/storage/Registry.h"
 #include "logic/settings/SettingsWindows.h"
+#include "logic/storage/Registry.h"
+#include "logic/table/Game.h"
 #include "logic/table/SeatNames.h"
 
 namespace zelvani {

@@ -3,7 +3,7 @@
 namespace zelvani {
 
 const std::array<const char*, kSeatCount> kDefaultPlayerNames = {"あなた", "テルル", "タンタル",
-                                                                  "セレン"};
+                                                                 "セレン"};
 
 Game::Game(GameHost& host) : Host(host) {
   MeldWindows.reserve(kMaxMeldWindows);

@@ -9,7 +9,8 @@ namespace zelvani {
 
 int HandRecord::SelectedCount() const {
   int n = 0;
-  for (int i = 0; i < Count; ++i) n += Selected[i] != 0;
+  for (int i = 0; i < Count; ++i)
+    n += Selected[i] != 0;
   return n;
 }
 
@@ -23,10 +24,12 @@ std::int32_t SaturatingAdd(std::int32_t a, std::int64_t b) {
 }
 
 void RemoveCard(HandRecord& hand, int slot) {
-  if (slot < 0 || slot >= hand.Count) return;
+  if (slot < 0 || slot >= hand.Count)
+    return;
   hand.Selected[slot] = 0;
   hand.Claimed = kNoClaim;
-  for (int i = slot; i + 1 < hand.Count; ++i) hand.Cards[i] = hand.Cards[i + 1];
+  for (int i = slot; i + 1 < hand.Count; ++i)
+    hand.Cards[i] = hand.Cards[i + 1];
   --hand.Count;
 }
 

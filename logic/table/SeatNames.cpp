@@ -6,7 +6,8 @@ namespace zelvani {
 
 std::string SeatCaption(const Game& game, int seat) {
   const HandRecord& hand = game.Seats[seat];
-  if (game.Round <= 0) return hand.PlayerName;
+  if (game.Round <= 0)
+    return hand.PlayerName;
   return hand.PlayerName + "   [" + std::to_string(hand.Point) + "点]";
 }
 

@@ -27,7 +27,6 @@ void Prompt(Game& game, const std::string* name, const char* text) {
     game.Host.SetStatus(name ? *name + text : std::string(text));
 }
 
-
 }  // namespace
 
 void ShowPrompt(Game& game) {

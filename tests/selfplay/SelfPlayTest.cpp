@@ -6,10 +6,10 @@
 #include <sstream>
 
 #include "logic/cards/Cards.h"
-#include "logic/table/Game.h"
-#include "logic/play/GameCommands.h"
 #include "logic/observer/ObservingHost.h"
 #include "logic/observer/TableObserver.h"
+#include "logic/play/GameCommands.h"
+#include "logic/table/Game.h"
 #include "tools/selfplay/Invariants.h"
 #include "tools/selfplay/SelfPlayHost.h"
 #include "tools/selfplay/TableChecker.h"

@@ -9,11 +9,11 @@
 #include <utility>
 #include <vector>
 
-#include "logic/table/Game.h"
-#include "logic/play/GameCommands.h"
-#include "logic/observer/ObservingHost.h"
 #include "logic/cards/Random.h"
+#include "logic/observer/ObservingHost.h"
 #include "logic/observer/TableObserver.h"
+#include "logic/play/GameCommands.h"
+#include "logic/table/Game.h"
 #include "tools/selfplay/SelfPlay.h"
 #include "tools/selfplay/SelfPlayHost.h"
 #include "tools/selfplay/TraceWriter.h"

@@ -2,14 +2,15 @@
 
 #include <algorithm>
 
-#include "logic/table/Game.h"
 #include "logic/computer/TurnTimer.h"
+#include "logic/table/Game.h"
 #include "logic/table/TurnDriver.h"
 
 namespace zelvani {
 
 bool FakeHost::FireTimer(Game& game) {
-  if (!TimerRunning) return false;
+  if (!TimerRunning)
+    return false;
   TurnTimerFired(game);
   return true;
 }
@@ -25,21 +26,31 @@ void FakeHost::Clear() {
   Cues.clear();
 }
 
-void FakeHost::PaintHand(int seat) { Calls.push_back("PaintHand " + std::to_string(seat)); }
-void FakeHost::PaintPiles() { Calls.push_back("PaintPiles"); }
-void FakeHost::PaintMeld(int index) { Calls.push_back("PaintMeld " + std::to_string(index)); }
+void FakeHost::PaintHand(int seat) {
+  Calls.push_back("PaintHand " + std::to_string(seat));
+}
+void FakeHost::PaintPiles() {
+  Calls.push_back("PaintPiles");
+}
+void FakeHost::PaintMeld(int index) {
+  Calls.push_back("PaintMeld " + std::to_string(index));
+}
 
 void FakeHost::SetSeatCaption(int seat, const std::string& caption) {
   Calls.push_back("Caption " + std::to_string(seat) + " " + caption);
 }
 
-void FakeHost::ShowSeatWindow(int seat) { Calls.push_back("Show " + std::to_string(seat)); }
+void FakeHost::ShowSeatWindow(int seat) {
+  Calls.push_back("Show " + std::to_string(seat));
+}
 
 void FakeHost::MeldWindowOpened(int index) {
   Calls.push_back("MeldWindowOpened " + std::to_string(index));
 }
 
-void FakeHost::MeldWindowsClosed() { Calls.push_back("MeldWindowsClosed"); }
+void FakeHost::MeldWindowsClosed() {
+  Calls.push_back("MeldWindowsClosed");
+}
 
 void FakeHost::PlayCue(Cue cue) {
   Cues.push_back(cue);
@@ -55,8 +66,10 @@ MsgAnswer FakeHost::MessageBox(const std::string& text, const std::string& capti
                                MsgButtons buttons, MsgIcon icon) {
   Messages.push_back({text, caption, buttons, icon});
   Calls.push_back("Message " + caption + ": " + text);
-  if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
-  if (Answers.empty()) return MsgAnswer::No;
+  if (buttons == MsgButtons::Ok)
+    return MsgAnswer::Ok;
+  if (Answers.empty())
+    return MsgAnswer::No;
   const MsgAnswer answer = Answers.front();
   Answers.pop_front();
   return answer;
@@ -65,7 +78,8 @@ MsgAnswer FakeHost::MessageBox(const std::string& text, const std::string& capti
 std::string FakeHost::InputBox(const std::string& caption, const std::string& prompt,
                                const std::string& defaultText) {
   Calls.push_back("Input " + caption + ": " + prompt);
-  if (Inputs.empty()) return defaultText;
+  if (Inputs.empty())
+    return defaultText;
   std::string text = Inputs.front();
   Inputs.pop_front();
   return text;
@@ -76,7 +90,9 @@ void FakeHost::ShowScoreSheet() {
   Calls.push_back("ShowScoreSheet");
 }
 
-void FakeHost::ScoreSheetRowsChanged() { Calls.push_back("ScoreSheetRowsChanged"); }
+void FakeHost::ScoreSheetRowsChanged() {
+  Calls.push_back("ScoreSheetRowsChanged");
+}
 
 void FakeHost::StartTimer(int intervalMs) {
   TimerRunning = true;
@@ -96,6 +112,8 @@ std::int64_t FakeHost::CalendarTime() {
   return now;
 }
 
-LocalDate FakeHost::Today() { return Date; }
+LocalDate FakeHost::Today() {
+  return Date;
+}
 
 }  // namespace zelvani

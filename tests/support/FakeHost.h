@@ -60,8 +60,8 @@ class FakeHost : public GameHost {
   void MeldWindowsClosed() override;
   void PlayCue(Cue cue) override;
   void SetStatus(const std::string& text) override;
-  MsgAnswer MessageBox(const std::string& text, const std::string& caption,
-                       MsgButtons buttons, MsgIcon icon) override;
+  MsgAnswer MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
+                       MsgIcon icon) override;
   std::string InputBox(const std::string& caption, const std::string& prompt,
                        const std::string& defaultText) override;
   void ShowScoreSheet() override;

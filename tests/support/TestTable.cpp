@@ -15,12 +15,14 @@ void TestTable::SetHand(int seat, std::initializer_list<int> cards) {
   hand.Count = 0;
   hand.Selected.fill(0);
   hand.Claimed = kNoClaim;
-  for (int card : cards) hand.Cards[hand.Count++] = card;
+  for (int card : cards)
+    hand.Cards[hand.Count++] = card;
 }
 
 void TestTable::SetStock(std::initializer_list<int> cards) {
   game.Piles.StockTop = -1;
-  for (int card : cards) game.Piles.Stock[++game.Piles.StockTop] = card;
+  for (int card : cards)
+    game.Piles.Stock[++game.Piles.StockTop] = card;
 }
 
 void TestTable::SetDiscards(std::initializer_list<int> cards) {
@@ -37,11 +39,13 @@ std::vector<int> TestTable::Hand(int seat) const {
 }
 
 void TestTable::Select(int seat, std::initializer_list<int> slots) {
-  for (int slot : slots) game.Seats[seat].Selected[slot] = 1;
+  for (int slot : slots)
+    game.Seats[seat].Selected[slot] = 1;
 }
 
 void TestTable::OpenTable() {
-  for (auto& row : game.TableMap) row.fill(0);
+  for (auto& row : game.TableMap)
+    row.fill(0);
   game.PonReservations.fill(0);
   game.MeldWindows.clear();
   AddNewMeldWindow(game);

@@ -13,11 +13,11 @@
 #include <set>
 #include <vector>
 
+#include "logic/geometry/CardSheet.h"
 #include "tools/assets/Assets.h"
 #include "tools/assets/CardArt.h"
 #include "tools/assets/IconArt.h"
 #include "tools/assets/LogoArt.h"
-#include "logic/geometry/CardSheet.h"
 
 namespace zelvani::assets {
 namespace {

@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "logic/cards/Cards.h"
+#include "logic/play/MeldRules.h"
 #include "logic/table/Game.h"
 #include "logic/table/TurnDriver.h"
-#include "logic/play/MeldRules.h"
 
 namespace zelvani {
 

@@ -7,14 +7,14 @@
 #include <sstream>
 
 #include "logic/computer/ComputerTurn.h"
-#include "logic/table/Game.h"
-#include "logic/play/GameCommands.h"
+#include "logic/computer/TurnTimer.h"
 #include "logic/observer/ObservingHost.h"
 #include "logic/observer/TableObserver.h"
-#include "logic/computer/TurnTimer.h"
-#include "logic/table/TurnDriver.h"
+#include "logic/play/GameCommands.h"
 #include "logic/scoring/HiScore.h"
 #include "logic/settings/OptionRules.h"
+#include "logic/table/Game.h"
+#include "logic/table/TurnDriver.h"
 #include "tools/selfplay/SelfPlayHost.h"
 #include "tools/selfplay/TableChecker.h"
 #include "tools/selfplay/TraceWriter.h"

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "logic/table/Records.h"
 #include "logic/observer/TableEvents.h"
+#include "logic/table/Records.h"
 #include "tools/selfplay/Invariants.h"
 
 namespace zelvani {

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "logic/cards/Cards.h"
-#include "logic/table/Game.h"
 #include "logic/observer/TableObserver.h"
+#include "logic/table/Game.h"
 #include "tools/selfplay/Invariants.h"
 
 namespace zelvani {

@@ -5,12 +5,12 @@
 #include <QTextBrowser>
 #include <QtTest>
 
-#include "support/ScriptedMainWindow.h"
+#include "desktop/dialogs/HelpWindow.h"
 #include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/MeldWindow.h"
 #include "desktop/table/PilesWindow.h"
-#include "desktop/dialogs/HelpWindow.h"
 #include "desktop/table/SeatWindow.h"
+#include "support/ScriptedMainWindow.h"
 
 using namespace zelvani;
 

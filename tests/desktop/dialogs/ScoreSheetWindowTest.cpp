@@ -6,8 +6,8 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "logic/table/ScoreSheet.h"
 #include "desktop/dialogs/ScoreSheetWindow.h"
+#include "logic/table/ScoreSheet.h"
 
 using namespace zelvani;
 

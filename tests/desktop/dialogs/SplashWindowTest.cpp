@@ -6,12 +6,12 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "support/ScriptedMainWindow.h"
-#include "desktop/table/HumanSeatWindow.h"
+#include "desktop/dialogs/SplashWindow.h"
 #include "desktop/platform/PictureLoading.h"
 #include "desktop/platform/ShippedFiles.h"
+#include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/SeatWindow.h"
-#include "desktop/dialogs/SplashWindow.h"
+#include "support/ScriptedMainWindow.h"
 
 using namespace zelvani;
 
@@ -88,10 +88,12 @@ class SplashWindowTest : public QObject {
     QVERIFY(!Part(logo, "editionLabel")->isVisible());
     QCOMPARE(Part(logo, "editionLabel")->geometry(), QRect(74, 120, 63, 19));
     QCOMPARE(Part(logo, "editionLabel")->font().pixelSize(), 19);
-    QVERIFY(Part(logo, "editionLabel")->font().bold() && Part(logo, "editionLabel")->font().italic());
+    QVERIFY(Part(logo, "editionLabel")->font().bold() &&
+            Part(logo, "editionLabel")->font().italic());
     // The edition caption fits its fixed place.
-    QVERIFY(Part(logo, "editionLabel")->fontMetrics().horizontalAdvance(Part(logo, "editionLabel")->text()) <=
-            63);
+    QVERIFY(Part(logo, "editionLabel")
+                ->fontMetrics()
+                .horizontalAdvance(Part(logo, "editionLabel")->text()) <= 63);
     QCOMPARE(logo->Picture1().size(), QSize(256, 192));
     QCOMPARE(logo->Picture2().size(), QSize(256, 192));
   }
@@ -191,7 +193,8 @@ class SplashWindowTest : public QObject {
   }
 
   void missingPicturesLeaveAPlainWindowThatStillAnimates() {
-    SplashWindow logo(nullptr, QStringLiteral("NoSuchLogo1.bmp"), QStringLiteral("NoSuchLogo2.bmp"));
+    SplashWindow logo(nullptr, QStringLiteral("NoSuchLogo1.bmp"),
+                      QStringLiteral("NoSuchLogo2.bmp"));
     logo.StartSplash();
     QVERIFY(logo.Picture1().isNull());
     Tick(&logo, kWipeTicks + kFadeTicks);

@@ -9,14 +9,14 @@
 #include <stdexcept>
 
 #include "desktop/app/Application.h"
-#include "logic/play/GameCommands.h"
 #include "desktop/mainwindow/MainWindow.h"
-#include "support/ScriptedMainWindow.h"
+#include "desktop/mainwindow/OptionsDialog.h"
+#include "desktop/table/SeatWindow.h"
+#include "logic/play/GameCommands.h"
 #include "logic/scoring/SavedGame.h"
 #include "logic/storage/Registry.h"
-#include "desktop/mainwindow/OptionsDialog.h"
 #include "logic/table/SeatNames.h"
-#include "desktop/table/SeatWindow.h"
+#include "support/ScriptedMainWindow.h"
 
 using namespace zelvani;
 

@@ -16,13 +16,13 @@
 #include <QTranslator>
 #include <QtTest>
 
-#include "logic/table/TurnDriver.h"
-#include "support/ScriptedMainWindow.h"
-#include "desktop/table/HumanSeatWindow.h"
-#include "desktop/table/MeldWindow.h"
 #include "desktop/dialogs/MoveLogWindow.h"
 #include "desktop/platform/QtTranslations.h"
+#include "desktop/table/HumanSeatWindow.h"
+#include "desktop/table/MeldWindow.h"
 #include "desktop/table/SeatWindow.h"
+#include "logic/table/TurnDriver.h"
+#include "support/ScriptedMainWindow.h"
 
 using namespace zelvani;
 

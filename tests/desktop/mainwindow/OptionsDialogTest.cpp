@@ -18,13 +18,13 @@
 #include <QtTest>
 #include <functional>
 
-#include "support/ScriptedMainWindow.h"
+#include "desktop/mainwindow/OptionsDialog.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/table/HumanSeatWindow.h"
+#include "desktop/table/SeatWindow.h"
 #include "logic/scoring/HiScore.h"
 #include "logic/settings/FileNames.h"
-#include "desktop/mainwindow/OptionsDialog.h"
-#include "desktop/table/SeatWindow.h"
+#include "support/ScriptedMainWindow.h"
 
 using namespace zelvani;
 
@@ -162,7 +162,9 @@ class OptionsDialogTest : public QObject {
     ScriptedMainWindow frame;
     frame.StartUp();
     Preferences& prefs = frame.PreferencesRecord();
-    const auto scale = [](OptionsDialog& dialog) { return Control<QComboBox>(&dialog, "tableScaleBox"); };
+    const auto scale = [](OptionsDialog& dialog) {
+      return Control<QComboBox>(&dialog, "tableScaleBox");
+    };
     {
       OptionsDialog dialog(frame);
       // It stands in free space of the file tab, beside a word on when it takes effect.
@@ -343,11 +345,13 @@ class OptionsDialogTest : public QObject {
     frame.GameRecord().Round = 2;
     OptionsDialog dialog(frame);
     dialog.FillOptions();
-    for (const char* fixed : {"lblStartPoint", "startPointBox", "winnerBonusBox", "endOnPointsButton",
-                              "endAfterRoundsButton", "endTermBox", "lblEndTerm", "officialRule1Button", "officialRule2Button"})
+    for (const char* fixed : {"lblStartPoint", "startPointBox", "winnerBonusBox",
+                              "endOnPointsButton", "endAfterRoundsButton", "endTermBox",
+                              "lblEndTerm", "officialRule1Button", "officialRule2Button"})
       QVERIFY2(!Control<QWidget>(&dialog, fixed)->isEnabled(), fixed);
-    for (const char* open : {"runOutLimitBox", "dealerRuleBox", "Names", "ponWaitBox", "thinkingTimeBox", "backgroundBrowse",
-                             "cardSheetEdit", "cardSheetBrowse", "clickSoundEdit", "meldSoundBrowse"})
+    for (const char* open : {"runOutLimitBox", "dealerRuleBox", "Names", "ponWaitBox",
+                             "thinkingTimeBox", "backgroundBrowse", "cardSheetEdit",
+                             "cardSheetBrowse", "clickSoundEdit", "meldSoundBrowse"})
       QVERIFY2(Control<QWidget>(&dialog, open)->isEnabled(), open);
 
     Spin(&dialog, "runOutLimitBox")->setValue(1);

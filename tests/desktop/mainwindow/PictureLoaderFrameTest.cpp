@@ -4,11 +4,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "support/ScriptedMainWindow.h"
-#include "plugins/testing/TestPictures.h"
 #include "desktop/platform/FileChooser.h"
-#include "logic/geometry/CardSheet.h"
 #include "desktop/table/SeatWindow.h"
+#include "logic/geometry/CardSheet.h"
+#include "plugins/testing/TestPictures.h"
+#include "support/ScriptedMainWindow.h"
 
 namespace zelvani {
 

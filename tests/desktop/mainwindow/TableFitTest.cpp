@@ -10,15 +10,15 @@
 #include <vector>
 
 #include "desktop/app/Application.h"
-#include "logic/play/GameCommands.h"
-#include "support/ScriptedMainWindow.h"
 #include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/MeldWindow.h"
-#include "logic/storage/Registry.h"
+#include "desktop/table/SeatWindow.h"
 #include "logic/geometry/CardSheet.h"
 #include "logic/geometry/HandLayout.h"
+#include "logic/play/GameCommands.h"
+#include "logic/storage/Registry.h"
 #include "logic/table/SeatNames.h"
-#include "desktop/table/SeatWindow.h"
+#include "support/ScriptedMainWindow.h"
 
 using namespace zelvani;
 

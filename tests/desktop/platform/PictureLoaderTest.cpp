@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "plugins/testing/TestPictures.h"
 #include "desktop/platform/PictureLoader.h"
+#include "plugins/testing/TestPictures.h"
 
 namespace zelvani {
 

@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "support/FakeWindows.h"
-#include "logic/table/Game.h"
+#include "desktop/platform/Win32Registry.h"
 #include "logic/scoring/HiScore.h"
 #include "logic/scoring/SavedGame.h"
 #include "logic/settings/SettingsStore.h"
-#include "desktop/platform/Win32Registry.h"
+#include "logic/table/Game.h"
 #include "support/FakeHost.h"
+#include "support/FakeWindows.h"
 
 namespace zelvani {
 namespace {

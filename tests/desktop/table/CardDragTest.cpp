@@ -6,13 +6,13 @@
 #include <QMimeData>
 #include <QtTest>
 
-#include "logic/table/TurnDriver.h"
-#include "support/ScriptedMainWindow.h"
 #include "desktop/table/CardPicture.h"
 #include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/MeldWindow.h"
 #include "desktop/table/PilesWindow.h"
 #include "logic/geometry/HandLayout.h"
+#include "logic/table/TurnDriver.h"
+#include "support/ScriptedMainWindow.h"
 
 using namespace zelvani;
 

@@ -3,24 +3,24 @@
 #include <QAccessible>
 #include <QAction>
 #include <QMenu>
-#include <QTabWidget>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QtTest>
 
-#include "logic/table/TurnDriver.h"
-#include "support/ScriptedMainWindow.h"
+#include "desktop/dialogs/HelpWindow.h"
+#include "desktop/dialogs/ScoreSheetWindow.h"
+#include "desktop/dialogs/SplashWindow.h"
+#include "desktop/mainwindow/OptionsDialog.h"
 #include "desktop/table/CardPicture.h"
-#include "desktop/table/KeyboardPlay.h"
-#include "logic/play/Piles.h"
 #include "desktop/table/HumanSeatWindow.h"
+#include "desktop/table/KeyboardPlay.h"
 #include "desktop/table/MeldWindow.h"
 #include "desktop/table/PilesWindow.h"
-#include "desktop/dialogs/ScoreSheetWindow.h"
-#include "desktop/mainwindow/OptionsDialog.h"
-#include "support/Cards.h"
-#include "desktop/dialogs/HelpWindow.h"
 #include "desktop/table/SeatWindow.h"
-#include "desktop/dialogs/SplashWindow.h"
+#include "logic/play/Piles.h"
+#include "logic/table/TurnDriver.h"
+#include "support/Cards.h"
+#include "support/ScriptedMainWindow.h"
 
 using namespace zelvani;
 
@@ -219,7 +219,8 @@ class KeyboardPlayTest : public QObject {
     QCOMPARE(start->shortcuts(),
              (QList<QKeySequence>{QKeySequence(Qt::Key_F2), QKeySequence(Qt::CTRL | Qt::Key_N)}));
     QCOMPARE(frame.findChild<QAction*>("helpContentsAction")->shortcut(), QKeySequence(Qt::Key_F1));
-    QCOMPARE(frame.findChild<QAction*>("quitAction")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    QCOMPARE(frame.findChild<QAction*>("quitAction")->shortcut(),
+             QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     const int round = game.Round;  // a game left unfinished by an earlier run goes on
     Press(frame.SeatWindowOf(3), Qt::Key_F2);
@@ -268,7 +269,8 @@ class KeyboardPlayTest : public QObject {
 
     game.Piles.Discard[game.Piles.DiscardCount++] = C(1, 12);
     frame.Piles()->PaintPiles();
-    QCOMPARE(frame.Piles()->DiscardPicture()->accessibleName(), QStringLiteral("捨て札：ハートのQ"));
+    QCOMPARE(frame.Piles()->DiscardPicture()->accessibleName(),
+             QStringLiteral("捨て札：ハートのQ"));
     Press(frame.HumanSeat(), Qt::Key_Space);
     Press(frame.HumanSeat(), Qt::Key_Left);
     Press(frame.HumanSeat(), Qt::Key_Space);

@@ -7,16 +7,16 @@
 #include <QtTest>
 #include <optional>
 
-#include "logic/play/GameCommands.h"
-#include "logic/table/TurnDriver.h"
-#include "support/ScriptedMainWindow.h"
 #include "desktop/table/CardPicture.h"
 #include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/MeldWindow.h"
 #include "desktop/table/PilesWindow.h"
+#include "desktop/table/SeatWindow.h"
 #include "logic/geometry/CardSheet.h"
 #include "logic/geometry/HandLayout.h"
-#include "desktop/table/SeatWindow.h"
+#include "logic/play/GameCommands.h"
+#include "logic/table/TurnDriver.h"
+#include "support/ScriptedMainWindow.h"
 
 using namespace zelvani;
 

@@ -45,7 +45,8 @@ TEST(Random, ReseedingRepeatsTheSequence) {
   Random a, b;
   a.SeedRandom(77);
   b.SeedRandom(77);
-  for (int i = 0; i < 100; ++i) ASSERT_EQ(a.NextRandom(), b.NextRandom());
+  for (int i = 0; i < 100; ++i)
+    ASSERT_EQ(a.NextRandom(), b.NextRandom());
 }
 
 }  // namespace

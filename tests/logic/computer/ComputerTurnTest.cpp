@@ -8,8 +8,8 @@
 
 #include "logic/cards/Cards.h"
 #include "logic/play/GameCommands.h"
-#include "logic/table/TurnDriver.h"
 #include "logic/play/Piles.h"
+#include "logic/table/TurnDriver.h"
 #include "support/Cards.h"
 #include "support/TestTable.h"
 

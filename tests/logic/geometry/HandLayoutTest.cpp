@@ -8,7 +8,8 @@ namespace {
 
 HandRecord Hand(int count, bool open) {
   HandRecord hand;
-  for (int i = 0; i < count; ++i) hand.Cards[i] = 13 + i;
+  for (int i = 0; i < count; ++i)
+    hand.Cards[i] = 13 + i;
   hand.Count = count;
   hand.Open = open;
   return hand;
@@ -19,7 +20,7 @@ TEST(CardSheet, CellsRunThroughTheSheetInCodeOrder) {
   EXPECT_EQ(CardHeightOfSheet(679), 97);
   EXPECT_EQ(CardWidthOfSheet(570), 71);
   EXPECT_EQ(CardHeightOfSheet(680), 97);
-  EXPECT_EQ(CardCellRect(13, 71, 97), (SheetRect{355, 97, 71, 97}));  // row 1, column 5
+  EXPECT_EQ(CardCellRect(13, 71, 97), (SheetRect{355, 97, 71, 97}));   // row 1, column 5
   EXPECT_EQ(CardCellRect(51, 71, 97), (SheetRect{213, 582, 71, 97}));  // row 6, column 3
   EXPECT_EQ(UprightBackRect(71, 97), (SheetRect{355, 582, 71, 97}));
   EXPECT_EQ(SidewaysBackRect(71, 97), (SheetRect{426, 582, 97, 71}));

@@ -9,15 +9,15 @@
 #include <vector>
 
 #include "logic/cards/CardNames.h"
-#include "logic/table/Game.h"
-#include "logic/play/GameCommands.h"
 #include "logic/observer/ObservingHost.h"
 #include "logic/observer/TableObserver.h"
-#include "logic/table/TurnDriver.h"
+#include "logic/play/GameCommands.h"
 #include "logic/play/MeldRules.h"
 #include "logic/play/MeldWindowInput.h"
 #include "logic/play/Piles.h"
 #include "logic/play/RoundEnd.h"
+#include "logic/table/Game.h"
+#include "logic/table/TurnDriver.h"
 #include "support/Cards.h"
 #include "support/FakeHost.h"
 

@@ -35,21 +35,24 @@ TEST(Deal, AnUnshuffledDeckGivesSevenCardsEachInSeatOrder) {
   EXPECT_EQ(t.game.Piles.DiscardCount, 0);
   EXPECT_EQ(t.game.Piles.Reshuffles, 0);
   for (const auto& row : t.game.TableMap)
-    for (int cell : row) EXPECT_EQ(cell, 0);
-  for (int seat : t.game.PonReservations) EXPECT_EQ(seat, 0);
+    for (int cell : row)
+      EXPECT_EQ(cell, 0);
+  for (int seat : t.game.PonReservations)
+    EXPECT_EQ(seat, 0);
   EXPECT_EQ(t.game.Human.Rest, 0);
   // No claim leaks into the new round.
-  for (const auto& hand : t.game.Seats) EXPECT_EQ(hand.Claimed, kNoClaim);
+  for (const auto& hand : t.game.Seats)
+    EXPECT_EQ(hand.Claimed, kNoClaim);
 }
 
 TEST(Deal, ShuffleFollowsTheSeededGenerator) {
   TestTable t;
   const auto deck = ShuffledDeck(t.game, 12345);
   // Worked out independently from the generator's definition.
-  const std::array<int, 52> expected = {
-      24, 9,  12, 7,  42, 32, 45, 47, 17, 21, 34, 6,  16, 10, 20, 38, 23, 41,
-      39, 40, 4,  22, 27, 2,  0,  31, 5,  3,  49, 48, 30, 8,  51, 1,  13, 35,
-      43, 15, 26, 28, 18, 36, 50, 33, 46, 11, 37, 14, 29, 19, 25, 44};
+  const std::array<int, 52> expected = {24, 9,  12, 7,  42, 32, 45, 47, 17, 21, 34, 6,  16,
+                                        10, 20, 38, 23, 41, 39, 40, 4,  22, 27, 2,  0,  31,
+                                        5,  3,  49, 48, 30, 8,  51, 1,  13, 35, 43, 15, 26,
+                                        28, 18, 36, 50, 33, 46, 11, 37, 14, 29, 19, 25, 44};
   EXPECT_EQ(deck, expected);
 }
 
@@ -66,7 +69,8 @@ TEST_F(NewRound, StartingAGameResetsPointsClearsTheSheetAndDrawsTheDealer) {
   StartRound(t.game);
 
   EXPECT_EQ(t.game.Round, 1);
-  for (const auto& hand : t.game.Seats) EXPECT_EQ(hand.Point, 300);
+  for (const auto& hand : t.game.Seats)
+    EXPECT_EQ(hand.Point, 300);
   EXPECT_EQ(t.game.Seats[1].Total, 40);
   EXPECT_EQ(t.game.Score.Cell(1, 3), "");
   EXPECT_EQ(t.game.Score.RowCount(), 10);
@@ -83,8 +87,9 @@ TEST_F(NewRound, StartingAGameResetsPointsClearsTheSheetAndDrawsTheDealer) {
   EXPECT_FALSE(t.game.Seats[1].Open);
   // The human's hand is dealt sorted: by rank, then suit.
   const auto hand = t.Hand(0);
-  EXPECT_TRUE(std::is_sorted(hand.begin(), hand.end(),
-                             [](int a, int b) { return a % 13 != b % 13 ? a % 13 < b % 13 : a < b; }));
+  EXPECT_TRUE(std::is_sorted(hand.begin(), hand.end(), [](int a, int b) {
+    return a % 13 != b % 13 ? a % 13 < b % 13 : a < b;
+  }));
   EXPECT_EQ(t.game.Piles.StockTop, 23);
 }
 

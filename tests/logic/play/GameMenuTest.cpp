@@ -126,7 +126,8 @@ TEST_F(GameMenu, CardOpeningMenuShowsNamesAndOpenHands) {
   SeeCards(game, -1);
   menu = SeeCardsMenuNow(game);
   EXPECT_FALSE(menu.AllEnabled);
-  for (const auto& hand : game.Seats) EXPECT_TRUE(hand.Open);
+  for (const auto& hand : game.Seats)
+    EXPECT_TRUE(hand.Open);
 
   SeeCards(game, 0);
   EXPECT_FALSE(game.Seats[0].Open);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "logic/table/TurnDriver.h"
 #include "logic/play/HumanHand.h"
+#include "logic/table/TurnDriver.h"
 #include "support/Cards.h"
 #include "support/TestTable.h"
 

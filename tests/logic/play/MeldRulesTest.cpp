@@ -10,13 +10,15 @@ namespace {
 
 std::uint16_t Ranks(std::initializer_list<int> faces) {
   std::uint16_t mask = 0;
-  for (int face : faces) mask |= static_cast<std::uint16_t>(1u << (face - 1));
+  for (int face : faces)
+    mask |= static_cast<std::uint16_t>(1u << (face - 1));
   return mask;
 }
 
 std::uint8_t Suits(std::initializer_list<int> suits) {
   std::uint8_t mask = 0;
-  for (int suit : suits) mask |= static_cast<std::uint8_t>(1u << suit);
+  for (int suit : suits)
+    mask |= static_cast<std::uint8_t>(1u << suit);
   return mask;
 }
 
@@ -62,7 +64,8 @@ class Melds : public ::testing::Test {
   }
   std::vector<std::string> MessageTexts() {
     std::vector<std::string> texts;
-    for (const auto& m : t.host.Messages) texts.push_back(m.Text);
+    for (const auto& m : t.host.Messages)
+      texts.push_back(m.Text);
     return texts;
   }
 };
@@ -93,11 +96,10 @@ TEST_F(Melds, ALoneEightIsRefusedSilently) {
 }
 
 TEST_F(Melds, RunsAreOneSuitAndUnbrokenWithTheAceLow) {
-  t.SetHand(0, {C(0, 1), C(0, 2), C(0, 3), C(0, 12), C(0, 13), C(2, 1), C(2, 3), C(2, 4),
-                C(2, 6)});
+  t.SetHand(0, {C(0, 1), C(0, 2), C(0, 3), C(0, 12), C(0, 13), C(2, 1), C(2, 3), C(2, 4), C(2, 6)});
   EXPECT_FALSE(Lay(0, 0, {0, 3, 4}));  // queen, king, ace of suit 0
-  EXPECT_FALSE(Lay(0, 0, {6, 7, 8}));      // 3, 4, 6
-  ASSERT_TRUE(Lay(0, 0, {0, 1, 2}));       // ace, two, three
+  EXPECT_FALSE(Lay(0, 0, {6, 7, 8}));  // 3, 4, 6
+  ASSERT_TRUE(Lay(0, 0, {0, 1, 2}));   // ace, two, three
   EXPECT_EQ(game.MeldWindows[0].Kind, MeldKind::Sequence);
   EXPECT_EQ(MeldCards(0), (std::vector<int>{C(0, 1), C(0, 2), C(0, 3)}));
   EXPECT_TRUE(t.host.Messages.empty());

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "logic/cards/Cards.h"
-#include "logic/table/TurnDriver.h"
 #include "logic/play/Piles.h"
+#include "logic/table/TurnDriver.h"
 #include "support/Cards.h"
 #include "support/TestTable.h"
 

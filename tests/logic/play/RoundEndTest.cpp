@@ -3,9 +3,9 @@
 
 #include <climits>
 
-#include "logic/table/Game.h"
 #include "logic/play/RoundEnd.h"
 #include "logic/scoring/HiScore.h"
+#include "logic/table/Game.h"
 #include "support/FakeHost.h"
 
 namespace zelvani {

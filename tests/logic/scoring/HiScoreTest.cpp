@@ -2,10 +2,10 @@
 // commands for the tables and the totals.
 #include <gtest/gtest.h>
 
-#include "logic/table/Game.h"
 #include "logic/scoring/HiScore.h"
 #include "logic/scoring/ScoreCommands.h"
 #include "logic/storage/ShiftJis.h"
+#include "logic/table/Game.h"
 #include "support/FakeHost.h"
 
 namespace zelvani {

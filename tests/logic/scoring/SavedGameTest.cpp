@@ -1,8 +1,8 @@
 // The stored totals and the stored unfinished game.
 #include <gtest/gtest.h>
 
-#include "logic/table/Game.h"
 #include "logic/scoring/SavedGame.h"
+#include "logic/table/Game.h"
 #include "support/FakeHost.h"
 
 namespace zelvani {

@@ -3,15 +3,15 @@
 
 #include <set>
 
-#include "support/FakeWindows.h"
-#include "support/MemoryRegistry.h"
-#include "logic/table/Game.h"
 #include "logic/play/GameCommands.h"
 #include "logic/play/Piles.h"
 #include "logic/scoring/HiScore.h"
 #include "logic/scoring/SavedGame.h"
 #include "logic/settings/SettingsStore.h"
+#include "logic/table/Game.h"
 #include "support/FakeHost.h"
+#include "support/FakeWindows.h"
+#include "support/MemoryRegistry.h"
 
 namespace zelvani {
 namespace {

@@ -28,14 +28,15 @@ TEST(CardCode, PenaltyValues) {
 }
 
 TEST(CardCode, HandOrderIsRankThenSuit) {
-  EXPECT_TRUE(SortsBefore(13, 1));   // an ace of suit 1 before a two of suit 0
-  EXPECT_TRUE(SortsBefore(1, 14));   // the twos by suit
+  EXPECT_TRUE(SortsBefore(13, 1));  // an ace of suit 1 before a two of suit 0
+  EXPECT_TRUE(SortsBefore(1, 14));  // the twos by suit
   EXPECT_FALSE(SortsBefore(14, 1));
 }
 
 TEST(RemoveCard, ClosesTheGapAndLeavesLaterFlagsInPlace) {
   HandRecord hand;
-  for (int i = 0; i < 8; ++i) hand.Cards[i] = 10 + i;
+  for (int i = 0; i < 8; ++i)
+    hand.Cards[i] = 10 + i;
   hand.Count = 8;
   hand.Selected[2] = 1;
   hand.Selected[5] = 1;
@@ -47,14 +48,17 @@ TEST(RemoveCard, ClosesTheGapAndLeavesLaterFlagsInPlace) {
   // The flag of the card that was in slot 5 stays at slot 5, not with its card.
   EXPECT_EQ(hand.Selected[5], 1);
   const int expected[] = {10, 11, 13, 14, 15, 16, 17};
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(hand.Cards[i], expected[i]);
+  for (int i = 0; i < 7; ++i)
+    EXPECT_EQ(hand.Cards[i], expected[i]);
 }
 
 TEST(RemoveCard, AHandOfEightFitsAndEmptiesCleanly) {
   HandRecord hand;
-  for (int i = 0; i < 8; ++i) hand.Cards[i] = i;
+  for (int i = 0; i < 8; ++i)
+    hand.Cards[i] = i;
   hand.Count = 8;
-  for (int i = 7; i >= 0; --i) RemoveCard(hand, i);
+  for (int i = 7; i >= 0; --i)
+    RemoveCard(hand, i);
   EXPECT_EQ(hand.Count, 0);
   RemoveCard(hand, 0);  // nothing left: no change, no harm
   EXPECT_EQ(hand.Count, 0);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "support/TestTable.h"
 #include "logic/table/SeatNames.h"
+#include "support/TestTable.h"
 
 namespace zelvani {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "logic/play/GameCommands.h"
 #include "logic/computer/TurnTimer.h"
+#include "logic/play/GameCommands.h"
 #include "logic/table/TurnDriver.h"
 #include "support/Cards.h"
 #include "support/TestTable.h"
