@@ -31,7 +31,7 @@ ScoreSheetWindow::ScoreSheetWindow(const ScoreSheet& sheet, QWidget* parent)
   grid->horizontalHeader()->setMinimumSectionSize(1);
   grid->verticalHeader()->setMinimumSectionSize(1);
   scroller_ = new QScrollBar(Qt::Vertical, this);
-  scroller_->setObjectName(QStringLiteral("scbScore"));
+  scroller_->setObjectName(QStringLiteral("scroller"));
   scroller_->hide();
   QScrollBar* gridBar = grid->verticalScrollBar();
   connect(gridBar, &QScrollBar::rangeChanged, scroller_, &QScrollBar::setRange);

@@ -23,7 +23,7 @@ namespace zelvani {
 
 namespace {
 
-// The dialog's client area and the Names grid's cells, as the form lays them out.
+// The dialog's client area and the names grid's cells, as the form lays them out.
 constexpr QSize kClientSize(427, 267);
 constexpr int kGridColumnWidth = 128;
 constexpr int kGridRowHeight = 24;
@@ -96,7 +96,7 @@ void OptionsDialog::SetupControls() {
   SetRange(ui_->ponWaitBox, kWaitRange);
   SetRange(ui_->thinkingTimeBox, kWaitRange);
 
-  QTableWidget* grid = ui_->Names;
+  QTableWidget* grid = ui_->namesGrid;
   grid->verticalHeader()->setFixedWidth(kGridColumnWidth);
   grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   grid->horizontalHeader()->setFixedHeight(kGridRowHeight);
@@ -119,7 +119,7 @@ void OptionsDialog::SetupControls() {
        {ui_->cardSheetBrowse, ui_->clickSoundBrowse, ui_->discardSoundBrowse, ui_->meldSoundBrowse})
     connect(button, &QToolButton::clicked, this,
             [this, button] { ChooseFileFor(button->property("Tag").toInt()); });
-  ui_->lblEndTerm->installEventFilter(this);
+  ui_->endTermLabel->installEventFilter(this);
 
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->geometry();
@@ -129,8 +129,8 @@ void OptionsDialog::SetupControls() {
 
 bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
   // The label is the caption of the radio button beside it.
-  if (watched == ui_->lblEndTerm && event->type() == QEvent::MouseButtonRelease &&
-      ui_->lblEndTerm->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+  if (watched == ui_->endTermLabel && event->type() == QEvent::MouseButtonRelease &&
+      ui_->endTermLabel->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
     CheckEndTurn();
     return true;
   }
@@ -138,7 +138,7 @@ bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 QString OptionsDialog::NamesCell(int column, int row) const {
-  const QTableWidget* grid = ui_->Names;
+  const QTableWidget* grid = ui_->namesGrid;
   if (row == 0 && column == 0)
     return {};
   const QTableWidgetItem* item = row == 0      ? grid->horizontalHeaderItem(column - 1)
@@ -148,7 +148,7 @@ QString OptionsDialog::NamesCell(int column, int row) const {
 }
 
 void OptionsDialog::SetNamesCell(int column, int row, const QString& text) {
-  QTableWidget* grid = ui_->Names;
+  QTableWidget* grid = ui_->namesGrid;
   if (row == 0 && column == 0)
     return;
   if (row == 0)
@@ -195,9 +195,9 @@ void OptionsDialog::FillOptions() {
   // The rules of a game under way are fixed until it ends.
   if (game.Round > 0) {
     const QList<QWidget*> fixedDuringGame = {
-        ui_->lblStartPoint,     ui_->startPointBox,        ui_->winnerBonusBox,
+        ui_->startPointLabel,     ui_->startPointBox,        ui_->winnerBonusBox,
         ui_->endOnPointsButton, ui_->endAfterRoundsButton, ui_->endTermBox,
-        ui_->lblEndTerm,        ui_->officialRule1Button,  ui_->officialRule2Button};
+        ui_->endTermLabel,        ui_->officialRule1Button,  ui_->officialRule2Button};
     for (QWidget* control : fixedDuringGame)
       control->setEnabled(false);
   }
@@ -269,7 +269,7 @@ void OptionsDialog::ChooseTableScale(int percent) {
 }
 
 void OptionsDialog::accept() {
-  QTableWidget* grid = ui_->Names;
+  QTableWidget* grid = ui_->namesGrid;
   if (QWidget* editor = grid->indexWidget(grid->currentIndex()))
     QMetaObject::invokeMethod(grid, "commitData", Qt::DirectConnection, Q_ARG(QWidget*, editor));
   QDialog::accept();
@@ -318,7 +318,7 @@ void OptionsDialog::ChooseFileFor(int tag) {
 }
 
 void OptionsDialog::ChooseBackgroundFile() {
-  const int row = ui_->Names->currentRow() + 1;
+  const int row = ui_->namesGrid->currentRow() + 1;
   if (row < 1)
     return;
   const QString chosen =

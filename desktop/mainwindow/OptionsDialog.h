@@ -41,7 +41,7 @@ class OptionsDialog : public QDialog {
   // becomes `fileName`, and its edit shows the name without the folder.
   void FileChosen(int tag, const QString& fileName);
 
-  // A cell of the Names grid as laid out on screen: row 0 and column 0 are the fixed
+  // A cell of the names grid as laid out on screen: row 0 and column 0 are the fixed
   // headings, rows 1..4 belong to seats 0..3, column 1 is the name, column 2 the background.
   QString NamesCell(int column, int row) const;
   void SetNamesCell(int column, int row, const QString& text);

@@ -55,7 +55,7 @@ HumanSeatWindow::HumanSeatWindow(Game& game, Preferences& prefs, const QImage& c
   ui_->setupUi(this);
   setObjectName(QStringLiteral("humanSeatWindow"));
   namePlate_ = new QLabel(windowTitle(), ui_->Status);
-  namePlate_->setObjectName(QStringLiteral("lblName"));
+  namePlate_->setObjectName(QStringLiteral("namePlate"));
   namePlate_->setTextFormat(Qt::PlainText);
   QFont bold = namePlate_->font();
   bold.setBold(true);

@@ -169,15 +169,15 @@ std::optional<int> ParseDecimal(const std::string& text) {
   return static_cast<int>(value);
 }
 
-void SplitDealerValue(int oya, int& dealerRule, int& dealer) {
+void SplitDealerValue(int dealerValue, int& dealerRule, int& dealer) {
   dealerRule = 0;
   dealer = 0;
-  if (oya < 0)
+  if (dealerValue < 0)
     return;
-  if (oya / 10 < kDealerRuleCount)
-    dealerRule = oya / 10;
-  if (oya % 10 < kSeatCount)
-    dealer = oya % 10;
+  if (dealerValue / 10 < kDealerRuleCount)
+    dealerRule = dealerValue / 10;
+  if (dealerValue % 10 < kSeatCount)
+    dealer = dealerValue % 10;
 }
 
 int JoinDealerValue(int dealerRule, int dealer) {
@@ -267,9 +267,9 @@ void LoadSettings(Game& game, Preferences& prefs, Registry& registry, SettingsWi
   rules.UseEndTerm = rule.Boolean("UseEndTerm", defaults.UseEndTerm);
   rules.EndTerm = rule.Clamped("EndTerm", defaults.EndTerm, kEndTermRange);
   rules.RunOutLimit = rule.Clamped("Ryukyoku", defaults.RunOutLimit, kRunOutLimitRange);
-  const int oya = rule.Integer("Oya", 0);
-  SplitDealerValue(oya, rules.DealerRule, game.Dealer);
-  if (JoinDealerValue(rules.DealerRule, game.Dealer) != oya)
+  const int dealerValue = rule.Integer("Oya", 0);
+  SplitDealerValue(dealerValue, rules.DealerRule, game.Dealer);
+  if (JoinDealerValue(rules.DealerRule, game.Dealer) != dealerValue)
     discarded = true;
   rules.PonWaitMs = rule.Clamped("Wait0", defaults.PonWaitMs, kWaitRange);
   rules.ThinkingMs = rule.Clamped("Wait1", defaults.ThinkingMs, kWaitRange);

@@ -34,7 +34,7 @@ constexpr int kMaxWindowExtent = 10000;
 std::optional<int> ParseDecimal(const std::string& text);
 // "Oya" holds DealerRule × 10 + Dealer. A half out of range (a rule beyond 3, a dealer
 // beyond 3, or a negative value) falls back to 0.
-void SplitDealerValue(int oya, int& dealerRule, int& dealer);
+void SplitDealerValue(int dealerValue, int& dealerRule, int& dealer);
 int JoinDealerValue(int dealerRule, int dealer);
 // The folder with the platform's separator at its end ("/" or "\" already there counts).
 std::string WithTrailingSeparator(const std::string& folder);

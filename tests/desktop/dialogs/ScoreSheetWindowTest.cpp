@@ -98,7 +98,7 @@ class ScoreSheetWindowTest : public QObject {
       QCOMPARE(grid->rowHeight(rows - 1), rowHeight);
     }
     QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
-    auto* bar = window.findChild<QScrollBar*>(QStringLiteral("scbScore"));
+    auto* bar = window.findChild<QScrollBar*>(QStringLiteral("scroller"));
     QVERIFY(bar && bar->isVisible());
     bar->setValue(bar->maximum());
     QCOMPARE(grid->rowViewportPosition(59) + rowHeight, grid->viewport()->height());

@@ -91,9 +91,9 @@ class OptionsDialogTest : public QObject {
     QCOMPARE(ok->geometry(), QRect(80, 232, 105, 33));
     QCOMPARE(cancel->geometry(), QRect(232, 232, 105, 33));
     QVERIFY(ok->isDefault());
-    QCOMPARE(Control<QLabel>(&dialog, "lblEndTerm")->text(), QStringLiteral("回戦までで終了"));
-    QCOMPARE(Control<QLabel>(&dialog, "lblEndTerm")->geometry(), QRect(90, 110, 101, 15));
-    QCOMPARE(Control<QTableWidget>(&dialog, "Names")->geometry(), QRect(10, 10, 391, 129));
+    QCOMPARE(Control<QLabel>(&dialog, "endTermLabel")->text(), QStringLiteral("回戦までで終了"));
+    QCOMPARE(Control<QLabel>(&dialog, "endTermLabel")->geometry(), QRect(90, 110, 101, 15));
+    QCOMPARE(Control<QTableWidget>(&dialog, "namesGrid")->geometry(), QRect(10, 10, 391, 129));
     QCOMPARE(Control<QToolButton>(&dialog, "meldSoundBrowse")->geometry(), QRect(290, 106, 25, 21));
     QCOMPARE(Control<QToolButton>(&dialog, "meldSoundBrowse")->property("Tag").toInt(), 3);
     auto* oya = Control<QComboBox>(&dialog, "dealerRuleBox");
@@ -168,7 +168,7 @@ class OptionsDialogTest : public QObject {
     {
       OptionsDialog dialog(frame);
       // It stands in free space of the file tab, beside a word on when it takes effect.
-      const QStringList added = {"lblScale", "tableScaleBox", "lblScaleNote"};
+      const QStringList added = {"tableScaleLabel", "tableScaleBox", "tableScaleNote"};
       QWidget* page = Control<QWidget>(&dialog, "filesPage");
       for (const QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         for (const QString& name : added)
@@ -176,7 +176,7 @@ class OptionsDialogTest : public QObject {
                        !control->geometry().intersects(
                            Control<QWidget>(&dialog, name.toLatin1().constData())->geometry()),
                    qPrintable(control->objectName()));
-      QCOMPARE(Control<QLabel>(&dialog, "lblScaleNote")->text(),
+      QCOMPARE(Control<QLabel>(&dialog, "tableScaleNote")->text(),
                QStringLiteral("次回の起動から有効になります"));
       dialog.FillOptions();
       QCOMPARE(scale(dialog)->currentText(), QStringLiteral("100%"));  // the screen's own
@@ -328,7 +328,7 @@ class OptionsDialogTest : public QObject {
     dialog.FillOptions();
     dialog.show();
     Control<QTabWidget>(&dialog, "pages")->setCurrentIndex(1);
-    auto* grid = Control<QTableWidget>(&dialog, "Names");
+    auto* grid = Control<QTableWidget>(&dialog, "namesGrid");
     // Moving to a cell opens its editor at once.
     grid->setCurrentCell(3, 0);
     auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
@@ -345,11 +345,11 @@ class OptionsDialogTest : public QObject {
     frame.GameRecord().Round = 2;
     OptionsDialog dialog(frame);
     dialog.FillOptions();
-    for (const char* fixed : {"lblStartPoint", "startPointBox", "winnerBonusBox",
+    for (const char* fixed : {"startPointLabel", "startPointBox", "winnerBonusBox",
                               "endOnPointsButton", "endAfterRoundsButton", "endTermBox",
-                              "lblEndTerm", "officialRule1Button", "officialRule2Button"})
+                              "endTermLabel", "officialRule1Button", "officialRule2Button"})
       QVERIFY2(!Control<QWidget>(&dialog, fixed)->isEnabled(), fixed);
-    for (const char* open : {"runOutLimitBox", "dealerRuleBox", "Names", "ponWaitBox",
+    for (const char* open : {"runOutLimitBox", "dealerRuleBox", "namesGrid", "ponWaitBox",
                              "thinkingTimeBox", "backgroundBrowse", "cardSheetEdit",
                              "cardSheetBrowse", "clickSoundEdit", "meldSoundBrowse"})
       QVERIFY2(Control<QWidget>(&dialog, open)->isEnabled(), open);
@@ -376,7 +376,7 @@ class OptionsDialogTest : public QObject {
     dialog.FillOptions();
     dialog.show();
     QVERIFY(Radio(&dialog, "endOnPointsButton")->isChecked());
-    QTest::mouseClick(Control<QLabel>(&dialog, "lblEndTerm"), Qt::LeftButton);
+    QTest::mouseClick(Control<QLabel>(&dialog, "endTermLabel"), Qt::LeftButton);
     QVERIFY(Radio(&dialog, "endAfterRoundsButton")->isChecked());
     QVERIFY(!Radio(&dialog, "endOnPointsButton")->isChecked());
   }

@@ -112,7 +112,7 @@ class TableFitTest : public QObject {
     frame.TurnTimer()->stop();
     SetPoint(game, 3, -15);
     QCOMPARE(frame.SeatWindowOf(3)->windowTitle(), QStringLiteral("セレン   [-15点]"));
-    QCOMPARE(frame.HumanSeat()->findChild<QLabel*>("lblName")->text(),
+    QCOMPARE(frame.HumanSeat()->findChild<QLabel*>("namePlate")->text(),
              QStringLiteral("あなた   [300点]"));
     for (int seat = 1; seat < kSeatCount; ++seat) {
       SeatWindow* window = frame.SeatWindowOf(seat);
