@@ -34,8 +34,9 @@ zelvani_install_packages() {
 zelvani_build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools
   qt6-multimedia-dev libgtest-dev libgl-dev qt6-translations-l10n)
 # What the tests of the install and the Debian package use: the validators of desktop
-# entries and AppStream data, and dpkg-shlibdeps (dpkg-dev) with file, which cpack runs.
-zelvani_package_tools=(desktop-file-utils appstream dpkg-dev file)
+# entries and AppStream data, dpkg-shlibdeps (dpkg-dev) with file, which cpack runs, and
+# lintian, Debian's checker of the built package.
+zelvani_package_tools=(desktop-file-utils appstream dpkg-dev file lintian)
 # The cross build for Windows that test.sh runs under Wine: MinGW-w64, Wine's 64-bit
 # loader and GoogleTest's sources to build with that compiler.
 zelvani_windows_packages=(g++-mingw-w64-x86-64-posix wine64 googletest)
