@@ -195,9 +195,9 @@ void OptionsDialog::FillOptions() {
   // The rules of a game under way are fixed until it ends.
   if (game.Round > 0) {
     const QList<QWidget*> fixedDuringGame = {
-        ui_->startPointLabel,     ui_->startPointBox,        ui_->winnerBonusBox,
+        ui_->startPointLabel,   ui_->startPointBox,        ui_->winnerBonusBox,
         ui_->endOnPointsButton, ui_->endAfterRoundsButton, ui_->endTermBox,
-        ui_->endTermLabel,        ui_->officialRule1Button,  ui_->officialRule2Button};
+        ui_->endTermLabel,      ui_->officialRule1Button,  ui_->officialRule2Button};
     for (QWidget* control : fixedDuringGame)
       control->setEnabled(false);
   }
