@@ -161,7 +161,7 @@ void ClickDiscardPile(Game& game) {
       ++game.Human.Rest;
       // The returned card is not offered for a pon, and a round it ends stays ended.
       if (!DiscardCard(game, kHumanSeat, slot, false))
-        SetGame(game, static_cast<GameState>(game.Human.ResumeState));
+        SetGame(game, game.Human.ResumeState);
     } else {
       DiscardCard(game, kHumanSeat, slot);
     }
@@ -169,7 +169,7 @@ void ClickDiscardPile(Game& game) {
     game.Host.PaintHand(kHumanSeat);
   } else if (IsDrawPhase(game.State) && game.Piles.DiscardCount > 0) {
     game.Human.ResumeState =
-        StateNumber(game.State == GameState::HumanDraws ? GameState::Seat1Draws : game.State);
+        game.State == GameState::HumanDraws ? GameState::Seat1Draws : game.State;
     TakeDiscard(game, kHumanSeat);
   } else {
     Refuse(game, ActionRefusal(game, HumanAction::Claim));

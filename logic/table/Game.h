@@ -12,7 +12,7 @@
 #include "logic/table/GameHost.h"
 #include "logic/table/Records.h"
 #include "logic/table/ScoreSheet.h"
-#include "logic/table/TurnDriver.h"
+#include "logic/table/GameState.h"
 
 namespace zelvani {
 

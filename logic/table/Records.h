@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "logic/table/GameState.h"
+
 namespace zelvani {
 
 constexpr int kSeatCount = 4;
@@ -41,7 +43,7 @@ struct HumanRecord {
   // Turns still to sit out for a false claim.
   std::int32_t Rest = 0;
   // The state play resumes in when a false claim is confirmed.
-  std::int32_t ResumeState = 0;
+  GameState ResumeState = GameState::HumanDraws;
 };
 
 // The stock and the discard pile.

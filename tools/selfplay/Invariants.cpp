@@ -110,7 +110,8 @@ std::string FaultText(const Fault& fault) {
     case Fault::InvalidState:
       return "invalid GameState " + std::to_string(fault.Value);
     case Fault::BadPonReservations:
-      return "PonReserve[" + std::to_string(fault.Index) + "] is " + std::to_string(fault.Value);
+      return "PonReservations[" + std::to_string(fault.Index) + "] is " +
+             std::to_string(fault.Value);
     case Fault::BadClaim:
       return "seat " + std::to_string(fault.Index) + " claims slot " + std::to_string(fault.Value);
     default:

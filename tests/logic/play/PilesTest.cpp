@@ -184,7 +184,7 @@ TEST_F(Piles, TheHumanClaimsInAnyDrawPhase) {
   SetGame(game, GameState::Seat2Draws);
   ClickDiscardPile(game);
   EXPECT_EQ(game.State, GameState::HumanPlays);
-  EXPECT_EQ(game.Human.ResumeState, 20);
+  EXPECT_EQ(game.Human.ResumeState, GameState::Seat2Draws);
   EXPECT_EQ(game.Seats[0].Claimed, 7 + kPonClaimOffset);
   EXPECT_FALSE(t.host.TimerRunning);
   // The pon in seat 2's draw phase costs seats 2 and 3 their turns.
@@ -198,7 +198,7 @@ TEST_F(Piles, AFalseClaimInTheOwnDrawPhaseLosesTheTurnAndTheNext) {
   t.SetDiscards({C(3, 12)});
   SetGame(game, GameState::HumanDraws);
   ClickDiscardPile(game);  // chii
-  EXPECT_EQ(game.Human.ResumeState, 10);
+  EXPECT_EQ(game.Human.ResumeState, GameState::Seat1Draws);
   EXPECT_EQ(game.Seats[0].Claimed, 7);
   game.PonReservations[11] = 2;  // a computer that would pon the returned queen
   t.host.Answers = {MsgAnswer::No};
