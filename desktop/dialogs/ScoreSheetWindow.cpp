@@ -8,7 +8,13 @@
 #include <QStyle>
 #include <QTableWidget>
 #include <QWheelEvent>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
+#include "desktop/dialogs/PointsChart.h"
+#include "desktop/platform/QtText.h"
+#include "logic/scoring/ScoreSheetView.h"
 #include "ui_ScoreSheetWindow.h"
 
 namespace zelvani {
@@ -20,13 +26,12 @@ ScoreSheetWindow::ScoreSheetWindow(const ScoreSheet& sheet, QWidget* parent)
   ui_->setupUi(this);
   setObjectName(QStringLiteral("scoreSheetWindow"));
   QTableWidget* grid = ui_->grid;
-  // The grid is disabled so nobody edits or moves through it, yet it keeps the colours
-  // of an enabled one, the highlighted column included.
+  // The colour of button faces; the highlighted column keeps the selection's colours, in
+  // an inactive window too. The player moves the current cell, never the highlight.
   QPalette pal = grid->palette();
-  for (auto role : {QPalette::Text, QPalette::Highlight, QPalette::HighlightedText})
-    pal.setColor(QPalette::Disabled, role, pal.color(QPalette::Active, role));
   pal.setColor(QPalette::Base, pal.color(QPalette::Button));
-  pal.setColor(QPalette::Disabled, QPalette::Base, pal.color(QPalette::Button));
+  for (auto role : {QPalette::Highlight, QPalette::HighlightedText})
+    pal.setColor(QPalette::Inactive, role, pal.color(QPalette::Active, role));
   grid->setPalette(pal);
   grid->horizontalHeader()->setMinimumSectionSize(1);
   grid->verticalHeader()->setMinimumSectionSize(1);
@@ -37,6 +42,10 @@ ScoreSheetWindow::ScoreSheetWindow(const ScoreSheet& sheet, QWidget* parent)
   connect(gridBar, &QScrollBar::rangeChanged, scroller_, &QScrollBar::setRange);
   connect(gridBar, &QScrollBar::valueChanged, scroller_, &QScrollBar::setValue);
   connect(scroller_, &QScrollBar::valueChanged, gridBar, &QScrollBar::setValue);
+  connect(ui_->chartButton, &QPushButton::clicked, this, [this](bool chart) {
+    ShowChart(chart);
+    emit ViewChanged(chart);
+  });
   if (const QScreen* screen = this->screen()) {
     const QRect area = screen->availableGeometry();
     move(area.center() - rect().center());
@@ -65,15 +74,54 @@ void ScoreSheetWindow::Refresh() {
         item = new QTableWidgetItem;
         grid->setItem(row, col, item);
       }
-      item->setText(QString::fromStdString(sheet_.Cell(col, row)));
+      const std::string& text = sheet_.Cell(col, row);
+      item->setText(ToQString(text));
+      item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+      // A screen reader gives a cell of points with its round and seat.
+      const bool points = row > 0 && col > 0 && !text.empty();
+      item->setData(
+          Qt::AccessibleTextRole,
+          points
+              ? QVariant(ToQString(sheet_.Cell(0, row) + sheet_.Cell(col, 0) + " " + text + "点"))
+              : QVariant());
     }
   }
-  setWindowTitle(QString::fromStdString(sheet_.Caption));
+  setWindowTitle(ToQString(sheet_.Caption));
   grid->clearSelection();
   grid->setCurrentCell(sheet_.Row, sheet_.Col);
   const GridSelection& s = sheet_.Selection;
   grid->setRangeSelected(QTableWidgetSelectionRange(s.Top, s.Left, s.Bottom, s.Right), true);
   FitCells();
+  if (chart_)
+    chart_->Refresh();
+}
+
+void ScoreSheetWindow::ShowChart(bool chart) {
+  if (chart && !chart_) {
+    chart_ = new PointsChart(
+        sheet_, [this] { return startPoint_ ? startPoint_() : RuleSettings{}.StartPoint; },
+        ui_->views);
+    ui_->views->addWidget(chart_);
+    setTabOrder(ui_->grid, chart_);
+    setTabOrder(chart_, ui_->chartButton);
+  }
+  ui_->chartButton->setChecked(chart);
+  QWidget* shown = ui_->views->currentWidget();
+  const bool focused = shown && shown->hasFocus();
+  ui_->views->setCurrentWidget(chart ? static_cast<QWidget*>(chart_) : ui_->grid);
+  if (focused)
+    ui_->views->currentWidget()->setFocus();
+  FitCells();
+}
+
+bool ScoreSheetWindow::ChartShown() const {
+  return chart_ && ui_->views->currentWidget() == chart_;
+}
+
+void ScoreSheetWindow::SetStartPointSource(std::function<int()> startPoint) {
+  startPoint_ = std::move(startPoint);
+  if (chart_)
+    chart_->Refresh();
 }
 
 void ScoreSheetWindow::FitRows() {
@@ -119,15 +167,26 @@ void ScoreSheetWindow::FitCells() {
     tenRowHeight_ = rowHeight;
   const bool scrolls = rows * rowHeight > grid->height();
   const int barWidth = scrolls ? scroller_->sizeHint().width() : 0;
-  const int colWidth = qMax(1, (grid->width() - barWidth) / columns - 1);
-  grid->horizontalHeader()->setDefaultSectionSize(colWidth);
+  // What each column's longest text needs, with the margins the cells draw it within.
+  const QFontMetrics metrics(grid->font());
+  const int textMargins =
+      2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1) + 1;
+  std::vector<int> needs(columns, 0);
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < columns; ++c)
+      if (const QTableWidgetItem* item = grid->item(r, c); item && !item->text().isEmpty())
+        needs[c] = std::max(needs[c], metrics.horizontalAdvance(item->text()) + textMargins);
+  const std::vector<int> widths = ShareColumnWidths(grid->width() - barWidth, needs);
+  grid->horizontalHeader()->setDefaultSectionSize(widths.back());
   grid->verticalHeader()->setDefaultSectionSize(rowHeight);
   for (int c = 0; c < columns; ++c)
-    grid->setColumnWidth(c, colWidth);
+    grid->setColumnWidth(c, qMax(1, widths[c]));
   for (int r = 0; r < rows; ++r)
     grid->setRowHeight(r, rowHeight);
-  scroller_->setGeometry(grid->x() + grid->width() - barWidth, grid->y(), barWidth, grid->height());
-  scroller_->setVisible(scrolls);
+  const QPoint gridAt = grid->mapTo(this, QPoint(0, 0));
+  scroller_->setGeometry(gridAt.x() + grid->width() - barWidth, gridAt.y(), barWidth,
+                         grid->height());
+  scroller_->setVisible(scrolls && !ChartShown());
 }
 
 void ScoreSheetWindow::resizeEvent(QResizeEvent* event) {
@@ -143,7 +202,7 @@ void ScoreSheetWindow::showEvent(QShowEvent* event) {
 }
 
 void ScoreSheetWindow::wheelEvent(QWheelEvent* event) {
-  // The disabled grid passes the wheel on to the window.
+  // The wheel over the button panel scrolls the grid too.
   if (scroller_->isVisible())
     QApplication::sendEvent(scroller_, event);
 }

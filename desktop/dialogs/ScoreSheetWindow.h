@@ -1,9 +1,12 @@
 // The score sheet window: a grid of the game's rounds, one column per seat, filling the
 // window, closed with its OK button. Past ten rows the rows keep the height they had at
-// ten and the window grows; a sheet that would outgrow the screen scrolls.
+// ten and the window grows; a sheet that would outgrow the screen scrolls. The grid can
+// be read and moved through, never edited. Its "グラフ(&G)" button shows the same points
+// as a chart instead, made when first asked for.
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "logic/table/ScoreSheet.h"
 
@@ -14,6 +17,8 @@ class QScrollBar;
 class QTableWidget;
 
 namespace zelvani {
+
+class PointsChart;
 
 class ScoreSheetWindow : public QDialog {
   Q_OBJECT
@@ -31,6 +36,18 @@ class ScoreSheetWindow : public QDialog {
   void FitRows();
   QTableWidget* Grid() const;
 
+  // The chart in place of the grid, or the grid again.
+  void ShowChart(bool chart);
+  bool ChartShown() const;
+  // Nothing until the chart is first shown.
+  PointsChart* Chart() const { return chart_; }
+  // Where the chart learns the start points of the game on the sheet.
+  void SetStartPointSource(std::function<int()> startPoint);
+
+ signals:
+  // The player switched between the grid and the chart.
+  void ViewChanged(bool chart);
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -39,14 +56,17 @@ class ScoreSheetWindow : public QDialog {
  private:
   // Column width = grid width / columns - 1, row height = grid height / rows - 1, so the
   // grid fills the window; rows past the tenth are never lower than a ten-row sheet's,
-  // and scroll when they do not fit.
+  // and scroll when they do not fit. A column whose text needs more gets it, the round
+  // labels first.
   void FitCells();
 
   Ui::ScoreSheetWindow* ui_;
   const ScoreSheet& sheet_;
-  // The grid is disabled, and so would be its own scroll bar: this one stands over its
-  // right edge when the rows do not fit.
+  // The grid's own bars are off, so that its cells' arithmetic is the window's: this bar
+  // stands over its right edge when the rows do not fit.
   QScrollBar* scroller_;
+  PointsChart* chart_ = nullptr;
+  std::function<int()> startPoint_;
   // The row height of a ten-row sheet in this window, which longer sheets keep.
   int tenRowHeight_ = 1;
   // The window's height before its sheet grew past ten rows; 0 while it has not.

@@ -83,6 +83,10 @@ MainWindow::~MainWindow() {
 
 void MainWindow::CreateScoreSheet() {
   windows_.ScoreSheet = new ScoreSheetWindow(game_.Score, this);
+  // The rules of a game under way are fixed, so they tell the start points on the sheet.
+  windows_.ScoreSheet->SetStartPointSource([this] { return game_.Rules.StartPoint; });
+  connect(windows_.ScoreSheet, &ScoreSheetWindow::ViewChanged, this,
+          [this](bool chart) { prefs_.ScoreChart = chart; });
 }
 
 void MainWindow::CreateHumanSeat() {
@@ -106,6 +110,8 @@ void MainWindow::CreateHumanSeat() {
     windows_.Seats[seat]->show();
   show();
   PlaceLog();
+  if (windows_.ScoreSheet && prefs_.ScoreChart)
+    windows_.ScoreSheet->ShowChart(true);
 }
 
 QtSettingsWindows MainWindow::WindowsForStore() {

@@ -1,7 +1,8 @@
 // The player's choices and the windows' state that the settings store keeps beside the
 // table: the card sheet and its card size, the picture viewer's plug-in folder, the sound
-// switch, the table scale, the seats' backgrounds and the log window's place. The frame
-// window owns one beside its Game; only the settings store reads it, never the rules.
+// switch, the table scale, the seats' backgrounds, the log window's place and the score
+// sheet's view. The frame window owns one beside its Game; only the settings store reads
+// it, never the rules.
 #pragma once
 
 #include <array>
@@ -39,6 +40,8 @@ struct Preferences {
   // belongs to the window.
   std::array<std::string, kSeatCount> SeatBackgrounds;
   LogPlace Log;
+  // The score sheet window shows its chart rather than its grid.
+  bool ScoreChart = false;
 };
 
 }  // namespace zelvani

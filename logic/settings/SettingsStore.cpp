@@ -31,6 +31,9 @@ constexpr const char* kDefaultCardPicture = "Cards.bmp";
 constexpr const char* kTableScaleValue = "TableScale";
 // The sound switch, a value of its own beside the three sound files.
 constexpr const char* kPlaySoundsValue = "PlaySounds";
+// Whether the score sheet shows its chart, a play aid.
+constexpr const char* kScoreSheetSection = "Form\\Score";
+constexpr const char* kChartValue = "Chart";
 
 std::string SubKey(const std::string& section) {
   return std::string(kProgramKey) + "\\" + section;
@@ -392,11 +395,25 @@ void LoadPlayAids(Game& game, Preferences& prefs, Registry& registry) {
   log.Side = section.Integer("Side", log.Side, 0, kLogSides - 1);
   log.Width = section.Integer("Width", log.Width, 1, kMaxWindowExtent);
   log.Height = section.Integer("Height", log.Height, 1, kMaxWindowExtent);
+  prefs.ScoreChart =
+      SectionReader(registry, kScoreSheetSection, discarded).Boolean(kChartValue, false);
   const bool autoPlayed = SectionReader(registry, "Score", discarded).Boolean("AutoPlayed", false);
   game.AutoPlayUsed = autoPlayed && game.Round > 0;
   if (discarded)
     registry.KeepBackup(kProgramKey);
 }
+
+namespace {
+
+// Stored only once the player chose the chart, so a store that never saw it stays as it was.
+bool SaveScoreSheetView(const Preferences& prefs, Registry& registry) {
+  if (prefs.ScoreChart)
+    return SectionWriter(registry, kScoreSheetSection).Boolean(kChartValue, true);
+  const std::unique_ptr<RegistryKey> key = registry.OpenKey(SubKey(kScoreSheetSection), false);
+  return !key || !key->ValueExists(kChartValue) || key->DeleteValue(kChartValue);
+}
+
+}  // namespace
 
 bool SavePlayAids(const Game& game, const Preferences& prefs, Registry& registry) {
   const LogPlace& log = prefs.Log;
@@ -404,7 +421,8 @@ bool SavePlayAids(const Game& game, const Preferences& prefs, Registry& registry
   SectionWriter score(registry, "Score");
   return section.Boolean("Visible", log.Visible) && section.Integer("Side", log.Side) &&
          section.Integer("Width", log.Width) && section.Integer("Height", log.Height) &&
-         score.Boolean("AutoPlayed", game.Round > 0 && game.AutoPlayUsed);
+         score.Boolean("AutoPlayed", game.Round > 0 && game.AutoPlayUsed) &&
+         SaveScoreSheetView(prefs, registry);
 }
 
 }  // namespace zelvani

@@ -59,8 +59,9 @@ bool SaveSettings(Game& game, const Preferences& prefs, Registry& registry,
                   SettingsWindows& windows);
 
 // Beside those, the play aids: where the "記録" window sits ("Form\Log": Visible, Side,
-// Width, Height) and whether the unfinished game had the automatic player ("Score":
-// AutoPlayed, 1 or 0), so that a resumed game still counts toward nothing.
+// Width, Height), whether the unfinished game had the automatic player ("Score":
+// AutoPlayed, 1 or 0), so that a resumed game still counts toward nothing, and whether
+// the score sheet shows its chart ("Form\Score": Chart, 1 or 0; none means the grid).
 // Read after LoadSettings; AutoPlayUsed is taken up only for a resumed game.
 void LoadPlayAids(Game& game, Preferences& prefs, Registry& registry);
 // Written before SaveSettings, whose last step makes them lasting.

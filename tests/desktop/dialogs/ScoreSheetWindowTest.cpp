@@ -1,4 +1,5 @@
-// The score sheet window: its grid always fills the window, and it grows past ten rows.
+// The score sheet window: its grid always fills the window, grows past ten rows and can be
+// read by a screen reader; its chart is one button away.
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScreen>
@@ -6,10 +7,28 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include "desktop/dialogs/PointsChart.h"
 #include "desktop/dialogs/ScoreSheetWindow.h"
 #include "logic/table/ScoreSheet.h"
 
 using namespace zelvani;
+
+namespace {
+
+// Rows 1..rounds filled as the rounds write them.
+void FillRounds(ScoreSheet& sheet, int rounds) {
+  if (rounds + 1 > sheet.RowCount())
+    sheet.SetRowCount(rounds + 1);
+  for (int seat = 0; seat < 4; ++seat)
+    sheet.SetCell(seat + 1, 0, QStringLiteral("あなた").toStdString());
+  for (int round = 1; round <= rounds; ++round) {
+    sheet.SetCell(0, round, QStringLiteral("第%1回戦：").arg(round).toStdString());
+    for (int seat = 0; seat < 4; ++seat)
+      sheet.SetCell(seat + 1, round, std::to_string(300 - round * seat));
+  }
+}
+
+}  // namespace
 
 class ScoreSheetWindowTest : public QObject {
   Q_OBJECT
@@ -28,7 +47,13 @@ class ScoreSheetWindowTest : public QObject {
     QTableWidget* grid = window.Grid();
     QCOMPARE(grid->columnCount(), 5);
     QCOMPARE(grid->rowCount(), 10);
-    QVERIFY(!grid->isEnabled());
+    // Read-only, yet a screen reader can reach every cell and move through them.
+    QVERIFY(grid->isEnabled());
+    QVERIFY(grid->focusPolicy() & Qt::TabFocus);
+    QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+    QVERIFY(!(grid->item(1, 2)->flags() & Qt::ItemIsEditable));
+    QCOMPARE(grid->item(1, 2)->data(Qt::AccessibleTextRole).toString(),
+             QStringLiteral("第1回戦：テルル 280点"));
     QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("テルル"));
     QCOMPARE(grid->item(1, 0)->text(), QStringLiteral("第1回戦："));
     QCOMPARE(window.windowTitle(), QStringLiteral("総合成績"));
@@ -109,6 +134,54 @@ class ScoreSheetWindowTest : public QObject {
     QCOMPARE(window.height(), tenRowWindow);
     QCOMPARE(grid->rowHeight(0), rowHeight);
     QVERIFY(!bar->isVisible());
+  }
+
+  void TheRoundLabelsShowWholeInLongGames() {
+    ScoreSheet sheet;
+    ScoreSheetWindow window(sheet);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTableWidget* grid = window.Grid();
+    for (int rounds : {10, 999}) {
+      FillRounds(sheet, rounds);
+      window.Refresh();
+      window.FitRows();
+      const QString label = grid->item(rounds, 0)->text();
+      QVERIFY(grid->columnWidth(0) > grid->fontMetrics().horizontalAdvance(label));
+      int total = 0;
+      for (int col = 0; col < grid->columnCount(); ++col)
+        total += grid->columnWidth(col);
+      QVERIFY(total <= grid->viewport()->width());
+    }
+  }
+
+  void TheChartButtonSwitchesViewsAndTheChartFollowsTheSheet() {
+    ScoreSheet sheet;
+    FillRounds(sheet, 3);
+    ScoreSheetWindow window(sheet);
+    window.SetStartPointSource([] { return 300; });
+    QSignalSpy switched(&window, &ScoreSheetWindow::ViewChanged);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(!window.Chart());  // nothing made until it is asked for
+    auto* button = window.findChild<QPushButton*>(QStringLiteral("chartButton"));
+    QVERIFY(button);
+    button->click();
+    QVERIFY(window.ChartShown());
+    QCOMPARE(switched.size(), 1);
+    QCOMPARE(switched.at(0).at(0).toBool(), true);
+    PointsChart* chart = window.Chart();
+    QVERIFY(chart && chart->isVisible() && !window.Grid()->isVisible());
+    QVERIFY(chart->accessibleDescription().contains(QStringLiteral("第3回戦まで")));
+
+    FillRounds(sheet, 4);
+    window.Refresh();
+    QVERIFY(chart->accessibleDescription().contains(QStringLiteral("第4回戦まで")));
+
+    button->click();
+    QVERIFY(!window.ChartShown() && window.Grid()->isVisible());
+    QCOMPARE(switched.size(), 2);
+    QCOMPARE(switched.at(1).at(0).toBool(), false);
   }
 
   void TenRowsNeverResizeTheWindow() {

@@ -17,6 +17,8 @@
 #include <QtTest>
 
 #include "desktop/dialogs/MoveLogWindow.h"
+#include "desktop/dialogs/PointsChart.h"
+#include "desktop/dialogs/ScoreSheetWindow.h"
 #include "desktop/platform/QtTranslations.h"
 #include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/MeldWindow.h"
@@ -262,6 +264,17 @@ class FrameTest : public QObject {
     QTest::keyClick(frame.HumanSeat(), Qt::Key_D);
     QVERIFY(!frame.GameRecord().AutoPlay);
     QCOMPARE(frame.GameRecord().State, GameState::HumanDraws);
+  }
+
+  void theScoreSheetsChartIsRememberedAndStartsAtTheGamesStartPoints() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    frame.GameRecord().Rules.StartPoint = 500;
+    ScoreSheetWindow* sheet = frame.ScoreWindow();
+    QVERIFY(!sheet->ChartShown());
+    sheet->findChild<QPushButton*>(QStringLiteral("chartButton"))->click();
+    QVERIFY(frame.PreferencesRecord().ScoreChart);
+    QVERIFY(sheet->Chart()->accessibleDescription().contains(QStringLiteral("開始点500点")));
   }
 };
 

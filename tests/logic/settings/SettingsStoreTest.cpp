@@ -522,14 +522,17 @@ TEST_F(SettingsStoreTest, AGameLeftBetweenRoundsGoesOnWhereItStopped) {
   EXPECT_EQ(resumed.Score.Cell(0, 3), "第3回戦：");
 }
 
-TEST_F(SettingsStoreTest, TheLogsPlaceAndAGameWithTheAutomaticPlayerSurviveAClose) {
+TEST_F(SettingsStoreTest,
+       TheLogsPlaceTheScoreSheetsViewAndAGameWithTheAutomaticPlayerSurviveAClose) {
   Load();
   LoadPlayAids(game, prefs, registry);
   EXPECT_EQ(prefs.Log, LogPlace{});
+  EXPECT_FALSE(prefs.ScoreChart);  // the grid, as before the chart was offered
   const LogPlace log{true, 1, 300, 120};
   game.Round = 3;
   game.AutoPlayUsed = true;
   prefs.Log = log;
+  prefs.ScoreChart = true;
   ASSERT_TRUE(SavePlayAids(game, prefs, registry));
   ASSERT_TRUE(SaveSettings(game, prefs, registry, windows));
   EXPECT_EQ(registry.Text(kProgram + "\\Form\\Log", "Side"), "1");
@@ -539,11 +542,17 @@ TEST_F(SettingsStoreTest, TheLogsPlaceAndAGameWithTheAutomaticPlayerSurviveAClos
   LoadSettings(next.game, next.prefs, registry, next.windows);
   LoadPlayAids(next.game, next.prefs, registry);
   EXPECT_EQ(next.prefs.Log, log);
+  EXPECT_TRUE(next.prefs.ScoreChart);
+  EXPECT_EQ(registry.Text(kProgram + "\\Form\\Score", "Chart"), "1");
   EXPECT_TRUE(next.game.AutoPlayUsed);  // the resumed game still counts toward nothing
   // A game that is over leaves nothing to carry.
   game.Round = 0;
   ASSERT_TRUE(SavePlayAids(game, prefs, registry));
   EXPECT_EQ(registry.Text(kScore, "AutoPlayed"), "0");
+  // Back to the grid: nothing stored, as before the chart was offered.
+  prefs.ScoreChart = false;
+  ASSERT_TRUE(SavePlayAids(game, prefs, registry));
+  EXPECT_FALSE(registry.Has(kProgram + "\\Form\\Score", "Chart"));
 }
 
 TEST_F(SettingsStoreTest, ClosingDuringTheFirstRoundKeepsNoGame) {
