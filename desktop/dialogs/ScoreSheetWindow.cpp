@@ -42,7 +42,8 @@ ScoreSheetWindow::ScoreSheetWindow(const ScoreSheet& sheet, QWidget* parent)
   connect(gridBar, &QScrollBar::rangeChanged, scroller_, &QScrollBar::setRange);
   connect(gridBar, &QScrollBar::valueChanged, scroller_, &QScrollBar::setValue);
   connect(scroller_, &QScrollBar::valueChanged, gridBar, &QScrollBar::setValue);
-  connect(ui_->chartButton, &QPushButton::clicked, this, [this](bool chart) {
+  connect(ui_->chartButton, &QPushButton::clicked, this, [this] {
+    const bool chart = !ChartShown();
     ShowChart(chart);
     emit ViewChanged(chart);
   });
@@ -52,6 +53,7 @@ ScoreSheetWindow::ScoreSheetWindow(const ScoreSheet& sheet, QWidget* parent)
   }
   // Lay the grid out now: the sheet may have to grow before the window is first shown.
   layout()->activate();
+  ui_->views->layout()->activate();  // the grid is a page of its own layout
   tenRowHeight_ = qMax(1, grid->height() / ScoreSheet::kInitialRows - 1);
   Refresh();
 }
@@ -105,7 +107,8 @@ void ScoreSheetWindow::ShowChart(bool chart) {
     setTabOrder(ui_->grid, chart_);
     setTabOrder(chart_, ui_->chartButton);
   }
-  ui_->chartButton->setChecked(chart);
+  // The button's words say where it leads.
+  ui_->chartButton->setText(chart ? QStringLiteral("表(&G)") : QStringLiteral("グラフ(&G)"));
   QWidget* shown = ui_->views->currentWidget();
   const bool focused = shown && shown->hasFocus();
   ui_->views->setCurrentWidget(chart ? static_cast<QWidget*>(chart_) : ui_->grid);

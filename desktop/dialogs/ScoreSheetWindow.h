@@ -2,7 +2,7 @@
 // window, closed with its OK button. Past ten rows the rows keep the height they had at
 // ten and the window grows; a sheet that would outgrow the screen scrolls. The grid can
 // be read and moved through, never edited. Its "グラフ(&G)" button shows the same points
-// as a chart instead, made when first asked for.
+// as a chart instead, made when first asked for; "表(&G)" brings the grid back.
 #pragma once
 
 #include <QDialog>

@@ -106,6 +106,16 @@ class ScoreSheetWindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTableWidget* grid = window.Grid();
     QVERIFY(grid->rowViewportPosition(11) + grid->rowHeight(11) <= grid->viewport()->height());
+    // Its rows are as high as those of a sheet that grew while it showed.
+    ScoreSheet shownFirst;
+    ScoreSheetWindow grownLater(shownFirst);
+    grownLater.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grownLater));
+    shownFirst.SetRowCount(12);
+    grownLater.Refresh();
+    grownLater.FitRows();
+    QCOMPARE(grid->rowHeight(0), grownLater.Grid()->rowHeight(0));
+    QCOMPARE(window.height(), grownLater.height());
   }
 
   void LongGamesKeepTheRowsAndScrollWhenTheScreenIsFull() {
@@ -168,6 +178,7 @@ class ScoreSheetWindowTest : public QObject {
     QVERIFY(button);
     button->click();
     QVERIFY(window.ChartShown());
+    QCOMPARE(button->text(), QStringLiteral("表(&G)"));
     QCOMPARE(switched.size(), 1);
     QCOMPARE(switched.at(0).at(0).toBool(), true);
     PointsChart* chart = window.Chart();
