@@ -1,10 +1,8 @@
 #include "desktop/dialogs/PointsChart.h"
 
-#include <QPaintEvent>
 #include <QPainter>
-#include <QPainterPath>
+#include <QStyle>
 #include <QStyleOptionFocusRect>
-#include <QStylePainter>
 #include <algorithm>
 #include <utility>
 
@@ -119,8 +117,8 @@ void DrawMark(QPainter& painter, int seat, const QPointF& at) {
 }
 
 QPen SeatPen(int seat) {
-  QPen pen(QColor(kSeatColours[seat]), kLineWidth, kSeatDashes[seat], Qt::RoundCap, Qt::RoundJoin);
-  return pen;
+  return QPen(QColor(kSeatColours[seat]), kLineWidth, kSeatDashes[seat], Qt::RoundCap,
+              Qt::RoundJoin);
 }
 
 }  // namespace
@@ -150,8 +148,7 @@ void PointsChart::Refresh() {
   update();
 }
 
-void PointsChart::paintEvent(QPaintEvent* event) {
-  QWidget::paintEvent(event);
+void PointsChart::paintEvent(QPaintEvent*) {
   const QFontMetrics fm = fontMetrics();
   const Geometry g = Measure(size(), fm, series_);
   const QRect plot = g.Layout.Plot;
@@ -216,27 +213,23 @@ void PointsChart::paintEvent(QPaintEvent* event) {
         DrawMark(painter, seat, g.At(round, *points[round]));
   }
 
-  for (int seat = 0; seat < kSeatCount; ++seat) {
-    const LegendEntry& entry = g.Layout.Legend[seat];
-    const QRect box = entry.Box;
+  // The legend: a sample of each line, with the seat's mark, and its name.
+  const auto drawKey = [&](const QRect& box, const QPen& pen, const QString& name, int seat) {
     const qreal y = box.center().y() + 0.5;
-    painter.setPen(SeatPen(seat));
+    painter.setPen(pen);
     painter.drawLine(QPointF(box.left() + 1, y), QPointF(box.left() + kSampleWidth - 1, y));
-    painter.setPen(QPen(pal.color(QPalette::Base), 1));
-    painter.setBrush(SeatColour(seat));
-    DrawMark(painter, seat, QPointF(box.left() + kSampleWidth / 2.0, y));
+    if (seat >= 0) {
+      painter.setPen(QPen(pal.color(QPalette::Base), 1));
+      painter.setBrush(SeatColour(seat));
+      DrawMark(painter, seat, QPointF(box.left() + kSampleWidth / 2.0, y));
+    }
     painter.setPen(text);
     painter.drawText(box.adjusted(kSampleWidth + kSampleGap, 0, 0, 0),
-                     Qt::AlignLeft | Qt::AlignVCenter, entry.Name);
-  }
-
-  const QRect key = g.Layout.StartKey;
-  const qreal keyY = key.center().y() + 0.5;
-  painter.setPen(startPen);
-  painter.drawLine(QPointF(key.left() + 1, keyY), QPointF(key.left() + kSampleWidth - 1, keyY));
-  painter.setPen(text);
-  painter.drawText(key.adjusted(kSampleWidth + kSampleGap, 0, 0, 0),
-                   Qt::AlignLeft | Qt::AlignVCenter, StartKeyText());
+                     Qt::AlignLeft | Qt::AlignVCenter, name);
+  };
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    drawKey(g.Layout.Legend[seat].Box, SeatPen(seat), g.Layout.Legend[seat].Name, seat);
+  drawKey(g.Layout.StartKey, startPen, StartKeyText(), -1);
 
   if (hasFocus()) {
     QStyleOptionFocusRect option;

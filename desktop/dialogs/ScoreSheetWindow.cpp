@@ -42,6 +42,9 @@ ScoreSheetWindow::ScoreSheetWindow(const ScoreSheet& sheet, QWidget* parent)
   connect(gridBar, &QScrollBar::rangeChanged, scroller_, &QScrollBar::setRange);
   connect(gridBar, &QScrollBar::valueChanged, scroller_, &QScrollBar::setValue);
   connect(scroller_, &QScrollBar::valueChanged, gridBar, &QScrollBar::setValue);
+  // Never so narrow that the centred OK button would cover the chart button.
+  const QRect chartButton = ui_->chartButton->geometry();
+  setMinimumWidth(2 * (chartButton.right() + chartButton.left()) + ui_->okButton->width());
   connect(ui_->chartButton, &QPushButton::clicked, this, [this] {
     const bool chart = !ChartShown();
     ShowChart(chart);
