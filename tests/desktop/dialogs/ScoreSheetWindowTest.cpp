@@ -54,6 +54,11 @@ class ScoreSheetWindowTest : public QObject {
     QVERIFY(!(grid->item(1, 2)->flags() & Qt::ItemIsEditable));
     QCOMPARE(grid->item(1, 2)->data(Qt::AccessibleTextRole).toString(),
              QStringLiteral("第1回戦：テルル 280点"));
+    // The arrow keys move the current cell, never the highlight.
+    QTest::keyClick(grid, Qt::Key_Down);
+    QCOMPARE(grid->currentRow(), 1);
+    QVERIFY(grid->item(0, 2)->isSelected() && grid->item(1, 2)->isSelected());
+    QVERIFY(!grid->item(1, 1)->isSelected());
     QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("テルル"));
     QCOMPARE(grid->item(1, 0)->text(), QStringLiteral("第1回戦："));
     QCOMPARE(window.windowTitle(), QStringLiteral("総合成績"));
