@@ -2,9 +2,11 @@
 
 #include <QAccessibleWidget>
 #include <QPointer>
+#include <QTimer>
 #include <array>
 
 #include "desktop/platform/QtText.h"
+#include "desktop/platform/ScreenReader.h"
 #include "desktop/table/SeatWindow.h"
 #include "logic/cards/CardNames.h"
 
@@ -19,7 +21,10 @@ class CardItem : public QAccessibleInterface {
   CardItem(SeatWindow* window, QAccessibleInterface* list, int slot)
       : window_(window), list_(list), slot_(slot) {}
 
-  bool isValid() const override { return window_ && slot_ < window_->Hand().Count; }
+  // A card that has left the hand stays a valid object, only an invisible one without a name:
+  // a screen reader may still ask after it, and a question about an object found invalid
+  // is logged as an error.
+  bool isValid() const override { return window_; }
   QObject* object() const override { return nullptr; }
   QWindow* window() const override { return window_ ? window_->windowHandle() : nullptr; }
   QAccessibleInterface* focusChild() const override { return nullptr; }
@@ -32,7 +37,7 @@ class CardItem : public QAccessibleInterface {
   QAccessible::Role role() const override { return QAccessible::ListItem; }
 
   QString text(QAccessible::Text t) const override {
-    if (t != QAccessible::Name || !isValid())
+    if (t != QAccessible::Name || !InHand())
       return {};
     const HandRecord& hand = window_->Hand();
     if (!hand.Open)
@@ -44,7 +49,7 @@ class CardItem : public QAccessibleInterface {
   }
 
   QRect rect() const override {
-    if (!isValid())
+    if (!InHand())
       return {};
     const QRect r = window_->CardRect(slot_);
     return {window_->mapToGlobal(r.topLeft()), r.size()};
@@ -52,8 +57,9 @@ class CardItem : public QAccessibleInterface {
 
   QAccessible::State state() const override {
     QAccessible::State s;
-    if (!isValid()) {
+    if (!InHand()) {
       s.invalid = true;
+      s.invisible = true;
       return s;
     }
     if (IsHuman()) {
@@ -66,6 +72,7 @@ class CardItem : public QAccessibleInterface {
   }
 
  private:
+  bool InHand() const { return window_ && slot_ < window_->Hand().Count; }
   bool IsHuman() const { return window_->Seat() == kHumanSeat; }
 
   QPointer<SeatWindow> window_;
@@ -136,7 +143,8 @@ class HandList : public QAccessibleInterface {
   mutable std::array<QAccessible::Id, kHandSlots> cards_{};
 };
 
-// The seat window: its caption as its name, the hand list first among its children.
+// The seat window: its caption as its name, the hand list first among its children. It
+// also remembers the card under the cursor as a screen reader was last told of it.
 class HandWindow : public QAccessibleWidget {
  public:
   explicit HandWindow(SeatWindow* window) : QAccessibleWidget(window, QAccessible::Window) {
@@ -167,8 +175,50 @@ class HandWindow : public QAccessibleWidget {
     return List()->rect().contains(x, y) ? List() : nullptr;
   }
 
+  // The events of the hand's changes since the last pass of the event loop: one for the
+  // cards as a whole, and one for the card under the cursor when it is another card
+  // (a name change, and the focus again so that it is read) or was selected or put back.
+  void Tell() {
+    QAccessibleInterface* list = List();
+    QAccessibleEvent reorder(list, QAccessible::ObjectReorder);
+    TellScreenReader(&reorder);
+    auto* window = static_cast<SeatWindow*>(widget());
+    const int slot = window->CursorSlot();
+    QAccessibleInterface* card = list->focusChild();
+    if (!card) {
+      toldCard_ = -1;
+      return;
+    }
+    const int code = window->Hand().Cards[slot];
+    const bool selected = window->Hand().Selected[slot] != 0;
+    if (code != toldCard_ || slot != toldSlot_) {
+      QAccessibleEvent renamed(card, QAccessible::NameChanged);
+      TellScreenReader(&renamed);
+      QAccessibleEvent focus(card, QAccessible::Focus);
+      TellScreenReader(&focus);
+    } else if (selected != toldSelected_) {
+      QAccessible::State changed;
+      changed.selected = true;
+      QAccessibleStateChangeEvent event(card, changed);
+      TellScreenReader(&event);
+      QAccessibleEvent renamed(card, QAccessible::NameChanged);
+      TellScreenReader(&renamed);
+    }
+    toldCard_ = code;
+    toldSlot_ = slot;
+    toldSelected_ = selected;
+  }
+
+  // The card under the cursor is read anew from the next change on: the focus came back.
+  void Forget() { toldCard_ = -1; }
+
+  bool pending = false;
+
  private:
   QAccessible::Id list_ = 0;
+  int toldCard_ = -1;
+  int toldSlot_ = -1;
+  bool toldSelected_ = false;
 };
 
 QAccessibleInterface* HandWindowFactory(const QString&, QObject* object) {
@@ -188,17 +238,27 @@ void InstallHandAccessibility() {
 }
 
 void HandChanged(SeatWindow* window) {
-  if (!QAccessible::isActive())
+  if (!ScreenReaderListens())
     return;
   auto* iface = dynamic_cast<HandWindow*>(QAccessible::queryAccessibleInterface(window));
-  if (!iface)
+  if (!iface || iface->pending)
     return;
-  QAccessibleEvent reorder(iface->List(), QAccessible::ObjectReorder);
-  QAccessible::updateAccessibility(&reorder);
-  if (QAccessibleInterface* card = iface->List()->focusChild()) {
-    QAccessibleEvent focus(card, QAccessible::Focus);
-    QAccessible::updateAccessibility(&focus);
-  }
+  // A deal or a move repaints a hand several times over: a screen reader hears of it once.
+  iface->pending = true;
+  QTimer::singleShot(0, window, [window] {
+    if (auto* hand = dynamic_cast<HandWindow*>(QAccessible::queryAccessibleInterface(window))) {
+      hand->pending = false;
+      hand->Tell();
+    }
+  });
+}
+
+void HandFocused(SeatWindow* window) {
+  if (!ScreenReaderListens())
+    return;
+  if (auto* iface = dynamic_cast<HandWindow*>(QAccessible::queryAccessibleInterface(window)))
+    iface->Forget();
+  HandChanged(window);
 }
 
 }  // namespace zelvani

@@ -1,8 +1,10 @@
 #include "desktop/table/PilesWindow.h"
 
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
 
+#include "desktop/platform/ScreenReader.h"
 #include "desktop/table/CardPainting.h"
 #include "desktop/table/CardPicture.h"
 #include "logic/cards/CardNames.h"
@@ -20,6 +22,7 @@ PilesWindow::PilesWindow(Game& game, const Preferences& prefs, const QImage& car
   setFocusPolicy(Qt::StrongFocus);
   setAccessibleName(windowTitle());
   ui_->DiscardPicture->SetAcceptsCards(true);
+  ui_->DiscardPicture->setFocusPolicy(Qt::ClickFocus);
   connect(ui_->StockPicture, &CardPicture::Pressed, this, [this] { ClickStock(game_); });
   connect(ui_->DiscardPicture, &CardPicture::Pressed, this, [this] { ClickDiscardPile(game_); });
   connect(ui_->DiscardPicture, &CardPicture::CardDraggedOver, this,
@@ -37,6 +40,19 @@ CardPicture* PilesWindow::StockPicture() const {
 }
 CardPicture* PilesWindow::DiscardPicture() const {
   return ui_->DiscardPicture;
+}
+
+void PilesWindow::FocusDiscardPile() {
+  CardPicture* pile = ui_->DiscardPicture;
+  // Asked again where it already is, the pile is said again.
+  if (pile->hasFocus())
+    Announce(pile->accessibleName());
+  window()->raise();
+  window()->activateWindow();
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    if (QMdiArea* area = sub->mdiArea())
+      area->setActiveSubWindow(sub);
+  pile->setFocus(Qt::OtherFocusReason);
 }
 
 int PilesWindow::OuterWidth() const {

@@ -392,6 +392,7 @@ void LoadPlayAids(Game& game, Preferences& prefs, Registry& registry) {
   log.Side = section.Integer("Side", log.Side, 0, kLogSides - 1);
   log.Width = section.Integer("Width", log.Width, 1, kMaxWindowExtent);
   log.Height = section.Integer("Height", log.Height, 1, kMaxWindowExtent);
+  log.Spoken = section.Boolean("Spoken", log.Spoken);
   const bool autoPlayed = SectionReader(registry, "Score", discarded).Boolean("AutoPlayed", false);
   game.AutoPlayUsed = autoPlayed && game.Round > 0;
   if (discarded)
@@ -404,6 +405,7 @@ bool SavePlayAids(const Game& game, const Preferences& prefs, Registry& registry
   SectionWriter score(registry, "Score");
   return section.Boolean("Visible", log.Visible) && section.Integer("Side", log.Side) &&
          section.Integer("Width", log.Width) && section.Integer("Height", log.Height) &&
+         section.Boolean("Spoken", log.Spoken) &&
          score.Boolean("AutoPlayed", game.Round > 0 && game.AutoPlayUsed);
 }
 

@@ -526,7 +526,7 @@ TEST_F(SettingsStoreTest, TheLogsPlaceAndAGameWithTheAutomaticPlayerSurviveAClos
   Load();
   LoadPlayAids(game, prefs, registry);
   EXPECT_EQ(prefs.Log, LogPlace{});
-  const LogPlace log{true, 1, 300, 120};
+  const LogPlace log{true, 1, 300, 120, false};  // kept quiet for a screen reader
   game.Round = 3;
   game.AutoPlayUsed = true;
   prefs.Log = log;
