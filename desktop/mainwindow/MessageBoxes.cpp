@@ -87,12 +87,9 @@ MsgAnswer MessageBoxes::MessageBox(const std::string& text, const std::string& c
   if (QAbstractButton* no = box.button(QMessageBox::No))
     no->setText(QStringLiteral("いいえ(&N)"));
   const QString description = TakeDescription();
-  if (!description.isEmpty()) {
+  // A screen reader reads it after the box's caption and text.
+  if (!description.isEmpty())
     box.setAccessibleDescription(description);
-    // The button has the focus, and a screen reader reads its description with it.
-    for (QAbstractButton* button : box.buttons())
-      button->setAccessibleDescription(description);
-  }
   const int answer = box.exec();
   if (answer == QMessageBox::Yes)
     return MsgAnswer::Yes;

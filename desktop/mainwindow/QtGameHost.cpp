@@ -51,11 +51,15 @@ void QtGameHost::MeldWindowOpened(int index) {
   auto* content = new MeldWindow(game_, prefs_, index, cardSheet_);
   auto* window = new LockedSubWindow(content);
   window->setWindowTitle(content->windowTitle());
+  // A new meld window never takes the focus, which would be news to a screen reader at
+  // every deal and every meld: the frame activates only an enabled window.
+  window->setEnabled(false);
   windows_.MeldSubWindows.push_back(window);
   windows_.ClientArea->addSubWindow(window);
   window->show();
+  window->setEnabled(true);
   content->PaintMeld();
-  if (windows_.PilesSubWindow) {
+  if (windows_.PilesSubWindow && windows_.ClientArea->activeSubWindow() == window) {
     windows_.ClientArea->setActiveSubWindow(windows_.PilesSubWindow);
     windows_.Piles->setFocus();
   }

@@ -197,10 +197,9 @@ class HandWindow : public QAccessibleWidget {
       QAccessibleEvent focus(card, QAccessible::Focus);
       TellScreenReader(&focus);
     } else if (selected != toldSelected_) {
-      QAccessible::State changed;
-      changed.selected = true;
-      QAccessibleStateChangeEvent event(card, changed);
-      TellScreenReader(&event);
+      // Sent on as the card's "selected" state, which a screen reader reads after Space.
+      QAccessibleEvent selection(card, QAccessible::Selection);
+      TellScreenReader(&selection);
       QAccessibleEvent renamed(card, QAccessible::NameChanged);
       TellScreenReader(&renamed);
     }

@@ -109,16 +109,19 @@ void PilesWindow::PaintPiles() {
 
 void PilesWindow::NamePiles() {
   // What the pictures show, for a screen reader: whether the stock has cards (never how
-  // many) and the face of the top discard.
+  // many) and the face of the top discard. A name is set only when it changes, since each
+  // setting is news to a screen reader.
   const PileRecord& piles = game_.Piles;
   const QString none = QStringLiteral("：なし");
-  ui_->StockPicture->setAccessibleName(QStringLiteral("山") +
-                                       (piles.StockEmpty() ? none : QString()));
+  const QString stock = QStringLiteral("山") + (piles.StockEmpty() ? none : QString());
   const bool faceUp = InRound(game_.State) && piles.DiscardCount > 0;
-  ui_->DiscardPicture->setAccessibleName(
+  const QString discard =
       QStringLiteral("捨て札") +
-      (faceUp ? QStringLiteral("：") + QString::fromStdString(CardName(piles.TopDiscard()))
-              : none));
+      (faceUp ? QStringLiteral("：") + QString::fromStdString(CardName(piles.TopDiscard())) : none);
+  if (ui_->StockPicture->accessibleName() != stock)
+    ui_->StockPicture->setAccessibleName(stock);
+  if (ui_->DiscardPicture->accessibleName() != discard)
+    ui_->DiscardPicture->setAccessibleName(discard);
 }
 
 void PilesWindow::resizeEvent(QResizeEvent* event) {

@@ -403,10 +403,14 @@ bool SavePlayAids(const Game& game, const Preferences& prefs, Registry& registry
   const LogPlace& log = prefs.Log;
   SectionWriter section(registry, "Form\\Log");
   SectionWriter score(registry, "Score");
+  // Kept only while the log is quiet: a file that never had it is written back unchanged.
+  RegistryKey* key = section.Key();
+  const bool spokenKept = !log.Spoken
+                              ? section.Boolean("Spoken", false)
+                              : !key || !key->ValueExists("Spoken") || key->DeleteValue("Spoken");
   return section.Boolean("Visible", log.Visible) && section.Integer("Side", log.Side) &&
          section.Integer("Width", log.Width) && section.Integer("Height", log.Height) &&
-         section.Boolean("Spoken", log.Spoken) &&
-         score.Boolean("AutoPlayed", game.Round > 0 && game.AutoPlayUsed);
+         spokenKept && score.Boolean("AutoPlayed", game.Round > 0 && game.AutoPlayUsed);
 }
 
 }  // namespace zelvani

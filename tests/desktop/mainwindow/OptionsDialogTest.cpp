@@ -339,7 +339,7 @@ class OptionsDialogTest : public QObject {
     QCOMPARE(dialog.NamesCell(1, 4), QStringLiteral("ひだり"));
   }
 
-  void tabLeavesTheGridAndItsEditorsAreNamed() {
+  void aScreenReaderGetsOutOfTheGridAndHearsEachChoice() {
     ScriptedMainWindow frame;
     frame.StartUp();
     OptionsDialog dialog(frame);
@@ -363,6 +363,10 @@ class OptionsDialogTest : public QObject {
       if (key == Qt::Key_Tab)  // on to the page's next control
         QCOMPARE(focus, Spin(&dialog, "ponWaitBox"));
     }
+    // A list box's choice is read with it.
+    auto* dealer = Control<QComboBox>(&dialog, "dealerRuleBox");
+    dealer->setCurrentIndex(2);
+    QCOMPARE(dealer->accessibleDescription(), dealer->currentText());
   }
 
   void duringAGameTheGameRulesAreFixed() {

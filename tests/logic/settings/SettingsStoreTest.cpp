@@ -540,6 +540,9 @@ TEST_F(SettingsStoreTest, TheLogsPlaceAndAGameWithTheAutomaticPlayerSurviveAClos
   LoadPlayAids(next.game, next.prefs, registry);
   EXPECT_EQ(next.prefs.Log, log);
   EXPECT_TRUE(next.game.AutoPlayUsed);  // the resumed game still counts toward nothing
+  prefs.Log.Spoken = true;  // the default again: stored as it was before there was a switch
+  ASSERT_TRUE(SavePlayAids(game, prefs, registry));
+  EXPECT_FALSE(registry.Has(kProgram + "\\Form\\Log", "Spoken"));
   // A game that is over leaves nothing to carry.
   game.Round = 0;
   ASSERT_TRUE(SavePlayAids(game, prefs, registry));
