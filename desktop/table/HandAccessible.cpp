@@ -9,6 +9,7 @@
 #include "desktop/platform/ScreenReader.h"
 #include "desktop/table/SeatWindow.h"
 #include "logic/cards/CardNames.h"
+#include "logic/cards/Cards.h"
 
 namespace zelvani {
 
@@ -16,10 +17,29 @@ namespace {
 
 // The cards are not widgets of their own: the list and its items exist only for the
 // screen reader, and the window's interface owns them, as Qt's item views own theirs.
+// In an open hand each card is an object of its own wherever it lies, so that the cursor
+// coming to another card is a move to another object, which a screen reader reads. A
+// face-down hand has an object for each place: its objects tell nothing of its cards.
 class CardItem : public QAccessibleInterface {
  public:
-  CardItem(SeatWindow* window, QAccessibleInterface* list, int slot)
-      : window_(window), list_(list), slot_(slot) {}
+  // `key` is the card's code in an open hand, kDeckSize + the slot in a face-down one.
+  CardItem(SeatWindow* window, QAccessibleInterface* list, int key)
+      : window_(window), list_(list), key_(key) {}
+
+  // Where the card lies, -1 once it has left the hand (or the hand was turned over).
+  int Slot() const {
+    if (!window_)
+      return -1;
+    const HandRecord& hand = window_->Hand();
+    if (key_ >= kDeckSize) {
+      const int slot = key_ - kDeckSize;
+      return !hand.Open && slot < hand.Count ? slot : -1;
+    }
+    for (int i = 0; hand.Open && i < hand.Count; ++i)
+      if (hand.Cards[i] == key_)
+        return i;
+    return -1;
+  }
 
   // A card that has left the hand stays a valid object, only an invisible one without a name:
   // a screen reader may still ask after it, and a question about an object found invalid
@@ -37,47 +57,49 @@ class CardItem : public QAccessibleInterface {
   QAccessible::Role role() const override { return QAccessible::ListItem; }
 
   QString text(QAccessible::Text t) const override {
-    if (t != QAccessible::Name || !InHand())
+    const int slot = Slot();
+    if (t != QAccessible::Name || slot < 0)
       return {};
     const HandRecord& hand = window_->Hand();
     if (!hand.Open)
       return QString::fromUtf8(kFaceDownCardName);
-    QString name = ToQString(CardName(hand.Cards[slot_]));
-    if (IsHuman() && hand.Selected[slot_])
+    QString name = ToQString(CardName(hand.Cards[slot]));
+    if (IsHuman() && hand.Selected[slot])
       name += QString::fromUtf8(kSelectedMark);
     return name;
   }
 
   QRect rect() const override {
-    if (!InHand())
+    const int slot = Slot();
+    if (slot < 0)
       return {};
-    const QRect r = window_->CardRect(slot_);
+    const QRect r = window_->CardRect(slot);
     return {window_->mapToGlobal(r.topLeft()), r.size()};
   }
 
   QAccessible::State state() const override {
     QAccessible::State s;
-    if (!InHand()) {
+    const int slot = Slot();
+    if (slot < 0) {
       s.invalid = true;
       s.invisible = true;
       return s;
     }
     if (IsHuman()) {
       s.selectable = true;
-      s.selected = window_->Hand().Selected[slot_] != 0;
+      s.selected = window_->Hand().Selected[slot] != 0;
       s.focusable = true;
-      s.focused = window_->isActiveWindow() && window_->CursorSlot() == slot_;
+      s.focused = window_->isActiveWindow() && window_->CursorSlot() == slot;
     }
     return s;
   }
 
  private:
-  bool InHand() const { return window_ && slot_ < window_->Hand().Count; }
   bool IsHuman() const { return window_->Seat() == kHumanSeat; }
 
   QPointer<SeatWindow> window_;
   QAccessibleInterface* list_;
-  const int slot_;
+  const int key_;
 };
 
 class HandList : public QAccessibleInterface {
@@ -101,16 +123,20 @@ class HandList : public QAccessibleInterface {
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= childCount())
       return nullptr;
-    QAccessible::Id& id = cards_[index];
+    const HandRecord& hand = window_->Hand();
+    const int key = hand.Open ? hand.Cards[index] : kDeckSize + index;
+    if (key < 0 || key >= static_cast<int>(cards_.size()))
+      return nullptr;
+    QAccessible::Id& id = cards_[key];
     if (!id)
-      id = QAccessible::registerAccessibleInterface(new CardItem(window_, self(), index));
+      id = QAccessible::registerAccessibleInterface(new CardItem(window_, self(), key));
     return QAccessible::accessibleInterface(id);
   }
 
   int indexOfChild(const QAccessibleInterface* item) const override {
-    for (int i = 0; i < childCount(); ++i)
-      if (cards_[i] && QAccessible::accessibleInterface(cards_[i]) == item)
-        return i;
+    for (QAccessible::Id id : cards_)
+      if (id && QAccessible::accessibleInterface(id) == item)
+        return static_cast<const CardItem*>(item)->Slot();
     return -1;
   }
 
@@ -140,7 +166,8 @@ class HandList : public QAccessibleInterface {
 
   QPointer<SeatWindow> window_;
   QAccessibleInterface* parent_;
-  mutable std::array<QAccessible::Id, kHandSlots> cards_{};
+  // By CardItem key: the 52 cards of an open hand, then the places of a face-down one.
+  mutable std::array<QAccessible::Id, kDeckSize + kHandSlots> cards_{};
 };
 
 // The seat window: its caption as its name, the hand list first among its children. It
@@ -192,8 +219,7 @@ class HandWindow : public QAccessibleWidget {
     const int code = window->Hand().Cards[slot];
     const bool selected = window->Hand().Selected[slot] != 0;
     if (code != toldCard_ || slot != toldSlot_) {
-      QAccessibleEvent renamed(card, QAccessible::NameChanged);
-      TellScreenReader(&renamed);
+      // Another card, or the same one elsewhere: the focus is on it anew.
       QAccessibleEvent focus(card, QAccessible::Focus);
       TellScreenReader(&focus);
     } else if (selected != toldSelected_) {
