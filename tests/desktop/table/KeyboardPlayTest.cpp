@@ -2,6 +2,7 @@
 // windows of the table, the menus' keys, and what a screen reader is told of the table.
 #include <QAccessible>
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QStatusBar>
@@ -332,6 +333,14 @@ class KeyboardPlayTest : public QObject {
     Press(frame.HumanSeat(), Qt::Key_Return);
     QCOMPARE(frame.MeldWindowAt(0)->accessibleName(), QStringLiteral("--７--"));
     QCOMPARE(frame.MeldWindowAt(0)->accessibleDescription(), QStringLiteral("ハートの7"));
+
+    // The menu key opens the hand's menu with its first item chosen, read as the focus.
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint());
+    QApplication::sendEvent(frame.HumanSeat(), &menuKey);
+    auto* menu = frame.HumanSeat()->findChild<QMenu*>();
+    QVERIFY(menu->isVisible());
+    QCOMPARE(menu->activeAction(), menu->actions().constFirst());
+    menu->hide();
   }
 
   void theHandSendsEachChangeOnceAsItHappens() {
