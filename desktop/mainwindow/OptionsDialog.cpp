@@ -1,5 +1,6 @@
 #include "desktop/mainwindow/OptionsDialog.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QGuiApplication>
@@ -16,6 +17,7 @@
 #include "desktop/platform/FileChooser.h"
 #include "desktop/platform/PictureLoading.h"
 #include "desktop/platform/QtText.h"
+#include "desktop/platform/ScreenReader.h"
 #include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/SeatWindow.h"
 #include "logic/settings/FileNames.h"
@@ -150,12 +152,24 @@ void OptionsDialog::SetupControls() {
   grid->setCurrentCell(0, 0);
   grid->setTabKeyNavigation(false);
   grid->setItemDelegate(new GridCellDelegate(grid));
-  // A screen reader reads a list box's choice from its description, when it gets the focus
-  // and as it changes.
+  // A screen reader reads a list box's choice from its description when the box gets the
+  // focus, and hears each new choice as it is made. The description of the box with the
+  // focus is brought up to date only once the focus leaves it: Qt sends a description change
+  // in a form Orca cannot read, and Orca fails on it.
   for (QComboBox* box : findChildren<QComboBox*>()) {
-    connect(box, &QComboBox::currentTextChanged, box, &QWidget::setAccessibleDescription);
     box->setAccessibleDescription(box->currentText());
+    connect(box, &QComboBox::currentTextChanged, box, [box](const QString& text) {
+      if (box->hasFocus())
+        Announce(text);
+      else
+        box->setAccessibleDescription(text);
+    });
   }
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
+    auto* box = qobject_cast<QComboBox*>(old);
+    if (box && isAncestorOf(box) && box->accessibleDescription() != box->currentText())
+      box->setAccessibleDescription(box->currentText());
+  });
 
   const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
   for (QToolButton* button : {ui_->backgroundBrowse, ui_->cardSheetBrowse, ui_->clickSoundBrowse,
