@@ -28,6 +28,10 @@ HelpWindow::HelpWindow(QWidget* owner, const QString& helpFile)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
   browser_->setOpenExternalLinks(false);
+  // A caret that the arrows move through the text: a screen reader reads line by line,
+  // word by word and by sentences with its ordinary commands, and Tab still goes from
+  // link to link.
+  browser_->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
   browser_->setAccessibleName(windowTitle());
   // The keys scroll and follow the links as soon as the window opens.
   setFocusProxy(browser_);

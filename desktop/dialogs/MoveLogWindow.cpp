@@ -1,9 +1,13 @@
 #include "desktop/dialogs/MoveLogWindow.h"
 
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 
-#include "logic/observer/MoveLog.h"
+#include "desktop/platform/QtText.h"
+#include "desktop/platform/ScreenReader.h"
+#include "logic/cards/CardNames.h"
+#include "logic/settings/Preferences.h"
 
 namespace zelvani {
 
@@ -25,12 +29,25 @@ int SideOfDockArea(Qt::DockWidgetArea area) {
   return 0;
 }
 
-MoveLogWindow::MoveLogWindow(MoveLog& log, QWidget* frame)
-    : QDockWidget(QString::fromUtf8(kLogCaption), frame), log_(log), text_(new QPlainTextEdit) {
+void WindowMoveLog::Drew(int seat, int card) {
+  MoveLog::Drew(seat, card);
+  if (seat == kHumanSeat)
+    Announce(ToQString(CardName(card)) + QStringLiteral("が来ました"));
+}
+
+MoveLogWindow::MoveLogWindow(MoveLog& log, const LogPlace& place, QWidget* frame)
+    : QDockWidget(QString::fromUtf8(kLogCaption), frame),
+      log_(log),
+      place_(place),
+      text_(new QPlainTextEdit) {
   setObjectName(QStringLiteral("moveLogWindow"));
   // Always inside the frame: it may move to another side, never out on its own.
   setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
   text_->setReadOnly(true);
+  // A caret the arrow keys move, so that a screen reader reads the log line by line.
+  text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  text_->setFocusPolicy(Qt::StrongFocus);
+  text_->installEventFilter(this);
   text_->setAccessibleName(windowTitle());
   text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   setWidget(text_);
@@ -41,8 +58,11 @@ MoveLogWindow::MoveLogWindow(MoveLog& log, QWidget* frame)
 void MoveLogWindow::Refresh(bool appended) {
   const std::vector<std::string> lines = log_.Lines();
   if (appended && !lines.empty()) {
+    const QString line = QString::fromStdString(lines.back());
+    if (place_.Spoken)
+      Announce(line);
     // Appending keeps the view at the end when it was there.
-    text_->appendPlainText(QString::fromStdString(lines.back()));
+    text_->appendPlainText(line);
     return;
   }
   QStringList all;
@@ -50,6 +70,35 @@ void MoveLogWindow::Refresh(bool appended) {
     all << QString::fromStdString(line);
   text_->setPlainText(all.join(QLatin1Char('\n')));
   text_->verticalScrollBar()->setValue(text_->verticalScrollBar()->maximum());
+}
+
+bool MoveLogWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != text_ || event->type() != QEvent::ShortcutOverride)
+    return QDockWidget::eventFilter(watched, event);
+  // The table's one-key keys (Space, the arrows, the letters) are the caret's here; keys
+  // with Ctrl or Alt and the function keys stay the menus'.
+  auto* key = static_cast<QKeyEvent*>(event);
+  if (key->key() == Qt::Key_Escape) {
+    emit Left();
+    event->accept();
+    return true;
+  }
+  const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+                     (key->key() < Qt::Key_F1 || key->key() > Qt::Key_F35);
+  if (plain)
+    event->accept();
+  return false;
+}
+
+void MoveLogWindow::TakeFocus() {
+  show();
+  raise();
+  window()->activateWindow();
+  QTextCursor end = text_->textCursor();
+  end.movePosition(QTextCursor::End);
+  end.movePosition(QTextCursor::StartOfBlock);
+  text_->setTextCursor(end);
+  text_->setFocus();
 }
 
 }  // namespace zelvani

@@ -4,13 +4,22 @@
 
 #include <QDockWidget>
 
+#include "logic/observer/MoveLog.h"
 #include "logic/settings/SettingsStore.h"
 
 class QPlainTextEdit;
 
 namespace zelvani {
 
-class MoveLog;
+struct LogPlace;
+
+// The move log of the windows. A screen reader is also told the card the human drew,
+// which the log's lines keep hidden.
+class WindowMoveLog : public MoveLog {
+ public:
+  using MoveLog::MoveLog;
+  void Drew(int seat, int card) override;
+};
 
 inline constexpr const char* kLogCaption = "記録";
 
@@ -18,14 +27,27 @@ class MoveLogWindow : public QDockWidget {
   Q_OBJECT
 
  public:
-  MoveLogWindow(MoveLog& log, QWidget* frame);
+  // Each line added is said by a screen reader while `place` asks for it (LogPlace::Spoken),
+  // whether the window is shown or not.
+  MoveLogWindow(MoveLog& log, const LogPlace& place, QWidget* frame);
 
   QPlainTextEdit* Text() const { return text_; }
+  // Shows the log with the keyboard's caret on its last line, to be read line by line.
+  // There the keys move the caret, and Esc leaves.
+  void TakeFocus();
+
+ signals:
+  // Esc in the log: the player goes back to the table.
+  void Left();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Refresh(bool appended);
 
   MoveLog& log_;
+  const LogPlace& place_;
   QPlainTextEdit* text_;
 };
 

@@ -151,6 +151,17 @@ void SplashWindow::FadeStep() {
   }
 }
 
+void SplashWindow::ShowAbout() {
+  show();
+  raise();
+  activateWindow();
+  // The still picture takes the focus, so that a screen reader reads the box by it and
+  // Esc or Space reach the box.
+  ui_->picture2->setFocusPolicy(Qt::StrongFocus);
+  ui_->picture2->setAccessibleDescription(ui_->editionLabel->text());
+  ui_->picture2->setFocus(Qt::OtherFocusReason);
+}
+
 void SplashWindow::Dismiss() {
   timer_->stop();
   hide();

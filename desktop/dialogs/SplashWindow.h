@@ -34,6 +34,8 @@ class SplashWindow : public QWidget {
   void Tick();
   // Ends the splash (or closes the about box) and leaves the still picture for later.
   void Dismiss();
+  // The still picture again, as the about box, with the focus on it.
+  void ShowAbout();
 
   QTimer* AnimationTimer() const { return timer_; }
   int WipeColumn() const { return wipeColumn_; }

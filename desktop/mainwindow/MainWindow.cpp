@@ -68,7 +68,7 @@ MainWindow::MainWindow(std::unique_ptr<MessageBoxes> boxes)
     windows_.Seats[seat] = new SeatWindow(game_, prefs_, seat, cardSheet_.Image(), this);
   game_.Round = 0;
   helpFile_ = ResolveDataFile(QString::fromLatin1(kHelpFileName));
-  moveLogWindow_ = new MoveLogWindow(log_, this);
+  moveLogWindow_ = new MoveLogWindow(log_, prefs_.Log, this);
   addDockWidget(DockAreaOfSide(prefs_.Log.Side), moveLogWindow_);
   moveLogWindow_->hide();
   ConnectMenus();
@@ -94,6 +94,13 @@ void MainWindow::CreateHumanSeat() {
   windows_.Seats[kHumanSeat] = windows_.HumanSeat;
   keys_ = new KeyboardPlay(
       game_, *windows_.HumanSeat, [this](int index) { return MeldWindowAt(index); }, this);
+  // For a player who cannot see the table: P the discard pile, L the move log.
+  keys_->AddKey({Qt::Key_P}, false, [this] {
+    if (windows_.Piles)
+      windows_.Piles->FocusDiscardPile();
+  });
+  keys_->AddKey({Qt::Key_L}, false, [this] { moveLogWindow_->TakeFocus(); });
+  connect(moveLogWindow_, &MoveLogWindow::Left, windows_.HumanSeat, &HumanSeatWindow::FocusHand);
   keys_->ServeWindow(this);
   for (SeatWindow* seat : windows_.Seats) {
     keys_->ServeWindow(seat);
@@ -122,6 +129,7 @@ void MainWindow::PlaceLog() {
   addDockWidget(DockAreaOfSide(prefs_.Log.Side), moveLogWindow_);
   moveLogWindow_->setVisible(prefs_.Log.Visible);
   ui_->moveLogAction->setChecked(prefs_.Log.Visible);
+  ui_->speakLogAction->setChecked(prefs_.Log.Spoken);
   if (!prefs_.Log.Visible)
     return;
   const Qt::Orientation across =
@@ -211,6 +219,9 @@ void MainWindow::ConnectMenus() {
     });
   });
 
+  connect(ui_->speakLogAction, &QAction::toggled, this,
+          [this](bool on) { prefs_.Log.Spoken = on; });
+
   connect(ui_->optionsDialogAction, &QAction::triggered, this, &MainWindow::ShowOptionsDialog);
   connect(ui_->optionsMenu, &QMenu::aboutToShow, this, &MainWindow::OptionsMenuOpening);
   connect(ui_->helpContentsAction, &QAction::triggered, this, &MainWindow::ShowHelpContents);
@@ -257,6 +268,7 @@ void MainWindow::ShowOptionsDialog() {
       dialog.ApplyOptions();
   }
   game_.OfficialRule = OfficialRuleOf(game_.Rules);
+  host_.FocusHumanMove();
 }
 
 void MainWindow::OptionsMenuOpening() {
@@ -270,10 +282,8 @@ void MainWindow::ShowHelpContents() {
 }
 
 void MainWindow::ShowAbout() {
-  if (!splash_)
-    return;
-  splash_->show();
-  splash_->raise();
+  if (splash_)
+    splash_->ShowAbout();
 }
 
 void MainWindow::SwitchAutoPlay(bool on) {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "desktop/dialogs/MoveLogWindow.h"
 #include "desktop/mainwindow/AutoPlayInputFilter.h"
 #include "desktop/mainwindow/CardSheetImage.h"
 #include "desktop/mainwindow/MessageBoxes.h"
@@ -119,7 +120,7 @@ class MainWindow : public QMainWindow {
   Game game_;
   // The player's choices and the windows' state, kept beside the table.
   Preferences prefs_;
-  MoveLog log_;
+  WindowMoveLog log_;
   TableFitter fitter_;
   SettingsSession settings_;
   AutoPlayInputFilter autoPlayFilter_;

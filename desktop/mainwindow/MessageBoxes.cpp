@@ -11,6 +11,7 @@
 
 #include "desktop/dialogs/ScoreSheetWindow.h"
 #include "desktop/platform/QtText.h"
+#include "desktop/platform/ScreenReader.h"
 
 namespace zelvani {
 
@@ -64,8 +65,16 @@ QMessageBox::Icon QtIcon(MsgIcon icon) {
 
 }  // namespace
 
+QString MessageBoxes::TakeDescription() {
+  QString description;
+  description.swap(description_);
+  return description;
+}
+
 MsgAnswer MessageBoxes::MessageBox(const std::string& text, const std::string& caption,
                                    MsgButtons buttons, MsgIcon icon) {
+  // What a screen reader was still to say comes before the box's own words.
+  FlushAnnouncements();
   const auto qbuttons = buttons == MsgButtons::YesNo
                             ? QMessageBox::Yes | QMessageBox::No
                             : QMessageBox::StandardButtons(QMessageBox::Ok);
@@ -77,6 +86,10 @@ MsgAnswer MessageBoxes::MessageBox(const std::string& text, const std::string& c
     yes->setText(QStringLiteral("はい(&Y)"));
   if (QAbstractButton* no = box.button(QMessageBox::No))
     no->setText(QStringLiteral("いいえ(&N)"));
+  const QString description = TakeDescription();
+  // A screen reader reads it after the box's caption and text.
+  if (!description.isEmpty())
+    box.setAccessibleDescription(description);
   const int answer = box.exec();
   if (answer == QMessageBox::Yes)
     return MsgAnswer::Yes;
@@ -87,6 +100,7 @@ MsgAnswer MessageBoxes::MessageBox(const std::string& text, const std::string& c
 
 std::string MessageBoxes::InputBox(const std::string& caption, const std::string& prompt,
                                    const std::string& defaultText) {
+  FlushAnnouncements();
   QInputDialog dialog(owner_);
   dialog.setWindowTitle(ToQString(caption));
   dialog.setLabelText(ToQString(prompt));
@@ -98,6 +112,7 @@ std::string MessageBoxes::InputBox(const std::string& caption, const std::string
 }
 
 void MessageBoxes::ShowScoreSheet(ScoreSheetWindow& sheet) {
+  FlushAnnouncements();
   sheet.Refresh();
   sheet.exec();
 }

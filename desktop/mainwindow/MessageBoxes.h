@@ -3,6 +3,7 @@
 // a box is at least as wide as its caption needs. Tests put boxes of their own in place.
 #pragma once
 
+#include <QString>
 #include <string>
 
 #include "logic/table/GameHost.h"
@@ -27,8 +28,14 @@ class MessageBoxes {
   // The sheet brought up to date and shown until its OK.
   virtual void ShowScoreSheet(ScoreSheetWindow& sheet);
 
+  // What a screen reader adds to the next message box, beside its own words (the card a
+  // claim takes).
+  void DescribeNextBox(const QString& description) { description_ = description; }
+  QString TakeDescription();
+
  private:
   QWidget* owner_;
+  QString description_;
 };
 
 }  // namespace zelvani

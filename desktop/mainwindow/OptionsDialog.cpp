@@ -1,17 +1,23 @@
 #include "desktop/mainwindow/OptionsDialog.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStyle>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
 #include <algorithm>
 
 #include "desktop/mainwindow/MainWindow.h"
 #include "desktop/platform/FileChooser.h"
 #include "desktop/platform/PictureLoading.h"
 #include "desktop/platform/QtText.h"
+#include "desktop/platform/ScreenReader.h"
 #include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/SeatWindow.h"
 #include "logic/settings/FileNames.h"
@@ -32,6 +38,45 @@ constexpr int kButtonFontPixels = 16;
 constexpr int kSmallestFontPixels = 10;
 constexpr int kNamesColumn = 1;
 constexpr int kBackgroundColumn = 2;
+
+// The names grid's editors: each named by its column and row headings, and Tab and
+// Shift+Tab leave the grid as they leave any control (the arrows move between the cells).
+class GridCellDelegate : public QStyledItemDelegate {
+ public:
+  explicit GridCellDelegate(QTableWidget* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override {
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (editor) {
+      const QTableWidgetItem* column = grid_->horizontalHeaderItem(index.column());
+      const QTableWidgetItem* row = grid_->verticalHeaderItem(index.row());
+      editor->setAccessibleName((row ? row->text() + QLatin1Char(' ') : QString()) +
+                                (column ? column->text() : QString()));
+    }
+    return editor;
+  }
+
+ protected:
+  bool eventFilter(QObject* object, QEvent* event) override {
+    auto* editor = qobject_cast<QWidget*>(object);
+    if (editor && event->type() == QEvent::KeyPress) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        emit commitData(editor);
+        emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+        // The grid, which has the focus back, passes the key on to the next control.
+        QKeyEvent leave(QEvent::KeyPress, key, static_cast<QKeyEvent*>(event)->modifiers());
+        QCoreApplication::sendEvent(grid_, &leave);
+        return true;
+      }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
+  }
+
+ private:
+  QTableWidget* grid_;
+};
 
 void SetRange(QSpinBox* box, const NumberRange& range) {
   box->setRange(range.Minimum, range.Maximum);
@@ -105,6 +150,26 @@ void OptionsDialog::SetupControls() {
     for (int column = 0; column < grid->columnCount(); ++column)
       grid->setItem(row, column, new QTableWidgetItem);
   grid->setCurrentCell(0, 0);
+  grid->setTabKeyNavigation(false);
+  grid->setItemDelegate(new GridCellDelegate(grid));
+  // A screen reader reads a list box's choice from its description when the box gets the
+  // focus, and hears each new choice as it is made. The description of the box with the
+  // focus is brought up to date only once the focus leaves it: Qt sends a description change
+  // in a form Orca cannot read, and Orca fails on it.
+  for (QComboBox* box : findChildren<QComboBox*>()) {
+    box->setAccessibleDescription(box->currentText());
+    connect(box, &QComboBox::currentTextChanged, box, [box](const QString& text) {
+      if (box->hasFocus())
+        Announce(text);
+      else
+        box->setAccessibleDescription(text);
+    });
+  }
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget*) {
+    auto* box = qobject_cast<QComboBox*>(old);
+    if (box && isAncestorOf(box) && box->accessibleDescription() != box->currentText())
+      box->setAccessibleDescription(box->currentText());
+  });
 
   const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
   for (QToolButton* button : {ui_->backgroundBrowse, ui_->cardSheetBrowse, ui_->clickSoundBrowse,

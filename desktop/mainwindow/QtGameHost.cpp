@@ -1,8 +1,10 @@
 #include "desktop/mainwindow/QtGameHost.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QMdiArea>
 #include <QTimer>
+#include <algorithm>
 #include <ctime>
 
 #include "desktop/dialogs/ScoreSheetWindow.h"
@@ -14,6 +16,9 @@
 #include "desktop/table/MeldWindow.h"
 #include "desktop/table/PilesWindow.h"
 #include "desktop/table/SeatWindow.h"
+#include "logic/cards/CardNames.h"
+#include "logic/computer/ComputerTurn.h"
+#include "logic/play/Piles.h"
 
 namespace zelvani {
 
@@ -46,11 +51,15 @@ void QtGameHost::MeldWindowOpened(int index) {
   auto* content = new MeldWindow(game_, prefs_, index, cardSheet_);
   auto* window = new LockedSubWindow(content);
   window->setWindowTitle(content->windowTitle());
+  // A new meld window never takes the focus, which would be news to a screen reader at
+  // every deal and every meld: the frame activates only an enabled window.
+  window->setEnabled(false);
   windows_.MeldSubWindows.push_back(window);
   windows_.ClientArea->addSubWindow(window);
   window->show();
+  window->setEnabled(true);
   content->PaintMeld();
-  if (windows_.PilesSubWindow) {
+  if (windows_.PilesSubWindow && windows_.ClientArea->activeSubWindow() == window) {
     windows_.ClientArea->setActiveSubWindow(windows_.PilesSubWindow);
     windows_.Piles->setFocus();
   }
@@ -79,17 +88,44 @@ void QtGameHost::SetStatus(const std::string& text) {
 
 MsgAnswer QtGameHost::MessageBox(const std::string& text, const std::string& caption,
                                  MsgButtons buttons, MsgIcon icon) {
-  return boxes_.MessageBox(text, caption, buttons, icon);
+  // A claim is announced before it is made: the card claimed is still the top discard.
+  if ((text == kPonAnnouncement || text == kChiiAnnouncement) && game_.Piles.DiscardCount > 0)
+    boxes_.DescribeNextBox(ToQString(caption + "：" + CardName(game_.Piles.TopDiscard()) + "を" +
+                                     (text == kPonAnnouncement ? "ポン" : "チー") + "します"));
+  const MsgAnswer answer = boxes_.MessageBox(text, caption, buttons, icon);
+  FocusHumanMove();
+  return answer;
 }
 
 std::string QtGameHost::InputBox(const std::string& caption, const std::string& prompt,
                                  const std::string& defaultText) {
-  return boxes_.InputBox(caption, prompt, defaultText);
+  std::string text = boxes_.InputBox(caption, prompt, defaultText);
+  FocusHumanMove();
+  return text;
 }
 
 void QtGameHost::ShowScoreSheet() {
   if (windows_.ScoreSheet)
     boxes_.ShowScoreSheet(*windows_.ScoreSheet);
+  FocusHumanMove();
+}
+
+void QtGameHost::FocusHumanMove() {
+  const bool humanMoves =
+      game_.State == GameState::HumanDraws || game_.State == GameState::HumanPlays;
+  if (!humanMoves || game_.AutoPlay || !windows_.HumanSeat)
+    return;
+  // Never from under a box still open (the box that closes hands the focus back itself), nor
+  // from a window away from the table, such as the help the player is reading.
+  if (QApplication::activeModalWidget())
+    return;
+  const QWidget* active = QApplication::activeWindow();
+  const bool atTable =
+      !active || !active->isVisible() ||
+      (windows_.ClientArea && active == windows_.ClientArea->window()) ||
+      std::find(windows_.Seats.begin(), windows_.Seats.end(), active) != windows_.Seats.end();
+  if (atTable)
+    windows_.HumanSeat->FocusHand();
 }
 
 void QtGameHost::ScoreSheetRowsChanged() {
@@ -105,6 +141,9 @@ void QtGameHost::StartTimer(int intervalMs) {
 
 void QtGameHost::StopTimer() {
   turnTimer_.stop();
+  // The computers have stopped: the human's move begins (or the round is over). The focus
+  // goes to the hand once the move that led here is done, boxes and all.
+  QTimer::singleShot(0, &turnTimer_, [this] { FocusHumanMove(); });
 }
 
 std::int64_t QtGameHost::CalendarTime() {

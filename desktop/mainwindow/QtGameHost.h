@@ -47,6 +47,10 @@ class QtGameHost : public GameHost {
   std::int64_t CalendarTime() override;
   LocalDate Today() override;
 
+  // When it is the human's move, the focus goes back to the human's hand: after every box
+  // and dialog, and when the move begins.
+  void FocusHumanMove();
+
  private:
   Game& game_;
   const Preferences& prefs_;

@@ -2,11 +2,14 @@
 
 #include <QAccessibleWidget>
 #include <QPointer>
+#include <QTimer>
 #include <array>
 
 #include "desktop/platform/QtText.h"
+#include "desktop/platform/ScreenReader.h"
 #include "desktop/table/SeatWindow.h"
 #include "logic/cards/CardNames.h"
+#include "logic/cards/Cards.h"
 
 namespace zelvani {
 
@@ -14,12 +17,34 @@ namespace {
 
 // The cards are not widgets of their own: the list and its items exist only for the
 // screen reader, and the window's interface owns them, as Qt's item views own theirs.
+// In an open hand each card is an object of its own wherever it lies, so that the cursor
+// coming to another card is a move to another object, which a screen reader reads. A
+// face-down hand has an object for each place: its objects tell nothing of its cards.
 class CardItem : public QAccessibleInterface {
  public:
-  CardItem(SeatWindow* window, QAccessibleInterface* list, int slot)
-      : window_(window), list_(list), slot_(slot) {}
+  // `key` is the card's code in an open hand, kDeckSize + the slot in a face-down one.
+  CardItem(SeatWindow* window, QAccessibleInterface* list, int key)
+      : window_(window), list_(list), key_(key) {}
 
-  bool isValid() const override { return window_ && slot_ < window_->Hand().Count; }
+  // Where the card lies, -1 once it has left the hand (or the hand was turned over).
+  int Slot() const {
+    if (!window_)
+      return -1;
+    const HandRecord& hand = window_->Hand();
+    if (key_ >= kDeckSize) {
+      const int slot = key_ - kDeckSize;
+      return !hand.Open && slot < hand.Count ? slot : -1;
+    }
+    for (int i = 0; hand.Open && i < hand.Count; ++i)
+      if (hand.Cards[i] == key_)
+        return i;
+    return -1;
+  }
+
+  // A card that has left the hand stays a valid object, only an invisible one without a name:
+  // a screen reader may still ask after it, and a question about an object found invalid
+  // is logged as an error.
+  bool isValid() const override { return window_; }
   QObject* object() const override { return nullptr; }
   QWindow* window() const override { return window_ ? window_->windowHandle() : nullptr; }
   QAccessibleInterface* focusChild() const override { return nullptr; }
@@ -32,35 +57,39 @@ class CardItem : public QAccessibleInterface {
   QAccessible::Role role() const override { return QAccessible::ListItem; }
 
   QString text(QAccessible::Text t) const override {
-    if (t != QAccessible::Name || !isValid())
+    const int slot = Slot();
+    if (t != QAccessible::Name || slot < 0)
       return {};
     const HandRecord& hand = window_->Hand();
     if (!hand.Open)
       return QString::fromUtf8(kFaceDownCardName);
-    QString name = ToQString(CardName(hand.Cards[slot_]));
-    if (IsHuman() && hand.Selected[slot_])
+    QString name = ToQString(CardName(hand.Cards[slot]));
+    if (IsHuman() && hand.Selected[slot])
       name += QString::fromUtf8(kSelectedMark);
     return name;
   }
 
   QRect rect() const override {
-    if (!isValid())
+    const int slot = Slot();
+    if (slot < 0)
       return {};
-    const QRect r = window_->CardRect(slot_);
+    const QRect r = window_->CardRect(slot);
     return {window_->mapToGlobal(r.topLeft()), r.size()};
   }
 
   QAccessible::State state() const override {
     QAccessible::State s;
-    if (!isValid()) {
+    const int slot = Slot();
+    if (slot < 0) {
       s.invalid = true;
+      s.invisible = true;
       return s;
     }
     if (IsHuman()) {
       s.selectable = true;
-      s.selected = window_->Hand().Selected[slot_] != 0;
+      s.selected = window_->Hand().Selected[slot] != 0;
       s.focusable = true;
-      s.focused = window_->isActiveWindow() && window_->CursorSlot() == slot_;
+      s.focused = window_->isActiveWindow() && window_->CursorSlot() == slot;
     }
     return s;
   }
@@ -70,7 +99,7 @@ class CardItem : public QAccessibleInterface {
 
   QPointer<SeatWindow> window_;
   QAccessibleInterface* list_;
-  const int slot_;
+  const int key_;
 };
 
 class HandList : public QAccessibleInterface {
@@ -94,16 +123,20 @@ class HandList : public QAccessibleInterface {
   QAccessibleInterface* child(int index) const override {
     if (index < 0 || index >= childCount())
       return nullptr;
-    QAccessible::Id& id = cards_[index];
+    const HandRecord& hand = window_->Hand();
+    const int key = hand.Open ? hand.Cards[index] : kDeckSize + index;
+    if (key < 0 || key >= static_cast<int>(cards_.size()))
+      return nullptr;
+    QAccessible::Id& id = cards_[key];
     if (!id)
-      id = QAccessible::registerAccessibleInterface(new CardItem(window_, self(), index));
+      id = QAccessible::registerAccessibleInterface(new CardItem(window_, self(), key));
     return QAccessible::accessibleInterface(id);
   }
 
   int indexOfChild(const QAccessibleInterface* item) const override {
-    for (int i = 0; i < childCount(); ++i)
-      if (cards_[i] && QAccessible::accessibleInterface(cards_[i]) == item)
-        return i;
+    for (QAccessible::Id id : cards_)
+      if (id && QAccessible::accessibleInterface(id) == item)
+        return static_cast<const CardItem*>(item)->Slot();
     return -1;
   }
 
@@ -133,10 +166,12 @@ class HandList : public QAccessibleInterface {
 
   QPointer<SeatWindow> window_;
   QAccessibleInterface* parent_;
-  mutable std::array<QAccessible::Id, kHandSlots> cards_{};
+  // By CardItem key: the 52 cards of an open hand, then the places of a face-down one.
+  mutable std::array<QAccessible::Id, kDeckSize + kHandSlots> cards_{};
 };
 
-// The seat window: its caption as its name, the hand list first among its children.
+// The seat window: its caption as its name, the hand list first among its children. It
+// also remembers the card under the cursor as a screen reader was last told of it.
 class HandWindow : public QAccessibleWidget {
  public:
   explicit HandWindow(SeatWindow* window) : QAccessibleWidget(window, QAccessible::Window) {
@@ -167,8 +202,48 @@ class HandWindow : public QAccessibleWidget {
     return List()->rect().contains(x, y) ? List() : nullptr;
   }
 
+  // The events of the hand's changes since the last pass of the event loop: one for the
+  // cards as a whole, and one for the card under the cursor when it is another card
+  // (a name change, and the focus again so that it is read) or was selected or put back.
+  void Tell() {
+    QAccessibleInterface* list = List();
+    QAccessibleEvent reorder(list, QAccessible::ObjectReorder);
+    TellScreenReader(&reorder);
+    auto* window = static_cast<SeatWindow*>(widget());
+    const int slot = window->CursorSlot();
+    QAccessibleInterface* card = list->focusChild();
+    if (!card) {
+      toldCard_ = -1;
+      return;
+    }
+    const int code = window->Hand().Cards[slot];
+    const bool selected = window->Hand().Selected[slot] != 0;
+    if (code != toldCard_ || slot != toldSlot_) {
+      // Another card, or the same one elsewhere: the focus is on it anew.
+      QAccessibleEvent focus(card, QAccessible::Focus);
+      TellScreenReader(&focus);
+    } else if (selected != toldSelected_) {
+      // Sent on as the card's "selected" state, which a screen reader reads after Space.
+      QAccessibleEvent selection(card, QAccessible::Selection);
+      TellScreenReader(&selection);
+      QAccessibleEvent renamed(card, QAccessible::NameChanged);
+      TellScreenReader(&renamed);
+    }
+    toldCard_ = code;
+    toldSlot_ = slot;
+    toldSelected_ = selected;
+  }
+
+  // The card under the cursor is read anew from the next change on: the focus came back.
+  void Forget() { toldCard_ = -1; }
+
+  bool pending = false;
+
  private:
   QAccessible::Id list_ = 0;
+  int toldCard_ = -1;
+  int toldSlot_ = -1;
+  bool toldSelected_ = false;
 };
 
 QAccessibleInterface* HandWindowFactory(const QString&, QObject* object) {
@@ -188,17 +263,27 @@ void InstallHandAccessibility() {
 }
 
 void HandChanged(SeatWindow* window) {
-  if (!QAccessible::isActive())
+  if (!ScreenReaderListens())
     return;
   auto* iface = dynamic_cast<HandWindow*>(QAccessible::queryAccessibleInterface(window));
-  if (!iface)
+  if (!iface || iface->pending)
     return;
-  QAccessibleEvent reorder(iface->List(), QAccessible::ObjectReorder);
-  QAccessible::updateAccessibility(&reorder);
-  if (QAccessibleInterface* card = iface->List()->focusChild()) {
-    QAccessibleEvent focus(card, QAccessible::Focus);
-    QAccessible::updateAccessibility(&focus);
-  }
+  // A deal or a move repaints a hand several times over: a screen reader hears of it once.
+  iface->pending = true;
+  QTimer::singleShot(0, window, [window] {
+    if (auto* hand = dynamic_cast<HandWindow*>(QAccessible::queryAccessibleInterface(window))) {
+      hand->pending = false;
+      hand->Tell();
+    }
+  });
+}
+
+void HandFocused(SeatWindow* window) {
+  if (!ScreenReaderListens())
+    return;
+  if (auto* iface = dynamic_cast<HandWindow*>(QAccessible::queryAccessibleInterface(window)))
+    iface->Forget();
+  HandChanged(window);
 }
 
 }  // namespace zelvani

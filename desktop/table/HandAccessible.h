@@ -15,7 +15,10 @@ inline constexpr const char* kSelectedMark = "、選択中";
 // Makes the seat windows answer for their cards. Runs once, however often it is called.
 void InstallHandAccessibility();
 // The hand in `window` changed: a screen reader reads its cards again, and in the active
-// window the card under the cursor once more.
+// window the card under the cursor when it is another card or its selection changed. The
+// changes of one pass of the event loop are told together once it is over.
 void HandChanged(SeatWindow* window);
+// The focus came (back) to `window`: the card under the cursor is told in any case.
+void HandFocused(SeatWindow* window);
 
 }  // namespace zelvani

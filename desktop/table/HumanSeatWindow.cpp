@@ -14,8 +14,10 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "desktop/platform/ScreenReader.h"
 #include "desktop/platform/ShippedFiles.h"
 #include "desktop/table/CardPainting.h"
+#include "desktop/table/HandAccessible.h"
 #include "logic/geometry/CardSheet.h"
 #include "logic/play/HumanHand.h"
 #include "ui_HumanSeatWindow.h"
@@ -79,7 +81,15 @@ QStatusBar* HumanSeatWindow::Status() const {
 }
 
 void HumanSeatWindow::ShowStatus(const QString& text) {
+  // A prompt set again for the same seat is not news; a refusal given again comes after
+  // the prompt it replaced, so it is said again.
+  if (text != ui_->Status->currentMessage())
+    Announce(text, AnnouncementKind::Status);
   ui_->Status->showMessage(text);
+}
+
+void HumanSeatWindow::SayStatus() {
+  Announce(ui_->Status->currentMessage(), AnnouncementKind::Status);
 }
 
 int HumanSeatWindow::StatusHeight() const {
@@ -100,6 +110,9 @@ void HumanSeatWindow::resizeEvent(QResizeEvent* event) {
 void HumanSeatWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::WindowTitleChange && namePlate_)
     namePlate_->setText(windowTitle());
+  // Back in this window, a screen reader hears the card under the cursor again.
+  if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    HandFocused(this);
   SeatWindow::changeEvent(event);
 }
 
@@ -197,6 +210,14 @@ void HumanSeatWindow::MoveCursorToEnd(bool last) {
 
 void HumanSeatWindow::PressCursorCard() {
   PressHandCard(game_, CursorSlot());
+}
+
+void HumanSeatWindow::FocusHand() {
+  if (!isVisible())
+    return;
+  raise();
+  activateWindow();
+  setFocus(Qt::OtherFocusReason);
 }
 
 void HumanSeatWindow::mousePressEvent(QMouseEvent* event) {

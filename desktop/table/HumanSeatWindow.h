@@ -32,7 +32,10 @@ class HumanSeatWindow : public SeatWindow {
   ~HumanSeatWindow() override;
 
   QStatusBar* Status() const;
+  // Shows the prompt and has a screen reader say it.
   void ShowStatus(const QString& text);
+  // Has a screen reader say the prompt again.
+  void SayStatus();
   int StatusHeight() const;
   // The human's cards raised and lowered over the status bar, one card wide at least.
   void KeepRoomForACard() override;
@@ -57,6 +60,10 @@ class HumanSeatWindow : public SeatWindow {
   void PressCursorCard();
 
   QRect CardRect(int slot) override;
+
+  // The human's move: the window comes forward with the focus on the cursor's card, which a
+  // screen reader then reads.
+  void FocusHand();
 
  protected:
   void PaintCards(QPainter& painter, const QSize& client) override;

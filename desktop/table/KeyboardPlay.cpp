@@ -48,6 +48,7 @@ KeyboardPlay::KeyboardPlay(Game& game, HumanSeatWindow& player,
     else
       RefuseKey(HumanAction::Discard);
   });
+  AddKey({Qt::Key_S}, false, [this] { player_.SayStatus(); });
   AddKey({Qt::Key_Return, Qt::Key_Enter}, false, [this] { LaySelection(); });
   AddKey({Qt::Key_Tab}, true, [this] { MoveHighlight(1); });
   AddKey({QKeySequence(Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::SHIFT | Qt::Key_Tab)}, true,
@@ -78,11 +79,7 @@ void KeyboardPlay::ServeWindow(QWidget* window) {
 
 void KeyboardPlay::FollowCursor() {
   // The cursor's card is the focused item of the hand's window, for a screen reader.
-  if (!player_.isActiveWindow()) {
-    player_.raise();
-    player_.activateWindow();
-  }
-  player_.setFocus();
+  player_.FocusHand();
 }
 
 MeldWindow* KeyboardPlay::Highlighted() const {

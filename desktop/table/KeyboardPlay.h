@@ -2,7 +2,8 @@
 // Left, Right, Home and End move a cursor over the hand and Space presses its card; D is
 // the stock, T the discard pile in a draw phase, Delete and X the discard pile in the play
 // phase; Enter is a click on a meld window: the one Tab and Shift+Tab mark, else the
-// new-meld window. A key does nothing where its click would do nothing.
+// new-meld window. A key does nothing where its click would do nothing. S has a screen
+// reader say the prompt of the status bar again.
 #pragma once
 
 #include <QList>
@@ -36,8 +37,10 @@ class KeyboardPlay : public QObject {
   // The meld window Tab has marked, null when none (or when it has gone with its round).
   MeldWindow* Highlighted() const;
 
- private:
+  // One more key of the table, served like the others by the windows served after it.
   void AddKey(const QList<QKeySequence>& keys, bool repeats, std::function<void()> action);
+
+ private:
   // A key whose click would mean something else now (the pile claims only in a draw
   // phase, discards only in the play phase) says why it does nothing.
   void RefuseKey(HumanAction action);

@@ -1,8 +1,10 @@
 #include "desktop/table/PilesWindow.h"
 
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
 
+#include "desktop/platform/ScreenReader.h"
 #include "desktop/table/CardPainting.h"
 #include "desktop/table/CardPicture.h"
 #include "logic/cards/CardNames.h"
@@ -20,6 +22,7 @@ PilesWindow::PilesWindow(Game& game, const Preferences& prefs, const QImage& car
   setFocusPolicy(Qt::StrongFocus);
   setAccessibleName(windowTitle());
   ui_->DiscardPicture->SetAcceptsCards(true);
+  ui_->DiscardPicture->setFocusPolicy(Qt::ClickFocus);
   connect(ui_->StockPicture, &CardPicture::Pressed, this, [this] { ClickStock(game_); });
   connect(ui_->DiscardPicture, &CardPicture::Pressed, this, [this] { ClickDiscardPile(game_); });
   connect(ui_->DiscardPicture, &CardPicture::CardDraggedOver, this,
@@ -37,6 +40,19 @@ CardPicture* PilesWindow::StockPicture() const {
 }
 CardPicture* PilesWindow::DiscardPicture() const {
   return ui_->DiscardPicture;
+}
+
+void PilesWindow::FocusDiscardPile() {
+  CardPicture* pile = ui_->DiscardPicture;
+  // Asked again where it already is, the pile is said again.
+  if (pile->hasFocus())
+    Announce(pile->accessibleName());
+  window()->raise();
+  window()->activateWindow();
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    if (QMdiArea* area = sub->mdiArea())
+      area->setActiveSubWindow(sub);
+  pile->setFocus(Qt::OtherFocusReason);
 }
 
 int PilesWindow::OuterWidth() const {
@@ -93,16 +109,19 @@ void PilesWindow::PaintPiles() {
 
 void PilesWindow::NamePiles() {
   // What the pictures show, for a screen reader: whether the stock has cards (never how
-  // many) and the face of the top discard.
+  // many) and the face of the top discard. A name is set only when it changes, since each
+  // setting is news to a screen reader.
   const PileRecord& piles = game_.Piles;
   const QString none = QStringLiteral("：なし");
-  ui_->StockPicture->setAccessibleName(QStringLiteral("山") +
-                                       (piles.StockEmpty() ? none : QString()));
+  const QString stock = QStringLiteral("山") + (piles.StockEmpty() ? none : QString());
   const bool faceUp = InRound(game_.State) && piles.DiscardCount > 0;
-  ui_->DiscardPicture->setAccessibleName(
+  const QString discard =
       QStringLiteral("捨て札") +
-      (faceUp ? QStringLiteral("：") + QString::fromStdString(CardName(piles.TopDiscard()))
-              : none));
+      (faceUp ? QStringLiteral("：") + QString::fromStdString(CardName(piles.TopDiscard())) : none);
+  if (ui_->StockPicture->accessibleName() != stock)
+    ui_->StockPicture->setAccessibleName(stock);
+  if (ui_->DiscardPicture->accessibleName() != discard)
+    ui_->DiscardPicture->setAccessibleName(discard);
 }
 
 void PilesWindow::resizeEvent(QResizeEvent* event) {

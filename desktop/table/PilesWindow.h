@@ -28,6 +28,8 @@ class PilesWindow : public QWidget {
   void PaintPiles();
   CardPicture* StockPicture() const;
   CardPicture* DiscardPicture() const;
+  // The focus on the discard pile, whose name a screen reader then reads: "捨て札：ハートの7".
+  void FocusDiscardPile();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

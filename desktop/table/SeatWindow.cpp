@@ -45,6 +45,7 @@ SeatWindow::SeatWindow(Game& game, Preferences& prefs, int seat, const QImage& c
                                    : QStringLiteral("seatWindow%1").arg(seat));
 
   popupMenu_ = new QMenu(this);
+  popupMenu_->setAccessibleName(QStringLiteral("席のメニュー"));
   renameAction_ = popupMenu_->addAction(QStringLiteral("名前(&N)"), this, &SeatWindow::RenameSeat);
   pointsAction_ = popupMenu_->addAction(QStringLiteral("得点"));
   popupMenu_->addSeparator();
@@ -206,7 +207,14 @@ void SeatWindow::paintEvent(QPaintEvent*) {
 }
 
 void SeatWindow::contextMenuEvent(QContextMenuEvent* event) {
-  popupMenu_->popup(event->globalPos());
+  if (event->reason() != QContextMenuEvent::Keyboard) {
+    popupMenu_->popup(event->globalPos());
+    return;
+  }
+  // From the menu key the menu opens at the window's top left with its first item chosen,
+  // which a screen reader then reads as the focus.
+  popupMenu_->popup(mapToGlobal(CardArea().topLeft()));
+  popupMenu_->setActiveAction(renameAction_);
 }
 
 void SeatWindow::ShowPopupMenu() {

@@ -34,7 +34,7 @@ void OfferPon(Game& game, int discarder, int card) {
     return;
   }
   StopTurnTimer(game);
-  game.Host.MessageBox("ポンします", game.Seats[reserver].PlayerName, MsgButtons::Ok,
+  game.Host.MessageBox(kPonAnnouncement, game.Seats[reserver].PlayerName, MsgButtons::Ok,
                        MsgIcon::None);
   TakeDiscard(game, reserver);
 }

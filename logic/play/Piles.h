@@ -33,6 +33,8 @@ void DragOverDiscardPile(Game& game, int slot);
 // A card of the human's hand dropped on the discard pile.
 void DropOnDiscardPile(Game& game, int slot);
 
+// The box a computer seat's pon opens, under the seat's name.
+inline constexpr const char* kPonAnnouncement = "ポンします";
 inline constexpr const char* kChooseOneCard = "捨てるカードを１枚選んでください。";
 inline constexpr const char* kFalseClaimQuestion =
     "「おてつき」です。\n１回休みとなりますがよろしいですか？";

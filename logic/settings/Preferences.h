@@ -20,6 +20,8 @@ struct LogPlace {
   int Side = 0;
   int Width = 280;
   int Height = 160;
+  // Each line is said by a screen reader as it is written, shown or not.
+  bool Spoken = true;
 
   bool operator==(const LogPlace&) const = default;
 };

@@ -395,6 +395,7 @@ void LoadPlayAids(Game& game, Preferences& prefs, Registry& registry) {
   log.Side = section.Integer("Side", log.Side, 0, kLogSides - 1);
   log.Width = section.Integer("Width", log.Width, 1, kMaxWindowExtent);
   log.Height = section.Integer("Height", log.Height, 1, kMaxWindowExtent);
+  log.Spoken = section.Boolean("Spoken", log.Spoken);
   prefs.ScoreChart =
       SectionReader(registry, kScoreSheetSection, discarded).Boolean(kChartValue, false);
   const bool autoPlayed = SectionReader(registry, "Score", discarded).Boolean("AutoPlayed", false);
@@ -419,9 +420,14 @@ bool SavePlayAids(const Game& game, const Preferences& prefs, Registry& registry
   const LogPlace& log = prefs.Log;
   SectionWriter section(registry, "Form\\Log");
   SectionWriter score(registry, "Score");
+  // Kept only while the log is quiet: a file that never had it is written back unchanged.
+  RegistryKey* key = section.Key();
+  const bool spokenKept = !log.Spoken
+                              ? section.Boolean("Spoken", false)
+                              : !key || !key->ValueExists("Spoken") || key->DeleteValue("Spoken");
   return section.Boolean("Visible", log.Visible) && section.Integer("Side", log.Side) &&
          section.Integer("Width", log.Width) && section.Integer("Height", log.Height) &&
-         score.Boolean("AutoPlayed", game.Round > 0 && game.AutoPlayUsed) &&
+         spokenKept && score.Boolean("AutoPlayed", game.Round > 0 && game.AutoPlayUsed) &&
          SaveScoreSheetView(prefs, registry);
 }
 

@@ -6,7 +6,7 @@ namespace zelvani {
 
 MsgAnswer ScriptedBoxes::MessageBox(const std::string& text, const std::string& caption,
                                     MsgButtons buttons, MsgIcon icon) {
-  Messages.push_back({text, caption, icon});
+  Messages.push_back({text, caption, icon, TakeDescription().toStdString()});
   if (buttons == MsgButtons::Ok)
     return MsgAnswer::Ok;
   if (Answers.empty())

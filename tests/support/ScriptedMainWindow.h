@@ -19,6 +19,8 @@ class ScriptedBoxes : public MessageBoxes {
     std::string Text;
     std::string Caption;
     MsgIcon Icon;
+    // What a screen reader was to add to the box.
+    std::string Description;
   };
   std::vector<Shown> Messages;
   std::deque<MsgAnswer> Answers;  // for Yes/No boxes; No when empty

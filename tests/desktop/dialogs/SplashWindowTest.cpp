@@ -188,7 +188,10 @@ class SplashWindowTest : public QObject {
     QVERIFY(!logo->AnimationTimer()->isActive());
     ExpectStillState(logo);
     frame.ShowAbout();
-    QTest::keyClick(logo, Qt::Key_Escape);
+    // The still picture has the focus, and a screen reader reads the edition with it.
+    QTRY_COMPARE(QApplication::focusWidget(), Part(logo, "picture2"));
+    QCOMPARE(QApplication::focusWidget()->accessibleDescription(), QStringLiteral("Ver 1.0"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QVERIFY(!logo->isVisible());
   }
 

@@ -339,6 +339,36 @@ class OptionsDialogTest : public QObject {
     QCOMPARE(dialog.NamesCell(1, 4), QStringLiteral("ひだり"));
   }
 
+  void aScreenReaderGetsOutOfTheGridAndHearsEachChoice() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    OptionsDialog dialog(frame);
+    dialog.FillOptions();
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    Control<QTabWidget>(&dialog, "pages")->setCurrentIndex(1);
+    auto* grid = Control<QTableWidget>(&dialog, "namesGrid");
+    // Each editor in turn: its name, and its way out.
+    for (int key : {Qt::Key_Tab, Qt::Key_Backtab}) {
+      const int row = key == Qt::Key_Tab ? 1 : 2;
+      grid->setCurrentCell(row, 0);
+      auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
+      QVERIFY(editor);
+      QCOMPARE(editor->accessibleName(),
+               dialog.NamesCell(0, row + 1) + ' ' + dialog.NamesCell(1, 0));
+      editor->setFocus();
+      QTest::keyClick(editor, static_cast<Qt::Key>(key));
+      QWidget* focus = QApplication::focusWidget();
+      QVERIFY(focus && focus != grid && !grid->isAncestorOf(focus));
+      if (key == Qt::Key_Tab)  // on to the page's next control
+        QCOMPARE(focus, Spin(&dialog, "ponWaitBox"));
+    }
+    // A list box's choice is read with it.
+    auto* dealer = Control<QComboBox>(&dialog, "dealerRuleBox");
+    dealer->setCurrentIndex(2);
+    QCOMPARE(dealer->accessibleDescription(), dealer->currentText());
+  }
+
   void duringAGameTheGameRulesAreFixed() {
     ScriptedMainWindow frame;
     frame.StartUp();

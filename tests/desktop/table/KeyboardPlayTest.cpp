@@ -2,21 +2,30 @@
 // windows of the table, the menus' keys, and what a screen reader is told of the table.
 #include <QAccessible>
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QtTest>
 
 #include "desktop/dialogs/HelpWindow.h"
+#include "desktop/dialogs/MoveLogWindow.h"
 #include "desktop/dialogs/ScoreSheetWindow.h"
 #include "desktop/dialogs/SplashWindow.h"
 #include "desktop/mainwindow/OptionsDialog.h"
+#include "desktop/platform/QtText.h"
+#include "desktop/platform/ScreenReader.h"
 #include "desktop/table/CardPicture.h"
 #include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/KeyboardPlay.h"
 #include "desktop/table/MeldWindow.h"
 #include "desktop/table/PilesWindow.h"
 #include "desktop/table/SeatWindow.h"
+#include "logic/cards/CardNames.h"
+#include "logic/cards/Cards.h"
+#include "logic/computer/TurnTimer.h"
 #include "logic/play/Piles.h"
 #include "logic/table/TurnDriver.h"
 #include "support/Cards.h"
@@ -80,6 +89,53 @@ void CollectUnnamed(QAccessibleInterface* iface, const QString& path, QStringLis
   for (int i = 0; i < iface->childCount(); ++i)
     CollectUnnamed(iface->child(i), here, unnamed);
 }
+
+// Stands in for a screen reader while it lives: each event the game sends, with its
+// object's role and name, read as the event is sent.
+class Listener {
+ public:
+  struct Heard {
+    QAccessible::Event Type;
+    QAccessible::Role Role;
+    QString Name;
+  };
+
+  Listener() {
+    current_ = this;
+    ListenInScreenReadersPlace(&Listener::Record);
+  }
+  ~Listener() {
+    ListenInScreenReadersPlace(nullptr);
+    current_ = nullptr;
+  }
+
+  // The names of the objects of `role` the events of `type` were about, after the events
+  // waiting have run.
+  QStringList Names(QAccessible::Event type, QAccessible::Role role) {
+    QCoreApplication::processEvents();
+    QStringList names;
+    for (const Heard& heard : heard_)
+      if (heard.Type == type && heard.Role == role)
+        names << heard.Name;
+    return names;
+  }
+  // The lines said wherever the focus is.
+  QStringList Spoken() { return Names(QAccessible::ObjectShow, QAccessible::Notification); }
+  void Clear() {
+    QCoreApplication::processEvents();
+    heard_.clear();
+  }
+
+ private:
+  static void Record(QAccessibleEvent* event) {
+    QAccessibleInterface* iface = event->accessibleInterface();
+    if (current_ && iface)
+      current_->heard_.push_back({event->type(), iface->role(), iface->text(QAccessible::Name)});
+  }
+
+  static inline Listener* current_ = nullptr;
+  std::vector<Heard> heard_;
+};
 
 QStringList CardNames(QWidget* window) {
   QStringList names;
@@ -277,6 +333,146 @@ class KeyboardPlayTest : public QObject {
     Press(frame.HumanSeat(), Qt::Key_Return);
     QCOMPARE(frame.MeldWindowAt(0)->accessibleName(), QStringLiteral("--７--"));
     QCOMPARE(frame.MeldWindowAt(0)->accessibleDescription(), QStringLiteral("ハートの7"));
+
+    // The menu key opens the hand's menu with its first item chosen, read as the focus.
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint());
+    QApplication::sendEvent(frame.HumanSeat(), &menuKey);
+    auto* menu = frame.HumanSeat()->findChild<QMenu*>();
+    QVERIFY(menu->isVisible());
+    QCOMPARE(menu->activeAction(), menu->actions().constFirst());
+    menu->hide();
+  }
+
+  void theHandSendsEachChangeOnceAsItHappens() {
+    ScriptedMainWindow frame;
+    Listener listener;
+    frame.StartUp();
+    HumanSeatWindow* player = frame.HumanSeat();
+    player->FocusHand();
+    QTRY_COMPARE(QApplication::activeWindow(), player);
+    listener.Clear();
+    frame.findChild<QAction*>("startAction")->trigger();
+    frame.TurnTimer()->stop();
+    // A deal: one event for the new hand, none for cards that are gone.
+    QCOMPARE(listener.Names(QAccessible::ObjectReorder, QAccessible::List),
+             QStringList(4, QStringLiteral("手札")));  // one for each hand
+    const QStringList focused = listener.Names(QAccessible::Focus, QAccessible::ListItem);
+    QVERIFY2(focused.size() <= 1, qPrintable(focused.join(',')));
+
+    Game& game = frame.GameRecord();
+    SetGame(game, GameState::HumanPlays);
+    SetHand(game, 0, {C(1, 7), C(0, 1), C(2, 10), C(3, 13)});
+    player->PaintHand();
+    Press(player, Qt::Key_Home);
+    Press(player, Qt::Key_Right);
+    QCOMPARE(listener.Names(QAccessible::Focus, QAccessible::ListItem).constLast(),
+             QStringLiteral("スペードのA"));
+    listener.Clear();
+    Press(player, Qt::Key_Space);  // selected: the card says so, the focus stays
+    QCOMPARE(listener.Names(QAccessible::Selection, QAccessible::ListItem),
+             QStringList{"スペードのA、選択中"});
+    QVERIFY(listener.Names(QAccessible::Focus, QAccessible::ListItem).isEmpty());
+    listener.Clear();
+    QAccessibleInterface* ace = HandList(player)->focusChild();
+    Press(player, Qt::Key_X);  // thrown away: the cursor's place holds another card
+    frame.TurnTimer()->stop();
+    // ... which is another object, with the focus: no object's name went stale.
+    QAccessibleInterface* next = HandList(player)->focusChild();
+    QVERIFY(next != ace);
+    QVERIFY(ace->state().invisible);
+    QCOMPARE(listener.Names(QAccessible::Focus, QAccessible::ListItem),
+             QStringList{next->text(QAccessible::Name)});
+    QVERIFY(listener.Names(QAccessible::NameChanged, QAccessible::ListItem).isEmpty());
+  }
+
+  void theTableIsSpokenWhereverTheFocusIs() {
+    ScriptedMainWindow frame;
+    Listener listener;
+    frame.StartUp();
+    frame.findChild<QAction*>("startAction")->trigger();  // a real deal, which the log follows
+    Game& game = frame.GameRecord();
+    SetGame(game, GameState::HumanDraws);
+    frame.TurnTimer()->stop();
+    const QString drawn = ToQString(CardName(game.Piles.Stock[game.Piles.StockTop]));
+    listener.Clear();
+    Press(frame.Piles(), Qt::Key_D);
+    QStringList spoken = listener.Spoken();
+    QCOMPARE(spoken.size(), 1);  // said together, the prompt last
+    QVERIFY2(spoken[0].contains(drawn + QStringLiteral("が来ました")), qPrintable(spoken[0]));
+    QVERIFY(spoken[0].endsWith(QString::fromUtf8(kPromptHumanPlay)));
+
+    listener.Clear();
+    Press(frame.SeatWindowOf(3), Qt::Key_D);  // refused, and said why
+    const QString refusal = frame.HumanSeat()->Status()->currentMessage();
+    QCOMPARE(listener.Spoken(), QStringList{refusal});
+    listener.Clear();
+    Press(frame.SeatWindowOf(2), Qt::Key_S);  // the status again, from any window
+    QCOMPARE(listener.Spoken(), QStringList{refusal});
+
+    // The log's lines are said as it writes them, unless the player keeps it quiet.
+    listener.Clear();
+    const QString thrown = drawn;  // still the one card selected
+    Press(frame.HumanSeat(), Qt::Key_X);
+    frame.TurnTimer()->stop();
+    QVERIFY(listener.Spoken().join(' ').contains(thrown + QStringLiteral("を捨てました")));
+    // P: the discard pile, with its top card, has the focus.
+    Press(frame.HumanSeat(), Qt::Key_P);
+    QTRY_COMPARE(QApplication::focusWidget(), frame.Piles()->DiscardPicture());
+    QCOMPARE(QApplication::focusWidget()->accessibleName(), QStringLiteral("捨て札：") + thrown);
+
+    frame.findChild<QAction*>("speakLogAction")->trigger();
+    QVERIFY(!frame.PreferencesRecord().Log.Spoken);
+    listener.Clear();
+    TurnTimerFired(game);  // the right seat draws
+    frame.TurnTimer()->stop();
+    QVERIFY(!listener.Spoken().join(' ').contains(QStringLiteral("山から引きました")));
+    QVERIFY(frame.Log().Lines().back().find("山から引きました") != std::string::npos);
+  }
+
+  void theFocusComesBackToTheHandForTheHumansMove() {
+    ScriptedMainWindow frame;
+    Deal(frame, GameState::Seat3Plays, {C(1, 3), C(2, 3), C(0, 9)});
+    Game& game = frame.GameRecord();
+    SetHand(game, 3, {C(3, 9), C(1, 1)});
+    game.PonReservations[RankIndex(C(3, 9))] = 1;  // the right seat waits for a nine
+    QApplication::setActiveWindow(frame.SeatWindowOf(2));
+    DiscardCard(game, 3, 0);
+    // The box says which card the pon takes, beside its own words.
+    QCOMPARE(frame.Messages.back().Text, std::string(kPonAnnouncement));
+    QVERIFY2(frame.Messages.back().Description.find("クラブの9をポン") != std::string::npos,
+             frame.Messages.back().Description.c_str());
+    frame.TurnTimer()->stop();
+
+    QApplication::setActiveWindow(frame.SeatWindowOf(2));
+    SetGame(game, GameState::HumanDraws);  // the human's move begins
+    QTRY_COMPARE(QApplication::activeWindow(), frame.HumanSeat());
+    QApplication::setActiveWindow(&frame);
+    game.Host.MessageBox("x", "y", MsgButtons::Ok, MsgIcon::None);
+    QTRY_COMPARE(QApplication::activeWindow(), frame.HumanSeat());
+  }
+
+  void theLogAndTheHelpAreReadLineByLine() {
+    ScriptedMainWindow frame;
+    Deal(frame, GameState::HumanPlays, {C(1, 3), C(2, 9)});
+    QCoreApplication::processEvents();  // the move has begun, with the focus on the hand
+    Press(frame.HumanSeat(), Qt::Key_L);
+    QPlainTextEdit* log = frame.LogWindow()->Text();
+    QVERIFY(frame.LogWindow()->isVisible());
+    QTRY_COMPARE(QApplication::focusWidget(), log);
+    // In the log the keys move the caret, and no card is touched.
+    const std::vector<int> selected = Selected(frame.GameRecord());
+    QTest::keyClick(log, Qt::Key_Space);
+    QTest::keyClick(log, Qt::Key_Up);
+    QCOMPARE(Selected(frame.GameRecord()), selected);
+    QTest::keyClick(log, Qt::Key_Escape);
+    QTRY_COMPARE(QApplication::activeWindow(), frame.HumanSeat());
+
+    frame.ShowHelpContents();
+    QTextBrowser* help = frame.Help()->Browser();
+    QApplication::setActiveWindow(frame.Help());
+    const int top = help->textCursor().position();
+    QTest::keyClick(help, Qt::Key_Down);
+    QVERIFY(help->textCursor().position() > top);
   }
 
   void everyWindowAndControlHasAName() {

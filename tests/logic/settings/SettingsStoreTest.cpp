@@ -528,7 +528,7 @@ TEST_F(SettingsStoreTest,
   LoadPlayAids(game, prefs, registry);
   EXPECT_EQ(prefs.Log, LogPlace{});
   EXPECT_FALSE(prefs.ScoreChart);  // the grid, as before the chart was offered
-  const LogPlace log{true, 1, 300, 120};
+  const LogPlace log{true, 1, 300, 120, false};  // kept quiet for a screen reader
   game.Round = 3;
   game.AutoPlayUsed = true;
   prefs.Log = log;
@@ -545,6 +545,9 @@ TEST_F(SettingsStoreTest,
   EXPECT_TRUE(next.prefs.ScoreChart);
   EXPECT_EQ(registry.Text(kProgram + "\\Form\\Score", "Chart"), "1");
   EXPECT_TRUE(next.game.AutoPlayUsed);  // the resumed game still counts toward nothing
+  prefs.Log.Spoken = true;  // the default again: stored as it was before there was a switch
+  ASSERT_TRUE(SavePlayAids(game, prefs, registry));
+  EXPECT_FALSE(registry.Has(kProgram + "\\Form\\Log", "Spoken"));
   // A game that is over leaves nothing to carry.
   game.Round = 0;
   ASSERT_TRUE(SavePlayAids(game, prefs, registry));
