@@ -2,7 +2,9 @@
 # Measures, each on one line:
 #   - self-play rounds per second over 5 runs of 3,000 games (minimum, median, maximum),
 #   - the same with the trace written to /dev/null,
-#   - the game's start-up time to its first shown window under Xvfb (median of 5).
+#   - the game's start-up time to its first shown window under Xvfb (median of 5),
+#   - the same as a ratio to a bare Qt Widgets window with an MDI area (zelvani-bare-window,
+#     built in FOLDER too), the two started alternately under the same X server.
 #
 #   tools/bench.sh [FOLDER]     FOLDER holds zelvani-selfplay and zelvani (default: build)
 #
@@ -112,13 +114,14 @@ startup_line() {
     return 1
   }
 
-  # Milliseconds to the first shown window of one launch; nothing if none within 30 s.
+  # Milliseconds to the first shown window of one launch of the program given (the game
+  # by default); nothing if none within 30 s.
   launch_ms() {
-    local start shown="" line app
+    local start shown="" line app program=${1:-$bin/zelvani}
     skip_to_mark || return 0
     start=$EPOCHREALTIME
     env DISPLAY="$display" QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$tmp/config" \
-      XDG_RUNTIME_DIR="$tmp/runtime" "$bin/zelvani" >/dev/null 2>&1 &
+      XDG_RUNTIME_DIR="$tmp/runtime" "$program" >/dev/null 2>&1 &
     app=$!
     while read -r -t 30 line <&"${XEV[0]}"; do
       [[ $line == MapNotify* ]] || continue
@@ -141,6 +144,8 @@ startup_line() {
     ms=$(launch_ms)
     [ -n "$ms" ] && times+=("$ms")
   done
+  local ratio
+  ratio=$(startup_ratio_line)
   [ -n "$xev" ] && kill "$xev" 2>/dev/null
   kill "$xvfb" 2>/dev/null
   wait "$xvfb" 2>/dev/null
@@ -151,6 +156,37 @@ startup_line() {
   fi
   mapfile -t times < <(printf '%s\n' "${times[@]}" | sort -g)
   echo "$label, median of $runs: ${times[$((runs / 2))]} ms (all: ${times[*]} ms)"
+  echo "$ratio"
+}
+
+# ---- The start-up against a bare window --------------------------------------------------
+# Run inside startup_line, on its X server: the game and zelvani-bare-window (a Qt Widgets
+# frame with an MDI area and nothing else) started in turn, so that both see the same load
+# on a shared machine; the medians of each and the ratio of the medians.
+ratio_runs=11
+
+startup_ratio_line() {
+  local label="start-up as a ratio to a bare Qt window with an MDI area"
+  local bare=$bin/zelvani-bare-window
+  if [ ! -x "$bare" ]; then
+    echo "$label: not measured (no $bare)"
+    return
+  fi
+  launch_ms "$bare" >/dev/null
+  local games=() bares=() ms i
+  for ((i = 0; i < ratio_runs; i++)); do
+    ms=$(launch_ms) && [ -n "$ms" ] && games+=("$ms")
+    ms=$(launch_ms "$bare") && [ -n "$ms" ] && bares+=("$ms")
+  done
+  if [ ${#games[@]} -ne $ratio_runs ] || [ ${#bares[@]} -ne $ratio_runs ]; then
+    echo "$label: not measured (${#games[@]} and ${#bares[@]} of $ratio_runs launches showed a window)"
+    return
+  fi
+  mapfile -t games < <(printf '%s\n' "${games[@]}" | sort -g)
+  mapfile -t bares < <(printf '%s\n' "${bares[@]}" | sort -g)
+  local game=${games[$((ratio_runs / 2))]} plain=${bares[$((ratio_runs / 2))]}
+  echo "$label, medians of $ratio_runs alternate launches: game $game ms, bare $plain ms," \
+    "ratio $(awk -v a="$game" -v b="$plain" 'BEGIN { printf "%.2f", a / b }')"
 }
 
 echo "tools/bench.sh: $bin"

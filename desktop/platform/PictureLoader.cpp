@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "desktop/platform/LibraryFile.h"
 #include "desktop/platform/PictureLoading.h"
 #include "desktop/platform/ShippedFiles.h"
 #include "logic/settings/FileNames.h"
@@ -165,6 +166,9 @@ void PictureLoader::Enumerate() {
     // The listing lets links to anything through; opening a link to a pipe or a device as
     // a library would wait for ever, so only what is a plain file behind its links loads.
     if (!file.isFile())
+      continue;
+    // A library cut short would kill the program inside the system's loader.
+    if (!IsWholeLibrary(file.absoluteFilePath()))
       continue;
     PluginEntry entry;
     // An absolute path, so that QLibrary tries this very file before any name it derives.

@@ -7,13 +7,16 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QVariant>
+#include <cerrno>
 #include <map>
 #include <optional>
 
 #ifdef _WIN32
 #include "desktop/platform/Win32Registry.h"
 #endif
+#include "logic/storage/StoreProblem.h"
 
 namespace zelvani {
 
@@ -37,17 +40,88 @@ QString BackupName(const QString& path, int number) {
                      : path + QLatin1Char('.') + QString::number(number) + QLatin1String(".bad");
 }
 
+// The player's reason for a failed call that left `error` in errno.
+std::string ReasonOf(int error) {
+  switch (error) {
+    case EACCES:
+    case EPERM:
+      return StoreProblemText(StoreProblem::AccessDenied);
+    case ENOTDIR:
+      return StoreProblemText(StoreProblem::NotAFolder);
+    case EISDIR:
+      return StoreProblemText(StoreProblem::IsAFolder);
+    case ENOSPC:
+#ifdef EDQUOT
+    case EDQUOT:
+#endif
+      return StoreProblemText(StoreProblem::DiskFull);
+    case EROFS:
+      return StoreProblemText(StoreProblem::ReadOnlyPlace);
+    case ENAMETOOLONG:
+      return StoreProblemText(StoreProblem::NameTooLong);
+    case ENOENT:
+      return StoreProblemText(StoreProblem::NoSuchFolder);
+    default:
+      return StoreProblemText(StoreProblem::Other, error);
+  }
+}
+
+// Whether `path` may be read and written as the settings file: nothing there yet, or a
+// regular file, also behind links. A pipe would block the first read for ever, and
+// writing through a link to a device would replace the device.
+bool IsFileOrNothing(const QString& path) {
+  const QFileInfo info(path);
+  if (info.isSymLink())
+    return info.exists() && info.isFile();  // a link leading nowhere is no place either
+  return !info.exists() || info.isFile();
+}
+
+// Why a path that IsFileOrNothing refused is no place for the settings.
+std::string NotAFileReason(const QString& path) {
+  return StoreProblemText(QFileInfo(path).isDir() ? StoreProblem::IsAFolder
+                                                  : StoreProblem::NotARegularFile);
+}
+
 // Why `path` cannot be written: tried with a throw-away copy of about the file's size,
 // since QSettings tells only that its write failed. Empty when the trial succeeds.
-QString WriteProblem(const QString& path, qint64 size) {
+std::string WriteProblem(const QString& path, qint64 size) {
+  errno = 0;
   QSaveFile trial(path);
   if (!trial.open(QIODevice::WriteOnly))
-    return trial.errorString();
+    return ReasonOf(errno);
   const QByteArray filler(qMax<qint64>(size, 4096), '\n');
   const bool written = trial.write(filler) == filler.size() && trial.flush();
-  const QString reason = trial.errorString();
+  const int error = errno;
   trial.cancelWriting();
-  return written ? QString() : reason;
+  return written ? std::string() : ReasonOf(error);
+}
+
+// Whether QSettings, writing the file back with nothing changed, would write other bytes
+// than it read: text that is not UTF-8, a key given twice, comments, lines of another
+// layout. Tried on a copy, since only QSettings knows what it would write.
+bool RewriteChanges(const QByteArray& original) {
+  QTemporaryDir folder;
+  const QString copyPath = folder.filePath(QStringLiteral("copy.ini"));
+  {
+    QFile copy(copyPath);
+    if (!folder.isValid() || !copy.open(QIODevice::WriteOnly) ||
+        copy.write(original) != original.size())
+      return true;  // not known, so kept
+  }
+  {
+    QSettings copy(copyPath, QSettings::IniFormat);
+    copy.setFallbacksEnabled(false);
+    const QStringList keys = copy.allKeys();
+    if (keys.isEmpty())
+      return !original.trimmed().isEmpty();
+    // A value set again as it is makes QSettings write the whole file.
+    copy.setValue(keys.first(), copy.value(keys.first()));
+    copy.sync();
+    if (copy.status() != QSettings::NoError)
+      return true;
+  }
+  QFile written(copyPath);
+  return !written.open(QIODevice::ReadOnly) || written.readAll() != original;
 }
 
 }  // namespace
@@ -59,7 +133,7 @@ struct QtRegistry::File {
   // read, and its bytes.
   bool Existed = false;
   bool Readable = true;
-  QString ReadError;
+  std::string ReadError;
   QByteArray Original;
   // It could not be read as INI; what could be read was taken, the rest is in the backup.
   bool Damaged = false;
@@ -167,16 +241,26 @@ QtRegistry::File* QtRegistry::FileFor(const QString& path) {
     return found->second.get();
   auto file = std::make_unique<File>();
   file->Path = path;
-  if (QFileInfo(path).isFile()) {
+  QString readFrom = path;
+  if (!IsFileOrNothing(path)) {
+    file->Existed = true;
+    file->Readable = false;
+    file->ReadError = NotAFileReason(path);
+    // QSettings opens the file it is given to read it: this name, below the file, can
+    // never be opened, and nothing is ever written through it, since the backup that
+    // must come first cannot be made.
+    readFrom = path + QLatin1String("/unreadable");
+  } else if (QFileInfo(path).isFile()) {
     file->Existed = true;
     QFile stored(path);
+    errno = 0;
     file->Readable = stored.open(QIODevice::ReadOnly);
     if (file->Readable)
       file->Original = stored.readAll();
     else
-      file->ReadError = stored.errorString();
+      file->ReadError = ReasonOf(errno);
   }
-  file->Settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+  file->Settings = std::make_unique<QSettings>(readFrom, QSettings::IniFormat);
   // Only this file counts: no organisation-wide or system-wide fallbacks.
   file->Settings->setFallbacksEnabled(false);
   // Parse every section now, so a file that is not INI shows in status() before the
@@ -193,9 +277,9 @@ QtRegistry::File* QtRegistry::FileFor(const QString& path) {
   return result;
 }
 
-void QtRegistry::Fail(const QString& place, const QString& reason) {
+void QtRegistry::Fail(const QString& place, const std::string& reason) {
   failure_.Place = place.toStdString();
-  failure_.Reason = reason.toStdString();
+  failure_.Reason = reason;
 }
 
 bool QtRegistry::MakeBackup(File& file) {
@@ -208,17 +292,20 @@ bool QtRegistry::MakeBackup(File& file) {
   for (int number = 1; number <= kMostBackups; ++number) {
     const QString name = BackupName(file.Path, number);
     QFile copy(name);
-    if (copy.exists()) {
-      if (copy.open(QIODevice::ReadOnly) && copy.readAll() == file.Original)
+    if (copy.exists() || QFileInfo(name).isSymLink()) {
+      // Only a regular file can be the copy; a pipe of that name would block the read.
+      if (IsFileOrNothing(name) && copy.open(QIODevice::ReadOnly) &&
+          copy.readAll() == file.Original)
         return file.BackedUp = true;
       continue;
     }
+    errno = 0;
     if (!copy.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-      Fail(name, copy.errorString());
+      Fail(name, ReasonOf(errno));
       return false;
     }
     if (copy.write(file.Original) != file.Original.size() || !copy.flush()) {
-      Fail(name, copy.errorString());
+      Fail(name, ReasonOf(errno));
       copy.close();
       copy.remove();
       return false;
@@ -226,7 +313,7 @@ bool QtRegistry::MakeBackup(File& file) {
     copy.close();
     return file.BackedUp = true;
   }
-  Fail(BackupName(file.Path, kMostBackups), QStringLiteral("too many backups"));
+  Fail(BackupName(file.Path, kMostBackups), StoreProblemText(StoreProblem::TooManyBackups));
   return false;
 }
 
@@ -265,7 +352,19 @@ std::unique_ptr<RegistryKey> QtRegistry::OpenKey(const std::string& path, bool c
 bool QtRegistry::Flush() {
   bool ok = true;
   for (auto& [path, file] : files_) {
+    // Nor one that this save changes in more than what the game wrote: only files that
+    // are written are tried, never another program's that was only read.
+    if (!file->BackupWanted && file->Existed && !file->Pending.empty() &&
+        RewriteChanges(file->Original))
+      file->BackupWanted = true;
     if (file->BackupWanted && !MakeBackup(*file)) {
+      ok = false;
+      continue;
+    }
+    // Checked again before anything reaches QSettings, which writes what it holds even
+    // when destroyed: the file may have been replaced while the game ran.
+    if (!IsFileOrNothing(path)) {
+      Fail(path, NotAFileReason(path));
       ok = false;
       continue;
     }
@@ -280,12 +379,14 @@ bool QtRegistry::Flush() {
     if (file->Damaged) {
       // Written over, the unreadable lines would come back as junk values; the backup
       // holds them. A file written since by someone else is merged with as usual.
-      QFile damaged(path);
+      // Behind a link the file it leads to makes way, so the link stays.
+      QFile damaged(QFileInfo(path).canonicalFilePath());
       if (!file->Replaced && damaged.open(QIODevice::ReadOnly) &&
           damaged.readAll() == file->Original) {
         damaged.close();
+        errno = 0;
         if (!damaged.remove()) {
-          Fail(path, damaged.errorString());
+          Fail(path, ReasonOf(errno));
           ok = false;
           continue;
         }
@@ -302,8 +403,8 @@ bool QtRegistry::Flush() {
       status = file->Settings->status();
     }
     if (status != QSettings::NoError) {
-      const QString reason = WriteProblem(path, file->Original.size());
-      Fail(path, reason.isEmpty() ? QStringLiteral("the file could not be written") : reason);
+      const std::string reason = WriteProblem(path, file->Original.size());
+      Fail(path, reason.empty() ? StoreProblemText(StoreProblem::Other) : reason);
       ok = false;
     }
   }

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "logic/storage/StoreProblem.h"
+
 namespace zelvani {
 
 namespace {
@@ -48,16 +50,22 @@ std::wstring KeyPath(const std::string& path) {
   return first == std::wstring::npos ? std::wstring() : wide.substr(first);
 }
 
+// The player's reason, in Japanese whatever the system's language.
 std::string ErrorText(LSTATUS status) {
-  wchar_t* text = nullptr;
-  const DWORD length = FormatMessageW(
-      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-      nullptr, static_cast<DWORD>(status), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  std::wstring message = length && text ? std::wstring(text, length) : std::wstring();
-  LocalFree(text);
-  while (!message.empty() && (message.back() == L'\r' || message.back() == L'\n'))
-    message.pop_back();
-  return message.empty() ? "error " + std::to_string(status) : Narrow(message);
+  switch (status) {
+    case ERROR_ACCESS_DENIED:
+      return StoreProblemText(StoreProblem::AccessDenied);
+    case ERROR_DISK_FULL:
+      return StoreProblemText(StoreProblem::DiskFull);
+    case ERROR_WRITE_PROTECT:
+      return StoreProblemText(StoreProblem::ReadOnlyPlace);
+    case ERROR_FILENAME_EXCED_RANGE:
+      return StoreProblemText(StoreProblem::NameTooLong);
+    case ERROR_ALREADY_EXISTS:
+      return StoreProblemText(StoreProblem::TooManyBackups);
+    default:
+      return StoreProblemText(StoreProblem::Other, static_cast<long>(status));
+  }
 }
 
 class Win32Key : public RegistryKey {
@@ -166,7 +174,8 @@ std::unique_ptr<RegistryKey> Win32Registry::OpenKey(const std::string& path, boo
   if (create) {
     for (const std::wstring& unsafe : notBackedUp_)
       if (subKey.compare(0, unsafe.size(), unsafe) == 0) {
-        failure_ = {"HKEY_CURRENT_USER\\" + Narrow(unsafe), "its backup could not be made"};
+        failure_ = {"HKEY_CURRENT_USER\\" + Narrow(unsafe),
+                    StoreProblemText(StoreProblem::NoBackup)};
         return nullptr;
       }
   }

@@ -66,8 +66,6 @@ HumanSeatWindow::HumanSeatWindow(Game& game, Preferences& prefs, const QImage& c
   ui_->Status->addPermanentWidget(namePlate_);
   // Focus lets a screen reader follow the cursor's card in this window.
   setFocusPolicy(Qt::StrongFocus);
-  for (auto& cue : cues_)
-    cue = new QSoundEffect(this);
   // The prompt is what a screen reader reads of the status bar.
   connect(ui_->Status, &QStatusBar::messageChanged, ui_->Status, &QWidget::setAccessibleName);
 }
@@ -121,20 +119,28 @@ bool HumanSeatWindow::OpenCue(int cue, const QString& fileName) {
     return false;
   cueFiles_[cue] = fileName;
   const QString path = ResolveDataFile(fileName);
-  if (fileName.isEmpty() || !LooksLikeWaveFile(path)) {
-    cues_[cue]->setSource(QUrl());
-    return false;
-  }
-  cues_[cue]->setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
-  return true;
+  const bool playable = !fileName.isEmpty() && LooksLikeWaveFile(path);
+  cueSources_[cue] = playable ? QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()) : QUrl();
+  if (cues_[cue])
+    cues_[cue]->setSource(cueSources_[cue]);
+  return playable;
 }
 
 void HumanSeatWindow::PlayCue(Cue cue) {
   const int index = static_cast<int>(cue);
   if (index < 0 || index >= 3)
     return;
-  QSoundEffect* effect = cues_[index];
-  if (effect->source().isEmpty() || effect->status() == QSoundEffect::Error)
+  if (cueSources_[index].isEmpty())
+    return;
+  // The sound stack (the audio server's connection, the media plug-ins) is started by the
+  // first cue, not by the window: nothing on the first screen needs it. A cue still
+  // loading plays once loaded.
+  QSoundEffect*& effect = cues_[index];
+  if (!effect) {
+    effect = new QSoundEffect(this);
+    effect->setSource(cueSources_[index]);
+  }
+  if (effect->status() == QSoundEffect::Error)
     return;
   // A cue still sounding goes on; a finished one starts again from the beginning.
   if (!effect->isPlaying())

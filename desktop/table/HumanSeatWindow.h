@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QUrl>
 #include <array>
 
 #include "desktop/table/SeatWindow.h"
@@ -80,7 +81,9 @@ class HumanSeatWindow : public SeatWindow {
   Ui::HumanSeatWindow* ui_;
   // The name and points, as in the caption, at the right end of the status bar.
   QLabel* namePlate_ = nullptr;
+  // Each made at its first cue; its file is known before.
   std::array<QSoundEffect*, 3> cues_{};
+  std::array<QUrl, 3> cueSources_;
   std::array<QString, 3> cueFiles_;
   // The slot of the card under the last press, -1 when none.
   int dragSlot_ = -1;

@@ -27,6 +27,14 @@ const std::array<const char*, kCueCount> kSoundValues = {"Sound1", "Sound2", "So
 const std::array<const char*, kCueCount> kDefaultSounds = {"Click.wav", "Suteru.wav",
                                                            "YakuDasu.wav"};
 constexpr const char* kDefaultCardPicture = "Cards.bmp";
+// Lengths past which what is stored is taken for damage: a megabyte of name would make
+// every caption and box that shows it crawl.
+constexpr std::size_t kMaxNameBytes = 256;
+#ifdef _WIN32
+constexpr std::size_t kMaxPathBytes = 32767;
+#else
+constexpr std::size_t kMaxPathBytes = 4095;
+#endif
 // Beside the values of "Options": the table scale, stored only once the player chose one.
 constexpr const char* kTableScaleValue = "TableScale";
 // The sound switch, a value of its own beside the three sound files.
@@ -57,6 +65,28 @@ class SectionReader {
     if (value.Status == ReadStatus::WrongType)
       discarded_ = true;
     return value.Ok() ? value.Value : fallback;
+  }
+
+  // A name longer than any the game shows is cut, at a character's end.
+  std::string Name(const std::string& name, const std::string& fallback) const {
+    std::string text = Text(name, fallback);
+    if (text.size() > kMaxNameBytes) {
+      std::size_t end = kMaxNameBytes;
+      while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+      text.resize(end);
+      discarded_ = true;
+    }
+    return text;
+  }
+
+  // A path longer than the system allows names no file.
+  std::string Path(const std::string& name, const std::string& fallback) const {
+    const std::string text = Text(name, fallback);
+    if (text.size() <= kMaxPathBytes)
+      return text;
+    discarded_ = true;
+    return fallback;
   }
 
   int Integer(const std::string& name, int fallback, int low = INT_MIN, int high = INT_MAX) const {
@@ -219,14 +249,14 @@ void LoadSettings(Game& game, Preferences& prefs, Registry& registry, SettingsWi
   if (auto plugin = registry.OpenKey(kPluginKey, false)) {
     const auto path = plugin->ReadString("Path");
     // An empty path names no folder; appending a separator would make it the root.
-    if (path.Ok() && !path.Value.empty())
+    if (path.Ok() && !path.Value.empty() && path.Value.size() < kMaxPathBytes)
       prefs.PluginFolder = WithTrailingSeparator(path.Value);
   }
 
   auto program = registry.OpenKey(kProgramKey, true);
 
   const SectionReader options(registry, "Options", discarded);
-  const std::string cardPicture = options.Text("CardPicture", kDefaultCardPicture);
+  const std::string cardPicture = options.Path("CardPicture", kDefaultCardPicture);
   const PictureLoad card = windows.LoadCardPicture(cardPicture);
   if (card != PictureLoad::Loaded && cardPicture != kDefaultCardPicture)
     windows.LoadCardPicture(kDefaultCardPicture);  // a table without cards cannot be played
@@ -247,7 +277,7 @@ void LoadSettings(Game& game, Preferences& prefs, Registry& registry, SettingsWi
     LoadRect(
         section, [&] { return windows.SeatRect(seat); },
         [&](const WinRect& rect) { windows.SetSeatRect(seat, rect); });
-    const std::string back = section.Text("Back", "");
+    const std::string back = section.Path("Back", "");
     std::string& background = prefs.SeatBackgrounds[seat];
     background = back;
     if (!back.empty() && windows.LoadBackground(seat, back) == PictureLoad::Missing)
@@ -259,7 +289,7 @@ void LoadSettings(Game& game, Preferences& prefs, Registry& registry, SettingsWi
   for (int seat = 0; seat < kSeatCount; ++seat)
     SetPlayerName(game, seat,
                   SectionReader(registry, SeatSection(seat), discarded)
-                      .Text("Name", kDefaultPlayerNames[seat]));
+                      .Name("Name", kDefaultPlayerNames[seat]));
 
   // Every rule is kept to the range the options dialog offers.
   const SectionReader rule(registry, "Rule", discarded);
@@ -279,7 +309,7 @@ void LoadSettings(Game& game, Preferences& prefs, Registry& registry, SettingsWi
 
   std::array<std::string, kCueCount> sounds;
   for (int cue = 0; cue < kCueCount; ++cue)
-    sounds[cue] = options.Text(kSoundValues[cue], kDefaultSounds[cue]);
+    sounds[cue] = options.Path(kSoundValues[cue], kDefaultSounds[cue]);
   prefs.TableScale = ReadTableScale(options);
   if (prefs.TableScale == 0 && options.Integer(kTableScaleValue, 0) != 0)
     discarded = true;

@@ -194,6 +194,60 @@ TEST_F(TableCheck, FindsAMeldThatIsNotOfItsKind) {
   EXPECT_NE(Check(marks).find("not a valid meld"), std::string::npos);
 }
 
+MeldFault Judged(MeldKind kind, std::vector<int> cards) {
+  MeldRecord meld;
+  meld.Kind = kind;
+  std::sort(cards.begin(), cards.end());
+  for (int card : cards)
+    meld.Cards[meld.Count++] = card;
+  return CheckMeld(meld);
+}
+
+// Card codes as the game numbers them: suit × 13 + face − 1.
+constexpr int Card(int suit, int face) {
+  return suit * 13 + face - 1;
+}
+
+TEST(CheckMeld, JudgesRunsSameRanksAndSevensByItsOwnRules) {
+  EXPECT_EQ(Judged(MeldKind::Seven, {Card(2, 7)}), MeldFault::None);
+  EXPECT_EQ(Judged(MeldKind::Sequence, {Card(0, 1), Card(0, 2), Card(0, 3)}), MeldFault::None);
+  EXPECT_EQ(Judged(MeldKind::Sequence, {Card(1, 10), Card(1, 11), Card(1, 12), Card(1, 13)}),
+            MeldFault::None);
+  EXPECT_EQ(Judged(MeldKind::SameRank, {Card(0, 5), Card(2, 5), Card(3, 5)}), MeldFault::None);
+  EXPECT_EQ(Judged(MeldKind::SameRank, {Card(0, 5), Card(1, 5), Card(2, 5), Card(3, 5)}),
+            MeldFault::None);
+  const std::vector<std::pair<MeldKind, std::vector<int>>> wrong = {
+      {MeldKind::Seven, {Card(2, 6)}},
+      {MeldKind::Seven, {Card(2, 7), Card(3, 7)}},
+      {MeldKind::Sequence, {Card(0, 3), Card(0, 4), Card(0, 6)}},    // a gap
+      {MeldKind::Sequence, {Card(0, 12), Card(0, 13), Card(0, 1)}},  // no turn past the king
+      {MeldKind::Sequence, {Card(0, 3), Card(0, 4)}},
+      {MeldKind::Sequence, {Card(0, 3), Card(0, 4), Card(1, 5)}},
+      {MeldKind::SameRank, {Card(0, 5), Card(1, 5)}},
+      {MeldKind::SameRank, {Card(0, 5), Card(1, 5), Card(2, 6)}},
+      {MeldKind::Sequence, {Card(0, 5), Card(1, 5), Card(2, 5)}},
+  };
+  for (const auto& [kind, cards] : wrong)
+    EXPECT_EQ(Judged(kind, cards), MeldFault::NotOfItsKind) << cards[0] << " " << cards.size();
+}
+
+TEST_F(Watched, ARoundDrawnBeforeTheStockRanOutOftenEnoughIsFound) {
+  ASSERT_EQ(game.Rules.RunOutLimit, 3);
+  checker.RoundEnded(1, kDrawnRound);
+  EXPECT_EQ(checker.Problem(),
+            "round 1 was drawn after the stock was rebuilt 0 times, with the run-out limit 3");
+  EXPECT_EQ(checker.DrawnByRunOut(), 0);
+}
+
+TEST(SelfPlay, EveryDrawnRoundRanTheStockOut) {
+  SelfPlayOptions options;
+  options.Games = 100;
+  options.Seed = 7;
+  const SelfPlayResult run = RunSelfPlay(options, nullptr);
+  ASSERT_FALSE(run.Failure) << run.Failure->Problem;
+  EXPECT_GT(run.Tally.Drawn, 0);
+}
+
 TEST_F(TableCheck, FindsAHandAboveEightCards) {
   HandRecord& hand = game.Seats[1];
   hand.Cards[hand.Count++] = game.Piles.Stock[game.Piles.StockTop--];

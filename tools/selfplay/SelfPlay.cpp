@@ -150,7 +150,11 @@ bool Driver::PlayGame() {
       Step();
       ++step_;
     } else if (game_.Round == 0) {
-      // The scoring ended the game, and the host told the observer.
+      // The scoring ended the game, and the host told the observer. Every drawn round the
+      // tally counts was one the checker saw the stock run out for.
+      if (checker_.DrawnByRunOut() != tally_.Drawn)
+        return Fail(std::to_string(tally_.Drawn) + " rounds drawn, " +
+                    std::to_string(checker_.DrawnByRunOut()) + " of them by run-out");
       return true;
     } else if (tally_.Rounds - roundsBefore >= kRoundCap && !PointsMoved(game_)) {
       host_.AgreeToAbandon();

@@ -50,6 +50,8 @@ void TableChecker::RoundDealt(const Game& game, const TableLedger& ledger) {
       unsoundMelds_ |= WindowBit(w);
   checked_ = {};
   expectedMap_ = {};
+  runOutLimit_ = game.Rules.RunOutLimit;
+  reshuffles_ = 0;
   for (int card = 0; card < kDeckSize; ++card)
     Expect(card, ExpectedMapValue(ledger.Places().Cards[card], card, marks_));
 }
@@ -66,8 +68,21 @@ void TableChecker::Drew(int, int card) {
 }
 
 void TableChecker::Reshuffled(std::int64_t, std::span<const int> stock) {
+  ++reshuffles_;
   for (int card : stock)
     Expect(card, kMapHidden);
+}
+
+void TableChecker::RoundEnded(int round, int winner) {
+  if (winner != kDrawnRound)
+    return;
+  // The stock ran out once more after its last rebuilding.
+  if (reshuffles_ + 1 < runOutLimit_)
+    Report("round " + std::to_string(round) + " was drawn after the stock was rebuilt " +
+           std::to_string(reshuffles_) + " times, with the run-out limit " +
+           std::to_string(runOutLimit_));
+  else
+    ++drawnByRunOut_;
 }
 
 void TableChecker::Claimed(int card) {

@@ -26,6 +26,8 @@ class TableChecker : public TableEvents, public TableWatcher {
   void Report(const std::string& problem);
   // The first broken rule seen, or empty.
   const std::string& Problem() const { return problem_; }
+  // The rounds seen drawn once the stock ran out for the last time the rules allow.
+  long DrawnByRunOut() const { return drawnByRunOut_; }
 
   void RoundDealt(const Game& game, const TableLedger& ledger) override;
   void Strayed(int card, const CardPlace& from, const CardPlace& to) override;
@@ -40,7 +42,8 @@ class TableChecker : public TableEvents, public TableWatcher {
   void Pon(int, int card) override { Claimed(card); }
   void Laid(int seat, int window, std::span<const int> cards, const MeldRecord& meld) override;
   void Discarded(int seat, int card) override;
-  void RoundEnded(int, int) override {}
+  // A drawn round must have run the stock out as often as the rules allow.
+  void RoundEnded(int round, int winner) override;
   void Points(const std::array<int, 4>&, const std::array<int, 4>&) override {}
   void GameOver(int, int, bool) override {}
 
@@ -68,6 +71,10 @@ class TableChecker : public TableEvents, public TableWatcher {
   };
   Checked checked_;
   int fullCheckSteps_;
+  // The run-out limit of the round under way, and how often its stock was rebuilt.
+  int runOutLimit_ = 0;
+  int reshuffles_ = 0;
+  long drawnByRunOut_ = 0;
   int stepsSinceFullCheck_ = 0;
   std::string problem_;
 };

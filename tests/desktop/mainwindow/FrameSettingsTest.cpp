@@ -1,6 +1,7 @@
 // The real frame reading its settings at start-up and writing them at close, through
 // the INI file in a temporary configuration folder, under the game's own application
 // object.
+#include <sys/stat.h>
 #include <QFile>
 #include <QScreen>
 #include <QSettings>
@@ -191,8 +192,10 @@ class FrameSettingsTest : public QObject {
   void AFailedSaveIsReportedAndTheFrameStillCloses_data() {
     QTest::addColumn<bool>("folderIsAFile");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("a file where the folder belongs") << true << "Not a directory";
-    QTest::newRow("a folder where the file belongs") << false << "directory";
+    QTest::newRow("a file where the folder belongs")
+        << true << "理由：保存先のフォルダーの途中にファイルがあります。";
+    QTest::newRow("a folder where the file belongs")
+        << false << "理由：ファイルの場所にフォルダーがあります。";
   }
 
   void AFailedSaveIsReportedAndTheFrameStillCloses() {
@@ -214,6 +217,130 @@ class FrameSettingsTest : public QObject {
     QVERIFY2(text.contains(QStringLiteral("保存先：") + IniFile()), qPrintable(text));
     QVERIFY2(text.contains(reason), qPrintable(text));
     QCOMPARE(frame.Messages[0].Icon, MsgIcon::Error);
+  }
+
+  void APipeInPlaceOfTheFileGivesDefaultsAndAFailedSave() {
+    QVERIFY(QDir().mkpath(folder_->path() + "/Hollyfen"));
+    QCOMPARE(mkfifo(QFile::encodeName(IniFile()).constData(), 0600), 0);
+    // As the game starts: the table scale is read before anything else.
+    ScriptedMainWindow frame;
+    frame.Settings().UseStore(Application::OpenStoreAndScale());
+    frame.StartUp();
+    QCOMPARE(frame.SeatWindowOf(2)->windowTitle(), QStringLiteral("タンタル"));
+    QVERIFY(frame.close());
+    QCOMPARE(frame.Messages.size(), std::size_t(1));
+    QVERIFY(Text(frame.Messages[0].Text)
+                .contains(QStringLiteral("理由：通常のファイルではありません。")));
+    QVERIFY(!QFileInfo(IniFile()).isFile());
+    QVERIFY(!QFile::exists(IniFile() + ".bad"));
+  }
+
+  void OnlyALinkToARegularFileIsWrittenThrough() {
+    QVERIFY(QDir().mkpath(folder_->path() + "/Hollyfen"));
+    const QString pipe = folder_->filePath("pipe");
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(QFile::link(pipe, IniFile()));
+    {
+      ScriptedMainWindow frame;
+      frame.Settings().UseStore(Application::OpenStoreAndScale());
+      frame.StartUp();
+      QVERIFY(frame.close());
+      QCOMPARE(frame.Messages.size(), std::size_t(1));
+      QVERIFY(Text(frame.Messages[0].Text)
+                  .contains(QStringLiteral("理由：通常のファイルではありません。")));
+    }
+    QVERIFY(QFileInfo(IniFile()).isSymLink());
+    QVERIFY(!QFileInfo(pipe).isFile());
+
+    // Settings kept elsewhere and linked in, as dotfiles are.
+    const QString kept = folder_->filePath("dotfiles/Zelvani.ini");
+    QVERIFY(QDir().mkpath(folder_->filePath("dotfiles")));
+    QSettings(kept, QSettings::IniFormat).setValue("Form/Player1/Name", "ゆうしゃ");
+    QVERIFY(QFile::remove(IniFile()));
+    QVERIFY(QFile::link(kept, IniFile()));
+    {
+      ScriptedMainWindow frame;
+      frame.Settings().UseStore(Application::OpenStoreAndScale());
+      frame.StartUp();
+      QCOMPARE(frame.SeatWindowOf(1)->windowTitle(), QStringLiteral("ゆうしゃ"));
+      SetPlayerName(frame.GameRecord(), 2, "まほう");
+      QVERIFY(frame.close());
+      QVERIFY(frame.Messages.empty());
+    }
+    QCOMPARE(QFileInfo(IniFile()).symLinkTarget(), kept);
+    QCOMPARE(QSettings(kept, QSettings::IniFormat).value("Form/Player2/Name").toString(),
+             QStringLiteral("まほう"));
+  }
+
+  void WhatTheSaveWouldChangeBesidesThePlayersChangesIsBackedUp_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::newRow("a name that is not UTF-8") << QByteArray("[Form]\nPlayer1\\Name=\xff\xfe\n");
+    QTest::newRow("a key given twice") << QByteArray("[Rule]\nStartPoint=200\nStartPoint=400\n");
+  }
+
+  void WhatTheSaveWouldChangeBesidesThePlayersChangesIsBackedUp() {
+    QFETCH(QByteArray, stored);
+    WriteIni(stored);
+    StartAndClose(Application::OpenStoreAndScale());
+    QCOMPARE(ReadFile(IniFile() + ".bad"), stored);
+    // The file the game wrote itself is written again without another copy.
+    StartAndClose();
+    QVERIFY(!QFile::exists(IniFile() + ".2.bad"));
+  }
+
+  void HugeNamesAndPathsAreCutAtStartAndBackedUp() {
+    const QByteArray huge(1 << 20, 'x');
+    const QByteArray stored = "[Form]\nPlayer1\\Name=" + huge + "\nPlayer2\\Back=/" + huge +
+                              "\n[Options]\nCardPicture=/" + huge + "\nSound1=/" + huge + "\n";
+    WriteIni(stored);
+    {
+      ScriptedMainWindow frame;
+      frame.Settings().UseStore(Application::OpenStoreAndScale());
+      frame.StartUp();
+      const Game& game = frame.GameRecord();
+      QVERIFY(!game.Seats[1].PlayerName.empty());
+      QVERIFY(game.Seats[1].PlayerName.size() <= 256);
+      QVERIFY(frame.PreferencesRecord().SeatBackgrounds[2].empty());
+      QCOMPARE(Text(frame.PreferencesRecord().CardPicturePath), QStringLiteral("Cards.bmp"));
+      // No path that long was offered to any loader.
+      QVERIFY(frame.Messages.empty());
+      QVERIFY(frame.close());
+    }
+    QCOMPARE(ReadFile(IniFile() + ".bad"), stored);
+    QSettings ini(IniFile(), QSettings::IniFormat);
+    QCOMPARE(ini.value("Options/Sound1").toString(), QStringLiteral("Click.wav"));
+  }
+
+  void AHalfCopiedPluginIsSkippedAndTheWholeOneReadsTheBackground() {
+    const QString plugins = folder_->filePath("plugins");
+    QVERIFY(QDir().mkpath(plugins));
+    QFile shipped(QStringLiteral("plugins/ifimage.spi"));
+    QVERIFY(shipped.open(QIODevice::ReadOnly));
+    const QByteArray library = shipped.readAll();
+    // Cut where a copy under way may stand; listed before the whole one or after it.
+    for (const int kib : {1, 4, 8, 64}) {
+      QFile cut(plugins + QStringLiteral("/cut%1.spi").arg(kib));
+      QVERIFY(cut.open(QIODevice::WriteOnly));
+      cut.write(library.left(kib * 1024));
+    }
+    QFile whole(plugins + "/whole.spi");
+    QVERIFY(whole.open(QIODevice::WriteOnly));
+    whole.write(library);
+    whole.close();
+    const QString picture = folder_->filePath("back.png");
+    QImage red(8, 8, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QVERIFY(red.save(picture, "PNG"));
+    QDir().mkpath(folder_->path() + "/Morwick");
+    QSettings(folder_->path() + "/Morwick/Susie.ini", QSettings::IniFormat)
+        .setValue("Plug-in/Path", plugins);
+    QSettings(IniFile(), QSettings::IniFormat).setValue("Form/Player1/Back", picture);
+
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    QVERIFY(frame.Messages.empty());
+    QCOMPARE(frame.SeatWindowOf(1)->BackgroundPicture().pixelColor(0, 0), QColor(Qt::red));
+    QVERIFY(frame.close());
   }
 
   void AnErrorNothingCaughtIsReportedAndTheGameSaved() {

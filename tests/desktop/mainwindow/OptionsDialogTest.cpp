@@ -73,34 +73,28 @@ class OptionsDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void formHasItsCaptionSizeTabsAndButtons() {
+  void everyControlShowsWholeWithItsWholeCaption() {
     ScriptedMainWindow frame;
     frame.StartUp();
     OptionsDialog dialog(frame);
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("オプション"));
-    QCOMPARE(dialog.size(), QSize(427, 267));
+    dialog.show();
     auto* pages = Control<QTabWidget>(&dialog, "pages");
-    QCOMPARE(pages->geometry(), QRect(0, 0, 427, 225));
     QCOMPARE(pages->currentIndex(), 0);
-    QCOMPARE(pages->count(), 3);
-    QCOMPARE(pages->tabText(0), QStringLiteral("ルール"));
-    QCOMPARE(pages->tabText(1), QStringLiteral("プレイヤー"));
-    QCOMPARE(pages->tabText(2), QStringLiteral("使用ファイル"));
-    auto* ok = Control<QPushButton>(&dialog, "okButton");
-    auto* cancel = Control<QPushButton>(&dialog, "cancelButton");
-    QCOMPARE(ok->geometry(), QRect(80, 232, 105, 33));
-    QCOMPARE(cancel->geometry(), QRect(232, 232, 105, 33));
-    QVERIFY(ok->isDefault());
-    QCOMPARE(Control<QLabel>(&dialog, "endTermLabel")->text(), QStringLiteral("回戦までで終了"));
-    QCOMPARE(Control<QLabel>(&dialog, "endTermLabel")->geometry(), QRect(90, 110, 101, 15));
-    QCOMPARE(Control<QTableWidget>(&dialog, "namesGrid")->geometry(), QRect(10, 10, 391, 129));
-    QCOMPARE(Control<QToolButton>(&dialog, "meldSoundBrowse")->geometry(), QRect(290, 106, 25, 21));
-    QCOMPARE(Control<QToolButton>(&dialog, "meldSoundBrowse")->property("Tag").toInt(), 3);
-    auto* oya = Control<QComboBox>(&dialog, "dealerRuleBox");
-    QCOMPARE(oya->count(), 4);
-    QCOMPARE(oya->itemText(3), QStringLiteral("勝った人"));
+    QVERIFY(Control<QPushButton>(&dialog, "okButton")->isDefault());
     QVERIFY(Radio(&dialog, "endOnPointsButton")->isChecked());
-    // Every caption fits the place the form gives it.
+    // What the player sees of each page: every control inside its page or the dialog,
+    // every caption whole in the place it has.
+    for (int page = 0; page < pages->count(); ++page) {
+      pages->setCurrentIndex(page);
+      for (QWidget* parent : {static_cast<QWidget*>(&dialog), pages->currentWidget()}) {
+        const QList<QWidget*> controls = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (const QWidget* control : controls) {
+          if (control->isHidden() || control->objectName().isEmpty())
+            continue;
+          QVERIFY2(parent->rect().contains(control->geometry()), qPrintable(control->objectName()));
+        }
+      }
+    }
     for (const QLabel* label : dialog.findChildren<QLabel*>())
       QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
                qPrintable(label->objectName()));

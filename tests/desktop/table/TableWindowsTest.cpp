@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <optional>
 
+#include <QSoundEffect>
 #include "desktop/table/CardPicture.h"
 #include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/MeldWindow.h"
@@ -95,6 +96,21 @@ class TableWindowsTest : public QObject {
   }
 
  private slots:
+  void theSoundStackWaitsForTheFirstCue() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    HumanSeatWindow* human = frame.HumanSeat();
+    // Nothing on the first screen starts the audio server's connection.
+    QVERIFY(human->findChildren<QSoundEffect*>().isEmpty());
+    human->PlayCue(Cue::Discard);
+    const QList<QSoundEffect*> effects = human->findChildren<QSoundEffect*>();
+    QCOMPARE(effects.size(), 1);
+    QCOMPARE(effects[0]->source().fileName(), QStringLiteral("Suteru.wav"));
+    // A file chosen later reaches the cue already made.
+    QVERIFY(human->OpenCue(1, QStringLiteral("Click.wav")));
+    QCOMPARE(effects[0]->source().fileName(), QStringLiteral("Click.wav"));
+  }
+
   void theDefaultSheetGivesTheCardSize() {
     ScriptedMainWindow frame;
     frame.StartUp();

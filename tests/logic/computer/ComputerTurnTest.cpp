@@ -198,6 +198,20 @@ TEST_F(Chii, TakesTheDiscardBelowBetweenOrAboveTwoCardsOfItsSuit) {
   }
 }
 
+TEST_F(Chii, TakesTheTopAndBottomOfASuit) {
+  // A jack below the queen and king, a king above them, an ace below the two and three.
+  const std::vector<std::pair<std::vector<int>, int>> runs = {
+      {{C(2, 12), C(2, 13), C(0, 9)}, C(2, 11)},
+      {{C(2, 11), C(2, 12), C(0, 9)}, C(2, 13)},
+      {{C(3, 2), C(3, 3), C(0, 9)}, C(3, 1)}};
+  for (const auto& [hand, top] : runs) {
+    SetUp();
+    Begin({hand[0], hand[1], hand[2]}, top);
+    t.host.FireTimer(game);
+    EXPECT_TRUE(Claimed()) << top;
+  }
+}
+
 TEST_F(Chii, RanksDoNotWrapAroundTheKingOrTheAce) {
   Begin({C(0, 12), C(0, 1), C(2, 5), C(3, 8), C(1, 10), C(2, 2), C(3, 12)}, C(0, 13));
   t.host.FireTimer(game);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -87,6 +88,22 @@ TEST_F(Hint, WithNoMeldToLayMarksTheCardToDiscardLeavingTheReservationsAlone) {
   AskForHint();
   EXPECT_EQ(Raised(), (std::vector<int>{2}));
   EXPECT_EQ(t.host.LastStatus(), "ヒント：クラブのKを捨てるとよいでしょう。");
+}
+
+TEST_F(Hint, AMeldThePonForbidsGivesWayToTheDiscardAlone) {
+  // A pon of the nine pending: the run the computer would lay is refused, so only the card
+  // to throw away and the claimed nine are raised.
+  t.SetHand(0, {C(0, 3), C(0, 4), C(0, 5), C(0, 9), C(3, 13), C(1, 11), C(1, 9)});
+  game.Seats[0].Claimed = 6 + kPonClaimOffset;
+  t.Select(0, {6});
+  SetGame(game, GameState::HumanPlays);
+  AskForHint();
+  const std::vector<int> raised = Raised();
+  EXPECT_EQ(raised.size(), 2u);
+  EXPECT_NE(std::find(raised.begin(), raised.end(), 6), raised.end());
+  for (int slot : {0, 1, 2})
+    EXPECT_EQ(std::find(raised.begin(), raised.end(), slot), raised.end()) << slot;
+  EXPECT_NE(t.host.LastStatus().find("を捨てるとよいでしょう"), std::string::npos);
 }
 
 TEST_F(Hint, InTheDrawPhaseSaysWhetherToTakeTheDiscard) {

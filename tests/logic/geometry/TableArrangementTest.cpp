@@ -110,6 +110,29 @@ TEST(Arrangement, AFittingTableKeepsEverySizeAndTheSidesTouchTheFrame) {
   EXPECT_EQ(table.Seats[0], (WinRect{87, 844, 1106, 168}));
 }
 
+TEST(Arrangement, SeatsOfUnequalWidthsEachKeepTheirOwn) {
+  SeatRects seats;
+  seats.fill({0, 0, 152, 157});
+  seats[1].Width = 180;
+  seats[3].Width = 120;
+  const WinRect frame{239, 179, 802, 665};
+  for (const bool clockwise : {false, true}) {
+    SCOPED_TRACE(clockwise);
+    const int right = clockwise ? 3 : 1;
+    const int left = clockwise ? 1 : 3;
+    const TableRects table = FitRoundTable(frame, seats, clockwise, kNeeds, {0, 0, 1280, 1024});
+    EXPECT_EQ(table.Frame, frame);
+    EXPECT_EQ(table.Seats[right], (WinRect{1041, 22, seats[right].Width, 822}));
+    EXPECT_EQ(table.Seats[left], (WinRect{239 - seats[left].Width, 22, seats[left].Width, 822}));
+    EXPECT_EQ(table.Seats[0], (WinRect{239 - seats[left].Width, 844, 1102, 168}));
+  }
+  // Stacked beside the frame, the computers share the width of seat 1's window.
+  const TableRects stacked = FitTopToBottom(frame, seats, kNeeds, {0, 0, 1280, 1024});
+  for (int seat = 1; seat <= 3; ++seat)
+    EXPECT_EQ(stacked.Seats[seat].Width, 180) << seat;
+  EXPECT_EQ(stacked.Seats[0].Width, stacked.Frame.Width + 180);
+}
+
 TEST(Arrangement, ClockwiseSwapsTheSides) {
   SeatRects seats;
   seats.fill({0, 0, 152, 157});

@@ -513,6 +513,8 @@ TEST_F(SettingsStoreTest, AGameLeftBetweenRoundsGoesOnWhereItStopped) {
           << col << "," << row;
   for (int seat = 0; seat < kSeatCount; ++seat)
     EXPECT_EQ(resumed.Seats[seat].Point, points[seat]);
+  // Each column holds the name and a row per round: all of it was taken.
+  EXPECT_EQ(registry.Backups, 0);
   EXPECT_EQ(next.host.Calls.back(), "ScoreSheetRowsChanged");
   EXPECT_EQ(next.host.CountCalls("Caption 1 テルル   [310点]"), 1);
 
@@ -556,6 +558,36 @@ TEST_F(SettingsStoreTest,
   prefs.ScoreChart = false;
   ASSERT_TRUE(SavePlayAids(game, prefs, registry));
   EXPECT_FALSE(registry.Has(kProgram + "\\Form\\Score", "Chart"));
+}
+
+TEST_F(SettingsStoreTest, TheLogsPlaceTakesEachEndOfItsRanges) {
+  const std::string log = kProgram + "\\Form\\Log";
+  for (const LogPlace& stored :
+       {LogPlace{true, 0, 1, 1},
+        LogPlace{true, kLogSides - 1, kMaxWindowExtent, kMaxWindowExtent}}) {
+    MemoryRegistry store;
+    store.Put(log, "Visible", std::string("1"));
+    store.Put(log, "Side", std::to_string(stored.Side));
+    store.Put(log, "Width", std::to_string(stored.Width));
+    store.Put(log, "Height", std::to_string(stored.Height));
+    NextRun run;
+    LoadPlayAids(run.game, run.prefs, store);
+    EXPECT_EQ(run.prefs.Log, stored);
+    EXPECT_EQ(store.Backups, 0);
+  }
+}
+
+TEST_F(SettingsStoreTest, AStoredDealerBeyondTheFourSeatsIsNotTaken) {
+  registry.Put(kRule, "Oya", std::string("14"));
+  registry.Put(kScore, "Now", EncodeNow({2, {280, 310, 265, 305}}));
+  Load();
+  EXPECT_EQ(game.Rules.DealerRule, 1);
+  EXPECT_EQ(game.Dealer, 0);
+  EXPECT_EQ(registry.Backups, 1);
+  // The resumed game goes on with a seat that exists.
+  StartRound(game);
+  EXPECT_EQ(game.Round, 3);
+  EXPECT_TRUE(InRound(game.State));
 }
 
 TEST_F(SettingsStoreTest, ClosingDuringTheFirstRoundKeepsNoGame) {
