@@ -31,6 +31,8 @@ constexpr const char* kDefaultCardPicture = "Cards.bmp";
 constexpr const char* kTableScaleValue = "TableScale";
 // The sound switch, a value of its own beside the three sound files.
 constexpr const char* kPlaySoundsValue = "PlaySounds";
+// A computer seat's level (0 standard, 1 strong), beside its name in "Form\PlayerN".
+constexpr const char* kLevelValue = "Level";
 
 std::string SubKey(const std::string& section) {
   return std::string(kProgramKey) + "\\" + section;
@@ -253,10 +255,16 @@ void LoadSettings(Game& game, Preferences& prefs, Registry& registry, SettingsWi
       discarded = true;
   }
 
-  for (int seat = 0; seat < kSeatCount; ++seat)
-    SetPlayerName(game, seat,
-                  SectionReader(registry, SeatSection(seat), discarded)
-                      .Text("Name", kDefaultPlayerNames[seat]));
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    const SectionReader section(registry, SeatSection(seat), discarded);
+    SetPlayerName(game, seat, section.Text("Name", kDefaultPlayerNames[seat]));
+    // Beside a computer seat's name, how strong it plays: none stored is the standard.
+    if (seat != kHumanSeat)
+      game.Seats[seat].Level = static_cast<PlayerLevel>(
+          section.Integer(kLevelValue, static_cast<int>(PlayerLevel::Standard),
+                          static_cast<int>(PlayerLevel::Standard),
+                          static_cast<int>(PlayerLevel::Strong)));
+  }
 
   // Every rule is kept to the range the options dialog offers.
   const SectionReader rule(registry, "Rule", discarded);
@@ -337,6 +345,8 @@ bool SaveSettings(Game& game, const Preferences& prefs, Registry& registry,
     const HandRecord& hand = game.Seats[seat];
     if (!SaveRect(section, windows.SeatRect(seat)) || !section.Text("Name", hand.PlayerName) ||
         !section.Text("Back", prefs.SeatBackgrounds[seat]))
+      return false;
+    if (seat != kHumanSeat && !section.Integer(kLevelValue, static_cast<int>(hand.Level)))
       return false;
   }
 

@@ -26,6 +26,10 @@ class SelfPlayHost : public GameHost {
   bool TimerRunning() const { return timerRunning_; }
   // The next question whether to abandon the game is answered Yes.
   void AgreeToAbandon() { abandonAgreed_ = true; }
+  // The next calendar time; and whether the scoring may deal the next round itself (when
+  // not, the driver deals it, setting the clock first).
+  void SetClock(std::int64_t time) { nextTime_ = time; }
+  void DealNextRoundFromScoring(bool deal) { dealsNextRound_ = deal; }
 
   void PaintHand(int) override {}
   void PaintPiles() override {}
@@ -55,6 +59,7 @@ class SelfPlayHost : public GameHost {
   std::int64_t nextTime_;
   bool timerRunning_ = false;
   bool abandonAgreed_ = false;
+  bool dealsNextRound_ = true;
 };
 
 }  // namespace zelvani
