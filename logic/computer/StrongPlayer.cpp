@@ -447,11 +447,38 @@ Move ChooseStrongMove(const SeatView& view, int playouts, std::uint64_t seed) {
   return chosen;
 }
 
-void StrongTurn(Game& game, int seat, const ComputerOptions& options) {
-  const SeatView view = ViewFromSeat(game, seat);
+namespace {
+
+Move MoveFor(Game& game, int seat) {
   const int playouts = game.LookAheadPlayouts > 0 ? game.LookAheadPlayouts : kGamePlayouts;
-  const std::uint64_t seed = NextLookAhead(game.LookAheadSeed);
-  const Move move = ChooseStrongMove(view, playouts, seed);
+  return ChooseStrongMove(ViewFromSeat(game, seat), playouts, NextLookAhead(game.LookAheadSeed));
+}
+
+}  // namespace
+
+bool StrongClaims(Game& game, int seat) {
+  return MoveFor(game, seat).Kind == MoveKind::Claim;
+}
+
+PlayChoice StrongPlayChoice(Game& game, int seat) {
+  const Move move = MoveFor(game, seat);
+  PlayChoice choice = ChoosePlay(game.Seats[seat], game.TableMap);
+  if (move.Kind == MoveKind::Discard) {
+    choice.Meld = kNoCandidate;
+    choice.DiscardSlot = move.Slot;
+  } else if (move.Kind == MoveKind::Lay) {
+    Candidate lay;
+    for (int slot = 0; slot < kEvaluatedSlots; ++slot)
+      if ((move.Slots >> slot) & 1u)
+        lay.Add(slot);
+    choice.Judged.Candidates[0] = lay;
+    choice.Meld = 0;
+  }
+  return choice;
+}
+
+void StrongTurn(Game& game, int seat, const ComputerOptions& options) {
+  const Move move = MoveFor(game, seat);
   // A refused lay (never a candidate move) ends the turn as the standard player would.
   if (!ApplyMove(game, seat, move, options.ReservePons))
     DiscardCard(game, seat, ChoosePlay(game.Seats[seat], game.TableMap).DiscardSlot);

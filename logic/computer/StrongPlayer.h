@@ -10,17 +10,16 @@
 #include <cstdint>
 #include <vector>
 
+#include "logic/computer/ComputerTurn.h"
 #include "logic/computer/SeatView.h"
 
 namespace zelvani {
-
-struct ComputerOptions;
 
 // Playouts per decision. The game's effort keeps a decision within 100 ms of one core
 // (see tools/bench.sh); the fast one is the least at which the strong seat still wins
 // clearly, for long tournaments.
 inline constexpr int kGamePlayouts = 4000;
-inline constexpr int kFastPlayouts = 120;
+inline constexpr int kFastPlayouts = 40;
 // A playout longer than this many steps is cut short and scored as if the round were
 // drawn there; and a decision deals no more tables once its playouts have taken this many
 // steps for each playout it may make. So no decision can take long whatever the rules.
@@ -59,6 +58,12 @@ Move ChooseStrongMove(const SeatView& view, int playouts, std::uint64_t seed);
 
 // One step of a strong seat, from its view of `game`.
 void StrongTurn(Game& game, int seat, const ComputerOptions& options);
+
+// What the strong player would do in the seat's place, told as the standard player's
+// choices are: in a draw phase whether it takes the discard; in a play phase the meld it
+// lays (the only candidate) or the card it throws.
+bool StrongClaims(Game& game, int seat);
+PlayChoice StrongPlayChoice(Game& game, int seat);
 
 // The generator: splitmix64 steps, from `state`.
 std::uint64_t NextLookAhead(std::uint64_t& state);
