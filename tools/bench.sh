@@ -2,7 +2,9 @@
 # Measures, each on one line:
 #   - self-play rounds per second over 5 runs of 3,000 games (minimum, median, maximum),
 #   - the same with the trace written to /dev/null,
-#   - the game's start-up time to its first shown window under Xvfb (median of 5).
+#   - the game's start-up time to its first shown window under Xvfb (median of 5),
+#   - the strong player at each effort (game, fast): decisions per second of processor
+#     time and the slowest decision, over self-play games with seats 1, 2 and 3 strong.
 #
 #   tools/bench.sh [FOLDER]     FOLDER holds zelvani-selfplay and zelvani (default: build)
 #
@@ -153,7 +155,22 @@ startup_line() {
   echo "$label, median of $runs: ${times[$((runs / 2))]} ms (all: ${times[*]} ms)"
 }
 
+# The strong seats' decisions, timed by zelvani-selfplay itself in processor time: its
+# line "strong decisions: N, R a second of processor time, slowest S ms".
+strong_line() {
+  local effort=$1 games=$2 line
+  line=$("$bin/zelvani-selfplay" --games "$games" --seed 1 --strong 1,2,3 --effort "$effort" \
+    2>/dev/null | grep '^strong decisions:')
+  if [ -z "$line" ]; then
+    echo "strong player, effort $effort: a run failed"
+    return
+  fi
+  echo "strong player, effort $effort, $games games with seats 1-3 strong: ${line#strong decisions: }"
+}
+
 echo "tools/bench.sh: $bin"
 selfplay_line "self-play"
 selfplay_line "self-play with --trace /dev/null" --trace /dev/null
+strong_line game 10
+strong_line fast 100
 startup_line
