@@ -110,7 +110,8 @@ void OptionsDialog::SetupControls() {
   for (int row = 0; row < grid->rowCount(); ++row)
     for (int column = 0; column < grid->columnCount(); ++column)
       grid->setItem(row, column, new QTableWidgetItem);
-  const int shared = (grid->width() - 2 * grid->frameWidth() - kGridColumnWidth - kLevelColumnWidth);
+  const int shared =
+      (grid->width() - 2 * grid->frameWidth() - kGridColumnWidth - kLevelColumnWidth);
   grid->setColumnWidth(kNamesColumn - 1, shared - shared / 2);
   grid->setColumnWidth(kBackgroundColumn - 1, shared / 2);
   grid->setColumnWidth(kLevelColumn - 1, kLevelColumnWidth);

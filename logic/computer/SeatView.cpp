@@ -22,8 +22,7 @@ bool SeatView::operator==(const SeatView& other) const {
   return Seat == other.Seat && State == other.State && SameHand(Hand, other.Hand) &&
          HandCounts == other.HandCounts && OwnReservations == other.OwnReservations &&
          TableMap == other.TableMap &&
-         std::equal(Melds.begin(), Melds.end(), other.Melds.begin(), other.Melds.end(),
-                    SameMeld) &&
+         std::equal(Melds.begin(), Melds.end(), other.Melds.begin(), other.Melds.end(), SameMeld) &&
          Discards == other.Discards && StockCount == other.StockCount &&
          Reshuffles == other.Reshuffles && RebuiltFrom == other.RebuiltFrom &&
          Rules == other.Rules && HumanRest == other.HumanRest && HumanResume == other.HumanResume;

@@ -216,8 +216,8 @@ Tally PlayMoves(const SeatView& view, const std::vector<Move>& moves, int deals,
   tally.SquaredDifferences.assign(moves.size(), 0);
   Playout playout;
   std::vector<int> results(moves.size());
-  const long stepBudget = static_cast<long>(deals) * static_cast<long>(moves.size()) *
-                          kStepsPerPlayout;
+  const long stepBudget =
+      static_cast<long>(deals) * static_cast<long>(moves.size()) * kStepsPerPlayout;
   long steps = 0;
   int d = 0;
   for (; d < deals && steps < stepBudget; ++d) {

@@ -260,10 +260,9 @@ void LoadSettings(Game& game, Preferences& prefs, Registry& registry, SettingsWi
     SetPlayerName(game, seat, section.Text("Name", kDefaultPlayerNames[seat]));
     // Beside a computer seat's name, how strong it plays: none stored is the standard.
     if (seat != kHumanSeat)
-      game.Seats[seat].Level = static_cast<PlayerLevel>(
-          section.Integer(kLevelValue, static_cast<int>(PlayerLevel::Standard),
-                          static_cast<int>(PlayerLevel::Standard),
-                          static_cast<int>(PlayerLevel::Strong)));
+      game.Seats[seat].Level = static_cast<PlayerLevel>(section.Integer(
+          kLevelValue, static_cast<int>(PlayerLevel::Standard),
+          static_cast<int>(PlayerLevel::Standard), static_cast<int>(PlayerLevel::Strong)));
   }
 
   // Every rule is kept to the range the options dialog offers.

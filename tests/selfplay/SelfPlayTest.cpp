@@ -91,13 +91,14 @@ TEST(Duplicate, BothPlaysOfAGameHaveTheSameDealsAndAreScoredRoundByRound) {
   for (std::size_t play = 0; play < deals.size(); play += 2) {
     const std::size_t rounds = std::min(deals[play].size(), deals[play + 1].size());
     paired += static_cast<long>(rounds);
-    EXPECT_TRUE(std::equal(deals[play].begin(), deals[play].begin() + rounds,
-                           deals[play + 1].begin()));
+    EXPECT_TRUE(
+        std::equal(deals[play].begin(), deals[play].begin() + rounds, deals[play + 1].begin()));
   }
   EXPECT_EQ(result.Duplicate[2].Rounds, paired);
   EXPECT_EQ(result.Duplicate[1].Rounds, 0);
-  EXPECT_NE(DuplicateLines(options, result).find("duplicate seat 2: strong minus standard, "
-                                                 "points per round "),
+  EXPECT_NE(DuplicateLines(options, result)
+                .find("duplicate seat 2: strong minus standard, "
+                      "points per round "),
             std::string::npos);
 }
 

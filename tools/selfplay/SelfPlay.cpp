@@ -77,7 +77,6 @@ bool ParseSeats(const std::string& text, std::array<bool, kSeatCount>& seats) {
   return true;
 }
 
-
 bool ParsePreset(const std::string& name, RulesChoice& preset) {
   if (name == "default")
     preset = RulesChoice::Default;
@@ -413,9 +412,8 @@ std::string SummaryDetails(const SelfPlayOptions& options, const SelfPlayTally& 
   out << "turns: " << tally.Turns << " (" << text << " a round), chii " << tally.Chiis << ", pon "
       << tally.Pons << ", melds " << tally.Melds << ", reshuffles " << tally.Reshuffles << '\n';
   if (tally.StrongSteps > 0) {
-    std::snprintf(text, sizeof text, "%.1f", tally.StrongSeconds > 0
-                                                 ? tally.StrongSteps / tally.StrongSeconds
-                                                 : 0.0);
+    std::snprintf(text, sizeof text, "%.1f",
+                  tally.StrongSeconds > 0 ? tally.StrongSteps / tally.StrongSeconds : 0.0);
     char slowest[32];
     std::snprintf(slowest, sizeof slowest, "%.1f", tally.SlowestStrongStep * 1000);
     out << "strong decisions: " << tally.StrongSteps << ", " << text

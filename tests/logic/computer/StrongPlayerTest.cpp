@@ -45,7 +45,8 @@ void CopyWithOtherHiddenCards(const Game& from, Game& to) {
     if (seat != kStrongSeat)
       hidden.insert(hidden.end(), to.Seats[seat].Cards.begin(),
                     to.Seats[seat].Cards.begin() + to.Seats[seat].Count);
-  hidden.insert(hidden.end(), to.Piles.Stock.begin(), to.Piles.Stock.begin() + to.Piles.StockTop + 1);
+  hidden.insert(hidden.end(), to.Piles.Stock.begin(),
+                to.Piles.Stock.begin() + to.Piles.StockTop + 1);
   std::reverse(hidden.begin(), hidden.end());
   auto next = hidden.begin();
   for (int seat = 0; seat < kSeatCount; ++seat)
