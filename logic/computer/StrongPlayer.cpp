@@ -10,6 +10,7 @@
 #include "logic/computer/ComputerTurn.h"
 #include "logic/play/MeldRules.h"
 #include "logic/play/Piles.h"
+#include "logic/table/SilentHost.h"
 #include "logic/table/TurnDriver.h"
 
 namespace zelvani {
@@ -60,30 +61,14 @@ void SetOwnReservations(Game& game, int seat, std::uint16_t ranks) {
 
 // Everything the game shows goes nowhere; the shuffles of a rebuilt stock are seeded
 // from the strong player's generator, and no next round is dealt.
-class PlayoutHost : public GameHost {
+class PlayoutHost : public SilentHost {
  public:
   std::int64_t Clock = 0;
 
-  void PaintHand(int) override {}
-  void PaintPiles() override {}
-  void PaintMeld(int) override {}
-  void SetSeatCaption(int, const std::string&) override {}
-  void ShowSeatWindow(int) override {}
-  void MeldWindowOpened(int) override {}
-  void MeldWindowsClosed() override {}
-  void PlayCue(Cue) override {}
-  void SetStatus(const std::string&) override {}
-  bool ShowsStatus() const override { return false; }
   MsgAnswer MessageBox(const std::string&, const std::string&, MsgButtons buttons,
                        MsgIcon) override {
     return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
   }
-  std::string InputBox(const std::string&, const std::string&,
-                       const std::string& defaultText) override {
-    return defaultText;
-  }
-  void ShowScoreSheet() override {}
-  void ScoreSheetRowsChanged() override {}
   void StartTimer(int) override {}
   void StopTimer() override {}
   std::int64_t CalendarTime() override { return Clock++; }

@@ -345,7 +345,10 @@ bool SaveSettings(Game& game, const Preferences& prefs, Registry& registry,
     if (!SaveRect(section, windows.SeatRect(seat)) || !section.Text("Name", hand.PlayerName) ||
         !section.Text("Back", prefs.SeatBackgrounds[seat]))
       return false;
-    if (seat != kHumanSeat && !section.Integer(kLevelValue, static_cast<int>(hand.Level)))
+    // A file that never had a level keeps none while the seat plays the standard player.
+    const bool levelStored = section.Key() && section.Key()->ValueExists(kLevelValue);
+    if (seat != kHumanSeat && (hand.Level != PlayerLevel::Standard || levelStored) &&
+        !section.Integer(kLevelValue, static_cast<int>(hand.Level)))
       return false;
   }
 
