@@ -5,6 +5,8 @@
 #   - the game's start-up time to its first shown window under Xvfb (median of 5),
 #   - the same as a ratio to a bare Qt Widgets window with an MDI area (zelvani-bare-window,
 #     built in FOLDER too), the two started alternately under the same X server.
+#   - the strong player at each effort (game, fast): decisions per second of processor
+#     time and the slowest decision, over self-play games with seats 1, 2 and 3 strong.
 #
 #   tools/bench.sh [FOLDER]     FOLDER holds zelvani-selfplay and zelvani (default: build)
 #
@@ -189,7 +191,22 @@ startup_ratio_line() {
     "ratio $(awk -v a="$game" -v b="$plain" 'BEGIN { printf "%.2f", a / b }')"
 }
 
+# The strong seats' decisions, timed by zelvani-selfplay itself in processor time: its
+# line "strong decisions: N, R a second of processor time, slowest S ms".
+strong_line() {
+  local effort=$1 games=$2 line
+  line=$("$bin/zelvani-selfplay" --games "$games" --seed 1 --strong 1,2,3 --effort "$effort" \
+    2>/dev/null | grep '^strong decisions:')
+  if [ -z "$line" ]; then
+    echo "strong player, effort $effort: a run failed"
+    return
+  fi
+  echo "strong player, effort $effort, $games games with seats 1-3 strong: ${line#strong decisions: }"
+}
+
 echo "tools/bench.sh: $bin"
 selfplay_line "self-play"
 selfplay_line "self-play with --trace /dev/null" --trace /dev/null
+strong_line game 10
+strong_line fast 100
 startup_line

@@ -38,6 +38,10 @@ constexpr int kButtonFontPixels = 16;
 constexpr int kSmallestFontPixels = 10;
 constexpr int kNamesColumn = 1;
 constexpr int kBackgroundColumn = 2;
+// Beside them, each computer seat's level (強さ): a narrow column, so the names and
+// backgrounds give up the width it takes.
+constexpr int kLevelColumn = 3;
+constexpr int kLevelColumnWidth = 64;
 
 // The names grid's editors: each named by its column and row headings, and Tab and
 // Shift+Tab leave the grid as they leave any control (the arrows move between the cells).
@@ -146,9 +150,25 @@ void OptionsDialog::SetupControls() {
   grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   grid->horizontalHeader()->setFixedHeight(kGridRowHeight);
   grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  grid->setColumnCount(kLevelColumn);
   for (int row = 0; row < grid->rowCount(); ++row)
     for (int column = 0; column < grid->columnCount(); ++column)
       grid->setItem(row, column, new QTableWidgetItem);
+  const int shared =
+      (grid->width() - 2 * grid->frameWidth() - kGridColumnWidth - kLevelColumnWidth);
+  grid->setColumnWidth(kNamesColumn - 1, shared - shared / 2);
+  grid->setColumnWidth(kBackgroundColumn - 1, shared / 2);
+  grid->setColumnWidth(kLevelColumn - 1, kLevelColumnWidth);
+  // The human's seat has no level: its cell is blank and cannot be edited.
+  grid->item(kHumanSeat, kLevelColumn - 1)->setFlags(Qt::NoItemFlags);
+  for (int seat = 1; seat < kSeatCount; ++seat) {
+    auto* box = new QComboBox(grid);
+    box->addItems({QStringLiteral("標準"), QStringLiteral("強い")});
+    box->setObjectName(QStringLiteral("levelBox%1").arg(seat));
+    box->setAccessibleName(QStringLiteral("プレイヤー%1の強さ").arg(seat));
+    grid->setCellWidget(seat, kLevelColumn - 1, box);
+    levelBoxes_[seat] = box;
+  }
   grid->setCurrentCell(0, 0);
   grid->setTabKeyNavigation(false);
   grid->setItemDelegate(new GridCellDelegate(grid));
@@ -235,6 +255,9 @@ void OptionsDialog::FillOptions() {
   }
   SetNamesCell(kNamesColumn, 0, QStringLiteral("名前"));
   SetNamesCell(kBackgroundColumn, 0, QStringLiteral("背景"));
+  SetNamesCell(kLevelColumn, 0, QStringLiteral("強さ"));
+  for (int seat = 1; seat < kSeatCount; ++seat)
+    ChooseLevel(seat, game.Seats[seat].Level);
 
   const RuleSettings& rules = game.Rules;
   ui_->startPointBox->setValue(rules.StartPoint);
@@ -283,6 +306,9 @@ void OptionsDialog::ApplyOptions() {
     }
   }
 
+  for (int seat = 1; seat < kSeatCount; ++seat)
+    game.Seats[seat].Level = ShownLevel(seat);
+
   RuleSettings& rules = game.Rules;
   rules.StartPoint = ui_->startPointBox->value();
   rules.EndTerm = ui_->endTermBox->value();
@@ -319,6 +345,18 @@ void OptionsDialog::ApplyOptions() {
           (fileEdits_[i]->text() + QStringLiteral("は開けません")).toStdString(), kErrorCaption,
           MsgButtons::Ok, MsgIcon::Error);
   }
+}
+
+PlayerLevel OptionsDialog::ShownLevel(int seat) const {
+  const QComboBox* box = seat > 0 && seat < kSeatCount ? levelBoxes_[seat] : nullptr;
+  return box && box->currentIndex() == static_cast<int>(PlayerLevel::Strong)
+             ? PlayerLevel::Strong
+             : PlayerLevel::Standard;
+}
+
+void OptionsDialog::ChooseLevel(int seat, PlayerLevel level) {
+  if (seat > 0 && seat < kSeatCount && levelBoxes_[seat])
+    levelBoxes_[seat]->setCurrentIndex(static_cast<int>(level));
 }
 
 int OptionsDialog::ShownTableScale() const {

@@ -9,6 +9,9 @@
 #include <array>
 #include <string>
 
+#include "logic/table/Records.h"
+
+class QComboBox;
 class QLineEdit;
 
 namespace Ui {
@@ -42,12 +45,17 @@ class OptionsDialog : public QDialog {
   void FileChosen(int tag, const QString& fileName);
 
   // A cell of the names grid as laid out on screen: row 0 and column 0 are the fixed
-  // headings, rows 1..4 belong to seats 0..3, column 1 is the name, column 2 the background.
+  // headings, rows 1..4 belong to seats 0..3, column 1 is the name, column 2 the background,
+  // column 3 the level's heading.
   QString NamesCell(int column, int row) const;
   void SetNamesCell(int column, int row, const QString& text);
 
   // The full names behind the four file edits: card sheet, pick or select, discard, meld.
   std::array<std::string, 4> FilePaths;
+
+  // A computer seat's level (1..3) as shown in the grid's 強さ column.
+  PlayerLevel ShownLevel(int seat) const;
+  void ChooseLevel(int seat, PlayerLevel level);
 
   // "表示倍率" as shown, in percent: the player's choice, else the screen's own scale.
   int ShownTableScale() const;
@@ -69,6 +77,7 @@ class OptionsDialog : public QDialog {
   MainWindow& frame_;
   Ui::OptionsDialog* ui_;
   std::array<QLineEdit*, 4> fileEdits_{};
+  std::array<QComboBox*, kSeatCount> levelBoxes_{};
   // The table scale the dialog opened with: only a change of it is the player's choice.
   int filledTableScale_ = 0;
 };

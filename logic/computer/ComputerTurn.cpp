@@ -2,6 +2,7 @@
 
 #include "logic/cards/Cards.h"
 #include "logic/computer/Evaluation.h"
+#include "logic/computer/StrongPlayer.h"
 #include "logic/play/MeldRules.h"
 #include "logic/play/Piles.h"
 #include "logic/table/Game.h"
@@ -30,10 +31,7 @@ bool Holds(const HandRecord& hand, int suit, int rank) {
 void ChiiOrDraw(Game& game, int seat) {
   HandRecord& hand = game.Seats[seat];
   if (WantsChii(hand, game.Piles.TopDiscard())) {
-    // No computer step may run while the announcement is open.
-    StopTurnTimer(game);
-    game.Host.MessageBox(kChiiAnnouncement, hand.PlayerName, MsgButtons::Ok, MsgIcon::None);
-    TakeDiscard(game, seat);
+    ClaimByChii(game, seat);
   } else {
     DrawCard(game, seat);
   }
@@ -115,6 +113,14 @@ void RecoverPlayPhase(Game& game, int seat, int discardsBefore) {
 
 }  // namespace
 
+void ClaimByChii(Game& game, int seat) {
+  // No computer step may run while the announcement is open.
+  StopTurnTimer(game);
+  game.Host.MessageBox(kChiiAnnouncement, game.Seats[seat].PlayerName, MsgButtons::Ok,
+                       MsgIcon::None);
+  TakeDiscard(game, seat);
+}
+
 // The hand holds two cards that make a run with the top discard.
 bool WantsChii(const HandRecord& hand, int top) {
   if (!IsCard(top) || !IsChiiHandSize(hand.Count))
@@ -148,15 +154,22 @@ void ComputerTurn(Game& game, int seat) {
 }
 
 void ComputerTurn(Game& game, int seat, const ComputerOptions& options) {
+  const bool strong = game.Seats[seat].Level == PlayerLevel::Strong;
   if (PhaseOfState(game.State) == 0) {
-    ChiiOrDraw(game, seat);
+    if (strong)
+      StrongTurn(game, seat, options);
+    else
+      ChiiOrDraw(game, seat);
     return;
   }
   // Only a discard adds to the pile in the play phase, so its size tells whether the
   // seat has discarded already when something fails.
   const int discardsBefore = game.Piles.DiscardCount;
   try {
-    LayOrDiscard(game, seat, options);
+    if (strong)
+      StrongTurn(game, seat, options);
+    else
+      LayOrDiscard(game, seat, options);
   } catch (...) {
     RecoverPlayPhase(game, seat, discardsBefore);
   }

@@ -32,7 +32,11 @@ PlayChoice ChoosePlay(const HandRecord& hand, const TableMapGrid& tableMap);
 // hand's selected cards is a lay; -1 when none takes them.
 int WindowTaking(const Game& game, const HandRecord& hand);
 
-// The step the turn driver runs for seats 1..3.
+// The claim in the seat's own draw phase, announced first with the turn timer held.
+void ClaimByChii(Game& game, int seat);
+
+// The step the turn driver runs for seats 1..3: the standard player's, or the strong
+// one's for a seat at that level.
 void ComputerTurn(Game& game, int seat);
 void ComputerTurn(Game& game, int seat, const ComputerOptions& options);
 

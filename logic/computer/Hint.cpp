@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "logic/cards/CardNames.h"
+#include "logic/cards/Cards.h"
 #include "logic/computer/ComputerTurn.h"
+#include "logic/computer/StrongPlayer.h"
 #include "logic/play/MeldRules.h"
 #include "logic/table/Game.h"
 #include "logic/table/TurnDriver.h"
@@ -25,9 +27,9 @@ std::vector<int> SelectedCards(const HandRecord& hand) {
   return cards;
 }
 
-std::string DrawHint(const Game& game) {
+std::string DrawHint(Game& game) {
   const int top = game.Piles.TopDiscard();
-  if (WantsChii(game.Seats[kHumanSeat], top))
+  if (IsCard(top) && StrongClaims(game, kHumanSeat))
     return "ヒント：捨て札の" + CardName(top) + "をチーするとよいでしょう。";
   return "ヒント：山から引くとよいでしょう。";
 }
@@ -38,7 +40,7 @@ std::string PlayHint(Game& game) {
   HandRecord& hand = game.HumanSeat();
   HandRecord copy = hand;
   copy.Selected.fill(0);
-  const PlayChoice choice = ChoosePlay(copy, game.TableMap);
+  const PlayChoice choice = StrongPlayChoice(game, kHumanSeat);
   const int claimed = hand.ClaimedSlot();
   int window = -1;
   if (choice.Meld != kNoCandidate) {

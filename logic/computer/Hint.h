@@ -1,8 +1,8 @@
-// "ヒント": what the computer player would do in the human's place. In the human's play
-// phase the cards of the meld it would lay are raised (selected), or, when it would lay
-// none, the card it would discard; in the draw phase the status bar says whether it
-// would take the discard. It judges a copy of the hand with the same code as the
-// computer seats and changes nothing else of the table: no reservation, no flag.
+// "ヒント": what the strong computer player would do in the human's place, judged from
+// what the human's seat sees. In the human's play phase the cards of the meld it would
+// lay are raised (selected), or, when it would lay none, the card it would discard; in
+// the draw phase the status bar says whether it would take the discard. It changes
+// nothing else of the table: no reservation, no flag.
 #pragma once
 
 namespace zelvani {

@@ -68,6 +68,7 @@ void DealFrom(Game& game, const std::array<int, 52>& deck) {
   piles.StockTop = 23;
   piles.DiscardCount = 0;
   piles.Reshuffles = 0;
+  piles.RebuiltFrom = 0;
 
   for (auto& row : game.TableMap)
     row.fill(0);

@@ -44,8 +44,11 @@ void OfferPon(Game& game, int discarder, int card) {
 void Reshuffle(Game& game) {
   PileRecord& piles = game.Piles;
   const int n = piles.DiscardCount;
+  piles.RebuiltFrom = 0;
   for (int i = 0; i < n; ++i) {
     const int card = piles.Discard[i];
+    if (IsCard(card))
+      piles.RebuiltFrom |= std::uint64_t{1} << card;
     piles.Stock[i] = card;
     game.TableMap[Suit(card)][RankIndex(card)] = kMapHidden;
     piles.Discard[i] = kNoCard;

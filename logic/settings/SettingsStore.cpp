@@ -42,6 +42,8 @@ constexpr const char* kPlaySoundsValue = "PlaySounds";
 // Whether the score sheet shows its chart, a play aid.
 constexpr const char* kScoreSheetSection = "Form\\Score";
 constexpr const char* kChartValue = "Chart";
+// A computer seat's level (0 standard, 1 strong), beside its name in "Form\PlayerN".
+constexpr const char* kLevelValue = "Level";
 
 std::string SubKey(const std::string& section) {
   return std::string(kProgramKey) + "\\" + section;
@@ -286,10 +288,15 @@ void LoadSettings(Game& game, Preferences& prefs, Registry& registry, SettingsWi
       discarded = true;
   }
 
-  for (int seat = 0; seat < kSeatCount; ++seat)
-    SetPlayerName(game, seat,
-                  SectionReader(registry, SeatSection(seat), discarded)
-                      .Name("Name", kDefaultPlayerNames[seat]));
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    const SectionReader section(registry, SeatSection(seat), discarded);
+    SetPlayerName(game, seat, section.Name("Name", kDefaultPlayerNames[seat]));
+    // Beside a computer seat's name, how strong it plays: none stored is the standard.
+    if (seat != kHumanSeat)
+      game.Seats[seat].Level = static_cast<PlayerLevel>(section.Integer(
+          kLevelValue, static_cast<int>(PlayerLevel::Standard),
+          static_cast<int>(PlayerLevel::Standard), static_cast<int>(PlayerLevel::Strong)));
+  }
 
   // Every rule is kept to the range the options dialog offers.
   const SectionReader rule(registry, "Rule", discarded);
@@ -370,6 +377,11 @@ bool SaveSettings(Game& game, const Preferences& prefs, Registry& registry,
     const HandRecord& hand = game.Seats[seat];
     if (!SaveRect(section, windows.SeatRect(seat)) || !section.Text("Name", hand.PlayerName) ||
         !section.Text("Back", prefs.SeatBackgrounds[seat]))
+      return false;
+    // A file that never had a level keeps none while the seat plays the standard player.
+    const bool levelStored = section.Key() && section.Key()->ValueExists(kLevelValue);
+    if (seat != kHumanSeat && (hand.Level != PlayerLevel::Standard || levelStored) &&
+        !section.Integer(kLevelValue, static_cast<int>(hand.Level)))
       return false;
   }
 

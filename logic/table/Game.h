@@ -52,6 +52,11 @@ struct Game {
   PileRecord Piles;
   ScoreSheet Score;
   Random Rng;
+  // The strong player's own generator state, apart from Rng so that its sampling never
+  // changes a deal or a shuffle; and its effort in playouts per decision, 0 for the
+  // game's own.
+  std::uint64_t LookAheadSeed = 0;
+  std::int32_t LookAheadPlayouts = 0;
 
   // Mirror of TurnTimer: the logic restarts it "with its interval unchanged".
   bool TimerEnabled = false;

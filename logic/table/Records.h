@@ -20,9 +20,14 @@ constexpr int kMeldSlots = 14;
 constexpr int kPonClaimOffset = 10;
 constexpr int kNoClaim = -1;
 
+// How a computer seat plays: the standard player, or the strong one that looks ahead by
+// playing the round out. Stored beside the seat's name; a file without it means Standard.
+enum class PlayerLevel : std::uint8_t { Standard = 0, Strong = 1 };
+
 // One seat's hand and the seat's standing.
 struct HandRecord {
   std::string PlayerName;
+  PlayerLevel Level = PlayerLevel::Standard;
   std::int32_t Point = 0;
   std::int32_t Total = 0;
   bool Open = false;
@@ -55,6 +60,9 @@ struct PileRecord {
   std::array<std::int32_t, 52> Discard{};
   std::int32_t DiscardCount = 0;
   std::int32_t Reshuffles = 0;
+  // Bit c set: card c was in the discard pile the stock was last rebuilt from. Everyone
+  // saw that pile, so it tells which cards the rebuilt stock can hold.
+  std::uint64_t RebuiltFrom = 0;
 
   bool StockEmpty() const { return StockTop < 0; }
   int TopDiscard() const { return DiscardCount > 0 ? Discard[DiscardCount - 1] : -1; }

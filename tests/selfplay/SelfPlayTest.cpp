@@ -53,6 +53,55 @@ TEST(Arguments, RefuseWhatTheyCannotUse) {
   EXPECT_TRUE(ParseArguments({"--version"}).VersionWanted);
 }
 
+TEST(Arguments, ChooseStrongSeatsADuplicateTournamentAndTheEffort) {
+  const ParsedArguments parsed =
+      ParseArguments({"--strong", "1,3", "--duplicate", "--effort", "fast"});
+  ASSERT_TRUE(parsed.Error.empty()) << parsed.Error;
+  EXPECT_EQ(parsed.Options.Strong, (std::array<bool, 4>{false, true, false, true}));
+  EXPECT_TRUE(parsed.Options.Duplicate);
+  EXPECT_TRUE(parsed.Options.FastEffort);
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"--strong", "4"}, {"--strong", "1,"}, {"--effort", "slow"}, {"--duplicate"}})
+    EXPECT_FALSE(ParseArguments(args).Error.empty()) << args[0] << ' ' << args.back();
+}
+
+// Both plays of a game are dealt alike, round by round, however differently they go.
+TEST(Duplicate, BothPlaysOfAGameHaveTheSameDealsAndAreScoredRoundByRound) {
+  SelfPlayOptions options;
+  options.Games = 2;
+  options.Seed = 5;
+  options.Strong[2] = true;
+  options.Duplicate = true;
+  options.FastEffort = true;
+  std::ostringstream trace;
+  const SelfPlayResult result = RunSelfPlay(options, &trace);
+  ASSERT_FALSE(result.Failure) << result.Failure->Problem;
+  EXPECT_EQ(result.Tally.Games, 4);
+
+  std::vector<std::vector<std::string>> deals;  // per play
+  std::istringstream lines(trace.str());
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("game ", 0) == 0)
+      deals.emplace_back();
+    else if (line.rfind("deal ", 0) == 0)
+      deals.back().push_back(line);
+  }
+  ASSERT_EQ(deals.size(), 4u);
+  long paired = 0;
+  for (std::size_t play = 0; play < deals.size(); play += 2) {
+    const std::size_t rounds = std::min(deals[play].size(), deals[play + 1].size());
+    paired += static_cast<long>(rounds);
+    EXPECT_TRUE(
+        std::equal(deals[play].begin(), deals[play].begin() + rounds, deals[play + 1].begin()));
+  }
+  EXPECT_EQ(result.Duplicate[2].Rounds, paired);
+  EXPECT_EQ(result.Duplicate[1].Rounds, 0);
+  EXPECT_NE(DuplicateLines(options, result)
+                .find("duplicate seat 2: strong minus standard, "
+                      "points per round "),
+            std::string::npos);
+}
+
 TEST(Summary, TheLastLineNamesGamesRoundsDrawsWinsTurnsAndSpeed) {
   SelfPlayTally tally;
   tally.Games = 2;

@@ -2,11 +2,14 @@
 
 #include <charconv>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <ostream>
 #include <sstream>
 
 #include "logic/computer/ComputerTurn.h"
+#include "logic/computer/StrongPlayer.h"
 #include "logic/computer/TurnTimer.h"
 #include "logic/observer/ObservingHost.h"
 #include "logic/observer/TableObserver.h"
@@ -23,17 +26,55 @@ namespace zelvani {
 
 namespace {
 
-// A game whose points never move (no scoring) is stopped after this many rounds; one
-// whose points move and that lasts this long is a fault.
-constexpr int kRoundCap = 200;
-// No round takes anywhere near this many steps; one that does is stuck.
-constexpr long kStepCap = 20000;
-
 template <typename Number>
 bool ParseNumber(const std::string& text, Number& value) {
   const char* end = text.data() + text.size();
   const auto [ptr, ec] = std::from_chars(text.data(), end, value);
   return ec == std::errc{} && ptr == end;
+}
+
+// A game whose points never move (no scoring) is stopped after this many rounds; one
+// whose points move and that lasts this long is a fault.
+constexpr int kRoundCap = 200;
+// No round takes anywhere near this many steps; one that does is stuck.
+constexpr long kStepCap = 20000;
+// In a duplicate tournament each round's clock starts this many seconds after the
+// previous round's, so that both plays deal it and rebuild its stock alike.
+constexpr std::int64_t kRoundClockStep = 16;
+
+// The points each round of a game added to each seat, in order.
+class RoundPoints : public TableEvents {
+ public:
+  std::vector<std::array<int, 4>> Changes;
+
+  void GameBegins(int) override { Changes.clear(); }
+  void Dealt(int, std::int64_t, int, const std::array<int, 52>&) override {}
+  void Drew(int, int) override {}
+  void Reshuffled(std::int64_t, std::span<const int>) override {}
+  void Chii(int, int) override {}
+  void Pon(int, int) override {}
+  void Laid(int, int, std::span<const int>, const MeldRecord&) override {}
+  void Discarded(int, int) override {}
+  void RoundEnded(int, int) override {}
+  void Points(const std::array<int, 4>&, const std::array<int, 4>& change) override {
+    Changes.push_back(change);
+  }
+  void GameOver(int, int, bool) override {}
+};
+
+// "1,3" → seats 1 and 3.
+bool ParseSeats(const std::string& text, std::array<bool, kSeatCount>& seats) {
+  seats = {};
+  std::size_t begin = 0;
+  while (begin <= text.size()) {
+    const std::size_t end = std::min(text.find(',', begin), text.size());
+    int seat = -1;
+    if (!ParseNumber(text.substr(begin, end - begin), seat) || seat < 0 || seat >= kSeatCount)
+      return false;
+    seats[seat] = true;
+    begin = end + 1;
+  }
+  return true;
 }
 
 bool ParsePreset(const std::string& name, RulesChoice& preset) {
@@ -81,26 +122,49 @@ class Driver {
         observer_(Listeners(tally, trace), &checker_),
         watchedHost_(host_, observer_),
         game_(watchedHost_),
-        tally_(tally) {
+        tally_(tally),
+        options_(options) {
     host_.ReportTo(checker_);
+    host_.DealNextRoundFromScoring(!options.Duplicate);
     watchedHost_.Attach(game_);
+    game_.LookAheadSeed = static_cast<std::uint64_t>(options.Seed);
+    game_.LookAheadPlayouts = options.FastEffort ? kFastPlayouts : kGamePlayouts;
     game_.Rules = RulesOf(options.Rules);
     game_.OfficialRule = OfficialRuleOf(game_.Rules);
     for (int seat = 0; seat < kSeatCount; ++seat)
       game_.Seats[seat].PlayerName = kDefaultPlayerNames[seat];
   }
 
-  // Plays one game to its end; false when a rule was broken.
-  bool PlayGame();
+  // Plays game `number` (from 0) to its end; false when a rule was broken.
+  bool PlayGame(int number);
   const std::optional<SelfPlayFailure>& Failure() const { return failure_; }
+  // The strong seats play strong, or every seat standard.
+  void PlayStrong(bool strong) {
+    for (int seat = 0; seat < kSeatCount; ++seat)
+      game_.Seats[seat].Level =
+          strong && options_.Strong[seat] ? PlayerLevel::Strong : PlayerLevel::Standard;
+  }
+  // What each round of the last game added to each seat.
+  const std::vector<std::array<int, 4>>& RoundChanges() const { return roundPoints_.Changes; }
 
  private:
   // The checker first: the moves keep what it expects of the table map.
   std::vector<TableEvents*> Listeners(SelfPlayTally& tally, std::ostream* trace) {
-    if (!trace)
-      return {&checker_, &tally};
-    writer_.emplace(*trace);
-    return {&checker_, &tally, &*writer_};
+    std::vector<TableEvents*> listeners{&checker_, &tally, &roundPoints_};
+    if (trace) {
+      writer_.emplace(*trace);
+      listeners.push_back(&*writer_);
+    }
+    return listeners;
+  }
+  // The next round of game `number`: in a duplicate tournament dealt by the driver, with
+  // the clock both plays share.
+  void DealRound(int number) {
+    if (options_.Duplicate)
+      host_.SetClock(options_.Seed +
+                     (static_cast<std::int64_t>(number) * (kRoundCap + 2) + game_.Round + 1) *
+                         kRoundClockStep);
+    StartRound(game_);
   }
   void Step();
   void StepDone();
@@ -113,12 +177,17 @@ class Driver {
   ObservingHost watchedHost_;
   Game game_;
   SelfPlayTally& tally_;
+  const SelfPlayOptions& options_;
+  RoundPoints roundPoints_;
   long step_ = 0;
   std::optional<SelfPlayFailure> failure_;
 };
 
 void Driver::Step() {
   const GameState state = game_.State;
+  const bool strong = IsValidState(state) && InRound(state) &&
+                      game_.Seats[SeatOfState(state)].Level == PlayerLevel::Strong;
+  const std::clock_t start = strong ? std::clock() : 0;
   if (state == GameState::HumanDraws || state == GameState::HumanPlays) {
     ComputerTurn(game_, kHumanSeat, ComputerOptions{.ReservePons = false});
   } else if (host_.TimerRunning()) {
@@ -126,6 +195,12 @@ void Driver::Step() {
   } else {
     checker_.Report("state " + std::to_string(StateNumber(state)) +
                     " waits with the timer stopped");
+  }
+  if (strong) {
+    const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+    ++tally_.StrongSteps;
+    tally_.StrongSeconds += seconds;
+    tally_.SlowestStrongStep = std::max(tally_.SlowestStrongStep, seconds);
   }
   StepDone();
 }
@@ -140,8 +215,8 @@ bool Driver::Fail(const std::string& problem) {
   return false;
 }
 
-bool Driver::PlayGame() {
-  StartRound(game_);
+bool Driver::PlayGame(int number) {
+  DealRound(number);
   const long roundsBefore = tally_.Rounds;
   long roundsSeen = tally_.Rounds;
   step_ = 0;
@@ -163,7 +238,7 @@ bool Driver::PlayGame() {
       return checker_.Problem().empty() || Fail(checker_.Problem());
     } else {
       // The scoring did not deal the next round itself.
-      StartRound(game_);
+      DealRound(number);
       StepDone();
     }
     if (!checker_.Problem().empty())
@@ -192,6 +267,7 @@ void SelfPlayTally::RoundEnded(int, int winner) {
 std::string UsageText() {
   return "usage: zelvani-selfplay [--games N] [--seed S] [--rules official1|official2|default]"
          " [--trace FILE|-]\n"
+         "       [--strong SEATS] [--duplicate] [--effort game|fast]\n"
          "       zelvani-selfplay --help | --version\n";
 }
 
@@ -214,7 +290,12 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
       parsed.VersionWanted = true;
       continue;
     }
-    if (name != "--games" && name != "--seed" && name != "--rules" && name != "--trace") {
+    if (name == "--duplicate" && !hasValue) {
+      parsed.Options.Duplicate = true;
+      continue;
+    }
+    if (name != "--games" && name != "--seed" && name != "--rules" && name != "--trace" &&
+        name != "--strong" && name != "--effort") {
       parsed.Error = "unknown option " + args[i];
       break;
     }
@@ -236,12 +317,22 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
     } else if (name == "--rules") {
       if (!ParsePreset(value, options.Rules))
         parsed.Error = "--rules is official1, official2 or default";
+    } else if (name == "--strong") {
+      if (!ParseSeats(value, options.Strong))
+        parsed.Error = "--strong needs seats from 0 to 3, separated by commas";
+    } else if (name == "--effort") {
+      if (value != "game" && value != "fast")
+        parsed.Error = "--effort is game or fast";
+      options.FastEffort = value == "fast";
     } else if (value.empty()) {
       parsed.Error = "--trace needs a file name or -";
     } else {
       options.TracePath = value;
     }
   }
+  if (parsed.Error.empty() && parsed.Options.Duplicate &&
+      parsed.Options.Strong == std::array<bool, kSeatCount>{})
+    parsed.Error = "--duplicate needs --strong";
   return parsed;
 }
 
@@ -261,8 +352,26 @@ SelfPlayResult RunSelfPlay(const SelfPlayOptions& options, std::ostream* trace) 
   const auto start = std::chrono::steady_clock::now();
   {
     Driver driver(options, result.Tally, trace);
+    driver.PlayStrong(true);
     for (int g = 0; g < options.Games; ++g) {
-      if (!driver.PlayGame()) {
+      if (options.Duplicate) {
+        driver.PlayStrong(false);
+        if (!driver.PlayGame(g)) {
+          result.Failure = driver.Failure();
+          break;
+        }
+        const std::vector<std::array<int, 4>> standard = driver.RoundChanges();
+        driver.PlayStrong(true);
+        if (!driver.PlayGame(g)) {
+          result.Failure = driver.Failure();
+          break;
+        }
+        const std::vector<std::array<int, 4>>& strong = driver.RoundChanges();
+        const std::size_t rounds = std::min(standard.size(), strong.size());
+        for (int seat = 0; seat < kSeatCount; ++seat)
+          for (std::size_t r = 0; r < rounds && options.Strong[seat]; ++r)
+            result.Duplicate[seat].Add(strong[r][seat] - standard[r][seat]);
+      } else if (!driver.PlayGame(g)) {
         result.Failure = driver.Failure();
         break;
       }
@@ -306,7 +415,49 @@ std::string SummaryDetails(const SelfPlayOptions& options, const SelfPlayTally& 
   std::snprintf(text, sizeof text, "%.1f", perRound);
   out << "turns: " << tally.Turns << " (" << text << " a round), chii " << tally.Chiis << ", pon "
       << tally.Pons << ", melds " << tally.Melds << ", reshuffles " << tally.Reshuffles << '\n';
+  if (tally.StrongSteps > 0) {
+    std::snprintf(text, sizeof text, "%.1f",
+                  tally.StrongSeconds > 0 ? tally.StrongSteps / tally.StrongSeconds : 0.0);
+    char slowest[32];
+    std::snprintf(slowest, sizeof slowest, "%.1f", tally.SlowestStrongStep * 1000);
+    out << "strong decisions: " << tally.StrongSteps << ", " << text
+        << " a second of processor time, slowest " << slowest << " ms\n";
+  }
   return out.str();
+}
+
+void DuplicateScore::Add(double difference) {
+  ++Rounds;
+  Sum += difference;
+  SquareSum += difference * difference;
+}
+
+double DuplicateScore::Mean() const {
+  return Rounds > 0 ? Sum / Rounds : 0;
+}
+
+double DuplicateScore::Margin() const {
+  if (Rounds < 2)
+    return 0;
+  const double mean = Mean();
+  const double variance = (SquareSum - Rounds * mean * mean) / (Rounds - 1);
+  return 1.96 * std::sqrt(std::max(0.0, variance) / Rounds);
+}
+
+std::string DuplicateLines(const SelfPlayOptions& options, const SelfPlayResult& result) {
+  std::string lines;
+  for (int seat = 0; seat < kSeatCount; ++seat) {
+    if (!options.Duplicate || !options.Strong[seat])
+      continue;
+    const DuplicateScore& score = result.Duplicate[seat];
+    char line[160];
+    std::snprintf(line, sizeof line,
+                  "duplicate seat %d: strong minus standard, points per round %+.2f \u00b1 %.2f "
+                  "(95 %%), %ld rounds\n",
+                  seat, score.Mean(), score.Margin(), score.Rounds);
+    lines += line;
+  }
+  return lines;
 }
 
 }  // namespace zelvani

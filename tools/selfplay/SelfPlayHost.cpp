@@ -9,7 +9,7 @@ MsgAnswer SelfPlayHost::MessageBox(const std::string& text, const std::string&, 
   if (buttons == MsgButtons::Ok)
     return MsgAnswer::Ok;
   if (text == kNextRoundQuestion)
-    return MsgAnswer::Yes;
+    return dealsNextRound_ ? MsgAnswer::Yes : MsgAnswer::No;
   if (text == kAbandonGameQuestion && abandonAgreed_) {
     abandonAgreed_ = false;
     return MsgAnswer::Yes;

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "logic/table/GameHost.h"
+#include "logic/table/SilentHost.h"
 
 namespace zelvani {
 
@@ -17,7 +17,7 @@ class TableChecker;
 inline constexpr const char* kNextRoundQuestion = "次のゲームを始めますか？";
 inline constexpr const char* kAbandonGameQuestion = "現在のゲームを終了しますか？";
 
-class SelfPlayHost : public GameHost {
+class SelfPlayHost : public SilentHost {
  public:
   // The first shuffle is seeded with `firstTime`, each later one with the next second.
   explicit SelfPlayHost(std::int64_t firstTime) : nextTime_(firstTime) {}
@@ -26,25 +26,13 @@ class SelfPlayHost : public GameHost {
   bool TimerRunning() const { return timerRunning_; }
   // The next question whether to abandon the game is answered Yes.
   void AgreeToAbandon() { abandonAgreed_ = true; }
+  // The next calendar time; and whether the scoring may deal the next round itself (when
+  // not, the driver deals it, setting the clock first).
+  void SetClock(std::int64_t time) { nextTime_ = time; }
+  void DealNextRoundFromScoring(bool deal) { dealsNextRound_ = deal; }
 
-  void PaintHand(int) override {}
-  void PaintPiles() override {}
-  void PaintMeld(int) override {}
-  void SetSeatCaption(int, const std::string&) override {}
-  void ShowSeatWindow(int) override {}
-  void MeldWindowOpened(int) override {}
-  void MeldWindowsClosed() override {}
-  void PlayCue(Cue) override {}
-  void SetStatus(const std::string&) override {}
-  bool ShowsStatus() const override { return false; }
   MsgAnswer MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
                        MsgIcon icon) override;
-  std::string InputBox(const std::string&, const std::string&,
-                       const std::string& defaultText) override {
-    return defaultText;
-  }
-  void ShowScoreSheet() override {}
-  void ScoreSheetRowsChanged() override {}
   void StartTimer(int) override { timerRunning_ = true; }
   void StopTimer() override { timerRunning_ = false; }
   std::int64_t CalendarTime() override { return nextTime_++; }
@@ -55,6 +43,7 @@ class SelfPlayHost : public GameHost {
   std::int64_t nextTime_;
   bool timerRunning_ = false;
   bool abandonAgreed_ = false;
+  bool dealsNextRound_ = true;
 };
 
 }  // namespace zelvani

@@ -61,5 +61,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   summary << SummaryLine(result.Tally, result.Seconds) << '\n';
+  summary << DuplicateLines(options, result);
   return 0;
 }

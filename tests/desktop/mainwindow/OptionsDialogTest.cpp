@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -98,6 +99,33 @@ class OptionsDialogTest : public QObject {
     for (const QLabel* label : dialog.findChildren<QLabel*>())
       QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
                qPrintable(label->objectName()));
+  }
+
+  // Each computer seat's level is a choice in the player table, beside its name; the
+  // human's seat has none. The table still shows every column whole.
+  void theLevelOfEachComputerSeatIsChosenInThePlayerTable() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    Game& game = frame.GameRecord();
+    game.Seats[3].Level = PlayerLevel::Strong;
+    OptionsDialog dialog(frame);
+    dialog.FillOptions();
+    QCOMPARE(dialog.NamesCell(3, 0), QStringLiteral("強さ"));
+    QCOMPARE(Control<QComboBox>(&dialog, "levelBox1")->currentText(), QStringLiteral("標準"));
+    QCOMPARE(Control<QComboBox>(&dialog, "levelBox3")->currentText(), QStringLiteral("強い"));
+    QVERIFY(!dialog.findChild<QComboBox*>(QStringLiteral("levelBox0")));
+    auto* grid = Control<QTableWidget>(&dialog, "namesGrid");
+    int width = grid->verticalHeader()->width() + 2 * grid->frameWidth();
+    for (int column = 0; column < grid->columnCount(); ++column)
+      width += grid->columnWidth(column);
+    QVERIFY(width <= grid->width());
+
+    Control<QComboBox>(&dialog, "levelBox1")->setCurrentIndex(1);
+    Control<QComboBox>(&dialog, "levelBox3")->setCurrentIndex(0);
+    dialog.ApplyOptions();
+    QCOMPARE(game.Seats[1].Level, PlayerLevel::Strong);
+    QCOMPARE(game.Seats[2].Level, PlayerLevel::Standard);
+    QCOMPARE(game.Seats[3].Level, PlayerLevel::Standard);
   }
 
   void fillShowsTheSettingsAndApplyStoresTheEdits() {

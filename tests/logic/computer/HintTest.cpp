@@ -112,7 +112,8 @@ TEST_F(Hint, InTheDrawPhaseSaysWhetherToTakeTheDiscard) {
   SetGame(game, GameState::HumanDraws);
   AskForHint();
   EXPECT_EQ(t.host.LastStatus(), "ヒント：捨て札のハートの2をチーするとよいでしょう。");
-  t.SetHand(0, {C(1, 1), C(1, 3), C(0, 9), C(2, 9), C(3, 5)});  // five cards never chii
+  // A discard that makes no meld with the hand is never taken.
+  t.SetHand(0, {C(1, 1), C(1, 5), C(0, 9), C(2, 9), C(3, 5)});
   AskForHint();
   EXPECT_EQ(t.host.LastStatus(), "ヒント：山から引くとよいでしょう。");
   EXPECT_TRUE(Raised().empty());

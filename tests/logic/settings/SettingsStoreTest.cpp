@@ -407,6 +407,27 @@ TEST_F(SettingsStoreTest, EverySettingSurvivesASaveAndALoad) {
   EXPECT_EQ(next.game.Round, 0);
 }
 
+// A computer seat's level is a value beside its name; a file without it, or with a level
+// not offered, plays the standard player.
+TEST_F(SettingsStoreTest, ComputerLevelsAreStoredBesideTheNames) {
+  registry.Put(PlayerKey(2), "Level", std::string("1"));
+  registry.Put(PlayerKey(3), "Level", std::string("7"));
+  Load();
+  EXPECT_EQ(game.Seats[1].Level, PlayerLevel::Standard);
+  EXPECT_EQ(game.Seats[2].Level, PlayerLevel::Strong);
+  EXPECT_EQ(game.Seats[3].Level, PlayerLevel::Standard);
+
+  game.Seats[1].Level = PlayerLevel::Strong;
+  ASSERT_TRUE(SaveSettings(game, prefs, registry, windows));
+  EXPECT_EQ(registry.Text(PlayerKey(1), "Level"), "1");
+  EXPECT_EQ(registry.Text(PlayerKey(3), "Level"), "0");
+  EXPECT_FALSE(registry.Has(PlayerKey(0), "Level"));
+  NextRun next;
+  LoadSettings(next.game, next.prefs, registry, next.windows);
+  for (int seat = 0; seat < kSeatCount; ++seat)
+    EXPECT_EQ(next.game.Seats[seat].Level, game.Seats[seat].Level) << seat;
+}
+
 TEST_F(SettingsStoreTest, ValuesAreStoredAsTheyAreSpelled) {
   Load();
   game.Rules.ZeroSum = true;
