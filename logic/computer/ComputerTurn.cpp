@@ -32,7 +32,7 @@ void ChiiOrDraw(Game& game, int seat) {
   if (WantsChii(hand, game.Piles.TopDiscard())) {
     // No computer step may run while the announcement is open.
     StopTurnTimer(game);
-    game.Host.MessageBox(kChiiAnnouncement, hand.PlayerName, MsgButtons::Ok, MsgIcon::None);
+    game.Host.AnnounceClaim(seat, hand.PlayerName, kChiiAnnouncement);
     TakeDiscard(game, seat);
   } else {
     DrawCard(game, seat);
