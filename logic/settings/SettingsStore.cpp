@@ -31,6 +31,10 @@ constexpr const char* kDefaultCardPicture = "Cards.bmp";
 constexpr const char* kTableScaleValue = "TableScale";
 // The sound switch, a value of its own beside the three sound files.
 constexpr const char* kPlaySoundsValue = "PlaySounds";
+// Play aids beside them, stored only while they differ from the default: 0 when a
+// computer's claim is told without a box, and the table's look (1 felt).
+constexpr const char* kClaimBoxesValue = "ClaimBoxes";
+constexpr const char* kTableLookValue = "TableLook";
 
 std::string SubKey(const std::string& section) {
   return std::string(kProgramKey) + "\\" + section;
@@ -110,6 +114,12 @@ class SectionWriter {
   }
   bool Integer(const std::string& name, int value) { return Text(name, std::to_string(value)); }
   bool Boolean(const std::string& name, bool value) { return Text(name, value ? "1" : "0"); }
+  // A value written only while it differs from `fallback`, which its absence means.
+  bool IntegerUnlessDefault(const std::string& name, int value, int fallback) {
+    if (value != fallback)
+      return Integer(name, value);
+    return !key_ || !key_->ValueExists(name) || key_->DeleteValue(name);
+  }
   RegistryKey* Key() { return key_.get(); }
 
  private:
@@ -394,6 +404,10 @@ void LoadPlayAids(Game& game, Preferences& prefs, Registry& registry) {
   log.Height = section.Integer("Height", log.Height, 1, kMaxWindowExtent);
   const bool autoPlayed = SectionReader(registry, "Score", discarded).Boolean("AutoPlayed", false);
   game.AutoPlayUsed = autoPlayed && game.Round > 0;
+  const SectionReader options(registry, "Options", discarded);
+  prefs.ClaimBoxes = options.Boolean(kClaimBoxesValue, true);
+  prefs.Look = static_cast<TableLook>(
+      options.Integer(kTableLookValue, static_cast<int>(TableLook::Plain), 0, kTableLooks - 1));
   if (discarded)
     registry.KeepBackup(kProgramKey);
 }
@@ -402,9 +416,13 @@ bool SavePlayAids(const Game& game, const Preferences& prefs, Registry& registry
   const LogPlace& log = prefs.Log;
   SectionWriter section(registry, "Form\\Log");
   SectionWriter score(registry, "Score");
+  SectionWriter options(registry, "Options");
   return section.Boolean("Visible", log.Visible) && section.Integer("Side", log.Side) &&
          section.Integer("Width", log.Width) && section.Integer("Height", log.Height) &&
-         score.Boolean("AutoPlayed", game.Round > 0 && game.AutoPlayUsed);
+         score.Boolean("AutoPlayed", game.Round > 0 && game.AutoPlayUsed) &&
+         options.IntegerUnlessDefault(kClaimBoxesValue, prefs.ClaimBoxes ? 1 : 0, 1) &&
+         options.IntegerUnlessDefault(kTableLookValue, static_cast<int>(prefs.Look),
+                                      static_cast<int>(TableLook::Plain));
 }
 
 }  // namespace zelvani
