@@ -18,6 +18,7 @@
 #include "desktop/table/LockedSubWindow.h"
 #include "desktop/table/PilesWindow.h"
 #include "desktop/table/SeatWindow.h"
+#include "desktop/table/TableMarks.h"
 #include "logic/computer/Hint.h"
 #include "logic/computer/TurnTimer.h"
 #include "logic/observer/ObservingHost.h"
@@ -47,6 +48,7 @@ MainWindow::MainWindow(std::unique_ptr<MessageBoxes> boxes)
   observer_->Listen(&log_);
   ui_->setupUi(this);
   windows_.ClientArea = ui_->ClientArea;
+  plainSurface_ = ui_->ClientArea->background();
   setObjectName(QStringLiteral("mainWindow"));
   resize(kDefaultTableWidth, kDefaultTableHeight);
   ui_->seeCardsMenu->menuAction()->setVisible(false);
@@ -100,6 +102,7 @@ void MainWindow::CreateHumanSeat() {
   fitter_.CentreFrame();
   QtSettingsWindows windows = WindowsForStore();
   settings_.Load(windows);
+  ShowTableLook();
   ui_->soundAction->setChecked(prefs_.PlaySounds);
   windows_.HumanSeat->show();
   for (int seat = 1; seat < kSeatCount; ++seat)
@@ -191,7 +194,7 @@ void MainWindow::ConnectMenus() {
             [this, item] { SeeCards(game_, item->data().toInt()); });
   }
 
-  connect(ui_->hintAction, &QAction::triggered, this, [this] { ShowHint(game_); });
+  connect(ui_->hintAction, &QAction::triggered, this, &MainWindow::ShowHintHere);
   connect(ui_->autoPlayAction, &QAction::toggled, this, &MainWindow::SwitchAutoPlay);
   // The menu item and the log's own close button show and hide the same window; the meld
   // windows are tiled again in the room it leaves or takes.
@@ -268,6 +271,19 @@ void MainWindow::ShowAbout() {
     return;
   splash_->show();
   splash_->raise();
+}
+
+void MainWindow::ShowTableLook() {
+  ClientArea()->setBackground(TableSurface(prefs_.Look, plainSurface_));
+  for (SeatWindow* seat : windows_.Seats)
+    if (seat)
+      seat->update();
+}
+
+void MainWindow::ShowHintHere() {
+  const int target = ShowHint(game_);
+  if (keys_ && target >= 0)
+    keys_->Mark(MeldWindowAt(target));
 }
 
 void MainWindow::SwitchAutoPlay(bool on) {

@@ -33,6 +33,10 @@ class HumanSeatWindow : public SeatWindow {
 
   QStatusBar* Status() const;
   void ShowStatus(const QString& text);
+  // A computer's claim told without a box: a note beside the prompt, kept until it is
+  // replaced or cleared with an empty text.
+  void ShowClaimNote(const QString& text);
+  QString ClaimNote() const;
   int StatusHeight() const;
   // The human's cards raised and lowered over the status bar, one card wide at least.
   void KeepRoomForACard() override;
@@ -73,6 +77,7 @@ class HumanSeatWindow : public SeatWindow {
   Ui::HumanSeatWindow* ui_;
   // The name and points, as in the caption, at the right end of the status bar.
   QLabel* namePlate_ = nullptr;
+  QLabel* claimNote_ = nullptr;
   std::array<QSoundEffect*, 3> cues_{};
   std::array<QString, 3> cueFiles_;
   // The slot of the card under the last press, -1 when none.

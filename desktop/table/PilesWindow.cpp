@@ -5,6 +5,7 @@
 
 #include "desktop/table/CardPainting.h"
 #include "desktop/table/CardPicture.h"
+#include "desktop/table/TableMarks.h"
 #include "logic/cards/CardNames.h"
 #include "logic/geometry/CardSheet.h"
 #include "logic/play/Piles.h"
@@ -87,7 +88,12 @@ void PilesWindow::PaintPiles() {
     ui_->DiscardPicture->SetPicture(empty);
   } else {
     const SheetRect face = CardCellRect(piles.TopDiscard(), w, h);
-    ui_->DiscardPicture->SetPicture(SheetBlockImage(cardSheet_, face, devicePixelRatioF()));
+    QImage discard = SheetBlockImage(cardSheet_, face, devicePixelRatioF());
+    if (HumanMayPon(game_)) {
+      QPainter painter(&discard);
+      DrawMarkFrame(painter, QRect(0, 0, w, h), PonChanceColor());
+    }
+    ui_->DiscardPicture->SetPicture(discard);
   }
 }
 
@@ -102,7 +108,8 @@ void PilesWindow::NamePiles() {
   ui_->DiscardPicture->setAccessibleName(
       QStringLiteral("捨て札") +
       (faceUp ? QStringLiteral("：") + QString::fromStdString(CardName(piles.TopDiscard()))
-              : none));
+              : none) +
+      (HumanMayPon(game_) ? QStringLiteral("（ポンできます）") : QString()));
 }
 
 void PilesWindow::resizeEvent(QResizeEvent* event) {

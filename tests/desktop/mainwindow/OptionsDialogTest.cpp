@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,6 +23,7 @@
 #include "desktop/platform/QtText.h"
 #include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/SeatWindow.h"
+#include "desktop/table/TableMarks.h"
 #include "logic/scoring/HiScore.h"
 #include "logic/settings/FileNames.h"
 #include "support/ScriptedMainWindow.h"
@@ -82,10 +84,11 @@ class OptionsDialogTest : public QObject {
     auto* pages = Control<QTabWidget>(&dialog, "pages");
     QCOMPARE(pages->geometry(), QRect(0, 0, 427, 225));
     QCOMPARE(pages->currentIndex(), 0);
-    QCOMPARE(pages->count(), 3);
+    QCOMPARE(pages->count(), 4);
     QCOMPARE(pages->tabText(0), QStringLiteral("ルール"));
     QCOMPARE(pages->tabText(1), QStringLiteral("プレイヤー"));
     QCOMPARE(pages->tabText(2), QStringLiteral("使用ファイル"));
+    QCOMPARE(pages->tabText(3), QStringLiteral("テーブル"));  // the play aids, beside them
     auto* ok = Control<QPushButton>(&dialog, "okButton");
     auto* cancel = Control<QPushButton>(&dialog, "cancelButton");
     QCOMPARE(ok->geometry(), QRect(80, 232, 105, 33));
@@ -156,6 +159,30 @@ class OptionsDialogTest : public QObject {
     QCOMPARE(frame.SeatWindowOf(2)->windowTitle(), QStringLiteral("ミナ"));
     QCOMPARE(game.Seats[1].PlayerName, std::string("テルル"));
     QVERIFY(frame.Messages.empty());
+  }
+
+  void theClaimBoxesAndTheTableLookAreChosenOnTheTablePage() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    Preferences& prefs = frame.PreferencesRecord();
+    {
+      OptionsDialog dialog(frame);
+      dialog.FillOptions();
+      auto* quiet = Control<QCheckBox>(&dialog, "quietClaimsBox");
+      auto* look = Control<QComboBox>(&dialog, "tableLookBox");
+      QVERIFY(!quiet->isChecked());  // the box to confirm stays the default
+      QCOMPARE(look->currentText(), QStringLiteral("標準"));
+      quiet->setChecked(true);
+      look->setCurrentIndex(1);
+      dialog.ApplyOptions();
+    }
+    QVERIFY(!prefs.ClaimBoxes);
+    QCOMPARE(prefs.Look, TableLook::Felt);
+    QVERIFY(frame.ClientArea()->background().textureImage() == FeltTile());
+    OptionsDialog again(frame);
+    again.FillOptions();
+    QVERIFY(Control<QCheckBox>(&again, "quietClaimsBox")->isChecked());
+    QCOMPARE(Control<QComboBox>(&again, "tableLookBox")->currentText(), QStringLiteral("フェルト"));
   }
 
   void theTableScaleFollowsTheScreenUntilThePlayerChoosesOne() {
