@@ -16,6 +16,7 @@
 #include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/KeyboardPlay.h"
 #include "desktop/table/LockedSubWindow.h"
+#include "desktop/table/MeldWindow.h"
 #include "desktop/table/PilesWindow.h"
 #include "desktop/table/SeatWindow.h"
 #include "desktop/table/TableMarks.h"
@@ -278,6 +279,10 @@ void MainWindow::ShowTableLook() {
   for (SeatWindow* seat : windows_.Seats)
     if (seat)
       seat->update();
+  if (windows_.Piles)
+    windows_.Piles->update();
+  for (int i = 0; i < windows_.MeldWindowCount(); ++i)
+    windows_.MeldWindowAt(i)->update();
 }
 
 void MainWindow::ShowHintHere() {

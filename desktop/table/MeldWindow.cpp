@@ -70,6 +70,8 @@ void MeldWindow::MarkClaimedCard(int card) {
 
 void MeldWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  // The window's own area: the frame of the child window around it is not ours to draw.
+  painter.fillRect(rect(), TableSurface(prefs_.Look, palette().color(QPalette::Button)));
   PaintMeldCards(painter);
   if (highlighted_)
     DrawMarkFrame(painter, rect(), palette().color(QPalette::Highlight));
@@ -79,8 +81,6 @@ void MeldWindow::PaintMeldCards(QPainter& painter) {
   const MeldRecord* meld = Meld();
   if (!meld || meld->Kind == MeldKind::None)
     return;
-  // The window's own area: the frame of the child window around it is not ours to draw.
-  painter.fillRect(rect(), palette().color(QPalette::Button));
   const int w = prefs_.CardWidth;
   const int h = prefs_.CardHeight;
   if (w <= 0 || h <= 0)

@@ -112,6 +112,11 @@ void PilesWindow::NamePiles() {
       (HumanMayPon(game_) ? QStringLiteral("（ポンできます）") : QString()));
 }
 
+void PilesWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), TableSurface(prefs_.Look, palette().color(backgroundRole())));
+}
+
 void PilesWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   PaintPiles();

@@ -31,6 +31,7 @@ class PilesWindow : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   QImage EmptyPlace() const;

@@ -26,7 +26,7 @@ struct LogPlace {
 inline constexpr int kLogSides = 4;
 
 // How the table looks: the windows' own plain colours, or a card table's felt under the
-// frame's area and the seat windows.
+// frame's area (its piles and meld windows too) and the seat windows.
 enum class TableLook { Plain = 0, Felt = 1 };
 inline constexpr int kTableLooks = 2;
 

@@ -193,6 +193,11 @@ class TableWindowsTest : public QObject {
     const QImage& felt = FeltTile();
     QCOMPARE(QColor(seat->ComposeHand().pixel(spot)),
              QColor(felt.pixel(spot.x() % felt.width(), spot.y() % felt.height())));
+    // The piles lie on it too, in the frame's area.
+    const QImage piles = frame.Piles()->grab().toImage();
+    const QPoint below(2, piles.height() - 3);
+    QCOMPARE(QColor(piles.pixel(below)),
+             QColor(felt.pixel(below.x() % felt.width(), below.y() % felt.height())));
     QImage tile(4, 4, QImage::Format_RGB32);
     tile.fill(qRgb(200, 30, 30));
     const QString path = dir_.filePath(QStringLiteral("red.bmp"));
@@ -303,10 +308,11 @@ class TableWindowsTest : public QObject {
     Game& game = frame.GameRecord();
     frame.findChild<QAction*>("startAction")->trigger();
     SetHand(game, 0, {C(0, 4), C(1, 4), C(2, 9)});
+    SetHand(game, 1, {C(3, 4), C(2, 13)});
     SetHand(game, 2, {C(0, 1), C(3, 8), C(1, 12)});
-    game.Piles.DiscardCount = 0;
-    game.Piles.Discard[game.Piles.DiscardCount++] = C(3, 4);
-    SetGame(game, GameState::Seat2Draws);  // the computer's pon wait
+    game.PonReservations.fill(0);
+    SetGame(game, GameState::Seat1Plays);
+    DiscardCard(game, 1, 0);  // the four of clubs: the top seat's pon wait begins
     frame.TurnTimer()->stop();
     CardPicture* discard = frame.Piles()->DiscardPicture();
     QCOMPARE(QColor(discard->Picture().pixel(1, 48)), PonChanceColor());
