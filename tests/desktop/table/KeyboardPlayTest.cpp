@@ -56,6 +56,16 @@ void Deal(ScriptedMainWindow& frame, GameState state, std::initializer_list<int>
   game.Piles.DiscardCount = 0;
 }
 
+// The first three cards of the hand raised and laid as a new meld, from the keyboard.
+void LayFirstThree(QWidget* player) {
+  Press(player, Qt::Key_Home);
+  for (int card = 0; card < 3; ++card) {
+    Press(player, Qt::Key_Space);
+    Press(player, Qt::Key_Right);
+  }
+  Press(player, Qt::Key_Return);
+}
+
 QAccessibleInterface* HandList(QWidget* window) {
   QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(window);
   for (int i = 0; i < iface->childCount(); ++i)
@@ -168,13 +178,8 @@ class KeyboardPlayTest : public QObject {
          {C(1, 3), C(1, 4), C(1, 5), C(0, 9), C(2, 9), C(1, 12), C(3, 2)});
     Game& game = frame.GameRecord();
     HumanSeatWindow* player = frame.HumanSeat();
-    Press(player, Qt::Key_Home);
-    for (int card = 0; card < 3; ++card) {
-      Press(player, Qt::Key_Space);
-      Press(player, Qt::Key_Right);
-    }
-    Press(player, Qt::Key_Return);  // hearts 3, 4 and 5 on the table
-    Press(&frame, Qt::Key_Tab);     // marked, and then never used
+    LayFirstThree(player);       // hearts 3, 4 and 5 on the table
+    Press(&frame, Qt::Key_Tab);  // marked, and then never used
     QCOMPARE(frame.Keys()->Highlighted(), frame.MeldWindowAt(0));
     Press(player, Qt::Key_End);
     Press(player, Qt::Key_Space);
@@ -202,12 +207,7 @@ class KeyboardPlayTest : public QObject {
     Deal(frame, GameState::HumanPlays, {C(1, 3), C(1, 4), C(1, 5), C(0, 7), C(3, 2)});
     Game& game = frame.GameRecord();
     HumanSeatWindow* player = frame.HumanSeat();
-    Press(player, Qt::Key_Home);
-    for (int card = 0; card < 3; ++card) {
-      Press(player, Qt::Key_Space);
-      Press(player, Qt::Key_Right);
-    }
-    Press(player, Qt::Key_Return);
+    LayFirstThree(player);
     Press(&frame, Qt::Key_Tab);
     QVERIFY(frame.MeldWindowAt(0)->Highlighted());
     Press(player, Qt::Key_Home);
@@ -223,12 +223,7 @@ class KeyboardPlayTest : public QObject {
     Deal(frame, GameState::HumanPlays, {C(1, 3), C(1, 4), C(1, 5), C(1, 6), C(3, 12), C(2, 2)});
     Game& game = frame.GameRecord();
     HumanSeatWindow* player = frame.HumanSeat();
-    Press(player, Qt::Key_Home);
-    for (int card = 0; card < 3; ++card) {
-      Press(player, Qt::Key_Space);
-      Press(player, Qt::Key_Right);
-    }
-    Press(player, Qt::Key_Return);  // hearts 3, 4 and 5; the six stays in hand
+    LayFirstThree(player);  // hearts 3, 4 and 5; the six stays in hand
     auto* hint = frame.findChild<QAction*>("hintAction");
     hint->trigger();
     QCOMPARE(frame.Keys()->Highlighted(), frame.MeldWindowAt(0));

@@ -338,14 +338,8 @@ class TableWindowsTest : public QObject {
           C(0, 5), C(2, 5), C(3, 9),  C(1, 2),  C(0, 8),  C(2, 12), C(3, 3),    // タンタル
           C(1, 3), C(1, 4), C(0, 10), C(2, 7),  C(3, 11), C(0, 13), C(1, 8),    // セレン
           C(0, 3), C(0, 4), C(2, 2),  C(3, 6),  C(1, 10), C(2, 9),  C(3, 12)};  // あなた
-      std::array<int, 52> deck{};
-      std::copy(hands.begin(), hands.end(), deck.begin());
-      int next = 28;
-      for (int card = 0; card < 52; ++card)
-        if (std::find(hands.begin(), hands.end(), card) == hands.end())
-          deck[next++] = card;
       CloseMeldWindows(game);
-      DealFrom(game, deck);
+      DealFrom(game, DeckWithHandsFirst(hands));
       AddNewMeldWindow(game);
       SetGame(game, GameState::Seat1Plays);
       game.PonReservations.fill(0);
