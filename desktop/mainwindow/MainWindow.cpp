@@ -16,8 +16,10 @@
 #include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/KeyboardPlay.h"
 #include "desktop/table/LockedSubWindow.h"
+#include "desktop/table/MeldWindow.h"
 #include "desktop/table/PilesWindow.h"
 #include "desktop/table/SeatWindow.h"
+#include "desktop/table/TableMarks.h"
 #include "logic/computer/Hint.h"
 #include "logic/computer/TurnTimer.h"
 #include "logic/observer/ObservingHost.h"
@@ -47,6 +49,7 @@ MainWindow::MainWindow(std::unique_ptr<MessageBoxes> boxes)
   observer_->Listen(&log_);
   ui_->setupUi(this);
   windows_.ClientArea = ui_->ClientArea;
+  plainSurface_ = ui_->ClientArea->background();
   setObjectName(QStringLiteral("mainWindow"));
   resize(kDefaultTableWidth, kDefaultTableHeight);
   ui_->seeCardsMenu->menuAction()->setVisible(false);
@@ -111,6 +114,7 @@ void MainWindow::CreateHumanSeat() {
   fitter_.CentreFrame();
   QtSettingsWindows windows = WindowsForStore();
   settings_.Load(windows);
+  ShowTableLook();
   ui_->soundAction->setChecked(prefs_.PlaySounds);
   windows_.HumanSeat->show();
   for (int seat = 1; seat < kSeatCount; ++seat)
@@ -205,7 +209,7 @@ void MainWindow::ConnectMenus() {
             [this, item] { SeeCards(game_, item->data().toInt()); });
   }
 
-  connect(ui_->hintAction, &QAction::triggered, this, [this] { ShowHint(game_); });
+  connect(ui_->hintAction, &QAction::triggered, this, &MainWindow::ShowHintHere);
   connect(ui_->autoPlayAction, &QAction::toggled, this, &MainWindow::SwitchAutoPlay);
   // The menu item and the log's own close button show and hide the same window; the meld
   // windows are tiled again in the room it leaves or takes.
@@ -284,6 +288,23 @@ void MainWindow::ShowHelpContents() {
 void MainWindow::ShowAbout() {
   if (splash_)
     splash_->ShowAbout();
+}
+
+void MainWindow::ShowTableLook() {
+  ClientArea()->setBackground(TableSurface(prefs_.Look, plainSurface_));
+  for (SeatWindow* seat : windows_.Seats)
+    if (seat)
+      seat->update();
+  if (windows_.Piles)
+    windows_.Piles->update();
+  for (int i = 0; i < windows_.MeldWindowCount(); ++i)
+    windows_.MeldWindowAt(i)->update();
+}
+
+void MainWindow::ShowHintHere() {
+  const int target = ShowHint(game_);
+  if (keys_ && target >= 0)
+    keys_->Mark(MeldWindowAt(target));
 }
 
 void MainWindow::SwitchAutoPlay(bool on) {

@@ -4,6 +4,7 @@
 // the settings of the run and the automatic player's input filter.
 #pragma once
 
+#include <QBrush>
 #include <QMainWindow>
 #include <memory>
 #include <string>
@@ -90,6 +91,10 @@ class MainWindow : public QMainWindow {
   void ShowHelpContents();
   // The logo window again, as a still picture.
   void ShowAbout();
+  // The frame's area and the seat windows painted in the chosen look (Preferences::Look).
+  void ShowTableLook();
+  // "ヒント(&H)": the hint, and the meld window it would lay on marked as Tab marks it.
+  void ShowHintHere();
   // "自動プレイ(&A)": the automatic player on or off, and the log told so.
   void SwitchAutoPlay(bool on);
 
@@ -128,6 +133,8 @@ class MainWindow : public QMainWindow {
   SplashWindow* splash_ = nullptr;
   HelpWindow* help_ = nullptr;
   KeyboardPlay* keys_ = nullptr;
+  // The frame's area in the plain look, as Qt paints it.
+  QBrush plainSurface_;
   // The application's help file, looked up once at start-up like the other shipped files.
   QString helpFile_;
 };

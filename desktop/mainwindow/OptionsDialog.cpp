@@ -276,6 +276,9 @@ void OptionsDialog::FillOptions() {
   for (int i = 0; i < 4; ++i)
     fileEdits_[i]->setText(ToQString(FileNamePart(FilePaths[i])));
 
+  ui_->quietClaimsBox->setChecked(!prefs.ClaimBoxes);
+  ui_->tableLookBox->setCurrentIndex(static_cast<int>(prefs.Look));
+
   ChooseTableScale(prefs.TableScale != 0 ? prefs.TableScale
                                          : NearestTableScale(frame_.devicePixelRatioF()));
   filledTableScale_ = ShownTableScale();
@@ -322,6 +325,11 @@ void OptionsDialog::ApplyOptions() {
   // Taken up at the next start; until the player changes it, it follows the screen.
   if (ShownTableScale() != filledTableScale_)
     prefs.TableScale = ShownTableScale();
+
+  prefs.ClaimBoxes = !ui_->quietClaimsBox->isChecked();
+  const int look = ui_->tableLookBox->currentIndex();
+  prefs.Look = look > 0 && look < kTableLooks ? static_cast<TableLook>(look) : TableLook::Plain;
+  frame_.ShowTableLook();
 
   for (int i = 0; i < 4; ++i)
     FilePaths[i] = ResolveTypedFileName(FilePaths[i], fileEdits_[i]->text().toStdString());

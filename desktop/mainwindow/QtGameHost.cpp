@@ -19,6 +19,8 @@
 #include "logic/cards/CardNames.h"
 #include "logic/computer/ComputerTurn.h"
 #include "logic/play/Piles.h"
+#include "logic/settings/Preferences.h"
+#include "logic/table/Game.h"
 
 namespace zelvani {
 
@@ -33,6 +35,8 @@ void QtGameHost::PaintPiles() {
 }
 
 void QtGameHost::PaintMeld(int index) {
+  // A meld laid, by whatever means: the keyboard's mark has served its turn.
+  windows_.ClearMeldMarks();
   if (MeldWindow* window = windows_.MeldWindowAt(index))
     window->PaintMeld();
 }
@@ -58,6 +62,7 @@ void QtGameHost::MeldWindowOpened(int index) {
   windows_.ClientArea->addSubWindow(window);
   window->show();
   window->setEnabled(true);
+content->MarkClaimedCard(windows_.ClaimedCard);
   content->PaintMeld();
   if (windows_.PilesSubWindow && windows_.ClientArea->activeSubWindow() == window) {
     windows_.ClientArea->setActiveSubWindow(windows_.PilesSubWindow);
@@ -84,6 +89,32 @@ void QtGameHost::PlayCue(Cue cue) {
 void QtGameHost::SetStatus(const std::string& text) {
   if (windows_.HumanSeat)
     windows_.HumanSeat->ShowStatus(ToQString(text));
+}
+
+void QtGameHost::TurnChanged(int seat) {
+  // A mark left from a turn that is over would send the next Enter or claim astray.
+  windows_.ClearMeldMarks();
+  // A claim told without a box stays marked until the human has had a turn to see it.
+  if (seat < 0 || turnSeat_ == kHumanSeat) {
+    windows_.MarkClaimedCard(kNoCard);
+    if (windows_.HumanSeat)
+      windows_.HumanSeat->ShowClaimNote(QString());
+  }
+  turnSeat_ = seat;
+  // The pon chance shows only in a computer's draw phase.
+  if (windows_.Piles)
+    windows_.Piles->PaintPiles();
+}
+
+void QtGameHost::AnnounceClaim(int seat, const std::string& name, const std::string& text) {
+  if (prefs_.ClaimBoxes) {
+    GameHost::AnnounceClaim(seat, name, text);
+    return;
+  }
+  const int card = game_.Piles.TopDiscard();
+  windows_.MarkClaimedCard(card);
+  if (windows_.HumanSeat)
+    windows_.HumanSeat->ShowClaimNote(ToQString(name + "：" + text + "（" + CardName(card) + "）"));
 }
 
 MsgAnswer QtGameHost::MessageBox(const std::string& text, const std::string& caption,

@@ -36,6 +36,8 @@ class QtGameHost : public GameHost {
   void MeldWindowsClosed() override;
   void PlayCue(Cue cue) override;
   void SetStatus(const std::string& text) override;
+  void TurnChanged(int seat) override;
+  void AnnounceClaim(int seat, const std::string& name, const std::string& text) override;
   MsgAnswer MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
                        MsgIcon icon) override;
   std::string InputBox(const std::string& caption, const std::string& prompt,
@@ -58,6 +60,8 @@ class QtGameHost : public GameHost {
   const QImage& cardSheet_;
   MessageBoxes& boxes_;
   QTimer& turnTimer_;
+  // Whose turn it is, as last told; -1 for none.
+  int turnSeat_ = -1;
 };
 
 }  // namespace zelvani

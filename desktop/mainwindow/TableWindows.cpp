@@ -31,4 +31,20 @@ void TableWindows::CardsChanged() {
       window->PaintMeld();
 }
 
+void TableWindows::ClearMeldMarks() {
+  for (int i = 0; i < MeldWindowCount(); ++i)
+    if (MeldWindow* window = MeldWindowAt(i))
+      window->SetHighlighted(false);
+}
+
+void TableWindows::MarkClaimedCard(int card) {
+  ClaimedCard = card;
+  for (SeatWindow* seat : Seats)
+    if (seat)
+      seat->MarkClaimedCard(card);
+  for (int i = 0; i < MeldWindowCount(); ++i)
+    if (MeldWindow* window = MeldWindowAt(i))
+      window->MarkClaimedCard(card);
+}
+
 }  // namespace zelvani

@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "logic/cards/Cards.h"
 #include "logic/table/Game.h"
 
 class QMdiArea;
@@ -30,6 +31,8 @@ struct TableWindows {
   ScoreSheetWindow* ScoreSheet = nullptr;
   // Set while the frame is destroyed: nothing is tiled again then.
   bool Closing = false;
+  // The card a computer seat claimed last, marked on the table; kNoCard for none.
+  int ClaimedCard = kNoCard;
 
   SeatWindow* SeatWindowOf(int seat) const;
   MeldWindow* MeldWindowAt(int index) const;
@@ -37,6 +40,10 @@ struct TableWindows {
   // After the card size changed: each seat window keeps room for a card, and every
   // window draws its cards again.
   void CardsChanged();
+  // The keyboard's mark taken off every meld window.
+  void ClearMeldMarks();
+  // `card` marked as the one claimed last in every seat and meld window (kNoCard: none).
+  void MarkClaimedCard(int card);
 };
 
 }  // namespace zelvani

@@ -63,6 +63,11 @@ HumanSeatWindow::HumanSeatWindow(Game& game, Preferences& prefs, const QImage& c
   bold.setBold(true);
   namePlate_->setFont(bold);
   namePlate_->setContentsMargins(0, 0, namePlate_->fontMetrics().averageCharWidth(), 0);
+  claimNote_ = new QLabel(ui_->Status);
+  claimNote_->setObjectName(QStringLiteral("claimNote"));
+  claimNote_->setTextFormat(Qt::PlainText);
+  claimNote_->hide();
+  ui_->Status->addPermanentWidget(claimNote_);
   ui_->Status->addPermanentWidget(namePlate_);
   // Focus lets a screen reader follow the cursor's card in this window.
   setFocusPolicy(Qt::StrongFocus);
@@ -88,6 +93,16 @@ void HumanSeatWindow::ShowStatus(const QString& text) {
 
 void HumanSeatWindow::SayStatus() {
   Announce(ui_->Status->currentMessage(), AnnouncementKind::Status);
+}
+
+void HumanSeatWindow::ShowClaimNote(const QString& text) {
+  claimNote_->setText(text);
+  claimNote_->setAccessibleName(text);
+  claimNote_->setVisible(!text.isEmpty());
+}
+
+QString HumanSeatWindow::ClaimNote() const {
+  return claimNote_->text();
 }
 
 int HumanSeatWindow::StatusHeight() const {

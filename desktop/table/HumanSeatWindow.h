@@ -37,6 +37,10 @@ class HumanSeatWindow : public SeatWindow {
   void ShowStatus(const QString& text);
   // Has a screen reader say the prompt again.
   void SayStatus();
+  // A computer's claim told without a box: a note beside the prompt, kept until it is
+  // replaced or cleared with an empty text.
+  void ShowClaimNote(const QString& text);
+  QString ClaimNote() const;
   int StatusHeight() const;
   // The human's cards raised and lowered over the status bar, one card wide at least.
   void KeepRoomForACard() override;
@@ -81,6 +85,7 @@ class HumanSeatWindow : public SeatWindow {
   Ui::HumanSeatWindow* ui_;
   // The name and points, as in the caption, at the right end of the status bar.
   QLabel* namePlate_ = nullptr;
+  QLabel* claimNote_ = nullptr;
   // Each made at its first cue; its file is known before.
   std::array<QSoundEffect*, 3> cues_{};
   std::array<QUrl, 3> cueSources_;

@@ -84,18 +84,24 @@ void KeyboardPlay::FollowCursor() {
 
 MeldWindow* KeyboardPlay::Highlighted() const {
   // A window of a round dealt anew is not the one marked, even at the same index.
-  if (!highlighted_ || meldWindow_(highlighted_->Index()) != highlighted_)
+  if (!highlighted_ || !highlighted_->Highlighted() ||
+      meldWindow_(highlighted_->Index()) != highlighted_)
     return nullptr;
   return highlighted_;
 }
 
-void KeyboardPlay::SetHighlight(MeldWindow* window) {
+void KeyboardPlay::Mark(MeldWindow* window) {
   if (highlighted_)
     highlighted_->SetHighlighted(false);
   highlighted_ = window;
+  if (window)
+    window->SetHighlighted(true);
+}
+
+void KeyboardPlay::SetHighlight(MeldWindow* window) {
+  Mark(window);
   if (!window)
     return;
-  window->SetHighlighted(true);
   window->window()->activateWindow();
   window->setFocus();
 }

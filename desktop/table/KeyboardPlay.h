@@ -34,8 +34,12 @@ class KeyboardPlay : public QObject {
   // dialog or in the help.
   void ServeWindow(QWidget* window);
 
-  // The meld window Tab has marked, null when none (or when it has gone with its round).
+  // The meld window Tab has marked, null when none (or when it has gone with its round,
+  // or its mark was cleared: at the end of a turn and whenever a meld is laid).
   MeldWindow* Highlighted() const;
+  // The mark Tab sets, put on `window` (none for null) without moving the focus: the
+  // hint shows where its cards go.
+  void Mark(MeldWindow* window);
 
   // One more key of the table, served like the others by the windows served after it.
   void AddKey(const QList<QKeySequence>& keys, bool repeats, std::function<void()> action);

@@ -7,6 +7,7 @@
 
 #include "desktop/table/CardPainting.h"
 #include "desktop/table/HumanSeatWindow.h"
+#include "desktop/table/TableMarks.h"
 #include "logic/cards/CardNames.h"
 #include "logic/geometry/CardSheet.h"
 #include "logic/geometry/HandLayout.h"
@@ -60,30 +61,36 @@ void MeldWindow::SetHighlighted(bool highlighted) {
   update();
 }
 
+void MeldWindow::MarkClaimedCard(int card) {
+  if (card == claimedCard_)
+    return;
+  claimedCard_ = card;
+  update();
+}
+
 void MeldWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  // The window's own area: the frame of the child window around it is not ours to draw.
+  painter.fillRect(rect(), TableSurface(prefs_.Look, palette().color(QPalette::Button)));
   PaintMeldCards(painter);
-  if (highlighted_) {
-    // A frame just inside the window's edge, over the cards.
-    constexpr int kPen = 3;
-    painter.setPen(QPen(palette().color(QPalette::Highlight), kPen));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect().adjusted(kPen / 2, kPen / 2, -(kPen + 1) / 2, -(kPen + 1) / 2));
-  }
+  if (highlighted_)
+    DrawMarkFrame(painter, rect(), palette().color(QPalette::Highlight));
 }
 
 void MeldWindow::PaintMeldCards(QPainter& painter) {
   const MeldRecord* meld = Meld();
   if (!meld || meld->Kind == MeldKind::None)
     return;
-  // The window's own area: the frame of the child window around it is not ours to draw.
-  painter.fillRect(rect(), palette().color(QPalette::Button));
   const int w = prefs_.CardWidth;
   const int h = prefs_.CardHeight;
   if (w <= 0 || h <= 0)
     return;
-  for (const CardBlock& block : LayoutMeld(*meld, width(), height(), w, h))
+  const auto blocks = LayoutMeld(*meld, width(), height(), w, h);
+  for (const CardBlock& block : blocks)
     DrawSheetBlock(painter, block.Left, block.Top, cardSheet_, block.Source);
+  for (int i = 0; i < static_cast<int>(blocks.size()) && i < meld->Count; ++i)
+    if (meld->Cards[i] == claimedCard_)
+      DrawMarkFrame(painter, QRect(blocks[i].Left, blocks[i].Top, w, h), ClaimedCardColor());
 }
 
 void MeldWindow::mousePressEvent(QMouseEvent* event) {

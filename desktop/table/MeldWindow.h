@@ -7,6 +7,7 @@
 
 class QPainter;
 
+#include "logic/cards/Cards.h"
 #include "logic/settings/Preferences.h"
 #include "logic/table/Game.h"
 
@@ -30,6 +31,10 @@ class MeldWindow : public QWidget {
   // The keyboard's mark on the meld window that Enter lays the selection on.
   void SetHighlighted(bool highlighted);
   bool Highlighted() const { return highlighted_; }
+  // The card a computer seat claimed last, marked while it lies in this meld; kNoCard
+  // for none.
+  void MarkClaimedCard(int card);
+  int ClaimedCard() const { return claimedCard_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -51,6 +56,7 @@ class MeldWindow : public QWidget {
   const QImage& cardSheet_;
   bool pressed_ = false;
   bool highlighted_ = false;
+  int claimedCard_ = kNoCard;
 };
 
 }  // namespace zelvani

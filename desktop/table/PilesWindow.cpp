@@ -7,6 +7,7 @@
 #include "desktop/platform/ScreenReader.h"
 #include "desktop/table/CardPainting.h"
 #include "desktop/table/CardPicture.h"
+#include "desktop/table/TableMarks.h"
 #include "logic/cards/CardNames.h"
 #include "logic/geometry/CardSheet.h"
 #include "logic/play/Piles.h"
@@ -103,7 +104,12 @@ void PilesWindow::PaintPiles() {
     ui_->DiscardPicture->SetPicture(empty);
   } else {
     const SheetRect face = CardCellRect(piles.TopDiscard(), w, h);
-    ui_->DiscardPicture->SetPicture(SheetBlockImage(cardSheet_, face, devicePixelRatioF()));
+    QImage discard = SheetBlockImage(cardSheet_, face, devicePixelRatioF());
+    if (HumanMayPon(game_)) {
+      QPainter painter(&discard);
+      DrawMarkFrame(painter, QRect(0, 0, w, h), PonChanceColor());
+    }
+    ui_->DiscardPicture->SetPicture(discard);
   }
 }
 
@@ -117,11 +123,17 @@ void PilesWindow::NamePiles() {
   const bool faceUp = InRound(game_.State) && piles.DiscardCount > 0;
   const QString discard =
       QStringLiteral("捨て札") +
-      (faceUp ? QStringLiteral("：") + QString::fromStdString(CardName(piles.TopDiscard())) : none);
+      (faceUp ? QStringLiteral("：") + QString::fromStdString(CardName(piles.TopDiscard())) : none) +
+      (HumanMayPon(game_) ? QStringLiteral("（ポンできます）") : QString());
   if (ui_->StockPicture->accessibleName() != stock)
     ui_->StockPicture->setAccessibleName(stock);
   if (ui_->DiscardPicture->accessibleName() != discard)
     ui_->DiscardPicture->setAccessibleName(discard);
+}
+
+void PilesWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), TableSurface(prefs_.Look, palette().color(backgroundRole())));
 }
 
 void PilesWindow::resizeEvent(QResizeEvent* event) {

@@ -33,6 +33,7 @@ class PilesWindow : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   QImage EmptyPlace() const;

@@ -10,6 +10,7 @@
 #include "desktop/platform/QtText.h"
 #include "desktop/table/CardPainting.h"
 #include "desktop/table/HandAccessible.h"
+#include "desktop/table/TableMarks.h"
 #include "logic/geometry/HandLayout.h"
 #include "logic/settings/FileNames.h"
 #include "logic/table/SeatNames.h"
@@ -111,7 +112,8 @@ bool SeatWindow::LoadBackground(const QString& fileName) {
 void SeatWindow::PaintBackground(QPainter& painter) {
   const QSize outer = frameGeometry().size().expandedTo(size());
   if (prefs_.SeatBackgrounds[seat_].empty() || background_.isNull()) {
-    painter.fillRect(QRect(QPoint(0, 0), outer), palette().color(QPalette::Button));
+    painter.fillRect(QRect(QPoint(0, 0), outer),
+                     TableSurface(prefs_.Look, palette().color(QPalette::Button)));
     return;
   }
   // One fill with the picture as its pattern tiles it from the top left corner, however
@@ -196,7 +198,18 @@ QImage SeatWindow::ComposeHand() {
   const QRect area = CardArea();
   painter.translate(area.topLeft());
   PaintCards(painter, area.size());
+  painter.resetTransform();
+  for (int slot = 0; claimedCard_ != kNoCard && slot < Hand().Count; ++slot)
+    if (Hand().Cards[slot] == claimedCard_)
+      DrawMarkFrame(painter, CardRect(slot), ClaimedCardColor());
   return frame;
+}
+
+void SeatWindow::MarkClaimedCard(int card) {
+  if (card == claimedCard_)
+    return;
+  claimedCard_ = card;
+  update();
 }
 
 void SeatWindow::paintEvent(QPaintEvent*) {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "logic/cards/Cards.h"
 #include "logic/geometry/HandLayout.h"
 #include "logic/settings/Preferences.h"
 #include "logic/table/Game.h"
@@ -36,6 +37,11 @@ class SeatWindow : public QWidget {
   // then leaves the window without a background.
   bool LoadBackground(const QString& fileName);
   const QImage& BackgroundPicture() const { return background_; }
+
+  // The card a computer seat claimed last, marked while it lies in this hand (face down
+  // too: everyone saw it taken); kNoCard for none.
+  void MarkClaimedCard(int card);
+  int ClaimedCard() const { return claimedCard_; }
 
   // The window's picture as it would be painted now, at the window's pixel ratio.
   QImage ComposeHand();
@@ -89,6 +95,7 @@ class SeatWindow : public QWidget {
   QAction* pointsAction_;
   QAction* backgroundAction_;
   QAction* noBackgroundAction_;
+  int claimedCard_ = kNoCard;
 };
 
 }  // namespace zelvani

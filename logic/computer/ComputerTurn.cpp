@@ -116,8 +116,7 @@ void RecoverPlayPhase(Game& game, int seat, int discardsBefore) {
 void ClaimByChii(Game& game, int seat) {
   // No computer step may run while the announcement is open.
   StopTurnTimer(game);
-  game.Host.MessageBox(kChiiAnnouncement, game.Seats[seat].PlayerName, MsgButtons::Ok,
-                       MsgIcon::None);
+  game.Host.AnnounceClaim(seat, game.Seats[seat].PlayerName, kChiiAnnouncement);
   TakeDiscard(game, seat);
 }
 

@@ -35,14 +35,14 @@ std::string DrawHint(Game& game) {
 }
 
 // Raises the cards the computer player would lay, or the one it would throw away, and
-// says which.
-std::string PlayHint(Game& game) {
+// says which; `window` is where it would lay them, -1 for a discard.
+std::string PlayHint(Game& game, int& window) {
   HandRecord& hand = game.HumanSeat();
   HandRecord copy = hand;
   copy.Selected.fill(0);
   const PlayChoice choice = StrongPlayChoice(game, kHumanSeat);
   const int claimed = hand.ClaimedSlot();
-  int window = -1;
+  window = -1;
   if (choice.Meld != kNoCandidate) {
     const Candidate& meld = choice.Judged.Candidates[choice.Meld];
     for (int i = 0; i < meld.SlotCount; ++i)
@@ -79,22 +79,25 @@ std::string PlayHint(Game& game) {
 
 }  // namespace
 
-void ShowHint(Game& game) {
+int ShowHint(Game& game) {
   EndNotice(game);
+  int window = -1;
   if (game.AutoPlay) {
     ShowNotice(game, kHintDuringAutoPlay);
   } else if (game.State == GameState::HumanDraws) {
     ShowNotice(game, DrawHint(game));
   } else if (game.State == GameState::HumanPlays) {
     try {
-      if (const std::string hint = PlayHint(game); !hint.empty())
+      if (const std::string hint = PlayHint(game, window); !hint.empty())
         ShowNotice(game, hint);
     } catch (const std::length_error&) {
       // A hand too large to judge: nothing is raised and nothing is said.
+      window = -1;
     }
   } else {
     ShowNotice(game, kHintNotNow);
   }
+  return window;
 }
 
 }  // namespace zelvani

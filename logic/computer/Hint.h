@@ -9,7 +9,9 @@ namespace zelvani {
 
 struct Game;
 
-void ShowHint(Game& game);
+// Returns the meld window whose meld the hint proposes to lay the raised cards on (the
+// new-meld window for a new meld), -1 when it proposes none.
+int ShowHint(Game& game);
 
 inline constexpr const char* kHintNotNow = "ヒントは自分の番にだけ出せます。";
 inline constexpr const char* kHintDuringAutoPlay = "自動プレイ中はヒントを出しません。";

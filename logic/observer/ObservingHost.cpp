@@ -43,6 +43,12 @@ MsgAnswer ObservingHost::MessageBox(const std::string& text, const std::string& 
   return host_.MessageBox(text, caption, buttons, icon);
 }
 
+void ObservingHost::AnnounceClaim(int seat, const std::string& name, const std::string& text) {
+  Observe();
+  observer_.Announcement(text);
+  host_.AnnounceClaim(seat, name, text);
+}
+
 std::string ObservingHost::InputBox(const std::string& caption, const std::string& prompt,
                                     const std::string& defaultText) {
   Observe();

@@ -29,6 +29,8 @@ class ObservingHost : public GameHost {
   void PlayCue(Cue cue) override { host_.PlayCue(cue); }
   void SetStatus(const std::string& text) override { host_.SetStatus(text); }
   bool ShowsStatus() const override { return host_.ShowsStatus(); }
+  void TurnChanged(int seat) override { host_.TurnChanged(seat); }
+  void AnnounceClaim(int seat, const std::string& name, const std::string& text) override;
   MsgAnswer MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
                        MsgIcon icon) override;
   std::string InputBox(const std::string& caption, const std::string& prompt,

@@ -5,6 +5,7 @@
 
 #include "logic/cards/Cards.h"
 #include "logic/computer/ComputerTurn.h"
+#include "logic/play/Piles.h"
 #include "logic/table/Game.h"
 
 namespace zelvani {
@@ -13,7 +14,6 @@ namespace {
 
 constexpr int kDealtCards = 7;
 constexpr int kStockAtDeal = 24;
-constexpr const char* kPonAnnouncement = "ポンします";
 
 // The deck as the deal laid it out: seats 1, 2, 3 and 0 take seven cards each in that
 // order, and the remaining 24 form the stock from slot 0 up.

@@ -34,8 +34,7 @@ void OfferPon(Game& game, int discarder, int card) {
     return;
   }
   StopTurnTimer(game);
-  game.Host.MessageBox(kPonAnnouncement, game.Seats[reserver].PlayerName, MsgButtons::Ok,
-                       MsgIcon::None);
+  game.Host.AnnounceClaim(reserver, game.Seats[reserver].PlayerName, kPonAnnouncement);
   TakeDiscard(game, reserver);
 }
 
@@ -177,6 +176,18 @@ void ClickDiscardPile(Game& game) {
   } else {
     Refuse(game, ActionRefusal(game, HumanAction::Claim));
   }
+}
+
+bool HumanMayPon(const Game& game) {
+  const HandRecord& hand = game.Seats[kHumanSeat];
+  if (!IsComputerState(game.State) || !IsDrawPhase(game.State) || game.AutoPlay ||
+      game.Piles.DiscardCount <= 0 || hand.Count >= kHandSlots)
+    return false;
+  const int rank = RankIndex(game.Piles.TopDiscard());
+  int sameRank = 0;
+  for (int slot = 0; slot < hand.Count; ++slot)
+    sameRank += RankIndex(hand.Cards[slot]) == rank ? 1 : 0;
+  return sameRank >= 2;
 }
 
 void DragOverDiscardPile(Game& game, int slot) {

@@ -33,7 +33,12 @@ void DragOverDiscardPile(Game& game, int slot);
 // A card of the human's hand dropped on the discard pile.
 void DropOnDiscardPile(Game& game, int slot);
 
-// The box a computer seat's pon opens, under the seat's name.
+// A computer seat is drawing and the human could take the top discard by pon now: a click
+// would claim it, and the human's own hand holds two more of its rank for the meld a pon
+// must make. Judged from that hand alone.
+bool HumanMayPon(const Game& game);
+
+// What a computer seat says as it claims the top discard by pon.
 inline constexpr const char* kPonAnnouncement = "ポンします";
 inline constexpr const char* kChooseOneCard = "捨てるカードを１枚選んでください。";
 inline constexpr const char* kFalseClaimQuestion =

@@ -1,8 +1,8 @@
 // The player's choices and the windows' state that the settings store keeps beside the
 // table: the card sheet and its card size, the picture viewer's plug-in folder, the sound
-// switch, the table scale, the seats' backgrounds, the log window's place and the score
-// sheet's view. The frame window owns one beside its Game; only the settings store reads
-// it, never the rules.
+// switch, the table scale, the seats' backgrounds, the log window's place, the score
+// sheet's view, the claim boxes and the table's look. The frame window owns one beside its
+// Game; only the settings store reads it, never the rules.
 #pragma once
 
 #include <array>
@@ -27,6 +27,11 @@ struct LogPlace {
 };
 inline constexpr int kLogSides = 4;
 
+// How the table looks: the windows' own plain colours, or a card table's felt under the
+// frame's area (its piles and meld windows too) and the seat windows.
+enum class TableLook { Plain = 0, Felt = 1 };
+inline constexpr int kTableLooks = 2;
+
 struct Preferences {
   std::string CardPicturePath = "Cards.bmp";
   std::string PluginFolder;
@@ -44,6 +49,10 @@ struct Preferences {
   LogPlace Log;
   // The score sheet window shows its chart rather than its grid.
   bool ScoreChart = false;
+  // A computer's pon or chii asks to be confirmed in a box; off, it is told in the status
+  // bar and the log instead, and the claimed card is marked on the table.
+  bool ClaimBoxes = true;
+  TableLook Look = TableLook::Plain;
 };
 
 }  // namespace zelvani

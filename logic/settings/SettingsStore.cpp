@@ -44,6 +44,10 @@ constexpr const char* kScoreSheetSection = "Form\\Score";
 constexpr const char* kChartValue = "Chart";
 // A computer seat's level (0 standard, 1 strong), beside its name in "Form\PlayerN".
 constexpr const char* kLevelValue = "Level";
+// Play aids beside them, stored only while they differ from the default: 0 when a
+// computer's claim is told without a box, and the table's look (1 felt).
+constexpr const char* kClaimBoxesValue = "ClaimBoxes";
+constexpr const char* kTableLookValue = "TableLook";
 
 std::string SubKey(const std::string& section) {
   return std::string(kProgramKey) + "\\" + section;
@@ -145,6 +149,12 @@ class SectionWriter {
   }
   bool Integer(const std::string& name, int value) { return Text(name, std::to_string(value)); }
   bool Boolean(const std::string& name, bool value) { return Text(name, value ? "1" : "0"); }
+  // A value written only while it differs from `fallback`, which its absence means.
+  bool IntegerUnlessDefault(const std::string& name, int value, int fallback) {
+    if (value != fallback)
+      return Integer(name, value);
+    return !key_ || !key_->ValueExists(name) || key_->DeleteValue(name);
+  }
   RegistryKey* Key() { return key_.get(); }
 
  private:
@@ -442,6 +452,10 @@ void LoadPlayAids(Game& game, Preferences& prefs, Registry& registry) {
       SectionReader(registry, kScoreSheetSection, discarded).Boolean(kChartValue, false);
   const bool autoPlayed = SectionReader(registry, "Score", discarded).Boolean("AutoPlayed", false);
   game.AutoPlayUsed = autoPlayed && game.Round > 0;
+  const SectionReader options(registry, "Options", discarded);
+  prefs.ClaimBoxes = options.Boolean(kClaimBoxesValue, true);
+  prefs.Look = static_cast<TableLook>(
+      options.Integer(kTableLookValue, static_cast<int>(TableLook::Plain), 0, kTableLooks - 1));
   if (discarded)
     registry.KeepBackup(kProgramKey);
 }
@@ -467,10 +481,14 @@ bool SavePlayAids(const Game& game, const Preferences& prefs, Registry& registry
   const bool spokenKept = !log.Spoken
                               ? section.Boolean("Spoken", false)
                               : !key || !key->ValueExists("Spoken") || key->DeleteValue("Spoken");
+  SectionWriter options(registry, "Options");
   return section.Boolean("Visible", log.Visible) && section.Integer("Side", log.Side) &&
          section.Integer("Width", log.Width) && section.Integer("Height", log.Height) &&
          spokenKept && score.Boolean("AutoPlayed", game.Round > 0 && game.AutoPlayUsed) &&
-         SaveScoreSheetView(prefs, registry);
+         SaveScoreSheetView(prefs, registry) &&
+         options.IntegerUnlessDefault(kClaimBoxesValue, prefs.ClaimBoxes ? 1 : 0, 1) &&
+         options.IntegerUnlessDefault(kTableLookValue, static_cast<int>(prefs.Look),
+                                      static_cast<int>(TableLook::Plain));
 }
 
 }  // namespace zelvani

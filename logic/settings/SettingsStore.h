@@ -60,8 +60,10 @@ bool SaveSettings(Game& game, const Preferences& prefs, Registry& registry,
 
 // Beside those, the play aids: where the "記録" window sits ("Form\Log": Visible, Side,
 // Width, Height), whether the unfinished game had the automatic player ("Score":
-// AutoPlayed, 1 or 0), so that a resumed game still counts toward nothing, and whether
-// the score sheet shows its chart ("Form\Score": Chart, 1 or 0; none means the grid).
+// AutoPlayed, 1 or 0), so that a resumed game still counts toward nothing, whether
+// the score sheet shows its chart ("Form\Score": Chart, 1 or 0; none means the grid), and,
+// in "Options", ClaimBoxes (0: a computer's claim told without a box) and TableLook (1 felt),
+// each absent while it is the default.
 // Read after LoadSettings; AutoPlayUsed is taken up only for a resumed game.
 void LoadPlayAids(Game& game, Preferences& prefs, Registry& registry);
 // Written before SaveSettings, whose last step makes them lasting.

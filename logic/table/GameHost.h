@@ -43,6 +43,16 @@ class GameHost {
   // False for a host with no status line: the turn prompts are then not even put together.
   virtual bool ShowsStatus() const { return true; }
 
+  // The turn passed to `seat`, -1 when no round is being played: called once whenever the
+  // seat whose turn it is changes, after the new state is set.
+  virtual void TurnChanged(int /*seat*/) {}
+
+  // A computer seat announces its claim of the top discard ("ポンします", "チーします")
+  // before it takes the card: by default in a box captioned with the seat's name.
+  virtual void AnnounceClaim(int /*seat*/, const std::string& name, const std::string& text) {
+    MessageBox(text, name, MsgButtons::Ok, MsgIcon::None);
+  }
+
   // Modal message box; returns the button pressed.
   virtual MsgAnswer MessageBox(const std::string& text, const std::string& caption,
                                MsgButtons buttons, MsgIcon icon) = 0;

@@ -59,7 +59,17 @@ void ShowPrompt(Game& game) {
   }
 }
 
+namespace {
+
+// The seat whose turn `state` is, -1 for no round (or a state that names none).
+int SeatOfTurn(GameState state) {
+  return InRound(state) && IsValidState(state) ? SeatOfState(state) : -1;
+}
+
+}  // namespace
+
 void SetGame(Game& game, GameState state) {
+  const int seatBefore = SeatOfTurn(game.State);
   game.State = state;
   game.NoticeShown = false;
   switch (state) {
@@ -89,6 +99,8 @@ void SetGame(Game& game, GameState state) {
       break;
   }
   ShowPrompt(game);
+  if (SeatOfTurn(state) != seatBefore)
+    game.Host.TurnChanged(SeatOfTurn(state));
 }
 
 void AdvanceGame(Game& game) {

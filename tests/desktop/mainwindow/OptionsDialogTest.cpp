@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,6 +24,7 @@
 #include "desktop/platform/QtText.h"
 #include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/SeatWindow.h"
+#include "desktop/table/TableMarks.h"
 #include "logic/scoring/HiScore.h"
 #include "logic/settings/FileNames.h"
 #include "support/ScriptedMainWindow.h"
@@ -81,6 +83,8 @@ class OptionsDialogTest : public QObject {
     dialog.show();
     auto* pages = Control<QTabWidget>(&dialog, "pages");
     QCOMPARE(pages->currentIndex(), 0);
+    QCOMPARE(pages->count(), 4);
+    QCOMPARE(pages->tabText(3), QStringLiteral("テーブル"));  // the play aids, beside the rest
     QVERIFY(Control<QPushButton>(&dialog, "okButton")->isDefault());
     QVERIFY(Radio(&dialog, "endOnPointsButton")->isChecked());
     // What the player sees of each page: every control inside its page or the dialog,
@@ -178,6 +182,30 @@ class OptionsDialogTest : public QObject {
     QCOMPARE(frame.SeatWindowOf(2)->windowTitle(), QStringLiteral("ミナ"));
     QCOMPARE(game.Seats[1].PlayerName, std::string("テルル"));
     QVERIFY(frame.Messages.empty());
+  }
+
+  void theClaimBoxesAndTheTableLookAreChosenOnTheTablePage() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    Preferences& prefs = frame.PreferencesRecord();
+    {
+      OptionsDialog dialog(frame);
+      dialog.FillOptions();
+      auto* quiet = Control<QCheckBox>(&dialog, "quietClaimsBox");
+      auto* look = Control<QComboBox>(&dialog, "tableLookBox");
+      QVERIFY(!quiet->isChecked());  // the box to confirm stays the default
+      QCOMPARE(look->currentText(), QStringLiteral("標準"));
+      quiet->setChecked(true);
+      look->setCurrentIndex(1);
+      dialog.ApplyOptions();
+    }
+    QVERIFY(!prefs.ClaimBoxes);
+    QCOMPARE(prefs.Look, TableLook::Felt);
+    QVERIFY(frame.ClientArea()->background().textureImage() == FeltTile());
+    OptionsDialog again(frame);
+    again.FillOptions();
+    QVERIFY(Control<QCheckBox>(&again, "quietClaimsBox")->isChecked());
+    QCOMPARE(Control<QComboBox>(&again, "tableLookBox")->currentText(), QStringLiteral("フェルト"));
   }
 
   void theTableScaleFollowsTheScreenUntilThePlayerChoosesOne() {

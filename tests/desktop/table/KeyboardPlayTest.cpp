@@ -65,6 +65,16 @@ void Deal(ScriptedMainWindow& frame, GameState state, std::initializer_list<int>
   game.Piles.DiscardCount = 0;
 }
 
+// The first three cards of the hand raised and laid as a new meld, from the keyboard.
+void LayFirstThree(QWidget* player) {
+  Press(player, Qt::Key_Home);
+  for (int card = 0; card < 3; ++card) {
+    Press(player, Qt::Key_Space);
+    Press(player, Qt::Key_Right);
+  }
+  Press(player, Qt::Key_Return);
+}
+
 QAccessibleInterface* HandList(QWidget* window) {
   QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(window);
   for (int i = 0; i < iface->childCount(); ++i)
@@ -216,6 +226,71 @@ class KeyboardPlayTest : public QObject {
     Press(frame.HumanSeat(), Qt::Key_X);  // discarding it alone is the false claim
     QCOMPARE(frame.Messages.back().Text, std::string(kFalseClaimQuestion));
     QCOMPARE(game.Seats[0].Count, 4);  // answered No
+  }
+
+  void aMarkLeftAtTheEndOfATurnIsGoneByTheNextClaim() {
+    ScriptedMainWindow frame;
+    Deal(frame, GameState::HumanPlays,
+         {C(1, 3), C(1, 4), C(1, 5), C(0, 9), C(2, 9), C(1, 12), C(3, 2)});
+    Game& game = frame.GameRecord();
+    HumanSeatWindow* player = frame.HumanSeat();
+    LayFirstThree(player);       // hearts 3, 4 and 5 on the table
+    Press(&frame, Qt::Key_Tab);  // marked, and then never used
+    QCOMPARE(frame.Keys()->Highlighted(), frame.MeldWindowAt(0));
+    Press(player, Qt::Key_End);
+    Press(player, Qt::Key_Space);
+    Press(player, Qt::Key_Delete);  // the turn ends
+    frame.TurnTimer()->stop();
+    QCOMPARE(game.State, GameState::Seat1Draws);
+    QVERIFY(!frame.Keys()->Highlighted());
+    QVERIFY(!frame.MeldWindowAt(0)->Highlighted());
+
+    // A pon of the next discard goes to a new meld, as a claim must.
+    game.Piles.Discard[game.Piles.DiscardCount++] = C(3, 9);
+    Press(player, Qt::Key_T);
+    Press(player, Qt::Key_Home);
+    Press(player, Qt::Key_Space);
+    Press(player, Qt::Key_Right);
+    Press(player, Qt::Key_Space);
+    Press(player, Qt::Key_Return);
+    QCOMPARE(game.MeldWindows[1].Kind, MeldKind::SameRank);
+    QCOMPARE(Hand(game), std::vector<int>{C(1, 12)});
+    QVERIFY(frame.Messages.empty());
+  }
+
+  void aMarkIsClearedByAMeldLaidWithTheMouse() {
+    ScriptedMainWindow frame;
+    Deal(frame, GameState::HumanPlays, {C(1, 3), C(1, 4), C(1, 5), C(0, 7), C(3, 2)});
+    Game& game = frame.GameRecord();
+    HumanSeatWindow* player = frame.HumanSeat();
+    LayFirstThree(player);
+    Press(&frame, Qt::Key_Tab);
+    QVERIFY(frame.MeldWindowAt(0)->Highlighted());
+    Press(player, Qt::Key_Home);
+    Press(player, Qt::Key_Space);  // the seven, onto the new-meld window by the mouse
+    QTest::mouseClick(frame.MeldWindowAt(1), Qt::LeftButton);
+    QCOMPARE(game.MeldWindows[1].Kind, MeldKind::Seven);
+    QVERIFY(!frame.Keys()->Highlighted());
+    QVERIFY(!frame.MeldWindowAt(0)->Highlighted());
+  }
+
+  void theHintMarksTheMeldWindowItWouldLayOn() {
+    ScriptedMainWindow frame;
+    Deal(frame, GameState::HumanPlays, {C(1, 3), C(1, 4), C(1, 5), C(1, 6), C(3, 12), C(2, 2)});
+    Game& game = frame.GameRecord();
+    HumanSeatWindow* player = frame.HumanSeat();
+    LayFirstThree(player);  // hearts 3, 4 and 5; the six stays in hand
+    auto* hint = frame.findChild<QAction*>("hintAction");
+    hint->trigger();
+    QCOMPARE(frame.Keys()->Highlighted(), frame.MeldWindowAt(0));
+    QCOMPARE(Selected(game), std::vector<int>{C(1, 6)});
+    Press(player, Qt::Key_Return);
+    QCOMPARE(game.MeldWindows[0].Count, 4);
+
+    SetHand(game, 0, {C(0, 9), C(2, 9), C(3, 9), C(3, 12)});
+    hint->trigger();  // the nines make a meld of their own: the new-meld window
+    QCOMPARE(frame.Keys()->Highlighted(), frame.MeldWindowAt(1));
+    QCOMPARE(frame.MeldWindowAt(1)->windowTitle(), QStringLiteral("役（新規）"));
   }
 
   void keysDoNothingWhereTheirClickDoesNothing_data() {

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <optional>
@@ -13,10 +14,15 @@
 #include "desktop/table/MeldWindow.h"
 #include "desktop/table/PilesWindow.h"
 #include "desktop/table/SeatWindow.h"
+#include "desktop/table/TableMarks.h"
+#include "logic/cards/Cards.h"
+#include "logic/computer/TurnTimer.h"
 #include "logic/geometry/CardSheet.h"
 #include "logic/geometry/HandLayout.h"
 #include "logic/play/GameCommands.h"
+#include "logic/play/Piles.h"
 #include "logic/table/TurnDriver.h"
+#include "support/Cards.h"
 #include "support/ScriptedMainWindow.h"
 
 using namespace zelvani;
@@ -188,6 +194,38 @@ class TableWindowsTest : public QObject {
              seat->palette().color(QPalette::Button));
   }
 
+  void theFeltLookCoversTheFrameAndTheSeatsButNotAChosenPicture() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    Preferences& prefs = frame.PreferencesRecord();
+    const QBrush plain = frame.ClientArea()->background();
+    SeatWindow* seat = frame.SeatWindowOf(3);
+    const QPoint spot(9, seat->CardArea().top() + 9);
+    QCOMPARE(QColor(seat->ComposeHand().pixel(spot)), seat->palette().color(QPalette::Button));
+
+    prefs.Look = TableLook::Felt;
+    frame.ShowTableLook();
+    QCOMPARE(frame.ClientArea()->background().textureImage(), FeltTile());
+    const QImage& felt = FeltTile();
+    QCOMPARE(QColor(seat->ComposeHand().pixel(spot)),
+             QColor(felt.pixel(spot.x() % felt.width(), spot.y() % felt.height())));
+    // The piles lie on it too, in the frame's area.
+    const QImage piles = frame.Piles()->grab().toImage();
+    const QPoint below(2, piles.height() - 3);
+    QCOMPARE(QColor(piles.pixel(below)),
+             QColor(felt.pixel(below.x() % felt.width(), below.y() % felt.height())));
+    QImage tile(4, 4, QImage::Format_RGB32);
+    tile.fill(qRgb(200, 30, 30));
+    const QString path = dir_.filePath(QStringLiteral("red.bmp"));
+    QVERIFY(tile.save(path, "BMP"));
+    QVERIFY(seat->LoadBackground(path));  // the player's own picture wins over the felt
+    QCOMPARE(QColor(seat->ComposeHand().pixel(spot)), QColor(200, 30, 30));
+
+    prefs.Look = TableLook::Plain;
+    frame.ShowTableLook();
+    QCOMPARE(frame.ClientArea()->background(), plain);
+  }
+
   void aBrokenBackgroundIsReportedAndRemoved() {
     ScriptedMainWindow frame;
     frame.StartUp();
@@ -264,6 +302,8 @@ class TableWindowsTest : public QObject {
     game.Dealer = 0;
     QTest::mouseClick(frame.Piles()->StockPicture(), Qt::LeftButton);  // deals
     QCOMPARE(game.State, GameState::HumanDraws);
+    // Seven ranks, one card each: whatever is drawn and thrown, no pon chance marks it.
+    SetHand(game, 0, {C(0, 1), C(0, 2), C(0, 3), C(0, 4), C(0, 5), C(0, 6), C(0, 7)});
     QTest::mouseClick(frame.Piles()->StockPicture(), Qt::LeftButton);  // draws
     QCOMPARE(game.State, GameState::HumanPlays);
     QCOMPARE(game.Seats[0].Count, 8);
@@ -276,6 +316,91 @@ class TableWindowsTest : public QObject {
     const SheetRect face = CardCellRect(drawn, 71, 97);
     QCOMPARE(frame.Piles()->DiscardPicture()->Picture(),
              frame.CardSheet().Image().copy(face.Left, face.Top, 71, 97));
+  }
+
+  void theDiscardPileShowsAPonChanceJudgedFromTheHumansHand() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    Game& game = frame.GameRecord();
+    frame.findChild<QAction*>("startAction")->trigger();
+    SetHand(game, 0, {C(0, 4), C(1, 4), C(2, 9)});
+    SetHand(game, 1, {C(3, 4), C(2, 13)});
+    SetHand(game, 2, {C(0, 1), C(3, 8), C(1, 12)});
+    game.PonReservations.fill(0);
+    SetGame(game, GameState::Seat1Plays);
+    DiscardCard(game, 1, 0);  // the four of clubs: the top seat's pon wait begins
+    frame.TurnTimer()->stop();
+    CardPicture* discard = frame.Piles()->DiscardPicture();
+    QCOMPARE(QColor(discard->Picture().pixel(1, 48)), PonChanceColor());
+    QCOMPARE(discard->accessibleName(), QStringLiteral("捨て札：クラブの4（ポンできます）"));
+
+    DrawCard(game, 2);  // the wait is over
+    frame.TurnTimer()->stop();
+    const SheetRect face = CardCellRect(C(3, 4), 71, 97);
+    QCOMPARE(discard->Picture(), frame.CardSheet().Image().copy(face.Left, face.Top, 71, 97));
+    QCOMPARE(discard->accessibleName(), QStringLiteral("捨て札：クラブの4"));
+  }
+
+  void aComputersPonIsToldWithoutABoxWhenTheOptionIsOn() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    Game& game = frame.GameRecord();
+    frame.findChild<QAction*>("startAction")->trigger();
+    // Dealt anew so the log follows every card: the right seat throws the five of hearts,
+    // which the top seat, holding two fives, waits for.
+    auto ponOfTheFive = [&game, &frame] {
+      const std::vector<int> hands = {
+          C(1, 5), C(0, 2), C(2, 11), C(3, 13), C(1, 9),  C(0, 12), C(2, 1),    // テルル
+          C(0, 5), C(2, 5), C(3, 9),  C(1, 2),  C(0, 8),  C(2, 12), C(3, 3),    // タンタル
+          C(1, 3), C(1, 4), C(0, 10), C(2, 7),  C(3, 11), C(0, 13), C(1, 8),    // セレン
+          C(0, 3), C(0, 4), C(2, 2),  C(3, 6),  C(1, 10), C(2, 9),  C(3, 12)};  // あなた
+      CloseMeldWindows(game);
+      DealFrom(game, DeckWithHandsFirst(hands));
+      AddNewMeldWindow(game);
+      SetGame(game, GameState::Seat1Plays);
+      game.PonReservations.fill(0);
+      game.PonReservations[RankIndex(C(1, 5))] = 2;
+      const HandRecord& right = game.Seats[1];
+      DiscardCard(game, 1,
+                  static_cast<int>(std::find(right.Cards.begin(), right.Cards.end(), C(1, 5)) -
+                                   right.Cards.begin()));
+      frame.TurnTimer()->stop();
+      QCOMPARE(game.State, GameState::Seat2Plays);
+    };
+    ponOfTheFive();  // by default, a box to confirm
+    QCOMPARE(frame.Messages.size(), std::size_t(1));
+    QCOMPARE(frame.Messages[0].Text, std::string("ポンします"));
+    QCOMPARE(frame.Messages[0].Caption, std::string("タンタル"));
+    QVERIFY(frame.HumanSeat()->ClaimNote().isEmpty());
+
+    frame.PreferencesRecord().ClaimBoxes = false;
+    frame.Messages.clear();
+    ponOfTheFive();
+    QVERIFY(frame.Messages.empty());
+    QCOMPARE(frame.HumanSeat()->ClaimNote(), QStringLiteral("タンタル：ポンします（ハートの5）"));
+    QCOMPARE(frame.Log().Lines().back(), std::string("タンタル：ハートの5をポンしました"));
+    // The card is marked where it lies: in the hand, then in the meld it is laid in.
+    SeatWindow* top = frame.SeatWindowOf(2);
+    const QRect claimed = top->CardRect(game.Seats[2].Count - 1);
+    QCOMPARE(QColor(top->ComposeHand().pixel(claimed.left() + 1, claimed.center().y())),
+             ClaimedCardColor());
+    TurnTimerFired(game);  // the top seat lays its meld
+    frame.TurnTimer()->stop();
+    QCOMPARE(game.MeldWindows[0].Kind, MeldKind::SameRank);
+    MeldWindow* meld = frame.MeldWindowAt(0);
+    const auto blocks = LayoutMeld(game.MeldWindows[0], meld->width(), meld->height(), 71, 97);
+    int at = 0;
+    while (game.MeldWindows[0].Cards[at] != C(1, 5))
+      ++at;
+    QCOMPARE(QColor(meld->grab().toImage().pixel(blocks[at].Left + 1, blocks[at].Top + 48)),
+             ClaimedCardColor());
+    // Both stay until the human has had a turn.
+    SetGame(game, GameState::HumanDraws);
+    QCOMPARE(meld->ClaimedCard(), C(1, 5));
+    SetGame(game, GameState::Seat1Draws);
+    frame.TurnTimer()->stop();
+    QCOMPARE(meld->ClaimedCard(), kNoCard);
+    QVERIFY(frame.HumanSeat()->ClaimNote().isEmpty());
   }
 
   void everyMeldCardShowsItsCornerIndexWhateverTheWindowSize_data() {

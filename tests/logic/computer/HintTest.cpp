@@ -106,6 +106,27 @@ TEST_F(Hint, AMeldThePonForbidsGivesWayToTheDiscardAlone) {
   EXPECT_NE(t.host.LastStatus().find("を捨てるとよいでしょう"), std::string::npos);
 }
 
+TEST_F(Hint, NamesTheMeldWindowItWouldLayOn) {
+  // Hearts 3, 4 and 5 lie on the table, the new-meld window after them.
+  game.MeldWindows.insert(game.MeldWindows.begin(), MeldRecord{});
+  MeldRecord& run = game.MeldWindows[0];
+  run.Kind = MeldKind::Sequence;
+  run.Count = 3;
+  run.Cards[0] = C(1, 3);
+  run.Cards[1] = C(1, 4);
+  run.Cards[2] = C(1, 5);
+  for (int card : {C(1, 3), C(1, 4), C(1, 5)})
+    game.TableMap[1][RankIndex(card)] = MapValue(MeldKind::Sequence);
+  t.SetHand(0, {C(1, 6), C(3, 12), C(2, 2)});
+  SetGame(game, GameState::HumanPlays);
+  EXPECT_EQ(ShowHint(game), 0);
+  EXPECT_EQ(t.host.LastStatus(), "ヒント：ハートの6をハートの3・4・5の役に付けられます。");
+  t.SetHand(0, {C(1, 9), C(2, 9), C(3, 9), C(2, 11)});  // a new meld of nines
+  EXPECT_EQ(ShowHint(game), 1);
+  t.SetHand(0, {C(1, 9), C(3, 13), C(2, 11)});  // nothing to lay: a discard
+  EXPECT_EQ(ShowHint(game), -1);
+}
+
 TEST_F(Hint, InTheDrawPhaseSaysWhetherToTakeTheDiscard) {
   t.SetHand(0, {C(1, 1), C(1, 3), C(0, 9), C(2, 9), C(3, 5), C(0, 12), C(3, 13)});
   t.SetDiscards({C(1, 2)});

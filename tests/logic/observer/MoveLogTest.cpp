@@ -78,12 +78,7 @@ TEST_F(MoveLogTest, ARoundIsToldEventByEventNamingOnlyCardsThatLieFaceUp) {
       C(2, 3), C(2, 4), C(2, 5),  C(1, 2), C(1, 3), C(3, 5),  C(3, 6),    // タンタル
       C(0, 9), C(2, 9), C(2, 13), C(1, 4), C(3, 7), C(3, 8),  C(0, 1),    // セレン
       C(0, 3), C(0, 4), C(0, 5),  C(1, 6), C(2, 2), C(3, 13), C(2, 12)};  // あなた
-  std::array<int, 52> deck{};
-  std::copy(hands.begin(), hands.end(), deck.begin());
-  int next = 28;
-  for (int card = 0; card < 52; ++card)
-    if (std::find(hands.begin(), hands.end(), card) == hands.end())
-      deck[next++] = card;
+  const std::array<int, 52> deck = DeckWithHandsFirst(hands);
   game.Rules.RunOutLimit = 2;  // the stock is rebuilt once, then the round is drawn
   game.Rules.UseEndTerm = true;
   game.Rules.EndTerm = 1;

@@ -194,6 +194,25 @@ TEST_F(Piles, TheHumanClaimsInAnyDrawPhase) {
   EXPECT_EQ(game.State, GameState::Seat1Draws);
 }
 
+TEST_F(Piles, APonChanceIsJudgedFromTheHumansOwnHandInAComputersDrawPhase) {
+  // The human holds the 4 of spades and the 4 of hearts: with the 4 on the pile that makes
+  // three.
+  t.SetHand(0, {C(0, 1), C(0, 4), C(0, 3), C(1, 4), C(1, 5), C(2, 6), C(3, 8)});
+  t.SetDiscards({C(2, 4)});
+  SetGame(game, GameState::Seat2Draws);
+  EXPECT_TRUE(HumanMayPon(game));
+  SetGame(game, GameState::Seat2Plays);  // the pon wait is over
+  EXPECT_FALSE(HumanMayPon(game));
+  SetGame(game, GameState::HumanDraws);  // the human's own draw: a chii, never a pon
+  EXPECT_FALSE(HumanMayPon(game));
+  t.SetDiscards({C(2, 5)});  // one five in hand: no meld of three to make
+  SetGame(game, GameState::Seat2Draws);
+  EXPECT_FALSE(HumanMayPon(game));
+  // The computers' hands never count, however many fives they hold.
+  t.SetHand(3, {C(0, 5), C(3, 5)});
+  EXPECT_FALSE(HumanMayPon(game));
+}
+
 TEST_F(Piles, AFalseClaimInTheOwnDrawPhaseLosesTheTurnAndTheNext) {
   t.SetDiscards({C(3, 12)});
   SetGame(game, GameState::HumanDraws);

@@ -611,6 +611,36 @@ TEST_F(SettingsStoreTest, AStoredDealerBeyondTheFourSeatsIsNotTaken) {
   EXPECT_TRUE(InRound(game.State));
 }
 
+TEST_F(SettingsStoreTest, TheClaimBoxesAndTheTableLookAreStoredOnlyAwayFromTheDefault) {
+  Load();
+  LoadPlayAids(game, prefs, registry);
+  EXPECT_TRUE(prefs.ClaimBoxes);
+  EXPECT_EQ(prefs.Look, TableLook::Plain);
+  prefs.ClaimBoxes = false;
+  prefs.Look = TableLook::Felt;
+  ASSERT_TRUE(SavePlayAids(game, prefs, registry));
+  EXPECT_EQ(registry.Text(kOptions, "ClaimBoxes"), "0");
+  EXPECT_EQ(registry.Text(kOptions, "TableLook"), "1");
+  NextRun next;
+  LoadPlayAids(next.game, next.prefs, registry);
+  EXPECT_FALSE(next.prefs.ClaimBoxes);
+  EXPECT_EQ(next.prefs.Look, TableLook::Felt);
+
+  // Back to the defaults, the values go: a file of an earlier version reads the same.
+  prefs.ClaimBoxes = true;
+  prefs.Look = TableLook::Plain;
+  ASSERT_TRUE(SavePlayAids(game, prefs, registry));
+  EXPECT_FALSE(registry.Has(kOptions, "ClaimBoxes"));
+  EXPECT_FALSE(registry.Has(kOptions, "TableLook"));
+
+  // A look not offered is the plain one, and the store keeps a backup of it.
+  registry.Put(kOptions, "TableLook", std::string("7"));
+  NextRun damaged;
+  LoadPlayAids(damaged.game, damaged.prefs, registry);
+  EXPECT_EQ(damaged.prefs.Look, TableLook::Plain);
+  EXPECT_EQ(registry.Backups, 1);
+}
+
 TEST_F(SettingsStoreTest, ClosingDuringTheFirstRoundKeepsNoGame) {
   Load();
   game.Round = 1;
