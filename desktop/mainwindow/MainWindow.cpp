@@ -221,6 +221,9 @@ void MainWindow::ConnectMenus() {
 }
 
 void MainWindow::ServeMenuKeys(QWidget* window) {
+  // H and A, one key each, act only where the table has the focus: in the frame and the
+  // seat windows, never in an open menu (whose own letters they are too) or a dialog.
+  window->addActions({ui_->hintAction, ui_->autoPlayAction});
   // Alt and a menu's underlined letter open it from a seat window too: the frame comes
   // forward with that menu open.
   for (QAction* menu : ui_->menuBar->actions()) {
@@ -268,11 +271,16 @@ void MainWindow::ShowAbout() {
     return;
   splash_->show();
   splash_->raise();
+  splash_->activateWindow();
 }
 
 void MainWindow::SwitchAutoPlay(bool on) {
   if (on == game_.AutoPlay)
     return;
+  if (on && !ConfirmAutoPlay(game_)) {
+    ui_->autoPlayAction->setChecked(false);
+    return;
+  }
   log_.AutoPlaySwitched(on);
   SetAutoPlay(game_, on);
   autoPlayFilter_.Watch(on);

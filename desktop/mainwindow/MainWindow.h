@@ -89,7 +89,8 @@ class MainWindow : public QMainWindow {
   void ShowHelpContents();
   // The logo window again, as a still picture.
   void ShowAbout();
-  // "自動プレイ(&A)": the automatic player on or off, and the log told so.
+  // "自動プレイ(&A)": the automatic player on or off, and the log told so. Turning it on
+  // asks first when it would take the game out of the records.
   void SwitchAutoPlay(bool on);
 
  protected:
