@@ -243,6 +243,10 @@ void MainWindow::ServeMenuKeys(QWidget* window) {
 
 void MainWindow::CreateSplash() {
   splash_ = new SplashWindow(this);
+  QList<QWidget*> table = {this};
+  for (SeatWindow* seat : windows_.Seats)
+    table << seat;
+  splash_->CloseByKeysIn(table);
   splash_->StartSplash();
 }
 
