@@ -105,6 +105,16 @@ void OptionsDialog::SetupControls() {
     for (int column = 0; column < grid->columnCount(); ++column)
       grid->setItem(row, column, new QTableWidgetItem);
   grid->setCurrentCell(0, 0);
+  // A name left blank is refused as soon as it is typed: the seat's name shows again.
+  connect(grid, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+    const int seat = item->row();
+    if (item->column() + 1 != kNamesColumn || seat < 0 || seat >= kSeatCount ||
+        !IsBlankName(item->text().toStdString()))
+      return;
+    const std::string& name = frame_.GameRecord().Seats[seat].PlayerName;
+    if (!IsBlankName(name))
+      item->setText(ToQString(name));
+  });
 
   const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
   for (QToolButton* button : {ui_->backgroundBrowse, ui_->cardSheetBrowse, ui_->clickSoundBrowse,
@@ -208,7 +218,7 @@ void OptionsDialog::ApplyOptions() {
   Preferences& prefs = frame_.PreferencesRecord();
   for (int seat = 0; seat < kSeatCount; ++seat) {
     const int row = seat + 1;
-    SetPlayerName(game, seat, NamesCell(kNamesColumn, row).toStdString());
+    RenameSeat(game, seat, NamesCell(kNamesColumn, row).toStdString());
     const QString background = NamesCell(kBackgroundColumn, row);
     if (!SameFullPath(prefs.SeatBackgrounds[seat], background.toStdString())) {
       if (SeatWindow* window = frame_.SeatWindowOf(seat)) {

@@ -62,6 +62,13 @@ HumanSeatWindow::HumanSeatWindow(Game& game, Preferences& prefs, const QImage& c
   namePlate_->setFont(bold);
   namePlate_->setContentsMargins(0, 0, namePlate_->fontMetrics().averageCharWidth(), 0);
   ui_->Status->addPermanentWidget(namePlate_);
+  // The prompts stand on a plate of the window's plain colour, as the computers' names do,
+  // so that they read the same over any background picture.
+  QPalette plate = ui_->Status->palette();
+  plate.setColor(QPalette::Window, plate.color(QPalette::Button));
+  plate.setColor(QPalette::WindowText, plate.color(QPalette::ButtonText));
+  ui_->Status->setPalette(plate);
+  ui_->Status->setAutoFillBackground(true);
   // Focus lets a screen reader follow the cursor's card in this window.
   setFocusPolicy(Qt::StrongFocus);
   for (auto& cue : cues_)

@@ -21,7 +21,8 @@ class ScriptedBoxes : public MessageBoxes {
     MsgIcon Icon;
   };
   std::vector<Shown> Messages;
-  std::deque<MsgAnswer> Answers;  // for Yes/No boxes; No when empty
+  std::deque<MsgAnswer> Answers;   // for Yes/No boxes; No when empty
+  std::deque<std::string> Inputs;  // for input boxes; the preset text when empty
 
   ScriptedBoxes() : MessageBoxes(nullptr) {}
 
@@ -39,6 +40,7 @@ class ScriptedMainWindow : public MainWindow {
   // What the frame's boxes were to show, and the answers they give.
   std::vector<ScriptedBoxes::Shown>& Messages;
   std::deque<MsgAnswer>& Answers;
+  std::deque<std::string>& Inputs;
 
   // Creates the windows in the order the application does.
   void StartUp();

@@ -158,6 +158,26 @@ class OptionsDialogTest : public QObject {
     QVERIFY(frame.Messages.empty());
   }
 
+  void aNameLeftBlankInTheGridIsRefused() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    RunOptionsCommand(frame, [](OptionsDialog& dialog) {
+      Control<QTabWidget>(&dialog, "pages")->setCurrentIndex(1);
+      auto* grid = Control<QTableWidget>(&dialog, "namesGrid");
+      grid->setCurrentCell(1, 0);
+      grid->editItem(grid->item(1, 0));
+      auto* editor = grid->findChild<QLineEdit*>();
+      QVERIFY(editor && editor->isVisible());
+      editor->setText(QStringLiteral(" "));
+      QTest::keyClick(editor, Qt::Key_Return);
+      QCoreApplication::processEvents();  // the grid takes the edit in its next turn
+      QCOMPARE(dialog.NamesCell(1, 2), QStringLiteral("テルル"));  // shown again at once
+      Control<QPushButton>(&dialog, "okButton")->click();
+    });
+    QCOMPARE(frame.GameRecord().Seats[1].PlayerName, std::string("テルル"));
+    QCOMPARE(frame.SeatWindowOf(1)->windowTitle(), QStringLiteral("テルル"));
+  }
+
   void theTableScaleFollowsTheScreenUntilThePlayerChoosesOne() {
     ScriptedMainWindow frame;
     frame.StartUp();
