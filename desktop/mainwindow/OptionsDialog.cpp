@@ -198,9 +198,7 @@ void OptionsDialog::FillOptions() {
   for (int i = 0; i < 4; ++i)
     fileEdits_[i]->setText(ToQString(FileNamePart(FilePaths[i])));
 
-  ChooseTableScale(prefs.TableScale != 0 ? prefs.TableScale
-                                         : NearestTableScale(frame_.devicePixelRatioF()));
-  filledTableScale_ = ShownTableScale();
+  ChooseTableScale(prefs.TableScale);
 
   // The rules of a game under way are fixed until it ends.
   if (game.Round > 0) {
@@ -238,9 +236,8 @@ void OptionsDialog::ApplyOptions() {
   rules.UseEndTerm = ui_->endAfterRoundsButton->isChecked();
   rules.DealerRule = ui_->dealerRuleBox->currentIndex();
 
-  // Taken up at the next start; until the player changes it, it follows the screen.
-  if (ShownTableScale() != filledTableScale_)
-    prefs.TableScale = ShownTableScale();
+  // Taken up at the next start.
+  prefs.TableScale = ShownTableScale();
 
   for (int i = 0; i < 4; ++i)
     FilePaths[i] = ResolveTypedFileName(FilePaths[i], fileEdits_[i]->text().toStdString());
@@ -267,15 +264,14 @@ void OptionsDialog::ApplyOptions() {
 }
 
 int OptionsDialog::ShownTableScale() const {
+  // The sizes in the order of kTableScales, then "自動".
   const int item = ui_->tableScaleBox->currentIndex();
-  return item >= 0 && item < static_cast<int>(kTableScales.size()) ? kTableScales[item]
-                                                                   : kTableScales.front();
+  return item >= 0 && item < static_cast<int>(kTableScales.size()) ? kTableScales[item] : 0;
 }
 
 void OptionsDialog::ChooseTableScale(int percent) {
   const auto found = std::find(kTableScales.begin(), kTableScales.end(), percent);
-  ui_->tableScaleBox->setCurrentIndex(
-      found == kTableScales.end() ? 0 : static_cast<int>(found - kTableScales.begin()));
+  ui_->tableScaleBox->setCurrentIndex(static_cast<int>(found - kTableScales.begin()));
 }
 
 void OptionsDialog::accept() {
@@ -320,8 +316,8 @@ void OptionsDialog::ChooseFileFor(int tag) {
   const bool picture = tag == 0;
   const QString chosen =
       ChooseFile(this, picture ? QStringLiteral("カード") : QStringLiteral("効果音"),
-                 QString::fromUtf8(picture ? PictureFilter(frame_.PreferencesRecord().PluginFolder)
-                                           : kFilterWave),
+                 picture ? PictureFilter(frame_.PreferencesRecord().PluginFolder)
+                         : QString::fromUtf8(kFilterWave),
                  fileEdits_[tag]->text());
   if (!chosen.isEmpty())
     FileChosen(tag, chosen);
@@ -331,10 +327,9 @@ void OptionsDialog::ChooseBackgroundFile() {
   const int row = ui_->namesGrid->currentRow() + 1;
   if (row < 1)
     return;
-  const QString chosen =
-      ChooseFile(this, QStringLiteral("背景"),
-                 QString::fromUtf8(PictureFilter(frame_.PreferencesRecord().PluginFolder)),
-                 NamesCell(kBackgroundColumn, row));
+  const QString chosen = ChooseFile(this, QStringLiteral("背景"),
+                                    PictureFilter(frame_.PreferencesRecord().PluginFolder),
+                                    NamesCell(kBackgroundColumn, row));
   if (!chosen.isEmpty())
     SetNamesCell(kBackgroundColumn, row, chosen);
 }

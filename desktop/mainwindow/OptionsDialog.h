@@ -49,7 +49,8 @@ class OptionsDialog : public QDialog {
   // The full names behind the four file edits: card sheet, pick or select, discard, meld.
   std::array<std::string, 4> FilePaths;
 
-  // "表示倍率" as shown, in percent: the player's choice, else the screen's own scale.
+  // "表示倍率" as shown, in percent; 0 for "自動", the screen's own scale, which is what
+  // no stored size means.
   int ShownTableScale() const;
   void ChooseTableScale(int percent);
 
@@ -69,8 +70,6 @@ class OptionsDialog : public QDialog {
   MainWindow& frame_;
   Ui::OptionsDialog* ui_;
   std::array<QLineEdit*, 4> fileEdits_{};
-  // The table scale the dialog opened with: only a change of it is the player's choice.
-  int filledTableScale_ = 0;
 };
 
 }  // namespace zelvani

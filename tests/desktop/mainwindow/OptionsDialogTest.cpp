@@ -199,7 +199,7 @@ class OptionsDialogTest : public QObject {
       QCOMPARE(Control<QLabel>(&dialog, "tableScaleNote")->text(),
                QStringLiteral("次回の起動から有効になります"));
       dialog.FillOptions();
-      QCOMPARE(scale(dialog)->currentText(), QStringLiteral("100%"));  // the screen's own
+      QCOMPARE(scale(dialog)->currentText(), QStringLiteral("自動"));  // the screen's own
       dialog.ApplyOptions();
       QCOMPARE(prefs.TableScale, 0);
     }
@@ -211,6 +211,10 @@ class OptionsDialogTest : public QObject {
     OptionsDialog again(frame);
     again.FillOptions();
     QCOMPARE(scale(again)->currentText(), QStringLiteral("150%"));
+    // The way back: nothing stored, the screen's scale again at the next start.
+    scale(again)->setCurrentIndex(scale(again)->findText(QStringLiteral("自動")));
+    again.ApplyOptions();
+    QCOMPARE(prefs.TableScale, 0);
   }
 
   void numberFieldsRefuseValuesThatMakeNoGame() {
