@@ -211,7 +211,11 @@ bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
       Dismiss();
     return true;
   }
-  if (event->type() == QEvent::MouseButtonRelease) {
+  // While it shows, the window sees every object's events: only its own pictures and
+  // caption are clicked to close it.
+  const bool clickable =
+      watched == ui_->picture1 || watched == ui_->picture2 || watched == ui_->editionLabel;
+  if (clickable && event->type() == QEvent::MouseButtonRelease) {
     const auto* control = static_cast<QWidget*>(watched);
     if (control->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
       Dismiss();

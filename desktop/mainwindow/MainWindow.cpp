@@ -93,6 +93,9 @@ void MainWindow::CreateHumanSeat() {
   keys_->ServeWindow(this);
   for (SeatWindow* seat : windows_.Seats) {
     keys_->ServeWindow(seat);
+    // H and A, one key each, act only where the table has the focus: in the frame and the
+    // seat windows, never in an open menu (whose own letters they are too) or a dialog.
+    seat->addActions({ui_->hintAction, ui_->autoPlayAction});
     ServeMenuKeys(seat);
   }
   game_.Seats[kHumanSeat].Open = true;
@@ -221,11 +224,8 @@ void MainWindow::ConnectMenus() {
 }
 
 void MainWindow::ServeMenuKeys(QWidget* window) {
-  // H and A, one key each, act only where the table has the focus: in the frame and the
-  // seat windows, never in an open menu (whose own letters they are too) or a dialog.
-  window->addActions({ui_->hintAction, ui_->autoPlayAction});
-  // Alt and a menu's underlined letter open it from a seat window too: the frame comes
-  // forward with that menu open.
+  // Alt and a menu's underlined letter open it from a seat window or the about box too:
+  // the frame comes forward with that menu open.
   for (QAction* menu : ui_->menuBar->actions()) {
     const QKeySequence key = QKeySequence::mnemonic(menu->text());
     if (key.isEmpty())
@@ -247,6 +247,7 @@ void MainWindow::CreateSplash() {
   for (SeatWindow* seat : windows_.Seats)
     table << seat;
   splash_->CloseByKeysIn(table);
+  ServeMenuKeys(splash_);
   splash_->StartSplash();
 }
 
