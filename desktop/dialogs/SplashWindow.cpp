@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "desktop/platform/PictureLoading.h"
 #include "desktop/platform/ShippedFiles.h"
@@ -182,8 +183,50 @@ void SplashWindow::RedrawPictures() {
   ui_->picture1->setPixmap(QPixmap::fromImage(picture1_));
 }
 
+void SplashWindow::CloseByKeysIn(const QList<QWidget*>& windows) {
+  keyWindows_.clear();
+  for (QWidget* window : windows)
+    keyWindows_ << window;
+}
+
+void SplashWindow::showEvent(QShowEvent* event) {
+  // Only while it shows does the window look at the keys of the others.
+  qApp->installEventFilter(this);
+  QWidget::showEvent(event);
+}
+
+void SplashWindow::hideEvent(QHideEvent* event) {
+  qApp->removeEventFilter(this);
+  QWidget::hideEvent(event);
+}
+
+bool SplashWindow::ClosingKeyFor(const QObject* receiver, const QEvent* event) const {
+  if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+    return false;
+  const auto* key = static_cast<const QKeyEvent*>(event);
+  if ((key->key() != Qt::Key_Escape && key->key() != Qt::Key_Space) ||
+      key->modifiers() != Qt::NoModifier || QApplication::activePopupWidget() ||
+      !receiver->isWidgetType())
+    return false;
+  const QWidget* window = static_cast<const QWidget*>(receiver)->window();
+  return std::any_of(keyWindows_.begin(), keyWindows_.end(),
+                     [window](const QPointer<QWidget>& w) { return w == window; });
+}
+
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease) {
+  if (ClosingKeyFor(watched, event)) {
+    // The key is this window's: no shortcut of the table acts on it first.
+    if (event->type() == QEvent::ShortcutOverride)
+      event->accept();
+    else
+      Dismiss();
+    return true;
+  }
+  // While it shows, the window sees every object's events: only its own pictures and
+  // caption are clicked to close it.
+  const bool clickable =
+      watched == ui_->picture1 || watched == ui_->picture2 || watched == ui_->editionLabel;
+  if (clickable && event->type() == QEvent::MouseButtonRelease) {
     const auto* control = static_cast<QWidget*>(watched);
     if (control->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
       Dismiss();

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -36,6 +38,10 @@ class SplashWindow : public QWidget {
   void Dismiss();
   // The still picture again, as the about box, with the focus on it.
   void ShowAbout();
+  // While the window shows, Esc and Space pressed in these windows (the table's) close it
+  // as on the window itself, for it stays in front of them when a menu or a click has
+  // taken the focus. A menu open over them keeps its own keys.
+  void CloseByKeysIn(const QList<QWidget*>& windows);
 
   QTimer* AnimationTimer() const { return timer_; }
   int WipeColumn() const { return wipeColumn_; }
@@ -50,12 +56,16 @@ class SplashWindow : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   // Esc or Space close it as a click does.
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void WipeStep();
   void FadeStep();
   void SetCaptionColor(std::int32_t color);
   void RedrawPictures();
+  // Whether `event`, on its way to `receiver`, is a key that closes the window.
+  bool ClosingKeyFor(const QObject* receiver, const QEvent* event) const;
 
   Ui::SplashWindow* ui_;
   QTimer* timer_;
@@ -63,6 +73,7 @@ class SplashWindow : public QWidget {
   QImage picture2_;
   int wipeColumn_ = 0;
   std::int32_t captionColor_ = kCaptionBlack;
+  QList<QPointer<QWidget>> keyWindows_;
 };
 
 }  // namespace zelvani

@@ -107,6 +107,9 @@ void MainWindow::CreateHumanSeat() {
   keys_->ServeWindow(this);
   for (SeatWindow* seat : windows_.Seats) {
     keys_->ServeWindow(seat);
+    // H and A, one key each, act only where the table has the focus: in the frame and the
+    // seat windows, never in an open menu (whose own letters they are too) or a dialog.
+    seat->addActions({ui_->hintAction, ui_->autoPlayAction});
     ServeMenuKeys(seat);
   }
   game_.Seats[kHumanSeat].Open = true;
@@ -242,8 +245,8 @@ void MainWindow::ConnectMenus() {
 }
 
 void MainWindow::ServeMenuKeys(QWidget* window) {
-  // Alt and a menu's underlined letter open it from a seat window too: the frame comes
-  // forward with that menu open.
+  // Alt and a menu's underlined letter open it from a seat window or the about box too:
+  // the frame comes forward with that menu open.
   for (QAction* menu : ui_->menuBar->actions()) {
     const QKeySequence key = QKeySequence::mnemonic(menu->text());
     if (key.isEmpty())
@@ -261,6 +264,11 @@ void MainWindow::ServeMenuKeys(QWidget* window) {
 
 void MainWindow::CreateSplash() {
   splash_ = new SplashWindow(this);
+  QList<QWidget*> table = {this};
+  for (SeatWindow* seat : windows_.Seats)
+    table << seat;
+  splash_->CloseByKeysIn(table);
+  ServeMenuKeys(splash_);
   splash_->StartSplash();
 }
 
@@ -310,6 +318,10 @@ void MainWindow::ShowHintHere() {
 void MainWindow::SwitchAutoPlay(bool on) {
   if (on == game_.AutoPlay)
     return;
+  if (on && !ConfirmAutoPlay(game_)) {
+    ui_->autoPlayAction->setChecked(false);
+    return;
+  }
   log_.AutoPlaySwitched(on);
   SetAutoPlay(game_, on);
   autoPlayFilter_.Watch(on);

@@ -95,7 +95,8 @@ class MainWindow : public QMainWindow {
   void ShowTableLook();
   // "ヒント(&H)": the hint, and the meld window it would lay on marked as Tab marks it.
   void ShowHintHere();
-  // "自動プレイ(&A)": the automatic player on or off, and the log told so.
+  // "自動プレイ(&A)": the automatic player on or off, and the log told so. Turning it on
+  // asks first when it would take the game out of the records.
   void SwitchAutoPlay(bool on);
 
  protected:

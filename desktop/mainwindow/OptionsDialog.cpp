@@ -190,6 +190,16 @@ void OptionsDialog::SetupControls() {
     if (box && isAncestorOf(box) && box->accessibleDescription() != box->currentText())
       box->setAccessibleDescription(box->currentText());
   });
+  // A name left blank is refused as soon as it is typed: the seat's name shows again.
+  connect(grid, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+    const int seat = item->row();
+    if (item->column() + 1 != kNamesColumn || seat < 0 || seat >= kSeatCount ||
+        !IsBlankName(item->text().toStdString()))
+      return;
+    const std::string& name = frame_.GameRecord().Seats[seat].PlayerName;
+    if (!IsBlankName(name))
+      item->setText(ToQString(name));
+  });
 
   const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
   for (QToolButton* button : {ui_->backgroundBrowse, ui_->cardSheetBrowse, ui_->clickSoundBrowse,
@@ -279,9 +289,7 @@ void OptionsDialog::FillOptions() {
   ui_->quietClaimsBox->setChecked(!prefs.ClaimBoxes);
   ui_->tableLookBox->setCurrentIndex(static_cast<int>(prefs.Look));
 
-  ChooseTableScale(prefs.TableScale != 0 ? prefs.TableScale
-                                         : NearestTableScale(frame_.devicePixelRatioF()));
-  filledTableScale_ = ShownTableScale();
+  ChooseTableScale(prefs.TableScale);
 
   // The rules of a game under way are fixed until it ends.
   if (game.Round > 0) {
@@ -299,7 +307,7 @@ void OptionsDialog::ApplyOptions() {
   Preferences& prefs = frame_.PreferencesRecord();
   for (int seat = 0; seat < kSeatCount; ++seat) {
     const int row = seat + 1;
-    SetPlayerName(game, seat, NamesCell(kNamesColumn, row).toStdString());
+    RenameSeat(game, seat, NamesCell(kNamesColumn, row).toStdString());
     const QString background = NamesCell(kBackgroundColumn, row);
     if (!SameFullPath(prefs.SeatBackgrounds[seat], background.toStdString())) {
       if (SeatWindow* window = frame_.SeatWindowOf(seat)) {
@@ -322,9 +330,8 @@ void OptionsDialog::ApplyOptions() {
   rules.UseEndTerm = ui_->endAfterRoundsButton->isChecked();
   rules.DealerRule = ui_->dealerRuleBox->currentIndex();
 
-  // Taken up at the next start; until the player changes it, it follows the screen.
-  if (ShownTableScale() != filledTableScale_)
-    prefs.TableScale = ShownTableScale();
+  // Taken up at the next start.
+  prefs.TableScale = ShownTableScale();
 
   prefs.ClaimBoxes = !ui_->quietClaimsBox->isChecked();
   const int look = ui_->tableLookBox->currentIndex();
@@ -368,15 +375,14 @@ void OptionsDialog::ChooseLevel(int seat, PlayerLevel level) {
 }
 
 int OptionsDialog::ShownTableScale() const {
+  // The sizes in the order of kTableScales, then "自動".
   const int item = ui_->tableScaleBox->currentIndex();
-  return item >= 0 && item < static_cast<int>(kTableScales.size()) ? kTableScales[item]
-                                                                   : kTableScales.front();
+  return item >= 0 && item < static_cast<int>(kTableScales.size()) ? kTableScales[item] : 0;
 }
 
 void OptionsDialog::ChooseTableScale(int percent) {
   const auto found = std::find(kTableScales.begin(), kTableScales.end(), percent);
-  ui_->tableScaleBox->setCurrentIndex(
-      found == kTableScales.end() ? 0 : static_cast<int>(found - kTableScales.begin()));
+  ui_->tableScaleBox->setCurrentIndex(static_cast<int>(found - kTableScales.begin()));
 }
 
 void OptionsDialog::accept() {
@@ -421,8 +427,8 @@ void OptionsDialog::ChooseFileFor(int tag) {
   const bool picture = tag == 0;
   const QString chosen =
       ChooseFile(this, picture ? QStringLiteral("カード") : QStringLiteral("効果音"),
-                 QString::fromUtf8(picture ? PictureFilter(frame_.PreferencesRecord().PluginFolder)
-                                           : kFilterWave),
+                 picture ? PictureFilter(frame_.PreferencesRecord().PluginFolder)
+                         : QString::fromUtf8(kFilterWave),
                  fileEdits_[tag]->text());
   if (!chosen.isEmpty())
     FileChosen(tag, chosen);
@@ -432,10 +438,9 @@ void OptionsDialog::ChooseBackgroundFile() {
   const int row = ui_->namesGrid->currentRow() + 1;
   if (row < 1)
     return;
-  const QString chosen =
-      ChooseFile(this, QStringLiteral("背景"),
-                 QString::fromUtf8(PictureFilter(frame_.PreferencesRecord().PluginFolder)),
-                 NamesCell(kBackgroundColumn, row));
+  const QString chosen = ChooseFile(this, QStringLiteral("背景"),
+                                    PictureFilter(frame_.PreferencesRecord().PluginFolder),
+                                    NamesCell(kBackgroundColumn, row));
   if (!chosen.isEmpty())
     SetNamesCell(kBackgroundColumn, row, chosen);
 }

@@ -57,7 +57,8 @@ class OptionsDialog : public QDialog {
   PlayerLevel ShownLevel(int seat) const;
   void ChooseLevel(int seat, PlayerLevel level);
 
-  // "表示倍率" as shown, in percent: the player's choice, else the screen's own scale.
+  // "表示倍率" as shown, in percent; 0 for "自動", the screen's own scale, which is what
+  // no stored size means.
   int ShownTableScale() const;
   void ChooseTableScale(int percent);
 
@@ -78,8 +79,6 @@ class OptionsDialog : public QDialog {
   Ui::OptionsDialog* ui_;
   std::array<QLineEdit*, 4> fileEdits_{};
   std::array<QComboBox*, kSeatCount> levelBoxes_{};
-  // The table scale the dialog opened with: only a change of it is the player's choice.
-  int filledTableScale_ = 0;
 };
 
 }  // namespace zelvani

@@ -3,6 +3,9 @@
 #include <QFileDialog>
 #include <QStringList>
 
+#include "desktop/platform/PictureLoader.h"
+#include "desktop/platform/QtText.h"
+
 namespace zelvani {
 
 QString QtFilterFromPipes(const QString& pipes) {
@@ -19,8 +22,17 @@ QString QtFilterFromPipes(const QString& pipes) {
   return filters.join(QStringLiteral(";;"));
 }
 
-const char* PictureFilter(const std::string&) {
-  return kFilterBitmapOrAll;
+QString PictureFilter(const std::string& pluginFolder) {
+  QStringList patterns = {QStringLiteral("*.bmp")};
+  for (const QString& pattern : PluginFilePatterns(ToQString(pluginFolder)))
+    if (!patterns.contains(pattern))
+      patterns << pattern;
+  const QString bitmapOrAll = QString::fromUtf8(kFilterBitmapOrAll);
+  if (patterns.size() == 1)
+    return bitmapOrAll;
+  return QStringLiteral("画像ファイル (%1)|%2|")
+             .arg(patterns.join(QLatin1Char(' ')), patterns.join(QLatin1Char(';'))) +
+         bitmapOrAll;
 }
 
 QString ChooseFile(QWidget* parent, const QString& title, const QString& pipeFilter,

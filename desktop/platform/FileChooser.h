@@ -20,8 +20,9 @@ inline constexpr const char* kFilterBitmapOrAll =
     "ビットマップ (*.bmp)|*.bmp|全てのファイル (*.*)|*.*";
 inline constexpr const char* kFilterWave = "ウェイブ (*.wav)|*.wav";
 
-// The filter of the picture choosers: bitmaps or all files, whatever the plug-in folder,
-// since the plug-ins shipped beside the program read other formats when none is set.
-const char* PictureFilter(const std::string& pluginFolder);
+// The filter of the picture choosers: first every picture the loader reads, bitmaps and
+// what the plug-ins of `pluginFolder` (the shipped ones when none is set) say they read;
+// then bitmaps, or all files, whatever the folder.
+QString PictureFilter(const std::string& pluginFolder);
 
 }  // namespace zelvani

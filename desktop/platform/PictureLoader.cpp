@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
+#include <QRegularExpression>
 #include <QtEndian>
 #include <algorithm>
 #include <cstdlib>
@@ -179,6 +180,8 @@ void PictureLoader::Enumerate() {
     entry.GetPictureInfo =
         reinterpret_cast<SpiGetPictureInfo>(entry.Library->resolve("GetPictureInfo"));
     entry.GetPicture = reinterpret_cast<SpiGetPicture>(entry.Library->resolve("GetPicture"));
+    entry.GetPluginInfo =
+        reinterpret_cast<SpiGetPluginInfo>(entry.Library->resolve("GetPluginInfo"));
     // A library without these can be neither asked nor used; the entry's end unloads it.
     if (!entry.IsSupported || !entry.GetPicture)
       continue;
@@ -260,6 +263,32 @@ QString PictureLoader::ChosenPluginPath() const {
   if (!chosen_)
     return {};
   return plugins_[*chosen_].Library->fileName();
+}
+
+QStringList PluginFilePatterns(const QString& pluginFolder) {
+  constexpr int32_t kMostKinds = 16;  // a plug-in that never says 0 is not asked for ever
+  static const QRegularExpression kPlainPattern(QStringLiteral("^\\*\\.[a-z0-9]{1,15}$"));
+  PictureLoader loader(pluginFolder, QString());
+  loader.Enumerate();
+  QStringList patterns;
+  for (const PluginEntry& plugin : loader.Plugins()) {
+    if (!plugin.GetPluginInfo)
+      continue;
+    for (int32_t number = 2; number < 2 + 2 * kMostKinds; number += 2) {
+      char text[256] = {};
+      if (plugin.GetPluginInfo(number, text, sizeof text - 1) <= 0)
+        break;
+      // Only the plug-in's text up to its first 0, and never past the buffer.
+      const QString list = QString::fromLocal8Bit(text, qsizetype(strnlen(text, sizeof text)));
+      for (const QString& piece : list.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        // Only plain patterns, so nothing a plug-in says can break the dialog's filter.
+        const QString pattern = piece.trimmed().toLower();
+        if (kPlainPattern.match(pattern).hasMatch() && !patterns.contains(pattern))
+          patterns << pattern;
+      }
+    }
+  }
+  return patterns;
 }
 
 QImage LoadThroughPlugins(const QString& pluginFolder, const QString& fileName) {

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -21,6 +22,7 @@ struct PluginEntry {
   SpiIsSupported IsSupported = nullptr;
   SpiGetPictureInfo GetPictureInfo = nullptr;  // null when the library lacks it
   SpiGetPicture GetPicture = nullptr;
+  SpiGetPluginInfo GetPluginInfo = nullptr;  // null when the library lacks it
 
   PluginEntry();
   PluginEntry(PluginEntry&&) noexcept;
@@ -68,6 +70,10 @@ class PictureLoader {
 // ".BMP", ".ICO", ".WMF" and ".EMF" (given upper-cased) go to the built-in bitmap reader,
 // which reads Windows bitmap files only.
 bool IsBuiltInExtension(const QString& extensionUpper);
+
+// The patterns of the file names the plug-ins of the folder say they read ("*.png"),
+// lower-cased, each once, in the order the plug-ins are found.
+QStringList PluginFilePatterns(const QString& pluginFolder);
 
 // All four steps of a load; a null image when the file cannot be read.
 QImage LoadThroughPlugins(const QString& pluginFolder, const QString& fileName);

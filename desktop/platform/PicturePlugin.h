@@ -7,7 +7,8 @@
  * It exports, by these exact names and with C linkage:
  *   IsSupported     required: says whether the plug-in reads a file;
  *   GetPictureInfo  optional, but without it no picture can be decoded;
- *   GetPicture      required: decodes the picture.
+ *   GetPicture      required: decodes the picture;
+ *   GetPluginInfo   optional: names the files it reads, for the game's file dialogs.
  * A library lacking "IsSupported" or "GetPicture" is ignored. The game loads every
  * plug-in of the folder for each picture it reads and unloads them all before it goes on,
  * so a plug-in must not expect its static data to survive between pictures.
@@ -175,6 +176,15 @@ typedef int32_t(SPI_CALL* SpiGetPicture)(const char* fileName, intptr_t offset, 
                                          SpiMemory* bitmapInfo, SpiMemory* pixels,
                                          SpiProgressCallback progress, intptr_t userData);
 
+/* Text about the plug-in. Asked with an even `infoNumber` from 2 on, one number for each
+ * kind of file it reads, it gives the patterns of their names separated by ";"
+ * ("*.png;*.jpg"); with the odd number after it, a description of them. The game asks
+ * 2, 4, 6, ... until an answer is 0, and offers the patterns ("*." and letters or digits
+ * only) in its picture file dialogs. It writes at most `bufferLength` bytes, the ending 0
+ * included, and returns the bytes written without it: 0 when it has nothing for that
+ * number. Other numbers are the plug-in's own. */
+typedef int32_t(SPI_CALL* SpiGetPluginInfo)(int32_t infoNumber, char* buffer, int32_t bufferLength);
+
 /* The declarations a plug-in defines. */
 SPI_EXPORT int32_t SPI_CALL IsSupported(const char* fileName, SpiFileHandle file);
 SPI_EXPORT int32_t SPI_CALL GetPictureInfo(const char* fileName, intptr_t offset, uint32_t flag,
@@ -182,6 +192,7 @@ SPI_EXPORT int32_t SPI_CALL GetPictureInfo(const char* fileName, intptr_t offset
 SPI_EXPORT int32_t SPI_CALL GetPicture(const char* fileName, intptr_t offset, uint32_t flag,
                                        SpiMemory* bitmapInfo, SpiMemory* pixels,
                                        SpiProgressCallback progress, intptr_t userData);
+SPI_EXPORT int32_t SPI_CALL GetPluginInfo(int32_t infoNumber, char* buffer, int32_t bufferLength);
 
 #ifdef __cplusplus
 }

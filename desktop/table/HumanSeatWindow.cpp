@@ -69,6 +69,13 @@ HumanSeatWindow::HumanSeatWindow(Game& game, Preferences& prefs, const QImage& c
   claimNote_->hide();
   ui_->Status->addPermanentWidget(claimNote_);
   ui_->Status->addPermanentWidget(namePlate_);
+  // The prompts stand on a plate of the window's plain colour, as the computers' names do,
+  // so that they read the same over any background picture.
+  QPalette plate = ui_->Status->palette();
+  plate.setColor(QPalette::Window, plate.color(QPalette::Button));
+  plate.setColor(QPalette::WindowText, plate.color(QPalette::ButtonText));
+  ui_->Status->setPalette(plate);
+  ui_->Status->setAutoFillBackground(true);
   // Focus lets a screen reader follow the cursor's card in this window.
   setFocusPolicy(Qt::StrongFocus);
   // The prompt is what a screen reader reads of the status bar.

@@ -251,12 +251,11 @@ void SeatWindow::ShowPopupMenu() {
 void SeatWindow::RenameSeat() {
   const std::string name =
       game_.Host.InputBox("名前を入力してください。", "名前の変更", Hand().PlayerName);
-  SetPlayerName(game_, seat_, name);
+  zelvani::RenameSeat(game_, seat_, name);
 }
 
 void SeatWindow::ChooseBackground() {
-  const QString file = ChooseFile(this, QStringLiteral("背景"),
-                                  QString::fromUtf8(PictureFilter(prefs_.PluginFolder)),
+  const QString file = ChooseFile(this, QStringLiteral("背景"), PictureFilter(prefs_.PluginFolder),
                                   ToQString(prefs_.SeatBackgrounds[seat_]));
   if (file.isEmpty())
     return;

@@ -14,12 +14,14 @@ namespace zelvani {
 namespace {
 
 // Runs a question with TurnTimer held still, so no computer seat moves while it is open.
-MsgAnswer AskWithTimerHeld(Game& game, const char* text, const char* caption, MsgIcon icon) {
+// The timer runs on after No, and after Yes too when the game goes on (`goesOnAfterYes`).
+MsgAnswer AskWithTimerHeld(Game& game, const char* text, const char* caption, MsgIcon icon,
+                           bool goesOnAfterYes = false) {
   const bool wasRunning = game.TimerEnabled;
   if (wasRunning)
     StopTurnTimer(game);
   const MsgAnswer answer = game.Host.MessageBox(text, caption, MsgButtons::YesNo, icon);
-  if (answer != MsgAnswer::Yes && wasRunning)
+  if ((answer != MsgAnswer::Yes || goesOnAfterYes) && wasRunning)
     RearmTurnTimer(game);
   return answer;
 }
@@ -119,6 +121,13 @@ void AbandonGame(Game& game) {
   SetGame(game, GameState::NoRound);
   game.Round = 0;
   game.Host.GameFinished(LeadingSeat(game), true);
+}
+
+bool ConfirmAutoPlay(Game& game) {
+  if (game.AutoPlay || (game.Round > 0 && game.AutoPlayUsed))
+    return true;
+  return AskWithTimerHeld(game, kAutoPlayQuestion, "自動プレイ", MsgIcon::Question, true) ==
+         MsgAnswer::Yes;
 }
 
 bool ConfirmClose(Game& game) {

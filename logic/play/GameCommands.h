@@ -25,6 +25,10 @@ void StartRound(Game& game);
 // "破棄(&D)": asks, then opens every hand, adds the points to the totals and ends the
 // game.
 void AbandonGame(Game& game);
+// Before "自動プレイ(&A)" is turned on: a game the automatic player takes part in counts
+// toward no totals and no high scores, so the player is asked while the game under way
+// (or, between games, the next one) would still count. Returns whether to turn it on.
+bool ConfirmAutoPlay(Game& game);
 // Closing the frame: asks during a round (and then forgets the round in progress).
 // Returns whether the window may close.
 bool ConfirmClose(Game& game);
@@ -49,6 +53,8 @@ SeeCardsMenuState SeeCardsMenuNow(const Game& game);
 void SeeCards(Game& game, int tag);
 
 inline constexpr const char* kAbandonQuestion = "現在のゲームを終了しますか？";
+inline constexpr const char* kAutoPlayQuestion =
+    "自動プレイを使ったゲームは、積算成績とハイスコアに数えません。自動プレイにしますか？";
 inline constexpr const char* kQuitQuestion = "ゲーム中ですが終了してよろしいですか？";
 
 }  // namespace zelvani

@@ -151,7 +151,7 @@ void EndRound(Game& game) {
     if (!recorded || hand.Point <= game.HiScore[table][kHiScoreRows - 1].Score)
       continue;
     if (seat == kHumanSeat)
-      SetPlayerName(game, seat, game.Host.InputBox(kNamePrompt, kNamePrompt, hand.PlayerName));
+      RenameSeat(game, seat, game.Host.InputBox(kNamePrompt, kNamePrompt, hand.PlayerName));
     AddHiScore(game, table, hand.Point, hand.PlayerName, seat == kHumanSeat);
   }
   ShowHighScores(game);

@@ -1,7 +1,6 @@
 #include "logic/settings/OptionRules.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "logic/settings/FileNames.h"
 
@@ -13,14 +12,6 @@ int DealerRuleItem(int dealerRule) {
 
 bool IsTableScale(int percent) {
   return std::find(kTableScales.begin(), kTableScales.end(), percent) != kTableScales.end();
-}
-
-int NearestTableScale(double screenScale) {
-  int nearest = kTableScales.front();
-  for (const int percent : kTableScales)
-    if (std::abs(percent - screenScale * 100.0) < std::abs(nearest - screenScale * 100.0))
-      nearest = percent;
-  return nearest;
 }
 
 std::string ResolveTypedFileName(const std::string& earlierPath, const std::string& typedName) {

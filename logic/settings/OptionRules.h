@@ -46,11 +46,10 @@ inline constexpr int kDealerRuleCount = 4;
 // and so are stored as that one once the dialog is confirmed.
 int DealerRuleItem(int dealerRule);
 
-// The sizes "表示倍率" offers for the whole table, in percent.
+// The sizes "表示倍率" offers for the whole table, in percent, beside "自動": no size
+// stored, the screen's own scale.
 inline constexpr std::array<int, 4> kTableScales = {100, 125, 150, 200};
 bool IsTableScale(int percent);
-// The offered size nearest to a screen's own scale (1.0 for 100 %).
-int NearestTableScale(double screenScale);
 
 // The full path of a name typed into a file field: taken relative to the folder of
 // the file chosen before (`earlierPath`), or to the current folder when that had none.

@@ -415,7 +415,7 @@ bool SaveSettings(Game& game, const Preferences& prefs, Registry& registry,
       return false;
   } else if (RegistryKey* key = options.Key();
              key && key->ValueExists(kTableScaleValue) && !key->DeleteValue(kTableScaleValue)) {
-    return false;  // only a value no longer offered is there to remove
+    return false;  // "自動" chosen, or a size no longer offered: the screen's scale
   }
   if (!options.Boolean(kPlaySoundsValue, prefs.PlaySounds))
     return false;

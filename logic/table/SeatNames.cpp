@@ -21,6 +21,27 @@ void SetPoint(Game& game, int seat, int points) {
   game.Host.SetSeatCaption(seat, SeatCaption(game, seat));
 }
 
+bool IsBlankName(std::string_view name) {
+  constexpr std::string_view kWideSpace = "\u3000";
+  while (!name.empty()) {
+    if (name.starts_with(kWideSpace))
+      name.remove_prefix(kWideSpace.size());
+    else if (name.front() == ' ' || name.front() == '\t' || name.front() == '\r' ||
+             name.front() == '\n')
+      name.remove_prefix(1);
+    else
+      return false;
+  }
+  return true;
+}
+
+bool RenameSeat(Game& game, int seat, const std::string& name) {
+  if (IsBlankName(name))
+    return false;
+  SetPlayerName(game, seat, name);
+  return true;
+}
+
 std::string MenuText(const std::string& text) {
   std::string shown;
   shown.reserve(text.size());

@@ -42,6 +42,25 @@ bool SizeIsSane(const QSize& size) {
 
 extern "C" {
 
+SPI_EXPORT int32_t SPI_CALL GetPluginInfo(int32_t infoNumber, char* buffer, int32_t bufferLength) {
+  const char* text = nullptr;
+  switch (infoNumber) {
+    case 2:
+      text = "*.png;*.jpg;*.jpeg";
+      break;
+    case 3:
+      text = "PNG, JPEG";
+      break;
+    default:
+      return 0;
+  }
+  const size_t length = std::strlen(text);
+  if (!buffer || bufferLength <= static_cast<int32_t>(length))
+    return 0;
+  std::memcpy(buffer, text, length + 1);
+  return static_cast<int32_t>(length);
+}
+
 SPI_EXPORT int32_t SPI_CALL IsSupported(const char*, SpiFileHandle file) {
   char head[8];
   const ssize_t got = pread(static_cast<int>(file), head, sizeof head, 0);

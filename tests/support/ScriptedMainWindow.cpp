@@ -18,13 +18,18 @@ MsgAnswer ScriptedBoxes::MessageBox(const std::string& text, const std::string& 
 
 std::string ScriptedBoxes::InputBox(const std::string&, const std::string&,
                                     const std::string& defaultText) {
-  return defaultText;
+  if (Inputs.empty())
+    return defaultText;
+  std::string text = Inputs.front();
+  Inputs.pop_front();
+  return text;
 }
 
 ScriptedMainWindow::ScriptedMainWindow()
     : MainWindow(std::make_unique<ScriptedBoxes>()),
       Messages(static_cast<ScriptedBoxes&>(Boxes()).Messages),
-      Answers(static_cast<ScriptedBoxes&>(Boxes()).Answers) {}
+      Answers(static_cast<ScriptedBoxes&>(Boxes()).Answers),
+      Inputs(static_cast<ScriptedBoxes&>(Boxes()).Inputs) {}
 
 void ScriptedMainWindow::StartUp() {
   CreateScoreSheet();

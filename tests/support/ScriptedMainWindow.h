@@ -23,7 +23,8 @@ class ScriptedBoxes : public MessageBoxes {
     std::string Description;
   };
   std::vector<Shown> Messages;
-  std::deque<MsgAnswer> Answers;  // for Yes/No boxes; No when empty
+  std::deque<MsgAnswer> Answers;   // for Yes/No boxes; No when empty
+  std::deque<std::string> Inputs;  // for input boxes; the preset text when empty
 
   ScriptedBoxes() : MessageBoxes(nullptr) {}
 
@@ -41,6 +42,7 @@ class ScriptedMainWindow : public MainWindow {
   // What the frame's boxes were to show, and the answers they give.
   std::vector<ScriptedBoxes::Shown>& Messages;
   std::deque<MsgAnswer>& Answers;
+  std::deque<std::string>& Inputs;
 
   // Creates the windows in the order the application does.
   void StartUp();

@@ -11,6 +11,7 @@
 #include "desktop/platform/ShippedFiles.h"
 #include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/SeatWindow.h"
+#include "logic/table/TurnDriver.h"
 #include "support/ScriptedMainWindow.h"
 
 using namespace zelvani;
@@ -189,6 +190,48 @@ class SplashWindowTest : public QObject {
     QCOMPARE(QApplication::focusWidget()->accessibleDescription(), QStringLiteral("Ver 1.0"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QVERIFY(!logo->isVisible());
+  }
+
+  void theAboutBoxStillClosesByKeyOnceAMenuTookTheFocus() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    frame.CreateSplash();
+    SplashWindow* logo = frame.Splash();
+    logo->Dismiss();
+    Game& game = frame.GameRecord();
+    frame.findChild<QAction*>("startAction")->trigger();
+    frame.TurnTimer()->stop();
+    SetGame(game, GameState::HumanDraws);
+    const HandRecord hand = game.Seats[0];
+
+    frame.findChild<QAction*>("aboutAction")->trigger();
+    QVERIFY(logo->isVisible());
+    QTest::mouseClick(frame.SeatWindowOf(2), Qt::LeftButton);  // only a click on it closes it
+    QVERIFY(logo->isVisible());
+    // Alt+O in the box opens the frame's menu, the card-opening submenu in it; the menu
+    // keeps Esc for itself.
+    QApplication::setActiveWindow(logo);
+    QTest::keyClick(logo, Qt::Key_O, Qt::AltModifier);
+    auto* options = frame.findChild<QMenu*>("optionsMenu");
+    QVERIFY(options->isVisible());
+    QVERIFY(frame.findChild<QMenu*>("seeCardsMenu")->menuAction()->isVisible());
+    QTest::keyClick(options, Qt::Key_Escape);
+    QVERIFY(!options->isVisible());
+    QVERIFY(logo->isVisible());
+    // Then Esc in the frame, or Space in the human's window, closes the box in front and
+    // does nothing else.
+    QTest::keyClick(&frame, Qt::Key_Escape);
+    QVERIFY(!logo->isVisible());
+    frame.ShowAbout();
+    QApplication::setActiveWindow(frame.HumanSeat());
+    QTest::keyClick(frame.HumanSeat(), Qt::Key_Space);
+    QVERIFY(!logo->isVisible());
+    QCOMPARE(game.Seats[0].Selected, hand.Selected);
+    QCOMPARE(game.State, GameState::HumanDraws);
+    QVERIFY(!frame.HumanSeat()->CursorShown());
+    // Closed, the keys are the table's again.
+    QTest::keyClick(frame.HumanSeat(), Qt::Key_Space);
+    QVERIFY(frame.HumanSeat()->CursorShown());
   }
 
   void missingPicturesLeaveAPlainWindowThatStillAnimates() {

@@ -246,6 +246,7 @@ class FrameTest : public QObject {
         QStringLiteral("新しいゲームを始めました。\n第1回戦を配りました。親は")));
 
     QAction* autoPlay = frame.findChild<QAction*>("autoPlayAction");
+    frame.Answers = {MsgAnswer::Yes};  // the game leaves the records
     autoPlay->trigger();
     QVERIFY(frame.GameRecord().AutoPlay);
     QTest::mouseClick(frame.HumanSeat(), Qt::LeftButton);

@@ -208,6 +208,26 @@ class OptionsDialogTest : public QObject {
     QCOMPARE(Control<QComboBox>(&again, "tableLookBox")->currentText(), QStringLiteral("フェルト"));
   }
 
+  void aNameLeftBlankInTheGridIsRefused() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    RunOptionsCommand(frame, [](OptionsDialog& dialog) {
+      Control<QTabWidget>(&dialog, "pages")->setCurrentIndex(1);
+      auto* grid = Control<QTableWidget>(&dialog, "namesGrid");
+      grid->setCurrentCell(1, 0);
+      grid->editItem(grid->item(1, 0));
+      auto* editor = grid->findChild<QLineEdit*>();
+      QVERIFY(editor && editor->isVisible());
+      editor->setText(QStringLiteral(" "));
+      QTest::keyClick(editor, Qt::Key_Return);
+      QCoreApplication::processEvents();  // the grid takes the edit in its next turn
+      QCOMPARE(dialog.NamesCell(1, 2), QStringLiteral("テルル"));  // shown again at once
+      Control<QPushButton>(&dialog, "okButton")->click();
+    });
+    QCOMPARE(frame.GameRecord().Seats[1].PlayerName, std::string("テルル"));
+    QCOMPARE(frame.SeatWindowOf(1)->windowTitle(), QStringLiteral("テルル"));
+  }
+
   void theTableScaleFollowsTheScreenUntilThePlayerChoosesOne() {
     ScriptedMainWindow frame;
     frame.StartUp();
@@ -229,7 +249,7 @@ class OptionsDialogTest : public QObject {
       QCOMPARE(Control<QLabel>(&dialog, "tableScaleNote")->text(),
                QStringLiteral("次回の起動から有効になります"));
       dialog.FillOptions();
-      QCOMPARE(scale(dialog)->currentText(), QStringLiteral("100%"));  // the screen's own
+      QCOMPARE(scale(dialog)->currentText(), QStringLiteral("自動"));  // the screen's own
       dialog.ApplyOptions();
       QCOMPARE(prefs.TableScale, 0);
     }
@@ -241,6 +261,10 @@ class OptionsDialogTest : public QObject {
     OptionsDialog again(frame);
     again.FillOptions();
     QCOMPARE(scale(again)->currentText(), QStringLiteral("150%"));
+    // The way back: nothing stored, the screen's scale again at the next start.
+    scale(again)->setCurrentIndex(scale(again)->findText(QStringLiteral("自動")));
+    again.ApplyOptions();
+    QCOMPARE(prefs.TableScale, 0);
   }
 
   void numberFieldsRefuseValuesThatMakeNoGame() {

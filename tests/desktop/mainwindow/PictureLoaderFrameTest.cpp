@@ -165,9 +165,15 @@ class PictureLoaderFrameTest : public QObject {
     QVERIFY(frame.PreferencesRecord().SeatBackgrounds[2].empty());
   }
 
-  void thePictureChoosersOfferAllFilesWithOrWithoutAFolder() {
-    for (const std::string& folder : {std::string(), std::string("/somewhere/plugins/")})
-      QCOMPARE(QString::fromUtf8(PictureFilter(folder)),
+  void thePictureChoosersOfferWhatTheLoaderReads() {
+    // The shipped plug-in says it reads PNG and JPEG: those come first, with bitmaps.
+    QCOMPARE(PictureFilter(std::string()),
+             QStringLiteral("画像ファイル (*.bmp *.png *.jpg *.jpeg)|*.bmp;*.png;*.jpg;*.jpeg|"
+                            "ビットマップ (*.bmp)|*.bmp|全てのファイル (*.*)|*.*"));
+    // Plug-ins that say nothing of their files, or none at all: bitmaps, or all files.
+    for (const QString& folder :
+         {TestPluginFolder(QStringLiteral("first-found")), QStringLiteral("/somewhere/plugins/")})
+      QCOMPARE(PictureFilter(folder.toStdString()),
                QStringLiteral("ビットマップ (*.bmp)|*.bmp|全てのファイル (*.*)|*.*"));
   }
 };

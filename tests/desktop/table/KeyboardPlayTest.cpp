@@ -26,6 +26,7 @@
 #include "logic/cards/CardNames.h"
 #include "logic/cards/Cards.h"
 #include "logic/computer/TurnTimer.h"
+#include "logic/play/GameCommands.h"
 #include "logic/play/Piles.h"
 #include "logic/table/TurnDriver.h"
 #include "support/Cards.h"
@@ -309,7 +310,7 @@ class KeyboardPlayTest : public QObject {
     for (int key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Delete, Qt::Key_X})
       QTest::addRow("own draw phase, %s", qPrintable(QKeySequence(key).toString()))
           << GameState::HumanDraws << key << false;
-    for (int key : {Qt::Key_D, Qt::Key_Space, Qt::Key_Delete})
+    for (int key : {Qt::Key_D, Qt::Key_Space, Qt::Key_Delete, Qt::Key_H, Qt::Key_A})
       QTest::addRow("in the help window, %s", qPrintable(QKeySequence(key).toString()))
           << GameState::HumanPlays << key << true;
   }
@@ -378,6 +379,65 @@ class KeyboardPlayTest : public QObject {
     frame.Answers.push_back(MsgAnswer::Yes);
     Press(frame.SeatWindowOf(1), Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!frame.isVisible());
+  }
+
+  void anOpenMenuTakesItsOwnLettersBeforeTheTable() {
+    ScriptedMainWindow frame;
+    Deal(frame, GameState::HumanPlays, {C(1, 7), C(0, 1)});
+    frame.CreateSplash();
+    frame.Splash()->Dismiss();
+    Game& game = frame.GameRecord();
+    const QString prompt = frame.HumanSeat()->Status()->currentMessage();
+
+    // ヘルプ, then A: バージョン情報, not the automatic player.
+    Press(frame.HumanSeat(), Qt::Key_H, Qt::AltModifier);
+    auto* help = frame.findChild<QMenu*>("helpMenu");
+    QVERIFY(help->isVisible());
+    QTest::keyClick(help, Qt::Key_A);
+    QVERIFY(!help->isVisible());
+    QVERIFY(frame.Splash()->isVisible());
+    QVERIFY(!game.AutoPlay);
+    frame.Splash()->Dismiss();
+
+    // オプション, then H: ハイスコア, not a hint.
+    Press(&frame, Qt::Key_O, Qt::AltModifier);
+    auto* options = frame.findChild<QMenu*>("optionsMenu");
+    QVERIFY(options->isVisible());
+    QTest::keyClick(options, Qt::Key_H);
+    QVERIFY(!options->isVisible());
+    QCOMPARE(frame.Messages.size(), 1u);
+    QVERIFY(frame.Messages[0].Caption == "ハイスコア（ルール1）" ||
+            frame.Messages[0].Caption == "ごめんね");
+    QCOMPARE(frame.HumanSeat()->Status()->currentMessage(), prompt);
+    QCOMPARE(game.State, GameState::HumanPlays);
+
+    // With no menu open, the same keys are the table's again.
+    Press(frame.SeatWindowOf(2), Qt::Key_H);
+    QVERIFY(frame.HumanSeat()->Status()->currentMessage() != prompt);
+  }
+
+  void theAutomaticPlayerAsksBeforeTheGameLeavesTheRecords() {
+    ScriptedMainWindow frame;
+    Deal(frame, GameState::HumanDraws, {C(1, 7), C(0, 1)});
+    Game& game = frame.GameRecord();
+    auto* autoPlay = frame.findChild<QAction*>("autoPlayAction");
+    // The key, answered No: nothing changes.
+    Press(frame.HumanSeat(), Qt::Key_A);
+    QCOMPARE(frame.Messages.size(), 1u);
+    QCOMPARE(frame.Messages[0].Text, std::string(kAutoPlayQuestion));
+    QVERIFY(!game.AutoPlay);
+    QVERIFY(!game.AutoPlayUsed);
+    QVERIFY(!autoPlay->isChecked());
+    // The menu item, answered Yes: on, and the game counts no more.
+    Press(&frame, Qt::Key_G, Qt::AltModifier);
+    auto* gameMenu = frame.findChild<QMenu*>("gameMenu");
+    QVERIFY(gameMenu->isVisible());
+    frame.Answers = {MsgAnswer::Yes};
+    QTest::keyClick(gameMenu, Qt::Key_A);
+    QVERIFY(game.AutoPlay);
+    QVERIFY(game.AutoPlayUsed);
+    QVERIFY(autoPlay->isChecked());
+    QVERIFY(frame.TurnTimer()->isActive());  // it plays the human's turn
   }
 
   void aScreenReaderReadsTheTable() {

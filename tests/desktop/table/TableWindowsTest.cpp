@@ -3,12 +3,14 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <optional>
 
 #include <QSoundEffect>
+#include "desktop/platform/QtText.h"
 #include "desktop/table/CardPicture.h"
 #include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/MeldWindow.h"
@@ -224,6 +226,48 @@ class TableWindowsTest : public QObject {
     prefs.Look = TableLook::Plain;
     frame.ShowTableLook();
     QCOMPARE(frame.ClientArea()->background(), plain);
+  }
+
+  void theHumansPromptReadsOverADarkBackground() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    HumanSeatWindow* player = frame.HumanSeat();
+    QImage night(8, 8, QImage::Format_RGB32);
+    night.fill(QColor(10, 10, 30));
+    const QString path = dir_.filePath(QStringLiteral("night.bmp"));
+    QVERIFY(night.save(path, "BMP"));
+    QVERIFY(player->LoadBackground(path));
+    player->resize(600, 160);
+    player->ShowStatus(QStringLiteral("あなたの番です"));
+    const QImage shot = player->grab().toImage();
+    QCOMPARE(QColor(shot.pixel(2, 2)), QColor(night.pixel(2, 2)));  // the picture is there
+    // Under the prompt lies the window's plain colour, and its letters stand out from it.
+    const QRect strip = player->Status()->geometry();
+    const QColor plate = player->palette().color(QPalette::Button);
+    QCOMPARE(QColor(shot.pixel(strip.left() + 1, strip.center().y())), plate);
+    const QColor text = player->Status()->palette().color(QPalette::WindowText);
+    QVERIFY(qAbs(text.lightness() - plate.lightness()) > 100);
+    int letters = 0;
+    for (int x = strip.left(); x < strip.center().x(); ++x)
+      for (int y = strip.top(); y <= strip.bottom(); ++y)
+        letters += qAbs(QColor(shot.pixel(x, y)).lightness() - text.lightness()) < 60;
+    QVERIFY(letters > 20);
+  }
+
+  void aSeatCannotBeRenamedToNothing() {
+    ScriptedMainWindow frame;
+    frame.StartUp();
+    SeatWindow* seat = frame.SeatWindowOf(1);
+    const std::string name = frame.GameRecord().Seats[1].PlayerName;
+    QAction* rename = seat->findChild<QMenu*>()->actions().first();
+    frame.Inputs = {"", "\u3000 "};
+    rename->trigger();
+    rename->trigger();
+    QCOMPARE(frame.GameRecord().Seats[1].PlayerName, name);
+    QCOMPARE(seat->windowTitle(), ToQString(name));
+    frame.Inputs = {"ミナ"};
+    rename->trigger();
+    QCOMPARE(seat->windowTitle(), QStringLiteral("ミナ"));
   }
 
   void aBrokenBackgroundIsReportedAndRemoved() {

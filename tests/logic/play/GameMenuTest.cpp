@@ -106,6 +106,29 @@ TEST_F(GameMenu, ClosingBetweenRoundsAsksNothing) {
   EXPECT_TRUE(t.host.Messages.empty());
 }
 
+TEST_F(GameMenu, TheAutomaticPlayerAsksBeforeItTakesAGameOutOfTheRecords) {
+  MidRound(2, GameState::Seat1Plays);
+  t.host.Answers = {MsgAnswer::No};
+  EXPECT_FALSE(ConfirmAutoPlay(game));
+  ASSERT_EQ(t.host.Messages.size(), 1u);
+  EXPECT_EQ(t.host.Messages[0].Text, kAutoPlayQuestion);
+  EXPECT_EQ(t.host.Messages[0].Icon, MsgIcon::Question);
+  t.host.Answers = {MsgAnswer::Yes};
+  EXPECT_TRUE(ConfirmAutoPlay(game));
+  // The computer seats waited while the question was open, then went on either way.
+  EXPECT_EQ(t.host.CountCalls("StopTimer"), 2);
+  EXPECT_TRUE(t.host.TimerRunning);
+  // A game already out of the records asks no more.
+  SetAutoPlay(game, true);
+  SetAutoPlay(game, false);
+  EXPECT_TRUE(ConfirmAutoPlay(game));
+  EXPECT_EQ(t.host.Messages.size(), 2u);
+  // Between games the question is about the next one.
+  game.Round = 0;
+  EXPECT_FALSE(ConfirmAutoPlay(game));
+  EXPECT_EQ(t.host.Messages.size(), 3u);
+}
+
 TEST_F(GameMenu, CardOpeningMenuShowsNamesAndOpenHands) {
   SeeCardsMenuState menu = SeeCardsMenuNow(game);
   EXPECT_FALSE(menu.NormalEnabled);

@@ -273,6 +273,15 @@ TEST_F(EndRoundTest, TheGameEndAddsTotalsAndOffersTheHighScores) {
   EXPECT_EQ(table[0].Year, 2026);
 }
 
+TEST_F(EndRoundTest, AHighScoreEnteredWithoutANameKeepsTheSeatsName) {
+  game.Seats[2].Point = 20;  // goes below zero: the game ends
+  HumanGoesOut();
+  host.Inputs.push_back("");
+  EndRound(game);
+  EXPECT_EQ(game.Seats[0].PlayerName, "あなた");
+  EXPECT_EQ(HiScoreNameText(game.HiScore[0][0]), "あなた");
+}
+
 TEST_F(EndRoundTest, OnEqualPointsTheHumanLandsBelowTheComputers) {
   game.Seats[3].Point = 30;
   Hand(0, {kAce});

@@ -462,6 +462,10 @@ TEST_F(SettingsStoreTest, TheTableScaleIsStoredBesideTheOptionsOnceChosen) {
   LoadSettings(next.game, next.prefs, registry, next.windows);
   EXPECT_EQ(next.prefs.TableScale, 150);
   EXPECT_EQ(registry.Backups, 0);
+  // Taken back to "自動": no size stored, the screen's own scale at the next start.
+  next.prefs.TableScale = 0;
+  ASSERT_TRUE(SaveSettings(next.game, next.prefs, registry, next.windows));
+  EXPECT_FALSE(registry.Has(kOptions, "TableScale"));
 
   // A size not offered follows the screen again, and the store keeps a backup of it.
   registry.Put(kOptions, "TableScale", std::string("137"));

@@ -20,5 +20,17 @@ TEST(SeatCaption, TheNameAloneOutsideAGameWithPointsDuringOne) {
   EXPECT_EQ(t.host.Calls.back(), "Caption 1    [-15点]");
 }
 
+TEST(SeatCaption, ARenameToABlankNameIsRefused) {
+  TestTable t;
+  SetPlayerName(t.game, 1, "テルル");
+  for (const char* blank : {"", "  ", "\u3000", " \u3000\t"}) {
+    EXPECT_FALSE(RenameSeat(t.game, 1, blank)) << blank;
+    EXPECT_EQ(t.game.Seats[1].PlayerName, "テルル");
+  }
+  EXPECT_EQ(t.host.Calls.back(), "Caption 1 テルル");
+  EXPECT_TRUE(RenameSeat(t.game, 1, " ミナ "));  // spaces round a name are the player's
+  EXPECT_EQ(t.host.Calls.back(), "Caption 1  ミナ ");
+}
+
 }  // namespace
 }  // namespace zelvani
