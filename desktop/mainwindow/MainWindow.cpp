@@ -9,6 +9,7 @@
 #include "desktop/dialogs/MoveLogWindow.h"
 #include "desktop/dialogs/ScoreSheetWindow.h"
 #include "desktop/dialogs/SplashWindow.h"
+#include "desktop/mainwindow/ChildWindowTiler.h"
 #include "desktop/mainwindow/OptionsDialog.h"
 #include "desktop/mainwindow/QtSettingsWindows.h"
 #include "desktop/platform/QtText.h"
@@ -16,6 +17,7 @@
 #include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/KeyboardPlay.h"
 #include "desktop/table/LockedSubWindow.h"
+#include "desktop/table/MeldWindow.h"
 #include "desktop/table/PilesWindow.h"
 #include "desktop/table/SeatWindow.h"
 #include "logic/computer/Hint.h"
@@ -47,6 +49,8 @@ MainWindow::MainWindow(std::unique_ptr<MessageBoxes> boxes)
   observer_->Listen(&log_);
   ui_->setupUi(this);
   windows_.ClientArea = ui_->ClientArea;
+  windows_.Tiler = new ChildWindowTiler(windows_, prefs_, this);
+  ClientArea()->viewport()->installEventFilter(windows_.Tiler);
   setObjectName(QStringLiteral("mainWindow"));
   resize(kDefaultTableWidth, kDefaultTableHeight);
   ui_->seeCardsMenu->menuAction()->setVisible(false);
@@ -101,11 +105,13 @@ void MainWindow::CreateHumanSeat() {
   QtSettingsWindows windows = WindowsForStore();
   settings_.Load(windows);
   ui_->soundAction->setChecked(prefs_.PlaySounds);
+  ui_->keepMeldPlacesAction->setChecked(prefs_.KeepMeldPlaces);
   windows_.HumanSeat->show();
   for (int seat = 1; seat < kSeatCount; ++seat)
     windows_.Seats[seat]->show();
   show();
   PlaceLog();
+  fitter_.Watch();
 }
 
 QtSettingsWindows MainWindow::WindowsForStore() {
@@ -145,7 +151,7 @@ void MainWindow::CreatePilesWindow() {
   ClientArea()->addSubWindow(window);
   window->resize(250, 150);
   window->show();
-  ClientArea()->tileSubWindows();
+  fitter_.TileMeldWindows();
   piles->PaintPiles();
 }
 
@@ -172,6 +178,12 @@ void MainWindow::ConnectMenus() {
             [this, item] { fitter_.SeatRoundTable(item->data().toInt()); });
   connect(ui_->topToBottomAction, &QAction::triggered, this,
           [this] { fitter_.StackSeatsTopToBottom(); });
+  connect(ui_->keepMeldPlacesAction, &QAction::toggled, this, [this](bool on) {
+    prefs_.KeepMeldPlaces = on;
+    fitter_.TileMeldWindows();
+    for (int i = 0; i < windows_.MeldWindowCount(); ++i)
+      MeldWindowAt(i)->PaintMeld();
+  });
 
   connect(ui_->seeCardsMenu, &QMenu::aboutToShow, this, [this] {
     const SeeCardsMenuState menu = SeeCardsMenuNow(game_);
@@ -198,12 +210,8 @@ void MainWindow::ConnectMenus() {
   connect(ui_->moveLogAction, &QAction::triggered, moveLogWindow_, &QWidget::setVisible);
   connect(moveLogWindow_->toggleViewAction(), &QAction::toggled, ui_->moveLogAction,
           &QAction::setChecked);
-  connect(ui_->moveLogAction, &QAction::toggled, this, [this] {
-    QTimer::singleShot(0, this, [this] {
-      if (!windows_.Closing)
-        ClientArea()->tileSubWindows();
-    });
-  });
+  connect(ui_->moveLogAction, &QAction::toggled, this,
+          [this] { QTimer::singleShot(0, this, [this] { fitter_.TileMeldWindows(); }); });
 
   connect(ui_->optionsDialogAction, &QAction::triggered, this, &MainWindow::ShowOptionsDialog);
   connect(ui_->optionsMenu, &QMenu::aboutToShow, this, &MainWindow::OptionsMenuOpening);

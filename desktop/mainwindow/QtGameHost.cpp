@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "desktop/dialogs/ScoreSheetWindow.h"
+#include "desktop/mainwindow/ChildWindowTiler.h"
 #include "desktop/mainwindow/MessageBoxes.h"
 #include "desktop/mainwindow/TableWindows.h"
 #include "desktop/platform/QtText.h"
@@ -54,7 +55,8 @@ void QtGameHost::MeldWindowOpened(int index) {
     windows_.ClientArea->setActiveSubWindow(windows_.PilesSubWindow);
     windows_.Piles->setFocus();
   }
-  windows_.ClientArea->tileSubWindows();
+  if (windows_.Tiler)
+    windows_.Tiler->Tile();
 }
 
 void QtGameHost::MeldWindowsClosed() {
@@ -63,8 +65,8 @@ void QtGameHost::MeldWindowsClosed() {
     window->close();
   }
   windows_.MeldSubWindows.clear();
-  if (!windows_.Closing)
-    windows_.ClientArea->tileSubWindows();
+  if (!windows_.Closing && windows_.Tiler)
+    windows_.Tiler->Tile();
 }
 
 void QtGameHost::PlayCue(Cue cue) {

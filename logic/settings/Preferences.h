@@ -39,6 +39,10 @@ struct Preferences {
   // belongs to the window.
   std::array<std::string, kSeatCount> SeatBackgrounds;
   LogPlace Log;
+  // "役の並びを保つ(&M)": the stock window first and the meld windows in the order they were
+  // opened, each captioned with the seat that laid it. Off, they are tiled as the
+  // standard tiling takes them.
+  bool KeepMeldPlaces = false;
 };
 
 }  // namespace zelvani

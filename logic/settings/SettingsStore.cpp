@@ -392,6 +392,8 @@ void LoadPlayAids(Game& game, Preferences& prefs, Registry& registry) {
   log.Side = section.Integer("Side", log.Side, 0, kLogSides - 1);
   log.Width = section.Integer("Width", log.Width, 1, kMaxWindowExtent);
   log.Height = section.Integer("Height", log.Height, 1, kMaxWindowExtent);
+  prefs.KeepMeldPlaces =
+      SectionReader(registry, "Form\\Melds", discarded).Boolean("KeepPlaces", false);
   const bool autoPlayed = SectionReader(registry, "Score", discarded).Boolean("AutoPlayed", false);
   game.AutoPlayUsed = autoPlayed && game.Round > 0;
   if (discarded)
@@ -402,7 +404,13 @@ bool SavePlayAids(const Game& game, const Preferences& prefs, Registry& registry
   const LogPlace& log = prefs.Log;
   SectionWriter section(registry, "Form\\Log");
   SectionWriter score(registry, "Score");
-  return section.Boolean("Visible", log.Visible) && section.Integer("Side", log.Side) &&
+  // Kept only while chosen: without it the meld windows are tiled as they always were.
+  bool melds = true;
+  if (prefs.KeepMeldPlaces)
+    melds = SectionWriter(registry, "Form\\Melds").Boolean("KeepPlaces", true);
+  else if (const auto key = registry.OpenKey(SubKey("Form\\Melds"), false))
+    key->DeleteValue("KeepPlaces");
+  return melds && section.Boolean("Visible", log.Visible) && section.Integer("Side", log.Side) &&
          section.Integer("Width", log.Width) && section.Integer("Height", log.Height) &&
          score.Boolean("AutoPlayed", game.Round > 0 && game.AutoPlayUsed);
 }
