@@ -75,11 +75,10 @@ void TableFitter::FitMaximisedFrame() {
     if (!frame_.isMaximized())
       return;
     playerMoved_ = true;
-    const bool round = arrangement_ != Arrangement::TopToBottom;
     if (beforeMaximise_) {
       const TableRects before = *beforeMaximise_;
       beforeMaximise_.reset();
-      PlaceTable(before, round);
+      PlaceTable(before, arrangement_ != Arrangement::TopToBottom);
       return;
     }
     std::optional<TableRects> before;
@@ -88,13 +87,7 @@ void TableFitter::FitMaximisedFrame() {
       for (int seat = 0; seat < kSeatCount; ++seat)
         before->Seats[seat] = placed_[1 + seat].Outer;
     }
-    const WinRect screen = TableScreen();
-    if (arrangement_ == Arrangement::TopToBottom)
-      PlaceTable(FitTopToBottom(screen, CurrentSeatRects(), Needs(), screen), false);
-    else
-      PlaceTable(FitRoundTable(screen, CurrentSeatRects(), arrangement_ == Arrangement::Clockwise,
-                               Needs(), screen),
-                 true);
+    FitLastArrangement(TableScreen());
     beforeMaximise_ = before;
   });
 }
@@ -139,36 +132,29 @@ void TableFitter::TableChanged() {
       !frame_.isVisible() || windows_.Closing)
     return;
   const std::vector<WindowPlace> now = PlacesNow();
-  switch (JudgeTableChange(placed_, now)) {
-    case TableChange::None:
-      return;
-    case TableChange::FramesKnown:
-      placed_ = now;
-      if (arrangeAsFramesArrive_ && !playerMoved_)
-        ArrangeTableCentred();
-      return;
-    case TableChange::FrameResized:
-      playerMoved_ = true;
-      beforeMaximise_.reset();
-      placed_ = now;
-      FitRoundFrame();
-      return;
-    case TableChange::WindowMoved:
-      playerMoved_ = true;
-      beforeMaximise_.reset();
-      placed_ = now;
-      return;
+  const TableChange change = JudgeTableChange(placed_, now);
+  if (change == TableChange::None)
+    return;
+  placed_ = now;
+  if (change == TableChange::FramesKnown) {
+    if (arrangeAsFramesArrive_ && !playerMoved_)
+      ArrangeTableCentred();
+    return;
   }
+  // The player's own doing.
+  playerMoved_ = true;
+  beforeMaximise_.reset();
+  if (change == TableChange::FrameResized)
+    FitLastArrangement(OuterRect(&frame_));
 }
 
-void TableFitter::FitRoundFrame() {
+void TableFitter::FitLastArrangement(const WinRect& frame) {
   if (arrangement_ == Arrangement::TopToBottom)
-    PlaceTable(FitTopToBottom(OuterRect(&frame_), CurrentSeatRects(), Needs(), TableScreen()),
-               false);
+    PlaceTable(FitTopToBottom(frame, CurrentSeatRects(), Needs(), TableScreen()), false);
   else
-    PlaceTable(FitRoundTable(OuterRect(&frame_), CurrentSeatRects(),
-                             arrangement_ == Arrangement::Clockwise, Needs(), TableScreen()),
-               false);
+    PlaceTable(FitRoundTable(frame, CurrentSeatRects(), arrangement_ == Arrangement::Clockwise,
+                             Needs(), TableScreen()),
+               true);
 }
 
 int TableFitter::PlayerWindowHeight() const {

@@ -65,8 +65,8 @@ class TableFitter : public QObject {
   std::vector<WindowPlace> PlacesNow() const;
   // After the windows have stood still: the table fitted again where it must be.
   void TableChanged();
-  // The last arrangement round the frame as it is.
-  void FitRoundFrame();
+  // The last arrangement chosen, round a frame of this rectangle, fitted to the screen.
+  void FitLastArrangement(const WinRect& frame);
   SeatRects CurrentSeatRects() const;
   void ApplySeatRects(const SeatRects& rects);
   // The windows where an arrangement put them; `tile` tiles the frame's children as well.
