@@ -188,6 +188,20 @@ ChildTiles TileChildren(const std::vector<TileNeed>& needs, int areaWidth, int a
   return tiles;
 }
 
+namespace {
+
+// Within a pixel: a scale such as 125 % rounds a window's edges either way.
+bool Near(int a, int b) {
+  return a - b <= 1 && b - a <= 1;
+}
+
+bool NearRect(const WinRect& a, const WinRect& b) {
+  return Near(a.Left, b.Left) && Near(a.Top, b.Top) && Near(a.Width, b.Width) &&
+         Near(a.Height, b.Height);
+}
+
+}  // namespace
+
 TableChange JudgeTableChange(const std::vector<WindowPlace>& placed,
                              const std::vector<WindowPlace>& now) {
   if (placed.size() != now.size())
@@ -195,10 +209,13 @@ TableChange JudgeTableChange(const std::vector<WindowPlace>& placed,
   for (std::size_t i = 0; i < now.size(); ++i)
     if (now[i].FrameWidth != placed[i].FrameWidth || now[i].FrameHeight != placed[i].FrameHeight)
       return TableChange::FramesKnown;
-  if (!now.empty() && (now[0].Outer.Width != placed[0].Outer.Width ||
-                       now[0].Outer.Height != placed[0].Outer.Height))
+  if (!now.empty() && !(Near(now[0].Outer.Width, placed[0].Outer.Width) &&
+                        Near(now[0].Outer.Height, placed[0].Outer.Height)))
     return TableChange::FrameResized;
-  return now == placed ? TableChange::None : TableChange::WindowMoved;
+  for (std::size_t i = 0; i < now.size(); ++i)
+    if (!NearRect(now[i].Outer, placed[i].Outer))
+      return TableChange::WindowMoved;
+  return TableChange::None;
 }
 
 bool LiesOnAScreen(const WinRect& window, const std::vector<WinRect>& screens) {

@@ -85,7 +85,8 @@ struct WindowPlace {
 
 // What became of the table (the frame first, then the seat windows) since it was placed:
 // a window manager's frame became known or changed round some window; else the player
-// resized the frame, or moved or resized some other window.
+// resized the frame, or moved or resized some other window. Edges within a pixel of where
+// they were count as unmoved: a fractional scale rounds them.
 enum class TableChange { None, FramesKnown, FrameResized, WindowMoved };
 TableChange JudgeTableChange(const std::vector<WindowPlace>& placed,
                              const std::vector<WindowPlace>& now);

@@ -162,6 +162,9 @@ TEST(TableChange, TellsAFrameBecomingKnownFromThePlayersHand) {
                                            {{1000, 0, 150, 770}, 0, 0}};
   std::vector<WindowPlace> now = placed;
   EXPECT_EQ(JudgeTableChange(placed, now), TableChange::None);
+  now[0].Outer.Left += 1;  // rounded at a scale such as 125 %
+  now[1].Outer.Height -= 1;
+  EXPECT_EQ(JudgeTableChange(placed, now), TableChange::None);
   now[1] = {{999, 0, 152, 792}, 2, 22};  // a title bar and borders arrived
   EXPECT_EQ(JudgeTableChange(placed, now), TableChange::FramesKnown);
   now = placed;
