@@ -220,31 +220,17 @@ void TableFitter::ApplySeatRects(const SeatRects& rects) {
 }
 
 void TableFitter::PlaceTable(const TableRects& table, bool tile) {
-  // At a scale such as 125 % a window manager's frame, whole screen pixels, is a fraction
-  // of the table's pixels, and edges that meet may come to overlap by a screen pixel when
-  // rounded: each window then keeps a pixel clear at its right and bottom.
-  const qreal ratio = frame_.devicePixelRatioF();
-  const bool framed = frame_.frameGeometry().size() != frame_.size();
-  TableRects placed = table;
-  if (framed && ratio != qRound(ratio)) {
-    placed.Frame.Width -= 1;
-    placed.Frame.Height -= 1;
-    for (WinRect& seat : placed.Seats) {
-      seat.Width -= 1;
-      seat.Height -= 1;
-    }
-  }
-  PlaceFrame(placed.Frame);
+  PlaceFrame(table.Frame);
   if (tile)
     TileMeldWindows();
-  ApplySeatRects(placed.Seats);
+  ApplySeatRects(table.Seats);
   // What the windows will have once the window system has placed them; a window whose
   // frame is not known yet has one of nothing, and grows by it when it becomes known.
   placed_ = PlacesNow();
-  placed_[0].Outer = placed.Frame;
+  placed_[0].Outer = table.Frame;
   if (placed_.size() == 1 + kSeatCount)
     for (int seat = 0; seat < kSeatCount; ++seat)
-      placed_[1 + seat].Outer = placed.Seats[seat];
+      placed_[1 + seat].Outer = table.Seats[seat];
 }
 
 void TableFitter::PlaceFrame(const WinRect& rect) {
