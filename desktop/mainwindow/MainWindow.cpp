@@ -9,6 +9,7 @@
 #include "desktop/dialogs/MoveLogWindow.h"
 #include "desktop/dialogs/ScoreSheetWindow.h"
 #include "desktop/dialogs/SplashWindow.h"
+#include "desktop/mainwindow/ChildWindowTiler.h"
 #include "desktop/mainwindow/OptionsDialog.h"
 #include "desktop/mainwindow/QtSettingsWindows.h"
 #include "desktop/platform/QtText.h"
@@ -50,6 +51,8 @@ MainWindow::MainWindow(std::unique_ptr<MessageBoxes> boxes)
   ui_->setupUi(this);
   windows_.ClientArea = ui_->ClientArea;
   plainSurface_ = ui_->ClientArea->background();
+  windows_.Tiler = new ChildWindowTiler(windows_, prefs_, this);
+  ClientArea()->viewport()->installEventFilter(windows_.Tiler);
   setObjectName(QStringLiteral("mainWindow"));
   resize(kDefaultTableWidth, kDefaultTableHeight);
   ui_->seeCardsMenu->menuAction()->setVisible(false);
@@ -119,6 +122,7 @@ void MainWindow::CreateHumanSeat() {
   settings_.Load(windows);
   ShowTableLook();
   ui_->soundAction->setChecked(prefs_.PlaySounds);
+  ui_->keepMeldPlacesAction->setChecked(prefs_.KeepMeldPlaces);
   windows_.HumanSeat->show();
   for (int seat = 1; seat < kSeatCount; ++seat)
     windows_.Seats[seat]->show();
@@ -126,6 +130,7 @@ void MainWindow::CreateHumanSeat() {
   PlaceLog();
   if (windows_.ScoreSheet && prefs_.ScoreChart)
     windows_.ScoreSheet->ShowChart(true);
+  fitter_.Watch();
 }
 
 QtSettingsWindows MainWindow::WindowsForStore() {
@@ -166,7 +171,7 @@ void MainWindow::CreatePilesWindow() {
   ClientArea()->addSubWindow(window);
   window->resize(250, 150);
   window->show();
-  ClientArea()->tileSubWindows();
+  fitter_.TileMeldWindows();
   piles->PaintPiles();
 }
 
@@ -193,6 +198,12 @@ void MainWindow::ConnectMenus() {
             [this, item] { fitter_.SeatRoundTable(item->data().toInt()); });
   connect(ui_->topToBottomAction, &QAction::triggered, this,
           [this] { fitter_.StackSeatsTopToBottom(); });
+  connect(ui_->keepMeldPlacesAction, &QAction::toggled, this, [this](bool on) {
+    prefs_.KeepMeldPlaces = on;
+    fitter_.TileMeldWindows();
+    for (int i = 0; i < windows_.MeldWindowCount(); ++i)
+      MeldWindowAt(i)->PaintMeld();
+  });
 
   connect(ui_->seeCardsMenu, &QMenu::aboutToShow, this, [this] {
     const SeeCardsMenuState menu = SeeCardsMenuNow(game_);
@@ -219,12 +230,8 @@ void MainWindow::ConnectMenus() {
   connect(ui_->moveLogAction, &QAction::triggered, moveLogWindow_, &QWidget::setVisible);
   connect(moveLogWindow_->toggleViewAction(), &QAction::toggled, ui_->moveLogAction,
           &QAction::setChecked);
-  connect(ui_->moveLogAction, &QAction::toggled, this, [this] {
-    QTimer::singleShot(0, this, [this] {
-      if (!windows_.Closing)
-        ClientArea()->tileSubWindows();
-    });
-  });
+  connect(ui_->moveLogAction, &QAction::toggled, this,
+          [this] { QTimer::singleShot(0, this, [this] { fitter_.TileMeldWindows(); }); });
 
   connect(ui_->speakLogAction, &QAction::toggled, this,
           [this](bool on) { prefs_.Log.Spoken = on; });

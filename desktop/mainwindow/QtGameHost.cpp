@@ -8,6 +8,7 @@
 #include <ctime>
 
 #include "desktop/dialogs/ScoreSheetWindow.h"
+#include "desktop/mainwindow/ChildWindowTiler.h"
 #include "desktop/mainwindow/MessageBoxes.h"
 #include "desktop/mainwindow/TableWindows.h"
 #include "desktop/platform/QtText.h"
@@ -68,7 +69,8 @@ content->MarkClaimedCard(windows_.ClaimedCard);
     windows_.ClientArea->setActiveSubWindow(windows_.PilesSubWindow);
     windows_.Piles->setFocus();
   }
-  windows_.ClientArea->tileSubWindows();
+  if (windows_.Tiler)
+    windows_.Tiler->Tile();
 }
 
 void QtGameHost::MeldWindowsClosed() {
@@ -77,8 +79,8 @@ void QtGameHost::MeldWindowsClosed() {
     window->close();
   }
   windows_.MeldSubWindows.clear();
-  if (!windows_.Closing)
-    windows_.ClientArea->tileSubWindows();
+  if (!windows_.Closing && windows_.Tiler)
+    windows_.Tiler->Tile();
 }
 
 void QtGameHost::PlayCue(Cue cue) {

@@ -159,21 +159,15 @@ void QtSettingsWindows::ArrangeAgainWhenFramesAreKnown() {
       frame_.move(screen->availableGeometry().center() - frame_.rect().center());
   }
   fitter_.ArrangeTableCentred();
-  // Every frame that becomes known changes the room the table takes: each window waits for
-  // its own, in place of the stored rectangle it would have had again.
-  TableFitter* fitter = &fitter_;
-  const auto arrange = [fitter] { fitter->ArrangeTableCentred(); };
+  // Every frame that becomes known changes the room the table takes, in place of the
+  // stored rectangles the windows would have had again.
   std::vector<QWidget*> windows = {&frame_};
   for (int seat = 0; seat < kSeatCount; ++seat)
     windows.push_back(windows_.SeatWindowOf(seat));
-  for (QWidget* window : windows) {
-    if (!window)
-      continue;
-    if (WhenFrameKnown* pending = WhenFrameKnown::Of(window))
-      pending->SetAction(arrange);
-    else
-      new WhenFrameKnown(window, arrange);
-  }
+  for (QWidget* window : windows)
+    if (window)
+      delete WhenFrameKnown::Of(window);
+  fitter_.ArrangeAgainAsFramesArrive();
 }
 
 PictureLoad QtSettingsWindows::LoadCardPicture(const std::string& fileName) {

@@ -1,5 +1,6 @@
 #include "desktop/mainwindow/TableFitter.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -8,6 +9,7 @@
 #include <QStyle>
 #include <QTimer>
 
+#include "desktop/mainwindow/ChildWindowTiler.h"
 #include "desktop/mainwindow/TableWindows.h"
 #include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/SeatWindow.h"
@@ -27,8 +29,16 @@ void SetOuterRect(QWidget* window, const WinRect& rect) {
   window->resize(qMax(1, rect.Width - frame.width()), qMax(1, rect.Height - frame.height()));
 }
 
+TableFitter::TableFitter(QMainWindow& frame, const TableWindows& windows, const Preferences& prefs)
+    : frame_(frame), windows_(windows), prefs_(prefs), settle_(new QTimer(this)) {
+  settle_->setSingleShot(true);
+  settle_->setInterval(kSettleMs);
+  connect(settle_, &QTimer::timeout, this, &TableFitter::TableChanged);
+}
+
 void TableFitter::TileMeldWindows() {
-  windows_.ClientArea->tileSubWindows();
+  if (windows_.Tiler)
+    windows_.Tiler->Tile();
 }
 
 void TableFitter::SeatRoundTable(int tag) {
@@ -64,14 +74,87 @@ void TableFitter::FitMaximisedFrame() {
   QTimer::singleShot(0, &frame_, [this] {
     if (!frame_.isMaximized())
       return;
-    const WinRect screen = TableScreen();
-    if (arrangement_ == Arrangement::TopToBottom)
-      PlaceTable(FitTopToBottom(screen, CurrentSeatRects(), Needs(), screen), false);
-    else
-      PlaceTable(FitRoundTable(screen, CurrentSeatRects(), arrangement_ == Arrangement::Clockwise,
-                               Needs(), screen),
-                 true);
+    playerMoved_ = true;
+    if (beforeMaximise_) {
+      const TableRects before = *beforeMaximise_;
+      beforeMaximise_.reset();
+      PlaceTable(before, arrangement_ != Arrangement::TopToBottom);
+      return;
+    }
+    std::optional<TableRects> before;
+    if (placed_.size() == 1 + kSeatCount) {
+      before = TableRects{placed_[0].Outer, {}};
+      for (int seat = 0; seat < kSeatCount; ++seat)
+        before->Seats[seat] = placed_[1 + seat].Outer;
+    }
+    FitLastArrangement(TableScreen());
+    beforeMaximise_ = before;
   });
+}
+
+void TableFitter::Watch() {
+  for (QWidget* window : WatchedWindows())
+    window->installEventFilter(this);
+  // A table arranged before its windows were shown is judged against the frames it was
+  // arranged with; stored places are the player's own.
+  if (!arrangeAsFramesArrive_ || placed_.size() != 1 + kSeatCount)
+    placed_ = PlacesNow();
+  settle_->start();
+}
+
+bool TableFitter::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show)
+    settle_->start();
+  return QObject::eventFilter(watched, event);
+}
+
+std::vector<QWidget*> TableFitter::WatchedWindows() const {
+  std::vector<QWidget*> windows = {&frame_};
+  for (SeatWindow* seat : windows_.Seats)
+    if (seat)
+      windows.push_back(seat);
+  return windows;
+}
+
+std::vector<WindowPlace> TableFitter::PlacesNow() const {
+  std::vector<WindowPlace> places;
+  for (const QWidget* window : WatchedWindows()) {
+    const QSize frame = window->frameGeometry().size() - window->size();
+    places.push_back({OuterRect(window), frame.width(), frame.height()});
+  }
+  return places;
+}
+
+void TableFitter::TableChanged() {
+  // A maximised frame has its own fitting; a hidden one no table to keep.
+  if (frame_.isMaximized() || frame_.isMinimized() || frame_.isFullScreen() ||
+      !frame_.isVisible() || windows_.Closing)
+    return;
+  const std::vector<WindowPlace> now = PlacesNow();
+  const TableChange change = JudgeTableChange(placed_, now);
+  if (change == TableChange::None)
+    return;
+  placed_ = now;
+  if (change == TableChange::FramesKnown) {
+    if (arrangeAsFramesArrive_ && !playerMoved_)
+      ArrangeTableCentred();
+    return;
+  }
+  // The player's own doing.
+  playerMoved_ = true;
+  beforeMaximise_.reset();
+  if (change == TableChange::FrameResized)
+    FitLastArrangement(OuterRect(&frame_));
+}
+
+void TableFitter::FitLastArrangement(const WinRect& frame) {
+  if (arrangement_ == Arrangement::TopToBottom)
+    PlaceTable(FitTopToBottom(frame, CurrentSeatRects(), Needs(), TableScreen()), false);
+  else
+    PlaceTable(FitRoundTable(frame, CurrentSeatRects(), arrangement_ == Arrangement::Clockwise,
+                             Needs(), TableScreen()),
+               true);
 }
 
 int TableFitter::PlayerWindowHeight() const {
@@ -99,6 +182,10 @@ TableNeeds TableFitter::Needs() const {
   needs.FrameWidth = 3 * prefs_.CardWidth + ownFrame.width() + kBorders;
   needs.FrameHeight = frame_.menuBar()->sizeHint().height() + subWindowTitle + prefs_.CardHeight +
                       ownFrame.height() + kBorders;
+  // The frame's own layout may need more: room for the meld windows' cards.
+  const QSize least = frame_.minimumSizeHint().expandedTo(frame_.minimumSize()) + ownFrame;
+  needs.FrameWidth = qMax(needs.FrameWidth, least.width());
+  needs.FrameHeight = qMax(needs.FrameHeight, least.height());
   return needs;
 }
 
@@ -137,6 +224,13 @@ void TableFitter::PlaceTable(const TableRects& table, bool tile) {
   if (tile)
     TileMeldWindows();
   ApplySeatRects(table.Seats);
+  // What the windows will have once the window system has placed them; a window whose
+  // frame is not known yet has one of nothing, and grows by it when it becomes known.
+  placed_ = PlacesNow();
+  placed_[0].Outer = table.Frame;
+  if (placed_.size() == 1 + kSeatCount)
+    for (int seat = 0; seat < kSeatCount; ++seat)
+      placed_[1 + seat].Outer = table.Seats[seat];
 }
 
 void TableFitter::PlaceFrame(const WinRect& rect) {

@@ -13,6 +13,7 @@ class QMdiArea;
 
 namespace zelvani {
 
+class ChildWindowTiler;
 class HumanSeatWindow;
 class LockedSubWindow;
 class MeldWindow;
@@ -29,6 +30,8 @@ struct TableWindows {
   // In the order of the logic's list MeldWindows.
   std::vector<LockedSubWindow*> MeldSubWindows;
   ScoreSheetWindow* ScoreSheet = nullptr;
+  // Tiles the stock window and the meld windows.
+  ChildWindowTiler* Tiler = nullptr;
   // Set while the frame is destroyed: nothing is tiled again then.
   bool Closing = false;
   // The card a computer seat claimed last, marked on the table; kNoCard for none.

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "desktop/platform/QtText.h"
 #include "desktop/table/CardPainting.h"
 #include "desktop/table/HumanSeatWindow.h"
 #include "desktop/table/TableMarks.h"
@@ -44,7 +45,9 @@ const MeldRecord* MeldWindow::Meld() const {
 
 void MeldWindow::PaintMeld() {
   const MeldRecord* meld = Meld();
-  const QString caption = QString::fromUtf8(MeldLabel(meld ? meld->Kind : MeldKind::None));
+  QString caption = QString::fromUtf8(MeldLabel(meld ? meld->Kind : MeldKind::None));
+  if (prefs_.KeepMeldPlaces && meld && meld->LaidBy >= 0 && meld->LaidBy < kSeatCount)
+    caption += QStringLiteral("：") + ToQString(game_.Seats[meld->LaidBy].PlayerName);
   setWindowTitle(caption);
   if (parentWidget())
     parentWidget()->setWindowTitle(caption);

@@ -84,9 +84,12 @@ void PilesWindow::PaintPiles() {
   NamePiles();
   const int w = prefs_.CardWidth;
   const int h = prefs_.CardHeight;
+  // Centred at a quarter and three quarters of the outer width, but never past the edges
+  // of the window's own area, which the child window's frame makes narrower.
   const int outer = OuterWidth();
-  ui_->StockPicture->setGeometry(outer / 4 - w / 2, 0, w, h);
-  ui_->DiscardPicture->setGeometry(3 * outer / 4 - w / 2, 0, w, h);
+  const int room = qMax(0, width() - w);
+  ui_->StockPicture->setGeometry(qBound(0, outer / 4 - w / 2, room), 0, w, h);
+  ui_->DiscardPicture->setGeometry(qBound(0, 3 * outer / 4 - w / 2, room), 0, w, h);
   if (w <= 0 || h <= 0) {
     ui_->StockPicture->SetPicture(QImage());
     ui_->DiscardPicture->SetPicture(QImage());

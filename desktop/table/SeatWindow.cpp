@@ -150,10 +150,12 @@ int SeatWindow::NamePlateHeight(const QString& text, int width) const {
 }
 
 void SeatWindow::KeepRoomForACard() {
-  const int width = prefs_.CardHeight;
+  // A card on its side, and a whole hand with its corner indices in view.
+  const ClientSize cards = LeastSeatCards(prefs_.CardWidth, prefs_.CardHeight);
+  const int width = qMax(prefs_.CardHeight, cards.Width);
   // Two lines as a name and points take them, Japanese letters and all.
   const int plate = NamePlateHeight(QStringLiteral("名Mg\n[0点]"), width);
-  setMinimumSize(width, plate + prefs_.CardHeight);
+  setMinimumSize(width, plate + qMax(prefs_.CardHeight, cards.Height));
 }
 
 QRect SeatWindow::CardArea() const {

@@ -51,8 +51,9 @@ class SeatWindow : public QWidget {
   // the cards lie in the rest of the window. In a window taller than wide the points go
   // on a line of their own, and a name too long for the width wraps.
   QRect CardArea() const;
-  // Keeps the window from growing smaller than one card (lying on its side, or upright)
-  // under a plate of two lines, the name and the points: set whenever the card size changes.
+  // Keeps the window from growing smaller than one card (lying on its side, or upright),
+  // or than a whole hand with every corner index in view, under a plate of two lines, the
+  // name and the points: set whenever the card size changes.
   virtual void KeepRoomForACard();
   // Where the card in `slot` lies in the window; empty when there is no such card.
   virtual QRect CardRect(int slot);

@@ -138,6 +138,86 @@ TableRects CentredTable(const TableRects& table, const WinRect& screen) {
   return centred;
 }
 
+namespace {
+
+// Extents of at least `least` each, together filling `room` where it is larger: the rest
+// shared out evenly, the first ones taking a pixel more where it does not divide.
+std::vector<int> ShareOut(std::vector<int> least, int room) {
+  int total = 0;
+  for (int extent : least)
+    total += extent;
+  const int count = static_cast<int>(least.size());
+  const int extra = std::max(0, room - total);
+  for (int i = 0; i < count; ++i)
+    least[i] += extra / count + (i < extra % count ? 1 : 0);
+  return least;
+}
+
+}  // namespace
+
+ChildTiles TileChildren(const std::vector<TileNeed>& needs, int areaWidth, int areaHeight) {
+  ChildTiles tiles;
+  const int n = static_cast<int>(needs.size());
+  if (n == 0)
+    return tiles;
+  int columns = 1;
+  while (columns * columns < n)
+    ++columns;
+  const int rows = (n + columns - 1) / columns;
+  std::vector<int> widths(columns, 0);
+  std::vector<int> heights(rows, 0);
+  for (int i = 0; i < n; ++i) {
+    widths[i % columns] = std::max(widths[i % columns], needs[i].Width);
+    heights[i / columns] = std::max(heights[i / columns], needs[i].Height);
+  }
+  for (int extent : widths)
+    tiles.Least.Width += extent;
+  for (int extent : heights)
+    tiles.Least.Height += extent;
+  widths = ShareOut(widths, areaWidth);
+  heights = ShareOut(heights, areaHeight);
+  int top = 0;
+  for (int row = 0; row < rows; ++row) {
+    int left = 0;
+    for (int column = 0; column < columns && row * columns + column < n; ++column) {
+      tiles.Rects.push_back({left, top, widths[column], heights[row]});
+      left += widths[column];
+    }
+    top += heights[row];
+  }
+  return tiles;
+}
+
+namespace {
+
+// Within a pixel: a scale such as 125 % rounds a window's edges either way.
+bool Near(int a, int b) {
+  return a - b <= 1 && b - a <= 1;
+}
+
+bool NearRect(const WinRect& a, const WinRect& b) {
+  return Near(a.Left, b.Left) && Near(a.Top, b.Top) && Near(a.Width, b.Width) &&
+         Near(a.Height, b.Height);
+}
+
+}  // namespace
+
+TableChange JudgeTableChange(const std::vector<WindowPlace>& placed,
+                             const std::vector<WindowPlace>& now) {
+  if (placed.size() != now.size())
+    return TableChange::FramesKnown;
+  for (std::size_t i = 0; i < now.size(); ++i)
+    if (now[i].FrameWidth != placed[i].FrameWidth || now[i].FrameHeight != placed[i].FrameHeight)
+      return TableChange::FramesKnown;
+  if (!now.empty() && !(Near(now[0].Outer.Width, placed[0].Outer.Width) &&
+                        Near(now[0].Outer.Height, placed[0].Outer.Height)))
+    return TableChange::FrameResized;
+  for (std::size_t i = 0; i < now.size(); ++i)
+    if (!NearRect(now[i].Outer, placed[i].Outer))
+      return TableChange::WindowMoved;
+  return TableChange::None;
+}
+
 bool LiesOnAScreen(const WinRect& window, const std::vector<WinRect>& screens) {
   constexpr int kGripWidth = 40;
   constexpr int kGripHeight = 20;

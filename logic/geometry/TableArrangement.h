@@ -58,6 +58,39 @@ TableRects FitTopToBottom(const WinRect& frame, const SeatRects& seats, const Ta
 // The whole table moved, as one, to the middle of `screen`.
 TableRects CentredTable(const TableRects& table, const WinRect& screen);
 
+// The frame's child windows (the stock window and the meld windows) tiled in the order
+// given, row by row, in a grid as many columns wide as the square root of their count,
+// rounded up. Each column is as wide as the widest least width in it and each row as high
+// as its highest least height; what the area has beyond that is shared out evenly. In an
+// area too small the tiles keep their least sizes and reach past it: `Least` is the area
+// they need.
+struct TileNeed {
+  int Width = 0;
+  int Height = 0;
+};
+struct ChildTiles {
+  std::vector<WinRect> Rects;
+  TileNeed Least;
+};
+ChildTiles TileChildren(const std::vector<TileNeed>& needs, int areaWidth, int areaHeight);
+
+// A window of the table as the program last placed it, or as it stands now: its outer
+// rectangle and how much the window manager's frame adds to its client size.
+struct WindowPlace {
+  WinRect Outer;
+  int FrameWidth = 0;
+  int FrameHeight = 0;
+  bool operator==(const WindowPlace&) const = default;
+};
+
+// What became of the table (the frame first, then the seat windows) since it was placed:
+// a window manager's frame became known or changed round some window; else the player
+// resized the frame, or moved or resized some other window. Edges within a pixel of where
+// they were count as unmoved: a fractional scale rounds them.
+enum class TableChange { None, FramesKnown, FrameResized, WindowMoved };
+TableChange JudgeTableChange(const std::vector<WindowPlace>& placed,
+                             const std::vector<WindowPlace>& now);
+
 // Whether enough of a window lies on one of the screens to take hold of it: a piece 40 x 20
 // pixels (or the whole of a smaller window). A window stored elsewhere is lost to the player.
 bool LiesOnAScreen(const WinRect& window, const std::vector<WinRect>& screens);

@@ -12,7 +12,7 @@ namespace zelvani {
 
 int FindCardAt(const HandRecord& hand, int clientWidth, int cardWidth, int x) {
   for (int i = hand.Count - 1; i >= 0; --i) {
-    const int left = EvenSpreadEdge(i, hand.Count, clientWidth, cardWidth);
+    const int left = PlayerCardEdge(i, hand.Count, clientWidth, cardWidth);
     if (left < x && x < left + cardWidth - 1)
       return i;
   }

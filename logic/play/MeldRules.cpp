@@ -150,6 +150,8 @@ bool LayMeld(Game& game, int window, int seat, bool quiet) {
 
   MeldRecord& meld = game.MeldWindows[window];
   const bool wasOpenWindow = meld.Kind == MeldKind::None;
+  if (wasOpenWindow)
+    meld.LaidBy = seat;
   meld.Kind = j.Meld.Kind;
   // Downwards, so the slots still to visit keep their places as cards leave.
   for (int slot = hand.Count - 1; slot >= 0; --slot) {

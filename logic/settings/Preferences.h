@@ -53,6 +53,10 @@ struct Preferences {
   // bar and the log instead, and the claimed card is marked on the table.
   bool ClaimBoxes = true;
   TableLook Look = TableLook::Plain;
+  // "役の並びを保つ(&M)": the stock window first and the meld windows in the order they were
+  // opened, each captioned with the seat that laid it. Off, they are tiled as the
+  // standard tiling takes them.
+  bool KeepMeldPlaces = false;
 };
 
 }  // namespace zelvani

@@ -138,26 +138,39 @@ class SectionReader {
   bool& discarded_;
 };
 
-// Writes one section, creating its key; remembers the first refusal.
+// Writes one section, creating its key at the first write.
 class SectionWriter {
  public:
-  SectionWriter(Registry& registry, const std::string& section)
-      : key_(registry.OpenKey(SubKey(section), true)) {}
+  SectionWriter(Registry& registry, std::string section)
+      : registry_(registry), section_(std::move(section)) {}
 
   bool Text(const std::string& name, const std::string& value) {
-    return key_ && key_->WriteString(name, value);
+    RegistryKey* key = Key();
+    return key && key->WriteString(name, value);
   }
   bool Integer(const std::string& name, int value) { return Text(name, std::to_string(value)); }
   bool Boolean(const std::string& name, bool value) { return Text(name, value ? "1" : "0"); }
-  // A value written only while it differs from `fallback`, which its absence means.
+  // A value written only while it differs from `fallback`, which its absence means; a
+  // section that is not there is not made for it.
   bool IntegerUnlessDefault(const std::string& name, int value, int fallback) {
     if (value != fallback)
       return Integer(name, value);
+    if (!key_)
+      key_ = registry_.OpenKey(SubKey(section_), false);
     return !key_ || !key_->ValueExists(name) || key_->DeleteValue(name);
   }
-  RegistryKey* Key() { return key_.get(); }
+  bool BooleanUnlessDefault(const std::string& name, bool value, bool fallback) {
+    return IntegerUnlessDefault(name, value ? 1 : 0, fallback ? 1 : 0);
+  }
+  RegistryKey* Key() {
+    if (!key_)
+      key_ = registry_.OpenKey(SubKey(section_), true);
+    return key_.get();
+  }
 
  private:
+  Registry& registry_;
+  std::string section_;
   std::unique_ptr<RegistryKey> key_;
 };
 
@@ -389,9 +402,9 @@ bool SaveSettings(Game& game, const Preferences& prefs, Registry& registry,
         !section.Text("Back", prefs.SeatBackgrounds[seat]))
       return false;
     // A file that never had a level keeps none while the seat plays the standard player.
-    const bool levelStored = section.Key() && section.Key()->ValueExists(kLevelValue);
-    if (seat != kHumanSeat && (hand.Level != PlayerLevel::Standard || levelStored) &&
-        !section.Integer(kLevelValue, static_cast<int>(hand.Level)))
+    if (seat != kHumanSeat &&
+        !section.IntegerUnlessDefault(kLevelValue, static_cast<int>(hand.Level),
+                                      static_cast<int>(PlayerLevel::Standard)))
       return false;
   }
 
@@ -410,13 +423,9 @@ bool SaveSettings(Game& game, const Preferences& prefs, Registry& registry,
   for (int cue = 0; cue < kCueCount; ++cue)
     if (!options.Text(kSoundValues[cue], windows.SoundFile(cue)))
       return false;
-  if (prefs.TableScale != 0) {
-    if (!options.Integer(kTableScaleValue, prefs.TableScale))
-      return false;
-  } else if (RegistryKey* key = options.Key();
-             key && key->ValueExists(kTableScaleValue) && !key->DeleteValue(kTableScaleValue)) {
-    return false;  // "自動" chosen, or a size no longer offered: the screen's scale
-  }
+  // None stored, for "自動" or a size no longer offered, is the screen's own scale.
+  if (!options.IntegerUnlessDefault(kTableScaleValue, prefs.TableScale, 0))
+    return false;
   if (!options.Boolean(kPlaySoundsValue, prefs.PlaySounds))
     return false;
 
@@ -450,6 +459,8 @@ void LoadPlayAids(Game& game, Preferences& prefs, Registry& registry) {
   log.Spoken = section.Boolean("Spoken", log.Spoken);
   prefs.ScoreChart =
       SectionReader(registry, kScoreSheetSection, discarded).Boolean(kChartValue, false);
+  prefs.KeepMeldPlaces =
+      SectionReader(registry, "Form\\Melds", discarded).Boolean("KeepPlaces", false);
   const bool autoPlayed = SectionReader(registry, "Score", discarded).Boolean("AutoPlayed", false);
   game.AutoPlayUsed = autoPlayed && game.Round > 0;
   const SectionReader options(registry, "Options", discarded);
@@ -462,31 +473,24 @@ void LoadPlayAids(Game& game, Preferences& prefs, Registry& registry) {
 
 namespace {
 
-// Stored only once the player chose the chart, so a store that never saw it stays as it was.
-bool SaveScoreSheetView(const Preferences& prefs, Registry& registry) {
-  if (prefs.ScoreChart)
-    return SectionWriter(registry, kScoreSheetSection).Boolean(kChartValue, true);
-  const std::unique_ptr<RegistryKey> key = registry.OpenKey(SubKey(kScoreSheetSection), false);
-  return !key || !key->ValueExists(kChartValue) || key->DeleteValue(kChartValue);
-}
-
 }  // namespace
 
 bool SavePlayAids(const Game& game, const Preferences& prefs, Registry& registry) {
   const LogPlace& log = prefs.Log;
   SectionWriter section(registry, "Form\\Log");
   SectionWriter score(registry, "Score");
-  // Kept only while the log is quiet: a file that never had it is written back unchanged.
-  RegistryKey* key = section.Key();
-  const bool spokenKept = !log.Spoken
-                              ? section.Boolean("Spoken", false)
-                              : !key || !key->ValueExists("Spoken") || key->DeleteValue("Spoken");
   SectionWriter options(registry, "Options");
+  // The values below are kept only while they differ from their default, which their
+  // absence means: a file that never had them is written back unchanged.
   return section.Boolean("Visible", log.Visible) && section.Integer("Side", log.Side) &&
          section.Integer("Width", log.Width) && section.Integer("Height", log.Height) &&
-         spokenKept && score.Boolean("AutoPlayed", game.Round > 0 && game.AutoPlayUsed) &&
-         SaveScoreSheetView(prefs, registry) &&
-         options.IntegerUnlessDefault(kClaimBoxesValue, prefs.ClaimBoxes ? 1 : 0, 1) &&
+         score.Boolean("AutoPlayed", game.Round > 0 && game.AutoPlayUsed) &&
+         section.BooleanUnlessDefault("Spoken", log.Spoken, true) &&
+         SectionWriter(registry, "Form\\Melds")
+             .BooleanUnlessDefault("KeepPlaces", prefs.KeepMeldPlaces, false) &&
+         SectionWriter(registry, kScoreSheetSection)
+             .BooleanUnlessDefault(kChartValue, prefs.ScoreChart, false) &&
+         options.BooleanUnlessDefault(kClaimBoxesValue, prefs.ClaimBoxes, true) &&
          options.IntegerUnlessDefault(kTableLookValue, static_cast<int>(prefs.Look),
                                       static_cast<int>(TableLook::Plain));
 }

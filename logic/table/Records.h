@@ -75,6 +75,8 @@ struct MeldRecord {
   MeldKind Kind = MeldKind::None;
   std::array<std::int32_t, kMeldSlots> Cards{};
   std::int32_t Count = 0;
+  // The seat that laid the meld's first cards; -1 while the window is empty.
+  std::int32_t LaidBy = -1;
 };
 
 struct RuleSettings {

@@ -81,7 +81,7 @@ class FrameTest : public QObject {
                           "終了(&X)"}));
     QCOMPARE(Captions(MenuNamed(&frame, "arrangeMenu")),
              (QStringList{"場の中のみ(&I)", "-", "反時計周り(&L)", "時計周り(&R)", "上から下(&V)",
-                          "-", "記録(&K)", "記録を読み上げる(&Y)"}));
+                          "-", "役の並びを保つ(&M)", "記録(&K)", "記録を読み上げる(&Y)"}));
     QCOMPARE(Captions(MenuNamed(&frame, "optionsMenu")),
              (QStringList{"オプション設定(&O)", "-", "成績(&S)", "ハイスコア(&H)", "積算成績(&T)",
                           "カードを開く(&O)", "-", "効果音を鳴らす(&E)"}));

@@ -153,6 +153,54 @@ TEST(Arrangement, ATableTooBigShrinksTheFrameFirstThenTheSeats) {
   EXPECT_EQ(table.Seats[1].Width, 300);
 }
 
+TEST(ChildTiling, EachTileGetsItsLeastAndTheAreaIsSharedOut) {
+  const std::vector<TileNeed> needs = {{160, 125}, {135, 100}, {135, 100}, {135, 100}, {135, 100}};
+  const ChildTiles tiles = TileChildren(needs, 600, 400);
+  ASSERT_EQ(tiles.Rects.size(), 5u);  // three columns, two rows
+  EXPECT_EQ(tiles.Least.Width, 160 + 135 + 135);
+  EXPECT_EQ(tiles.Least.Height, 125 + 100);
+  EXPECT_EQ(tiles.Rects[0], (WinRect{0, 0, 160 + 57, 125 + 88}));
+  EXPECT_EQ(tiles.Rects[3].Top, 213);
+  EXPECT_EQ(tiles.Rects[2].Left + tiles.Rects[2].Width, 600);
+  EXPECT_EQ(tiles.Rects[4].Top + tiles.Rects[4].Height, 400);
+  // Too small an area: the tiles keep their least and the area is told what it needs.
+  const ChildTiles cramped = TileChildren(needs, 300, 150);
+  EXPECT_EQ(cramped.Rects[4], (WinRect{160, 125, 135, 100}));
+}
+
+TEST(ChildTiling, ANewTileNeverMovesTheFirstOnesWhileTheColumnsStay) {
+  std::vector<TileNeed> needs(5, TileNeed{135, 100});
+  needs[0] = {160, 125};
+  const ChildTiles five = TileChildren(needs, 700, 500);
+  needs.push_back({135, 100});
+  const ChildTiles six = TileChildren(needs, 700, 500);
+  for (int i = 0; i < 5; ++i)
+    EXPECT_EQ(six.Rects[i], five.Rects[i]) << "tile " << i;
+  EXPECT_EQ(six.Rects[0].Left, 0);
+  EXPECT_EQ(six.Rects[0].Top, 0);
+}
+
+TEST(TableChange, TellsAFrameBecomingKnownFromThePlayersHand) {
+  const std::vector<WindowPlace> placed = {{{200, 150, 800, 620}, 0, 0},
+                                           {{1000, 0, 150, 770}, 0, 0}};
+  std::vector<WindowPlace> now = placed;
+  EXPECT_EQ(JudgeTableChange(placed, now), TableChange::None);
+  now[0].Outer.Left += 1;  // rounded at a scale such as 125 %
+  now[1].Outer.Height -= 1;
+  EXPECT_EQ(JudgeTableChange(placed, now), TableChange::None);
+  now[1] = {{999, 0, 152, 792}, 2, 22};  // a title bar and borders arrived
+  EXPECT_EQ(JudgeTableChange(placed, now), TableChange::FramesKnown);
+  now = placed;
+  now[0].Outer.Width = 700;
+  EXPECT_EQ(JudgeTableChange(placed, now), TableChange::FrameResized);
+  now = placed;
+  now[0].Outer.Left = 100;
+  EXPECT_EQ(JudgeTableChange(placed, now), TableChange::WindowMoved);
+  now = placed;
+  now[1].Outer.Height = 500;
+  EXPECT_EQ(JudgeTableChange(placed, now), TableChange::WindowMoved);
+}
+
 TEST(Arrangement, AWindowCountsAsOnScreenWhenEnoughOfItCanBeTakenHoldOf) {
   const std::vector<WinRect> screens = {{0, 0, 1280, 1024}, {1280, 0, 1920, 1080}};
   EXPECT_TRUE(LiesOnAScreen({3000, 1000, 400, 300}, screens));

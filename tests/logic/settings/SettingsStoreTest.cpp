@@ -645,6 +645,21 @@ TEST_F(SettingsStoreTest, TheClaimBoxesAndTheTableLookAreStoredOnlyAwayFromTheDe
   EXPECT_EQ(registry.Backups, 1);
 }
 
+TEST_F(SettingsStoreTest, KeptMeldPlacesSurviveACloseAndLeaveNothingOnceTurnedOff) {
+  Load();
+  LoadPlayAids(game, prefs, registry);
+  EXPECT_FALSE(prefs.KeepMeldPlaces);
+  prefs.KeepMeldPlaces = true;
+  ASSERT_TRUE(SavePlayAids(game, prefs, registry));
+  NextRun next;
+  LoadSettings(next.game, next.prefs, registry, next.windows);
+  LoadPlayAids(next.game, next.prefs, registry);
+  EXPECT_TRUE(next.prefs.KeepMeldPlaces);
+  prefs.KeepMeldPlaces = false;
+  ASSERT_TRUE(SavePlayAids(game, prefs, registry));
+  EXPECT_FALSE(registry.Has(kProgram + "\\Form\\Melds", "KeepPlaces"));
+}
+
 TEST_F(SettingsStoreTest, ClosingDuringTheFirstRoundKeepsNoGame) {
   Load();
   game.Round = 1;
