@@ -6,6 +6,8 @@
 #include <climits>
 #include <cstdlib>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "logic/scoring/HiScore.h"
 #include "logic/scoring/SavedGame.h"

@@ -470,7 +470,7 @@ class KeyboardPlayTest : public QObject {
     QCOMPARE(frame.MeldWindowAt(0)->accessibleDescription(), QStringLiteral("ハートの7"));
 
     // The menu key opens the hand's menu with its first item chosen, read as the focus.
-    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint());
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
     QApplication::sendEvent(frame.HumanSeat(), &menuKey);
     auto* menu = frame.HumanSeat()->findChild<QMenu*>();
     QVERIFY(menu->isVisible());
