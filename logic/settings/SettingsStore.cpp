@@ -76,8 +76,13 @@ class SectionReader {
   }
 
   // A name longer than any the game shows is cut, at a character's end.
+  // A seat's name: cut to a length a caption can show, and never blank.
   std::string Name(const std::string& name, const std::string& fallback) const {
     std::string text = Text(name, fallback);
+    if (IsBlankName(text)) {
+      discarded_ = true;
+      return fallback;
+    }
     if (text.size() > kMaxNameBytes) {
       std::size_t end = kMaxNameBytes;
       while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)

@@ -275,12 +275,13 @@ TEST_F(SettingsStoreTest, RuleValuesAreKeptToTheDialogsRanges) {
 
 TEST_F(SettingsStoreTest, NamesAndTextsOfTheWrongTypeGiveTheirDefaults) {
   registry.Put(PlayerKey(1), "Name", std::vector<std::uint8_t>{0x83, 0x65});
-  registry.Put(PlayerKey(2), "Name", std::string(""));
+  registry.Put(PlayerKey(2), "Name", std::string("\u3000 "));
   registry.Put(kOptions, "CardPicture", OtherValue{1});
   registry.Put(kOptions, "Sound2", std::vector<std::uint8_t>{});
   Load();
   EXPECT_EQ(game.Seats[1].PlayerName, "テルル");
-  EXPECT_EQ(game.Seats[2].PlayerName, "");  // an empty name is a name
+  EXPECT_EQ(game.Seats[2].PlayerName, "タンタル");  // a blank name names no one: the default
+  EXPECT_EQ(registry.Backups, 1);
   EXPECT_EQ(prefs.CardPicturePath, "Cards.bmp");
   EXPECT_EQ(windows.Sounds[1], "Suteru.wav");
 }
