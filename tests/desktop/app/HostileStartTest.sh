@@ -55,12 +55,22 @@ pid=$!
 # The splash's pictures are looked up last, once every window exists.
 for _ in $(seq 600); do
   grep -q '^zelvani.files: Logo2.bmp ' "$work/log" && break
-  kill -0 "$pid" 2>/dev/null || fail "the game ended during its start"
+  if ! kill -0 "$pid" 2>/dev/null; then
+    status=0
+    wait "$pid" || status=$?
+    pid=
+    fail "the game ended during its start (exit status $status)"
+  fi
   sleep 0.1
 done
 grep -q '^zelvani.files: Logo2.bmp ' "$work/log" || fail "the start never reached the splash"
 sleep 0.5
-kill -0 "$pid" 2>/dev/null || fail "the game did not keep running"
+if ! kill -0 "$pid" 2>/dev/null; then
+  status=0
+  wait "$pid" || status=$?
+  pid=
+  fail "the game did not keep running (exit status $status)"
+fi
 
 case $case_name in
 pipe) [ -p "$ini" ] || fail "the pipe was replaced" ;;
