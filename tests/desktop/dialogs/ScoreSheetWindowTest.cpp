@@ -181,7 +181,7 @@ class ScoreSheetWindowTest : public QObject {
     QVERIFY(!window.Chart());  // nothing made until it is asked for
     auto* button = window.findChild<QPushButton*>(QStringLiteral("chartButton"));
     QVERIFY(button);
-    button->click();
+    QTest::keyClick(button, Qt::Key_Return);  // as a keyboard player presses it
     QVERIFY(window.ChartShown());
     QCOMPARE(button->text(), QStringLiteral("表(&G)"));
     QCOMPARE(switched.size(), 1);
