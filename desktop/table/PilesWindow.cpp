@@ -126,7 +126,8 @@ void PilesWindow::NamePiles() {
   const bool faceUp = InRound(game_.State) && piles.DiscardCount > 0;
   const QString discard =
       QStringLiteral("捨て札") +
-      (faceUp ? QStringLiteral("：") + QString::fromStdString(CardName(piles.TopDiscard())) : none) +
+      (faceUp ? QStringLiteral("：") + QString::fromStdString(CardName(piles.TopDiscard()))
+              : none) +
       (HumanMayPon(game_) ? QStringLiteral("（ポンできます）") : QString());
   if (ui_->StockPicture->accessibleName() != stock)
     ui_->StockPicture->setAccessibleName(stock);

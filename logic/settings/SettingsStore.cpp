@@ -478,9 +478,7 @@ void LoadPlayAids(Game& game, Preferences& prefs, Registry& registry) {
     registry.KeepBackup(kProgramKey);
 }
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 bool SavePlayAids(const Game& game, const Preferences& prefs, Registry& registry) {
   const LogPlace& log = prefs.Log;

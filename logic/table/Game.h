@@ -10,9 +10,9 @@
 
 #include "logic/cards/Random.h"
 #include "logic/table/GameHost.h"
+#include "logic/table/GameState.h"
 #include "logic/table/Records.h"
 #include "logic/table/ScoreSheet.h"
-#include "logic/table/GameState.h"
 
 namespace zelvani {
 

@@ -555,7 +555,7 @@ TEST_F(SettingsStoreTest,
   Load();
   LoadPlayAids(game, prefs, registry);
   EXPECT_EQ(prefs.Log, LogPlace{});
-  EXPECT_FALSE(prefs.ScoreChart);  // the grid, as before the chart was offered
+  EXPECT_FALSE(prefs.ScoreChart);                // the grid, as before the chart was offered
   const LogPlace log{true, 1, 300, 120, false};  // kept quiet for a screen reader
   game.Round = 3;
   game.AutoPlayUsed = true;
