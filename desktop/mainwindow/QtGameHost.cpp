@@ -18,8 +18,7 @@
 #include "desktop/table/PilesWindow.h"
 #include "desktop/table/SeatWindow.h"
 #include "logic/cards/CardNames.h"
-#include "logic/computer/ComputerTurn.h"
-#include "logic/play/Piles.h"
+#include "logic/cards/Cards.h"
 #include "logic/settings/Preferences.h"
 #include "logic/table/Game.h"
 
@@ -63,7 +62,7 @@ void QtGameHost::MeldWindowOpened(int index) {
   windows_.ClientArea->addSubWindow(window);
   window->show();
   window->setEnabled(true);
-content->MarkClaimedCard(windows_.ClaimedCard);
+  content->MarkClaimedCard(windows_.ClaimedCard);
   content->PaintMeld();
   if (windows_.PilesSubWindow && windows_.ClientArea->activeSubWindow() == window) {
     windows_.ClientArea->setActiveSubWindow(windows_.PilesSubWindow);
@@ -109,11 +108,15 @@ void QtGameHost::TurnChanged(int seat) {
 }
 
 void QtGameHost::AnnounceClaim(int seat, const std::string& name, const std::string& text) {
+  // A claim is announced before it is made: the card claimed is still the top discard.
+  const int card = game_.Piles.TopDiscard();
   if (prefs_.ClaimBoxes) {
+    // The box keeps its words; a screen reader also hears which card is claimed.
+    if (IsCard(card))
+      boxes_.DescribeNextBox(ToQString(name + "：" + CardName(card) + "を" + text));
     GameHost::AnnounceClaim(seat, name, text);
     return;
   }
-  const int card = game_.Piles.TopDiscard();
   windows_.MarkClaimedCard(card);
   if (windows_.HumanSeat)
     windows_.HumanSeat->ShowClaimNote(ToQString(name + "：" + text + "（" + CardName(card) + "）"));
@@ -121,10 +124,6 @@ void QtGameHost::AnnounceClaim(int seat, const std::string& name, const std::str
 
 MsgAnswer QtGameHost::MessageBox(const std::string& text, const std::string& caption,
                                  MsgButtons buttons, MsgIcon icon) {
-  // A claim is announced before it is made: the card claimed is still the top discard.
-  if ((text == kPonAnnouncement || text == kChiiAnnouncement) && game_.Piles.DiscardCount > 0)
-    boxes_.DescribeNextBox(ToQString(caption + "：" + CardName(game_.Piles.TopDiscard()) + "を" +
-                                     (text == kPonAnnouncement ? "ポン" : "チー") + "します"));
   const MsgAnswer answer = boxes_.MessageBox(text, caption, buttons, icon);
   FocusHumanMove();
   return answer;
