@@ -1,6 +1,6 @@
-// The key tables of the README and of the help against the keys the running program
-// answers: every shortcut of the frame and the table's windows is named in both, and
-// every key they name is one of them, a menu's access key, or a key of the splash.
+// The key tables of the README and of the help, Japanese and English, against the keys the
+// running program answers: every shortcut of the frame and the table's windows is named in
+// each, and every key they name is one of them, a menu's access key, or a key of the splash.
 #include <QFile>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -54,13 +54,16 @@ KeySet ReadmeKeys() {
                      QRegularExpression(QStringLiteral("[ ,]+")));
 }
 
-KeySet HelpKeys() {
-  const QString help = ReadSource(QStringLiteral("desktop/dialogs/help/Zelvani.hlp"));
-  const qsizetype start = help.indexOf(QStringLiteral("<h2>キーボードの使い方</h2>"));
+// The key table of a help file, found by its section's heading.
+KeySet HelpKeys(const QString& path, const QString& heading) {
+  const QString help = ReadSource(path);
+  const qsizetype start = help.indexOf(heading);
+  if (start < 0)
+    return {};
   const qsizetype end = help.indexOf(QStringLiteral("</table>"), start);
   return KeysOfTable(help.mid(start, end - start),
                      QRegularExpression(QStringLiteral("<tr><td>([^<]+)</td>")),
-                     QRegularExpression(QStringLiteral("[ 、]+")));
+                     QRegularExpression(QStringLiteral("[ ,、]+")));
 }
 
 }  // namespace
@@ -88,8 +91,12 @@ class KeyTableTest : public QObject {
     allowed.insert(QStringLiteral("Esc"));
     QVERIFY(program.size() > 10);
 
-    const std::pair<const char*, KeySet> tables[] = {{"README", ReadmeKeys()},
-                                                     {"help", HelpKeys()}};
+    const std::pair<const char*, KeySet> tables[] = {
+        {"README", ReadmeKeys()},
+        {"help", HelpKeys(QStringLiteral("desktop/dialogs/help/Zelvani.hlp"),
+                          QStringLiteral("<h2>キーボードの使い方</h2>"))},
+        {"English help", HelpKeys(QStringLiteral("desktop/dialogs/help/Zelvani.en.hlp"),
+                                  QStringLiteral("<h2>Using the keyboard</h2>"))}};
     for (const auto& [name, keys] : tables) {
       QVERIFY2(!keys.empty(), name);
       for (const QString& key : program)
