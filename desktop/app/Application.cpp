@@ -30,7 +30,7 @@ bool Application::notify(QObject* receiver, QEvent* event) {
   } catch (const std::exception& error) {
     ErrorEscaped(error.what());
   } catch (...) {
-    ErrorEscaped("不明なエラー");
+    ErrorEscaped(QCoreApplication::translate("Application", "不明なエラー").toStdString());
   }
   return false;
 }
@@ -48,8 +48,7 @@ void Application::ErrorEscaped(const std::string& what) {
     if (frame)
       frame->SaveAfterError(what);
     else
-      QMessageBox::critical(nullptr, QString::fromUtf8(kErrorCaption),
-                            QString::fromStdString(what));
+      QMessageBox::critical(nullptr, ErrorCaption(), QString::fromStdString(what));
   } catch (...) {
   }
   exit(1);

@@ -1,8 +1,11 @@
 #include "desktop/app/CommandLine.h"
 
 #include <QCommandLineParser>
-#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
+#include <memory>
+
+#include "desktop/platform/QtTranslations.h"
 
 #include "logic/program/AppInfo.h"
 
@@ -24,27 +27,23 @@ const QStringList kQtFlags = {QStringLiteral("reverse"), QStringLiteral("widgetc
                               QStringLiteral("nograb"), QStringLiteral("dograb"),
                               QStringLiteral("sync")};
 
-QString HelpText(bool japanese) {
-  if (japanese)
-    return QStringLiteral(
-        "使い方: zelvani [オプション]\n"
-        "ゼルヴァニ — 一人と三人のコンピュータで遊ぶ、ラミー風のカードゲーム。\n"
-        "\n"
-        "オプション:\n"
-        "  -h, --help     このヘルプを表示して終了します。\n"
-        "  -v, --version  バージョンを表示して終了します。\n"
-        "\n"
-        "Qt のオプション（-platform、-style など）は Qt に渡されます。\n");
-  return QStringLiteral(
-      "Usage: zelvani [options]\n"
-      "Zelvani: a rummy-style card game for one player against three computer players.\n"
-      "\n"
-      "Options:\n"
-      "  -h, --help     Show this help and exit.\n"
-      "  -v, --version  Show the version and exit.\n"
-      "\n"
-      "Qt's own options (-platform, -style, ...) are passed on to Qt.\n");
+// The game's words here are looked up in `translation` (null: Japanese, the source).
+QString Say(const QTranslator* translation, const char* source) {
+  const QString translated =
+      translation ? translation->translate("CommandLine", source) : QString();
+  return translated.isEmpty() ? QString::fromUtf8(source) : translated;
 }
+
+const char* const kHelpText =
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "使い方: zelvani [オプション]\n"
+                      "ゼルヴァニ — 一人と三人のコンピュータで遊ぶ、ラミー風のカードゲーム。\n"
+                      "\n"
+                      "オプション:\n"
+                      "  -h, --help     このヘルプを表示して終了します。\n"
+                      "  -v, --version  バージョンを表示して終了します。\n"
+                      "\n"
+                      "Qt のオプション（-platform、-style など）は Qt に渡されます。\n");
 
 // The option as it was typed, dashes included; the parser names it without them.
 QString AsTyped(const QStringList& arguments, const QString& name) {
@@ -59,16 +58,17 @@ QString AsTyped(const QStringList& arguments, const QString& name) {
   return name;
 }
 
-CommandLineOutcome Refused(const QString& reason, bool japanese) {
-  const QString hint = japanese ? QStringLiteral("詳しくは zelvani --help を実行してください。")
-                                : QStringLiteral("Try 'zelvani --help' for more information.");
+CommandLineOutcome Refused(const QString& reason, const QTranslator* translation) {
+  const QString hint =
+      Say(translation,
+          QT_TRANSLATE_NOOP("CommandLine", "詳しくは zelvani --help を実行してください。"));
   return {false, 2,
           QStringLiteral("zelvani: ") + reason + QLatin1Char('\n') + hint + QLatin1Char('\n')};
 }
 
 }  // namespace
 
-CommandLineOutcome ReadCommandLine(const QStringList& arguments, bool japanese) {
+CommandLineOutcome ReadCommandLine(const QStringList& arguments, const QTranslator* translation) {
   QCommandLineParser parser;
   // "-platform" is one option, as Qt reads it, not the letters p, l, a, ...
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -84,35 +84,34 @@ CommandLineOutcome ReadCommandLine(const QStringList& arguments, bool japanese) 
   const bool parsed = parser.parse(arguments);
   if (!parser.unknownOptionNames().isEmpty()) {
     const QString option = AsTyped(arguments, parser.unknownOptionNames().front());
-    return Refused(japanese ? QStringLiteral("不明なオプション %1 です。").arg(option)
-                            : QStringLiteral("unknown option '%1'").arg(option),
-                   japanese);
+    return Refused(Say(translation, QT_TRANSLATE_NOOP("CommandLine", "不明なオプション %1 です。"))
+                       .arg(option),
+                   translation);
   }
   if (!parsed)
-    return Refused(parser.errorText(), japanese);
+    return Refused(parser.errorText(), translation);
   if (parser.isSet(help))
-    return {false, 0, HelpText(japanese)};
+    return {false, 0, Say(translation, kHelpText)};
   if (parser.isSet(version))
     return {false, 0, QStringLiteral("zelvani %1\n").arg(QString::fromUtf8(kVersion))};
   if (!parser.positionalArguments().isEmpty()) {
     const QString argument = parser.positionalArguments().front();
-    return Refused(japanese ? QStringLiteral("余分な引数 %1 です。").arg(argument)
-                            : QStringLiteral("unexpected argument '%1'").arg(argument),
-                   japanese);
+    return Refused(
+        Say(translation, QT_TRANSLATE_NOOP("CommandLine", "余分な引数 %1 です。")).arg(argument),
+        translation);
   }
   return {};
-}
-
-bool PrefersJapanese() {
-  const QStringList languages = QLocale::system().uiLanguages();
-  return !languages.isEmpty() && languages.front().startsWith(QLatin1String("ja"));
 }
 
 CommandLineOutcome ReadCommandLine(int argc, char** argv) {
   QStringList arguments;
   for (int i = 0; i < argc; ++i)
     arguments.push_back(QString::fromLocal8Bit(argv[i]));
-  return ReadCommandLine(arguments, PrefersJapanese());
+  // The terminal's language: the game's own choice is in its settings, read only when the
+  // game opens.
+  const std::unique_ptr<QTranslator> translation =
+      LoadGameTranslation(SystemLanguage(ProcessEnvironment));
+  return ReadCommandLine(arguments, translation.get());
 }
 
 int Report(const CommandLineOutcome& outcome) {

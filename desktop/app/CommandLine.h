@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class QTranslator;
+
 namespace zelvani {
 
 struct CommandLineOutcome {
@@ -14,11 +16,9 @@ struct CommandLineOutcome {
   QString Text;        // printed on standard output for 0, on standard error otherwise
 };
 
-// `arguments` includes the program name first, as argv does.
-CommandLineOutcome ReadCommandLine(const QStringList& arguments, bool japanese);
-
-// True when the user's locale asks for Japanese messages.
-bool PrefersJapanese();
+// `arguments` includes the program name first, as argv does; the texts are in the language
+// of `translation`, in Japanese when it is null.
+CommandLineOutcome ReadCommandLine(const QStringList& arguments, const QTranslator* translation);
 
 // The program's own arguments, in the user's language.
 CommandLineOutcome ReadCommandLine(int argc, char** argv);

@@ -10,6 +10,7 @@
 #include "desktop/platform/QtTranslations.h"
 #include "desktop/platform/ShippedFiles.h"
 #include "logic/program/AppInfo.h"
+#include "logic/settings/SettingsStore.h"
 #include "logic/storage/Registry.h"
 
 int main(int argc, char* argv[]) {
@@ -26,7 +27,8 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(QString::fromUtf8(zelvani::kVersion));
   QApplication::setDesktopFileName(QString::fromUtf8(zelvani::kApplicationId));
   QApplication::setWindowIcon(zelvani::ApplicationIcon());
-  zelvani::InstallQtTranslations();
+  zelvani::InstallTranslations(
+      zelvani::ChosenLanguage(zelvani::LoadLanguageChoice(*store), zelvani::ProcessEnvironment));
   try {
     zelvani::MainWindow mainWindow;
     mainWindow.Settings().UseStore(std::move(store));

@@ -32,14 +32,16 @@ int SideOfDockArea(Qt::DockWidgetArea area) {
 void WindowMoveLog::Drew(int seat, int card) {
   MoveLog::Drew(seat, card);
   if (seat == kHumanSeat)
-    Announce(ToQString(CardName(card)) + QStringLiteral("が来ました"));
+    Announce(QCoreApplication::translate("MoveLogWindow", "%1が来ました")
+                 .arg(ToQString(CardText(card))));
+}
+
+QString LogCaption() {
+  return QCoreApplication::translate("MoveLogWindow", "記録");
 }
 
 MoveLogWindow::MoveLogWindow(MoveLog& log, const LogPlace& place, QWidget* frame)
-    : QDockWidget(QString::fromUtf8(kLogCaption), frame),
-      log_(log),
-      place_(place),
-      text_(new QPlainTextEdit) {
+    : QDockWidget(LogCaption(), frame), log_(log), place_(place), text_(new QPlainTextEdit) {
   setObjectName(QStringLiteral("moveLogWindow"));
   // Always inside the frame: it may move to another side, never out on its own.
   setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
@@ -56,7 +58,7 @@ MoveLogWindow::MoveLogWindow(MoveLog& log, const LogPlace& place, QWidget* frame
 }
 
 void MoveLogWindow::Refresh(bool appended) {
-  const std::vector<std::string> lines = log_.Lines();
+  const std::vector<std::string> lines = log_.Lines(TranslateText);
   if (appended && !lines.empty()) {
     const QString line = QString::fromStdString(lines.back());
     if (place_.Spoken)

@@ -21,7 +21,8 @@ class WindowMoveLog : public MoveLog {
   void Drew(int seat, int card) override;
 };
 
-inline constexpr const char* kLogCaption = "記録";
+// The log's caption.
+QString LogCaption();
 
 class MoveLogWindow : public QDockWidget {
   Q_OBJECT

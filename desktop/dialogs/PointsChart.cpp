@@ -1,5 +1,6 @@
 #include "desktop/dialogs/PointsChart.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
@@ -33,7 +34,7 @@ constexpr Qt::PenStyle kSeatDashes[kSeatCount] = {Qt::SolidLine, Qt::DashLine, Q
                                                   Qt::DashDotLine};
 
 QString StartKeyText() {
-  return QStringLiteral("開始点");
+  return QCoreApplication::translate("PointsChart", "開始点");
 }
 
 struct Geometry {
@@ -126,7 +127,7 @@ QPen SeatPen(int seat) {
 PointsChart::PointsChart(const ScoreSheet& sheet, std::function<int()> startPoint, QWidget* parent)
     : QWidget(parent), sheet_(sheet), startPoint_(std::move(startPoint)) {
   setObjectName(QStringLiteral("pointsChart"));
-  setAccessibleName(QStringLiteral("得点グラフ"));
+  setAccessibleName(QCoreApplication::translate("PointsChart", "得点グラフ"));
   // Reached with Tab, so that a screen reader says what the chart shows.
   setFocusPolicy(Qt::StrongFocus);
   setBackgroundRole(QPalette::Base);
@@ -187,7 +188,8 @@ void PointsChart::paintEvent(QPaintEvent*) {
                      Qt::AlignHCenter | Qt::AlignTop, QString::number(round));
   }
   if (series_.Rounds == 0)
-    painter.drawText(plot, Qt::AlignCenter, QStringLiteral("まだ得点はありません"));
+    painter.drawText(plot, Qt::AlignCenter,
+                     QCoreApplication::translate("PointsChart", "まだ得点はありません"));
 
   // One line per seat, broken where the sheet holds no number, and its marks.
   for (int seat = 0; seat < kSeatCount; ++seat) {

@@ -1,6 +1,7 @@
 #include "desktop/dialogs/ScoreSheetWindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLayout>
 #include <QScreen>
@@ -69,6 +70,14 @@ QTableWidget* ScoreSheetWindow::Grid() const {
   return ui_->grid;
 }
 
+QString ScoreSheetWindow::CellText(int col, int row) const {
+  // The round labels are the game's words, in the player's language; the rest are names and
+  // numbers.
+  if (col == 0 && row > 0 && !sheet_.Cell(col, row).empty())
+    return ToQString(RoundLabel(row));
+  return ToQString(sheet_.Cell(col, row));
+}
+
 void ScoreSheetWindow::Refresh() {
   QTableWidget* grid = ui_->grid;
   grid->setRowCount(sheet_.RowCount());
@@ -80,15 +89,14 @@ void ScoreSheetWindow::Refresh() {
         grid->setItem(row, col, item);
       }
       const std::string& text = sheet_.Cell(col, row);
-      item->setText(ToQString(text));
+      item->setText(CellText(col, row));
       item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
       // A screen reader gives a cell of points with its round and seat.
       const bool points = row > 0 && col > 0 && !text.empty();
-      item->setData(
-          Qt::AccessibleTextRole,
-          points
-              ? QVariant(ToQString(sheet_.Cell(0, row) + sheet_.Cell(col, 0) + " " + text + "点"))
-              : QVariant());
+      item->setData(Qt::AccessibleTextRole,
+                    points ? QVariant(QCoreApplication::translate("ScoreSheetWindow", "%1%2 %3点")
+                                          .arg(CellText(0, row), CellText(col, 0), ToQString(text)))
+                           : QVariant());
     }
   }
   setWindowTitle(ToQString(sheet_.Caption));
@@ -111,7 +119,8 @@ void ScoreSheetWindow::ShowChart(bool chart) {
     setTabOrder(chart_, ui_->chartButton);
   }
   // The button's words say where it leads.
-  ui_->chartButton->setText(chart ? QStringLiteral("表(&G)") : QStringLiteral("グラフ(&G)"));
+  ui_->chartButton->setText(chart ? QCoreApplication::translate("ScoreSheetWindow", "表(&G)")
+                                  : QCoreApplication::translate("ScoreSheetWindow", "グラフ(&G)"));
   QWidget* shown = ui_->views->currentWidget();
   const bool focused = shown && shown->hasFocus();
   ui_->views->setCurrentWidget(chart ? static_cast<QWidget*>(chart_) : ui_->grid);

@@ -54,6 +54,8 @@ class ScoreSheetWindow : public QDialog {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
+  // A cell as the player reads it.
+  QString CellText(int col, int row) const;
   // Column width = grid width / columns - 1, row height = grid height / rows - 1, so the
   // grid fills the window; rows past the tenth are never lower than a ten-row sheet's,
   // and scroll when they do not fit. A column whose text needs more gets it, the round

@@ -16,8 +16,8 @@ bool CardSheetImage::Load(const QString& fileName) {
   const QImage sheet = ReadPicture(fileName, ToQString(prefs_.PluginFolder));
   // A sheet too small to hold a card of at least one pixel would show no cards at all.
   if (sheet.isNull() || sheet.width() < kSheetColumns || sheet.height() < kSheetRows) {
-    boxes_.MessageBox(PictureErrorText(fileName).toStdString(), kErrorCaption, MsgButtons::Ok,
-                      MsgIcon::Error);
+    boxes_.MessageBox(PictureErrorText(fileName).toStdString(), ErrorCaption().toStdString(),
+                      MsgButtons::Ok, MsgIcon::Error);
     return false;
   }
   image_ = sheet.convertToFormat(QImage::Format_RGB32);

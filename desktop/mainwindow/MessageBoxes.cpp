@@ -83,9 +83,9 @@ MsgAnswer MessageBoxes::MessageBox(const std::string& text, const std::string& c
   box.setTextFormat(Qt::PlainText);
   WidenForCaption(box);
   if (QAbstractButton* yes = box.button(QMessageBox::Yes))
-    yes->setText(QStringLiteral("はい(&Y)"));
+    yes->setText(QCoreApplication::translate("MessageBoxes", "はい(&Y)"));
   if (QAbstractButton* no = box.button(QMessageBox::No))
-    no->setText(QStringLiteral("いいえ(&N)"));
+    no->setText(QCoreApplication::translate("MessageBoxes", "いいえ(&N)"));
   const QString description = TakeDescription();
   // A screen reader reads it after the box's caption and text.
   if (!description.isEmpty())

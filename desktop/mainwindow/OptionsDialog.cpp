@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -163,9 +164,11 @@ void OptionsDialog::SetupControls() {
   grid->item(kHumanSeat, kLevelColumn - 1)->setFlags(Qt::NoItemFlags);
   for (int seat = 1; seat < kSeatCount; ++seat) {
     auto* box = new QComboBox(grid);
-    box->addItems({QStringLiteral("標準"), QStringLiteral("強い")});
+    box->addItems({QCoreApplication::translate("OptionsDialog", "標準"),
+                   QCoreApplication::translate("OptionsDialog", "強い")});
     box->setObjectName(QStringLiteral("levelBox%1").arg(seat));
-    box->setAccessibleName(QStringLiteral("プレイヤー%1の強さ").arg(seat));
+    box->setAccessibleName(
+        QCoreApplication::translate("OptionsDialog", "プレイヤー%1の強さ").arg(seat));
     grid->setCellWidget(seat, kLevelColumn - 1, box);
     levelBoxes_[seat] = box;
   }
@@ -259,13 +262,13 @@ void OptionsDialog::FillOptions() {
   const Preferences& prefs = frame_.PreferencesRecord();
   for (int seat = 0; seat < kSeatCount; ++seat) {
     const int row = seat + 1;
-    SetNamesCell(0, row, QStringLiteral("プレイヤー") + QString::number(seat));
+    SetNamesCell(0, row, QCoreApplication::translate("OptionsDialog", "プレイヤー%1").arg(seat));
     SetNamesCell(kNamesColumn, row, ToQString(game.Seats[seat].PlayerName));
     SetNamesCell(kBackgroundColumn, row, ToQString(prefs.SeatBackgrounds[seat]));
   }
-  SetNamesCell(kNamesColumn, 0, QStringLiteral("名前"));
-  SetNamesCell(kBackgroundColumn, 0, QStringLiteral("背景"));
-  SetNamesCell(kLevelColumn, 0, QStringLiteral("強さ"));
+  SetNamesCell(kNamesColumn, 0, QCoreApplication::translate("OptionsDialog", "名前"));
+  SetNamesCell(kBackgroundColumn, 0, QCoreApplication::translate("OptionsDialog", "背景"));
+  SetNamesCell(kLevelColumn, 0, QCoreApplication::translate("OptionsDialog", "強さ"));
   for (int seat = 1; seat < kSeatCount; ++seat)
     ChooseLevel(seat, game.Seats[seat].Level);
 
@@ -356,9 +359,10 @@ void OptionsDialog::ApplyOptions() {
       continue;
     // The new name stays set even when it cannot be opened, and is saved at close.
     if (!player->OpenCue(cue, ToQString(FilePaths[i])))
-      frame_.Boxes().MessageBox(
-          (fileEdits_[i]->text() + QStringLiteral("は開けません")).toStdString(), kErrorCaption,
-          MsgButtons::Ok, MsgIcon::Error);
+      frame_.Boxes().MessageBox(QCoreApplication::translate("OptionsDialog", "%1は開けません")
+                                    .arg(fileEdits_[i]->text())
+                                    .toStdString(),
+                                ErrorCaption().toStdString(), MsgButtons::Ok, MsgIcon::Error);
   }
 }
 
@@ -426,9 +430,10 @@ void OptionsDialog::ChooseFileFor(int tag) {
     return;
   const bool picture = tag == 0;
   const QString chosen =
-      ChooseFile(this, picture ? QStringLiteral("カード") : QStringLiteral("効果音"),
-                 picture ? PictureFilter(frame_.PreferencesRecord().PluginFolder)
-                         : QString::fromUtf8(kFilterWave),
+      ChooseFile(this,
+                 picture ? QCoreApplication::translate("OptionsDialog", "カード")
+                         : QCoreApplication::translate("OptionsDialog", "効果音"),
+                 picture ? PictureFilter(frame_.PreferencesRecord().PluginFolder) : WaveFilter(),
                  fileEdits_[tag]->text());
   if (!chosen.isEmpty())
     FileChosen(tag, chosen);
@@ -438,7 +443,7 @@ void OptionsDialog::ChooseBackgroundFile() {
   const int row = ui_->namesGrid->currentRow() + 1;
   if (row < 1)
     return;
-  const QString chosen = ChooseFile(this, QStringLiteral("背景"),
+  const QString chosen = ChooseFile(this, QCoreApplication::translate("OptionsDialog", "背景"),
                                     PictureFilter(frame_.PreferencesRecord().PluginFolder),
                                     NamesCell(kBackgroundColumn, row));
   if (!chosen.isEmpty())

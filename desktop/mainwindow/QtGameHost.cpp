@@ -41,7 +41,7 @@ void QtGameHost::PaintMeld(int index) {
     window->PaintMeld();
 }
 
-void QtGameHost::SetSeatCaption(int seat, const std::string& caption) {
+void QtGameHost::SetSeatCaption(int seat, const Text& caption) {
   if (SeatWindow* window = windows_.SeatWindowOf(seat))
     window->setWindowTitle(ToQString(caption));
 }
@@ -87,7 +87,7 @@ void QtGameHost::PlayCue(Cue cue) {
     windows_.HumanSeat->PlayCue(cue);
 }
 
-void QtGameHost::SetStatus(const std::string& text) {
+void QtGameHost::SetStatus(const Text& text) {
   if (windows_.HumanSeat)
     windows_.HumanSeat->ShowStatus(ToQString(text));
 }
@@ -107,31 +107,31 @@ void QtGameHost::TurnChanged(int seat) {
     windows_.Piles->PaintPiles();
 }
 
-void QtGameHost::AnnounceClaim(int seat, const std::string& name, const std::string& text) {
+void QtGameHost::AnnounceClaim(int seat, const std::string& name, ClaimKind kind) {
   // A claim is announced before it is made: the card claimed is still the top discard.
   const int card = game_.Piles.TopDiscard();
   if (prefs_.ClaimBoxes) {
     // The box keeps its words; a screen reader also hears which card is claimed.
     if (IsCard(card))
-      boxes_.DescribeNextBox(ToQString(name + "：" + CardName(card) + "を" + text));
-    GameHost::AnnounceClaim(seat, name, text);
+      boxes_.DescribeNextBox(ToQString(ClaimDescription(kind, name, card)));
+    GameHost::AnnounceClaim(seat, name, kind);
     return;
   }
   windows_.MarkClaimedCard(card);
   if (windows_.HumanSeat)
-    windows_.HumanSeat->ShowClaimNote(ToQString(name + "：" + text + "（" + CardName(card) + "）"));
+    windows_.HumanSeat->ShowClaimNote(ToQString(ClaimNote(kind, name, card)));
 }
 
-MsgAnswer QtGameHost::MessageBox(const std::string& text, const std::string& caption,
-                                 MsgButtons buttons, MsgIcon icon) {
-  const MsgAnswer answer = boxes_.MessageBox(text, caption, buttons, icon);
+MsgAnswer QtGameHost::MessageBox(const Text& text, const Text& caption, MsgButtons buttons,
+                                 MsgIcon icon) {
+  const MsgAnswer answer = boxes_.MessageBox(RenderText(text), RenderText(caption), buttons, icon);
   FocusHumanMove();
   return answer;
 }
 
-std::string QtGameHost::InputBox(const std::string& caption, const std::string& prompt,
+std::string QtGameHost::InputBox(const Text& caption, const Text& prompt,
                                  const std::string& defaultText) {
-  std::string text = boxes_.InputBox(caption, prompt, defaultText);
+  std::string text = boxes_.InputBox(RenderText(caption), RenderText(prompt), defaultText);
   FocusHumanMove();
   return text;
 }

@@ -30,17 +30,17 @@ class QtGameHost : public GameHost {
   void PaintHand(int seat) override;
   void PaintPiles() override;
   void PaintMeld(int index) override;
-  void SetSeatCaption(int seat, const std::string& caption) override;
+  void SetSeatCaption(int seat, const Text& caption) override;
   void ShowSeatWindow(int seat) override;
   void MeldWindowOpened(int index) override;
   void MeldWindowsClosed() override;
   void PlayCue(Cue cue) override;
-  void SetStatus(const std::string& text) override;
+  void SetStatus(const Text& text) override;
   void TurnChanged(int seat) override;
-  void AnnounceClaim(int seat, const std::string& name, const std::string& text) override;
-  MsgAnswer MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
+  void AnnounceClaim(int seat, const std::string& name, ClaimKind kind) override;
+  MsgAnswer MessageBox(const Text& text, const Text& caption, MsgButtons buttons,
                        MsgIcon icon) override;
-  std::string InputBox(const std::string& caption, const std::string& prompt,
+  std::string InputBox(const Text& caption, const Text& prompt,
                        const std::string& defaultText) override;
   void ShowScoreSheet() override;
   void ScoreSheetRowsChanged() override;

@@ -7,6 +7,7 @@
 #include "desktop/mainwindow/QtSettingsWindows.h"
 #include "desktop/platform/PictureLoading.h"
 #include "desktop/platform/QtRegistry.h"
+#include "desktop/platform/QtText.h"
 #include "logic/play/GameCommands.h"
 #include "logic/storage/Registry.h"
 
@@ -24,7 +25,7 @@ void SettingsSession::UseStore(std::unique_ptr<Registry> store) {
 void SettingsSession::Load(QtSettingsWindows& windows) {
   if (!store_)
     store_ = OpenUserRegistry();
-  LoadSettings(game_, prefs_, *store_, windows);
+  LoadSettings(game_, prefs_, *store_, windows, TranslateText);
   LoadPlayAids(game_, prefs_, *store_);
   windows.ArrangeAgainWhenFramesAreKnown();
 }
@@ -34,26 +35,31 @@ void SettingsSession::SaveAtClose(SettingsWindows& windows) {
     return;
   saved_ = true;
   // A save that fails leaves the previous settings in place.
-  std::string failure;
+  Text failure;
   try {
     if (!store_)
       store_ = OpenUserRegistry();
     if (!SavePlayAids(game_, prefs_, *store_) || !SaveSettings(game_, prefs_, *store_, windows))
       failure = SaveFailureText(store_->LastFailure());
   } catch (const std::exception& error) {
-    failure = SaveFailureText({std::string(), error.what()});
+    failure = SaveFailureText({std::string(), Text::Verbatim(error.what())});
   } catch (...) {
     failure = SaveFailureText({});
   }
-  if (!failure.empty())
-    boxes_.MessageBox(failure, kErrorCaption, MsgButtons::Ok, MsgIcon::Error);
+  if (!failure.Empty())
+    boxes_.MessageBox(RenderText(failure), ErrorCaption().toStdString(), MsgButtons::Ok,
+                      MsgIcon::Error);
 }
 
 void SettingsSession::SaveAfterError(const std::string& what, SettingsWindows& windows) {
   if (saved_)
     return;
-  boxes_.MessageBox("予期しないエラーが起きました。設定と成績を保存して終了します。\n\n" + what,
-                    kErrorCaption, MsgButtons::Ok, MsgIcon::Error);
+  boxes_.MessageBox(
+      QCoreApplication::translate(
+          "SettingsSession", "予期しないエラーが起きました。設定と成績を保存して終了します。\n\n%1")
+          .arg(ToQString(what))
+          .toStdString(),
+      ErrorCaption().toStdString(), MsgButtons::Ok, MsgIcon::Error);
   ForgetRoundInPlay(game_);
   SaveAtClose(windows);
 }

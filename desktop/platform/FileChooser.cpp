@@ -27,12 +27,21 @@ QString PictureFilter(const std::string& pluginFolder) {
   for (const QString& pattern : PluginFilePatterns(ToQString(pluginFolder)))
     if (!patterns.contains(pattern))
       patterns << pattern;
-  const QString bitmapOrAll = QString::fromUtf8(kFilterBitmapOrAll);
+  const QString bitmapOrAll = BitmapOrAllFilter();
   if (patterns.size() == 1)
     return bitmapOrAll;
-  return QStringLiteral("画像ファイル (%1)|%2|")
+  return QCoreApplication::translate("FileChooser", "画像ファイル (%1)|%2|")
              .arg(patterns.join(QLatin1Char(' ')), patterns.join(QLatin1Char(';'))) +
          bitmapOrAll;
+}
+
+QString BitmapOrAllFilter() {
+  return QCoreApplication::translate("FileChooser",
+                                     "ビットマップ (*.bmp)|*.bmp|全てのファイル (*.*)|*.*");
+}
+
+QString WaveFilter() {
+  return QCoreApplication::translate("FileChooser", "ウェイブ (*.wav)|*.wav");
 }
 
 QString ChooseFile(QWidget* parent, const QString& title, const QString& pipeFilter,

@@ -15,10 +15,9 @@ QString QtFilterFromPipes(const QString& pipes);
 QString ChooseFile(QWidget* parent, const QString& title, const QString& pipeFilter,
                    const QString& initialName);
 
-inline constexpr const char* kFilterBitmap = "ビットマップ (*.bmp)|*.bmp";
-inline constexpr const char* kFilterBitmapOrAll =
-    "ビットマップ (*.bmp)|*.bmp|全てのファイル (*.*)|*.*";
-inline constexpr const char* kFilterWave = "ウェイブ (*.wav)|*.wav";
+// The choosers' filters, in pipes: "name|patterns|name|patterns".
+QString BitmapOrAllFilter();
+QString WaveFilter();
 
 // The filter of the picture choosers: first every picture the loader reads, bitmaps and
 // what the plug-ins of `pluginFolder` (the shipped ones when none is set) say they read;

@@ -86,7 +86,11 @@ QImage ReadPicture(const QString& fileName, const QString& pluginFolder) {
 }
 
 QString PictureErrorText(const QString& fileName) {
-  return QStringLiteral("画像ファイル ") + fileName + QStringLiteral(" は開けません。");
+  return QCoreApplication::translate("Pictures", "画像ファイル %1 は開けません。").arg(fileName);
+}
+
+QString ErrorCaption() {
+  return QCoreApplication::translate("Pictures", "エラー：Zelvani");
 }
 
 }  // namespace zelvani

@@ -16,6 +16,7 @@ QImage ReadWindowsBitmap(const QString& path);
 
 // "画像ファイル <name> は開けません。"
 QString PictureErrorText(const QString& fileName);
-inline constexpr const char* kErrorCaption = "エラー：Zelvani";
+// The caption of the boxes that tell of a failure.
+QString ErrorCaption();
 
 }  // namespace zelvani

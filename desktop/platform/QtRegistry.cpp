@@ -41,7 +41,7 @@ QString BackupName(const QString& path, int number) {
 }
 
 // The player's reason for a failed call that left `error` in errno.
-std::string ReasonOf(int error) {
+Text ReasonOf(int error) {
   switch (error) {
     case EACCES:
     case EPERM:
@@ -77,14 +77,14 @@ bool IsFileOrNothing(const QString& path) {
 }
 
 // Why a path that IsFileOrNothing refused is no place for the settings.
-std::string NotAFileReason(const QString& path) {
+Text NotAFileReason(const QString& path) {
   return StoreProblemText(QFileInfo(path).isDir() ? StoreProblem::IsAFolder
                                                   : StoreProblem::NotARegularFile);
 }
 
 // Why `path` cannot be written: tried with a throw-away copy of about the file's size,
 // since QSettings tells only that its write failed. Empty when the trial succeeds.
-std::string WriteProblem(const QString& path, qint64 size) {
+Text WriteProblem(const QString& path, qint64 size) {
   errno = 0;
   QSaveFile trial(path);
   if (!trial.open(QIODevice::WriteOnly))
@@ -93,7 +93,7 @@ std::string WriteProblem(const QString& path, qint64 size) {
   const bool written = trial.write(filler) == filler.size() && trial.flush();
   const int error = errno;
   trial.cancelWriting();
-  return written ? std::string() : ReasonOf(error);
+  return written ? Text() : ReasonOf(error);
 }
 
 // Whether QSettings, writing the file back with nothing changed, would write other bytes
@@ -133,7 +133,7 @@ struct QtRegistry::File {
   // read, and its bytes.
   bool Existed = false;
   bool Readable = true;
-  std::string ReadError;
+  Text ReadError;
   QByteArray Original;
   // It could not be read as INI; what could be read was taken, the rest is in the backup.
   bool Damaged = false;
@@ -277,7 +277,7 @@ QtRegistry::File* QtRegistry::FileFor(const QString& path) {
   return result;
 }
 
-void QtRegistry::Fail(const QString& place, const std::string& reason) {
+void QtRegistry::Fail(const QString& place, const Text& reason) {
   failure_.Place = place.toStdString();
   failure_.Reason = reason;
 }
@@ -403,8 +403,8 @@ bool QtRegistry::Flush() {
       status = file->Settings->status();
     }
     if (status != QSettings::NoError) {
-      const std::string reason = WriteProblem(path, file->Original.size());
-      Fail(path, reason.empty() ? StoreProblemText(StoreProblem::Other) : reason);
+      const Text reason = WriteProblem(path, file->Original.size());
+      Fail(path, reason.Empty() ? StoreProblemText(StoreProblem::Other) : reason);
       ok = false;
     }
   }

@@ -39,7 +39,7 @@ class QtRegistry : public Registry {
   // The file of that name, read when first asked for.
   File* FileFor(const QString& path);
   bool MakeBackup(File& file);
-  void Fail(const QString& place, const std::string& reason);
+  void Fail(const QString& place, const Text& reason);
 
   QString folder_;
   StoreFailure failure_;

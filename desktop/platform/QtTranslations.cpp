@@ -4,6 +4,11 @@
 #include <QLocale>
 #include <QTranslator>
 
+// The compiled translations are a resource of the program (see desktop/CMakeLists.txt).
+static void LoadTranslationResources() {
+  Q_INIT_RESOURCE(translations);
+}
+
 namespace zelvani {
 
 QTranslator* InstallQtTranslations(const QString& folder) {
@@ -16,6 +21,31 @@ QTranslator* InstallQtTranslations(const QString& folder) {
     return nullptr;
   }
   return translator;
+}
+
+std::unique_ptr<QTranslator> LoadGameTranslation(Language language) {
+  if (language == Language::Japanese)
+    return nullptr;
+  LoadTranslationResources();
+  auto translator = std::make_unique<QTranslator>();
+  if (!translator->load(QStringLiteral(":/translations/zelvani_%1.qm")
+                            .arg(QString::fromUtf8(LanguageCode(language)))))
+    return nullptr;
+  return translator;
+}
+
+void InstallTranslations(Language language) {
+  if (language == Language::Japanese) {
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    InstallQtTranslations();
+    return;
+  }
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  if (std::unique_ptr<QTranslator> game = LoadGameTranslation(language)) {
+    // The application keeps it.
+    game->setParent(QCoreApplication::instance());
+    QCoreApplication::installTranslator(game.release());
+  }
 }
 
 }  // namespace zelvani

@@ -62,10 +62,10 @@ class CardItem : public QAccessibleInterface {
       return {};
     const HandRecord& hand = window_->Hand();
     if (!hand.Open)
-      return QString::fromUtf8(kFaceDownCardName);
-    QString name = ToQString(CardName(hand.Cards[slot]));
+      return QCoreApplication::translate("HandAccessible", "裏向きのカード");
+    QString name = ToQString(CardText(hand.Cards[slot]));
     if (IsHuman() && hand.Selected[slot])
-      name += QString::fromUtf8(kSelectedMark);
+      name = QCoreApplication::translate("HandAccessible", "%1、選択中").arg(name);
     return name;
   }
 
@@ -154,7 +154,7 @@ class HandList : public QAccessibleInterface {
   }
 
   QString text(QAccessible::Text t) const override {
-    return t == QAccessible::Name ? QString::fromUtf8(kHandListName) : QString();
+    return t == QAccessible::Name ? HandListName() : QString();
   }
 
   QRect rect() const override {
@@ -253,6 +253,10 @@ QAccessibleInterface* HandWindowFactory(const QString&, QObject* object) {
 }
 
 }  // namespace
+
+QString HandListName() {
+  return QCoreApplication::translate("HandAccessible", "手札");
+}
 
 void InstallHandAccessibility() {
   static const bool installed = [] {

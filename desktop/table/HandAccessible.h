@@ -4,13 +4,14 @@
 // the card under the keyboard's cursor is the focused item.
 #pragma once
 
+#include <QString>
+
 namespace zelvani {
 
 class SeatWindow;
 
-inline constexpr const char* kHandListName = "手札";
-inline constexpr const char* kFaceDownCardName = "裏向きのカード";
-inline constexpr const char* kSelectedMark = "、選択中";
+// The hand's accessible name.
+QString HandListName();
 
 // Makes the seat windows answer for their cards. Runs once, however often it is called.
 void InstallHandAccessibility();

@@ -45,17 +45,21 @@ const MeldRecord* MeldWindow::Meld() const {
 
 void MeldWindow::PaintMeld() {
   const MeldRecord* meld = Meld();
-  QString caption = QString::fromUtf8(MeldLabel(meld ? meld->Kind : MeldKind::None));
-  if (prefs_.KeepMeldPlaces && meld && meld->LaidBy >= 0 && meld->LaidBy < kSeatCount)
-    caption += QStringLiteral("：") + ToQString(game_.Seats[meld->LaidBy].PlayerName);
+  const Text label = MeldLabel(meld ? meld->Kind : MeldKind::None);
+  const QString caption =
+      prefs_.KeepMeldPlaces && meld && meld->LaidBy >= 0 && meld->LaidBy < kSeatCount
+          ? ToQString(Translatable("Melds", "%1：%2")
+                          .Arg(label)
+                          .Arg(game_.Seats[meld->LaidBy].PlayerName))
+          : ToQString(label);
   setWindowTitle(caption);
   if (parentWidget())
     parentWidget()->setWindowTitle(caption);
   setAccessibleName(caption);
-  QStringList cards;
-  for (int i = 0; meld && i < meld->Count; ++i)
-    cards << QString::fromStdString(CardName(meld->Cards[i]));
-  setAccessibleDescription(cards.join(QStringLiteral("、")));
+  setAccessibleDescription(
+      meld ? ToQString(CardListText({meld->Cards.data(), static_cast<std::size_t>(std::clamp(
+                                                             meld->Count, 0, kMeldSlots))}))
+           : QString());
   update();
 }
 

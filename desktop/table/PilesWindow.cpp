@@ -1,9 +1,11 @@
 #include "desktop/table/PilesWindow.h"
 
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
 
+#include "desktop/platform/QtText.h"
 #include "desktop/platform/ScreenReader.h"
 #include "desktop/table/CardPainting.h"
 #include "desktop/table/CardPicture.h"
@@ -121,14 +123,18 @@ void PilesWindow::NamePiles() {
   // many) and the face of the top discard. A name is set only when it changes, since each
   // setting is news to a screen reader.
   const PileRecord& piles = game_.Piles;
-  const QString none = QStringLiteral("：なし");
-  const QString stock = QStringLiteral("山") + (piles.StockEmpty() ? none : QString());
+  const QString stock = piles.StockEmpty() ? QCoreApplication::translate("PilesWindow", "山：なし")
+                                           : QCoreApplication::translate("PilesWindow", "山");
   const bool faceUp = InRound(game_.State) && piles.DiscardCount > 0;
-  const QString discard =
-      QStringLiteral("捨て札") +
-      (faceUp ? QStringLiteral("：") + QString::fromStdString(CardName(piles.TopDiscard()))
-              : none) +
-      (HumanMayPon(game_) ? QStringLiteral("（ポンできます）") : QString());
+  const QString top = faceUp ? ToQString(CardText(piles.TopDiscard())) : QString();
+  QString discard;
+  if (HumanMayPon(game_))
+    discard =
+        faceUp ? QCoreApplication::translate("PilesWindow", "捨て札：%1（ポンできます）").arg(top)
+               : QCoreApplication::translate("PilesWindow", "捨て札：なし（ポンできます）");
+  else
+    discard = faceUp ? QCoreApplication::translate("PilesWindow", "捨て札：%1").arg(top)
+                     : QCoreApplication::translate("PilesWindow", "捨て札：なし");
   if (ui_->StockPicture->accessibleName() != stock)
     ui_->StockPicture->setAccessibleName(stock);
   if (ui_->DiscardPicture->accessibleName() != discard)

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPainter>
 
@@ -46,14 +47,16 @@ SeatWindow::SeatWindow(Game& game, Preferences& prefs, int seat, const QImage& c
                                    : QStringLiteral("seatWindow%1").arg(seat));
 
   popupMenu_ = new QMenu(this);
-  popupMenu_->setAccessibleName(QStringLiteral("席のメニュー"));
-  renameAction_ = popupMenu_->addAction(QStringLiteral("名前(&N)"), this, &SeatWindow::RenameSeat);
-  pointsAction_ = popupMenu_->addAction(QStringLiteral("得点"));
+  popupMenu_->setAccessibleName(QCoreApplication::translate("SeatWindow", "席のメニュー"));
+  renameAction_ = popupMenu_->addAction(QCoreApplication::translate("SeatWindow", "名前(&N)"), this,
+                                        &SeatWindow::RenameSeat);
+  pointsAction_ = popupMenu_->addAction(QCoreApplication::translate("SeatWindow", "得点"));
   popupMenu_->addSeparator();
-  backgroundAction_ =
-      popupMenu_->addAction(QStringLiteral("背景(&B)"), this, &SeatWindow::ChooseBackground);
+  backgroundAction_ = popupMenu_->addAction(QCoreApplication::translate("SeatWindow", "背景(&B)"),
+                                            this, &SeatWindow::ChooseBackground);
   noBackgroundAction_ =
-      popupMenu_->addAction(QStringLiteral("背景なし(&G)"), this, &SeatWindow::RemoveBackground);
+      popupMenu_->addAction(QCoreApplication::translate("SeatWindow", "背景なし(&G)"), this,
+                            &SeatWindow::RemoveBackground);
   backgroundAction_->setCheckable(true);
   noBackgroundAction_->setCheckable(true);
   noBackgroundAction_->setChecked(true);
@@ -98,7 +101,8 @@ bool SeatWindow::LoadBackground(const QString& fileName) {
   }
   QImage picture = ReadPicture(fileName, ToQString(prefs_.PluginFolder));
   if (picture.isNull()) {
-    game_.Host.MessageBox(PictureErrorText(fileName).toStdString(), kErrorCaption, MsgButtons::Ok,
+    game_.Host.MessageBox(Text::Verbatim(PictureErrorText(fileName).toStdString()),
+                          Text::Verbatim(ErrorCaption().toStdString()), MsgButtons::Ok,
                           MsgIcon::Error);
     backgroundFile.clear();
     background_ = QImage();
@@ -235,16 +239,15 @@ void SeatWindow::contextMenuEvent(QContextMenuEvent* event) {
 void SeatWindow::ShowPopupMenu() {
   const HandRecord& hand = Hand();
   renameAction_->setText(ToQString(MenuText(hand.PlayerName)) + QStringLiteral("(&N)"));
-  pointsAction_->setText(QString::number(hand.Point) + QStringLiteral("点"));
+  pointsAction_->setText(QCoreApplication::translate("SeatWindow", "%1点").arg(hand.Point));
   const std::string& backgroundFile = prefs_.SeatBackgrounds[seat_];
   if (backgroundFile.empty()) {
-    backgroundAction_->setText(QStringLiteral("背景(&B)"));
+    backgroundAction_->setText(QCoreApplication::translate("SeatWindow", "背景(&B)"));
     backgroundAction_->setChecked(false);
     noBackgroundAction_->setChecked(true);
   } else {
-    backgroundAction_->setText(QStringLiteral("背景：") +
-                               ToQString(MenuText(FileNamePart(backgroundFile))) +
-                               QStringLiteral("(&B)"));
+    backgroundAction_->setText(QCoreApplication::translate("SeatWindow", "背景：%1(&B)")
+                                   .arg(ToQString(MenuText(FileNamePart(backgroundFile)))));
     backgroundAction_->setChecked(true);
     noBackgroundAction_->setChecked(false);
   }
@@ -252,13 +255,15 @@ void SeatWindow::ShowPopupMenu() {
 
 void SeatWindow::RenameSeat() {
   const std::string name =
-      game_.Host.InputBox("名前を入力してください。", "名前の変更", Hand().PlayerName);
+      game_.Host.InputBox(Translatable("Seats", "名前を入力してください。"),
+                          Translatable("Seats", "名前の変更"), Hand().PlayerName);
   zelvani::RenameSeat(game_, seat_, name);
 }
 
 void SeatWindow::ChooseBackground() {
-  const QString file = ChooseFile(this, QStringLiteral("背景"), PictureFilter(prefs_.PluginFolder),
-                                  ToQString(prefs_.SeatBackgrounds[seat_]));
+  const QString file =
+      ChooseFile(this, QCoreApplication::translate("SeatWindow", "背景"),
+                 PictureFilter(prefs_.PluginFolder), ToQString(prefs_.SeatBackgrounds[seat_]));
   if (file.isEmpty())
     return;
   LoadBackground(file);

@@ -20,32 +20,69 @@ int RankOf(int code) {
 
 }  // namespace
 
-const char* SuitName(int suit) {
-  constexpr const char* kNames[kSuitCount] = {"スペード", "ハート", "ダイヤ", "クラブ"};
-  return suit >= 0 && suit < kSuitCount ? kNames[suit] : "";
+// A rank as a word: the letters become names in other languages ("Queen"), the numbers
+// stay as they are.
+Text RankText(int rank) {
+  switch (rank) {
+    case 0:
+      return Translatable("Cards", "A");
+    case 10:
+      return Translatable("Cards", "J");
+    case 11:
+      return Translatable("Cards", "Q");
+    case 12:
+      return Translatable("Cards", "K");
+    default:
+      return Text::Verbatim(RankLabel(rank));
+  }
 }
 
-std::string CardName(int code) {
+Text SuitText(int suit) {
+  switch (suit) {
+    case 0:
+      return Translatable("Cards", "スペード");
+    case 1:
+      return Translatable("Cards", "ハート");
+    case 2:
+      return Translatable("Cards", "ダイヤ");
+    case 3:
+      return Translatable("Cards", "クラブ");
+    default:
+      return {};
+  }
+}
+
+Text CardText(int code) {
   if (!IsCard(code))
     return {};
-  return std::string(SuitName(Suit(code))) + "の" + RankLabel(RankIndex(code));
+  // %1 is the suit, %2 the rank.
+  return Translatable("Cards", "%1の%2").Arg(SuitText(Suit(code))).Arg(RankText(RankIndex(code)));
 }
 
-std::string CardsName(std::span<const int> cards) {
-  std::string text;
+Text CardsText(std::span<const int> cards) {
+  std::vector<Text> items;
   if (cards.size() > 1 && AllOf(cards, SuitOf)) {
-    text = std::string(SuitName(Suit(cards.front()))) + "の";
-    for (std::size_t i = 0; i < cards.size(); ++i)
-      text += (i > 0 ? "・" : "") + std::string(RankLabel(RankIndex(cards[i])));
-  } else if (cards.size() > 1 && AllOf(cards, RankOf)) {
-    for (std::size_t i = 0; i < cards.size(); ++i)
-      text += (i > 0 ? "・" : "") + std::string(SuitName(Suit(cards[i])));
-    text += std::string("の") + RankLabel(RankIndex(cards.front()));
-  } else {
-    for (std::size_t i = 0; i < cards.size(); ++i)
-      text += (i > 0 ? "、" : "") + CardName(cards[i]);
+    for (int card : cards)
+      items.push_back(RankText(RankIndex(card)));
+    return Translatable("Cards", "%1の%2")
+        .Arg(SuitText(Suit(cards.front())))
+        .Arg(Text::Joined(Translatable("Cards", "・"), std::move(items)));
   }
-  return text;
+  if (cards.size() > 1 && AllOf(cards, RankOf)) {
+    for (int card : cards)
+      items.push_back(SuitText(Suit(card)));
+    return Translatable("Cards", "%1の%2")
+        .Arg(Text::Joined(Translatable("Cards", "・"), std::move(items)))
+        .Arg(RankText(RankIndex(cards.front())));
+  }
+  return CardListText(cards);
+}
+
+Text CardListText(std::span<const int> cards) {
+  std::vector<Text> items;
+  for (int card : cards)
+    items.push_back(CardText(card));
+  return Text::Joined(Translatable("Cards", "、"), std::move(items));
 }
 
 }  // namespace zelvani

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "logic/cards/Cards.h"
+#include "logic/program/Text.h"
 
 namespace zelvani {
 
@@ -18,11 +19,21 @@ constexpr const char* RankLabel(int rank) {
 }
 
 // Suits 0..3 as the default sheet draws them: spades, hearts, diamonds, clubs.
-const char* SuitName(int suit);
+Text SuitText(int suit);
 // "スペードのA"; empty for a code that is no card.
-std::string CardName(int code);
+Text CardText(int code);
 // Several cards in one phrase, in the order given: cards of one suit as "スペードの3・4・5",
 // cards of one rank as "スペード・ハート・クラブの9", any others one by one, joined by "、".
-std::string CardsName(std::span<const int> cards);
+Text CardsText(std::span<const int> cards);
+// Cards named one by one, joined by "、".
+Text CardListText(std::span<const int> cards);
+
+// The same names in Japanese.
+inline std::string CardName(int code) {
+  return CardText(code).Render();
+}
+inline std::string CardsName(std::span<const int> cards) {
+  return CardsText(cards).Render();
+}
 
 }  // namespace zelvani

@@ -116,7 +116,7 @@ void RecoverPlayPhase(Game& game, int seat, int discardsBefore) {
 void ClaimByChii(Game& game, int seat) {
   // No computer step may run while the announcement is open.
   StopTurnTimer(game);
-  game.Host.AnnounceClaim(seat, game.Seats[seat].PlayerName, kChiiAnnouncement);
+  game.Host.AnnounceClaim(seat, game.Seats[seat].PlayerName, ClaimKind::Chii);
   TakeDiscard(game, seat);
 }
 

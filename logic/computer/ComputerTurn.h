@@ -40,6 +40,4 @@ void ClaimByChii(Game& game, int seat);
 void ComputerTurn(Game& game, int seat);
 void ComputerTurn(Game& game, int seat, const ComputerOptions& options);
 
-inline constexpr const char* kChiiAnnouncement = "チーします";
-
 }  // namespace zelvani

@@ -27,16 +27,16 @@ std::vector<int> SelectedCards(const HandRecord& hand) {
   return cards;
 }
 
-std::string DrawHint(Game& game) {
+Text DrawHint(Game& game) {
   const int top = game.Piles.TopDiscard();
   if (IsCard(top) && StrongClaims(game, kHumanSeat))
-    return "ヒント：捨て札の" + CardName(top) + "をチーするとよいでしょう。";
-  return "ヒント：山から引くとよいでしょう。";
+    return Translatable("Hints", "ヒント：捨て札の%1をチーするとよいでしょう。").Arg(CardText(top));
+  return Translatable("Hints", "ヒント：山から引くとよいでしょう。");
 }
 
 // Raises the cards the computer player would lay, or the one it would throw away, and
 // says which; `window` is where it would lay them, -1 for a discard.
-std::string PlayHint(Game& game, int& window) {
+Text PlayHint(Game& game, int& window) {
   HandRecord& hand = game.HumanSeat();
   HandRecord copy = hand;
   copy.Selected.fill(0);
@@ -64,17 +64,19 @@ std::string PlayHint(Game& game, int& window) {
   game.Host.PaintHand(kHumanSeat);
 
   if (window < 0) {
-    const std::string card = CardName(hand.Cards[choice.DiscardSlot]);
-    return "ヒント：" + card + "を捨てるとよいでしょう" +
-           (choice.DiscardSlot == claimed ? "（おてつきになります）。" : "。");
+    const Text card = CardText(hand.Cards[choice.DiscardSlot]);
+    if (choice.DiscardSlot == claimed)
+      return Translatable("Hints", "ヒント：%1を捨てるとよいでしょう（おてつきになります）。")
+          .Arg(card);
+    return Translatable("Hints", "ヒント：%1を捨てるとよいでしょう。").Arg(card);
   }
   const std::vector<int> cards = SelectedCards(hand);
   const MeldRecord& target = game.MeldWindows[window];
   if (target.Kind == MeldKind::None)
-    return "ヒント：" + CardsName(cards) + "で役を作れます。";
-  return "ヒント：" + CardsName(cards) + "を" +
-         CardsName({target.Cards.data(), static_cast<std::size_t>(target.Count)}) +
-         "の役に付けられます。";
+    return Translatable("Hints", "ヒント：%1で役を作れます。").Arg(CardsText(cards));
+  return Translatable("Hints", "ヒント：%1を%2の役に付けられます。")
+      .Arg(CardsText(cards))
+      .Arg(CardsText({target.Cards.data(), static_cast<std::size_t>(target.Count)}));
 }
 
 }  // namespace
@@ -83,19 +85,19 @@ int ShowHint(Game& game) {
   EndNotice(game);
   int window = -1;
   if (game.AutoPlay) {
-    ShowNotice(game, kHintDuringAutoPlay);
+    ShowNotice(game, Translatable("Hints", "自動プレイ中はヒントを出しません。"));
   } else if (game.State == GameState::HumanDraws) {
     ShowNotice(game, DrawHint(game));
   } else if (game.State == GameState::HumanPlays) {
     try {
-      if (const std::string hint = PlayHint(game, window); !hint.empty())
+      if (const Text hint = PlayHint(game, window); !hint.Empty())
         ShowNotice(game, hint);
     } catch (const std::length_error&) {
       // A hand too large to judge: nothing is raised and nothing is said.
       window = -1;
     }
   } else {
-    ShowNotice(game, kHintNotNow);
+    ShowNotice(game, Translatable("Hints", "ヒントは自分の番にだけ出せます。"));
   }
   return window;
 }

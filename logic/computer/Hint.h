@@ -13,7 +13,4 @@ struct Game;
 // new-meld window for a new meld), -1 when it proposes none.
 int ShowHint(Game& game);
 
-inline constexpr const char* kHintNotNow = "ヒントは自分の番にだけ出せます。";
-inline constexpr const char* kHintDuringAutoPlay = "自動プレイ中はヒントを出しません。";
-
 }  // namespace zelvani

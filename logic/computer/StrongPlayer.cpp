@@ -65,8 +65,7 @@ class PlayoutHost : public SilentHost {
  public:
   std::int64_t Clock = 0;
 
-  MsgAnswer MessageBox(const std::string&, const std::string&, MsgButtons buttons,
-                       MsgIcon) override {
+  MsgAnswer MessageBox(const Text&, const Text&, MsgButtons buttons, MsgIcon) override {
     return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
   }
   void StartTimer(int) override {}

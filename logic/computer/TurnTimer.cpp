@@ -34,7 +34,7 @@ void TurnTimerFired(Game& game) {
     ComputerTurn(game, SeatOfState(state));
     return;
   }
-  game.Host.SetStatus(kTimerError);
+  game.Host.SetStatus(TimerErrorText());
 }
 
 }  // namespace zelvani

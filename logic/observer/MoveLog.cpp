@@ -16,36 +16,36 @@ std::string Signed(int number) {
 
 }  // namespace
 
-std::vector<std::string> MoveLog::Lines() const {
+std::vector<std::string> MoveLog::Lines(const Translator& translate) const {
   std::vector<std::string> lines;
   lines.reserve(entries_.size());
   for (const Entry& entry : entries_)
-    lines.push_back(entry.Text);
+    lines.push_back(entry.Line.Render(translate));
   return lines;
 }
 
-void MoveLog::Add(std::string text) {
+void MoveLog::Add(Text text) {
   entries_.push_back({deals_, std::move(text)});
   if (Changed)
     Changed(true);
 }
 
-std::string MoveLog::Seat(int seat) const {
-  return game_.Seats[seat].PlayerName + "：";
+const std::string& MoveLog::Name(int seat) const {
+  return game_.Seats[seat].PlayerName;
 }
 
 void MoveLog::AutoPlaySwitched(bool on) {
   if (on)
-    Add(std::string("自動プレイを始めました。") + kNotCountedNote);
+    Add(Translatable("MoveLog", "自動プレイを始めました。%1").Arg(NotCountedNote()));
   else
-    Add("自動プレイを終えました。");
+    Add(Translatable("MoveLog", "自動プレイを終えました。"));
 }
 
 void MoveLog::GameBegins(int) {
   entries_.clear();
   if (Changed)
     Changed(false);
-  Add("新しいゲームを始めました。");
+  Add(Translatable("MoveLog", "新しいゲームを始めました。"));
 }
 
 void MoveLog::Dealt(int round, std::int64_t, int dealer, const std::array<int, 52>&) {
@@ -59,34 +59,35 @@ void MoveLog::Dealt(int round, std::int64_t, int dealer, const std::array<int, 5
     if (Changed)
       Changed(false);
   }
-  Add("第" + std::to_string(round) + "回戦を配りました。親は" + game_.Seats[dealer].PlayerName +
-      "です。");
+  Add(Translatable("MoveLog", "第%1回戦を配りました。親は%2です。").Arg(round).Arg(Name(dealer)));
 }
 
 void MoveLog::Drew(int seat, int) {
   // The card drawn is hidden from the other seats, whoever drew it.
-  Add(Seat(seat) + "山から引きました");
+  Add(Translatable("MoveLog", "%1：山から引きました").Arg(Name(seat)));
 }
 
 void MoveLog::Reshuffled(std::int64_t, std::span<const int>) {
   ++reshuffles_;
-  Add("山がなくなったので、捨て札を切り直して山にしました（" + std::to_string(reshuffles_) +
-      "回目）。");
+  Add(Translatable("MoveLog", "山がなくなったので、捨て札を切り直して山にしました（%1回目）。")
+          .Arg(reshuffles_));
 }
 
 void MoveLog::Chii(int seat, int card) {
-  Add(Seat(seat) + CardName(card) + "をチーしました");
+  Add(Translatable("MoveLog", "%1：%2をチーしました").Arg(Name(seat)).Arg(CardText(card)));
 }
 
 void MoveLog::Pon(int seat, int card) {
-  Add(Seat(seat) + CardName(card) + "をポンしました");
+  Add(Translatable("MoveLog", "%1：%2をポンしました").Arg(Name(seat)).Arg(CardText(card)));
 }
 
 void MoveLog::Laid(int seat, int, std::span<const int> cards, const MeldRecord& meld) {
-  const std::string label = std::string("（") + MeldLabel(meld.Kind) + "）";
   const int count = std::clamp(meld.Count, 0, kMeldSlots);
   if (count <= static_cast<int>(cards.size())) {
-    Add(Seat(seat) + CardsName(cards) + "で役を作りました" + label);
+    Add(Translatable("MoveLog", "%1：%2で役を作りました（%3）")
+            .Arg(Name(seat))
+            .Arg(CardsText(cards))
+            .Arg(MeldLabel(meld.Kind)));
     return;
   }
   // The meld as it lay before: its cards without the ones just laid.
@@ -94,25 +95,32 @@ void MoveLog::Laid(int seat, int, std::span<const int> cards, const MeldRecord& 
   for (int i = 0; i < count; ++i)
     if (std::find(cards.begin(), cards.end(), meld.Cards[i]) == cards.end())
       before.push_back(meld.Cards[i]);
-  Add(Seat(seat) + CardsName(cards) + "を" + CardsName(before) + "の役に付けました" + label);
+  Add(Translatable("MoveLog", "%1：%2を%3の役に付けました（%4）")
+          .Arg(Name(seat))
+          .Arg(CardsText(cards))
+          .Arg(CardsText(before))
+          .Arg(MeldLabel(meld.Kind)));
 }
 
 void MoveLog::Discarded(int seat, int card) {
-  Add(Seat(seat) + CardName(card) + "を捨てました");
+  Add(Translatable("MoveLog", "%1：%2を捨てました").Arg(Name(seat)).Arg(CardText(card)));
 }
 
 void MoveLog::FalseClaim(int seat, int card) {
-  Add(Seat(seat) + "おてつきです。" + CardName(card) + "を捨て札に戻し、次の番を1回休みます");
+  Add(Translatable("MoveLog", "%1：おてつきです。%2を捨て札に戻し、次の番を1回休みます")
+          .Arg(Name(seat))
+          .Arg(CardText(card)));
 }
 
 void MoveLog::TurnSkipped(int seat) {
-  Add(Seat(seat) + "おてつきのため、この番は休みです");
+  Add(Translatable("MoveLog", "%1：おてつきのため、この番は休みです").Arg(Name(seat)));
 }
 
 void MoveLog::RoundEnded(int round, int winner) {
-  const std::string result =
-      winner == kDrawnRound ? "流局です" : game_.Seats[winner].PlayerName + "の勝ちです";
-  Add("第" + std::to_string(round) + "回戦の終わり：" + result);
+  if (winner == kDrawnRound)
+    Add(Translatable("MoveLog", "第%1回戦の終わり：流局です").Arg(round));
+  else
+    Add(Translatable("MoveLog", "第%1回戦の終わり：%2の勝ちです").Arg(round).Arg(Name(winner)));
 }
 
 void MoveLog::HandsShown(const std::array<HandRecord, kSeatCount>& seats) {
@@ -121,28 +129,30 @@ void MoveLog::HandsShown(const std::array<HandRecord, kSeatCount>& seats) {
     const int count = std::clamp(hand.Count, 0, kHandSlots);
     if (count == 0)
       continue;
-    std::string cards;
-    for (int slot = 0; slot < count; ++slot)
-      cards += (slot > 0 ? "、" : "") + CardName(hand.Cards[slot]);
-    Add(Seat(seat) + "残りの手札は" + cards);
+    Add(Translatable("MoveLog", "%1：残りの手札は%2")
+            .Arg(Name(seat))
+            .Arg(CardListText({hand.Cards.data(), static_cast<std::size_t>(count)})));
   }
 }
 
 void MoveLog::Points(const std::array<int, 4>& points, const std::array<int, 4>& change) {
-  std::string text = "得点：";
+  std::vector<Text> seats;
   for (int seat = 0; seat < kSeatCount; ++seat)
-    text += (seat > 0 ? "、" : "") + game_.Seats[seat].PlayerName + " " +
-            std::to_string(points[seat]) + "点（" + Signed(change[seat]) + "）";
-  Add(text);
+    seats.push_back(Translatable("MoveLog", "%1 %2点（%3）")
+                        .Arg(Name(seat))
+                        .Arg(points[seat])
+                        .Arg(Signed(change[seat])));
+  Add(Translatable("MoveLog", "得点：%1")
+          .Arg(Text::Joined(Translatable("MoveLog", "、"), std::move(seats))));
 }
 
 void MoveLog::GameOver(int, int leader, bool abandoned) {
   if (abandoned)
-    Add("ゲームを破棄しました。");
+    Add(Translatable("MoveLog", "ゲームを破棄しました。"));
   else
-    Add("ゲーム終了：総合優勝は" + game_.Seats[leader].PlayerName + "です。");
+    Add(Translatable("MoveLog", "ゲーム終了：総合優勝は%1です。").Arg(Name(leader)));
   if (game_.AutoPlayUsed)
-    Add(kNotCountedNote);
+    Add(NotCountedNote());
 }
 
 }  // namespace zelvani

@@ -1,4 +1,4 @@
-// The move log of the "記録" window: one line in Japanese for each event of the table,
+// The move log of the "記録" window: one line for each event of the table,
 // with the seat's name. It names only cards that lie face up on the table, and the hands
 // as they are opened at the end of a round. It keeps the current round and the one
 // before, and starts afresh with each new game.
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "logic/observer/TableEvents.h"
+#include "logic/program/Text.h"
 
 namespace zelvani {
 
@@ -21,7 +22,8 @@ class MoveLog : public TableEvents {
   // Reads the seats' names and whether the automatic player took part from `game`.
   explicit MoveLog(const Game& game) : game_(game) {}
 
-  std::vector<std::string> Lines() const;
+  // The lines in the translator's language; in Japanese with none.
+  std::vector<std::string> Lines(const Translator& translate = {}) const;
   // Told after every change: true when lines were only added at the end, false when
   // earlier ones went.
   std::function<void(bool appended)> Changed;
@@ -48,11 +50,10 @@ class MoveLog : public TableEvents {
   struct Entry {
     // The deal the line belongs to, counted from the log's start.
     int Deal;
-    std::string Text;
+    Text Line;
   };
-  void Add(std::string text);
-  // "name：" for the seat.
-  std::string Seat(int seat) const;
+  void Add(Text text);
+  const std::string& Name(int seat) const;
 
   const Game& game_;
   std::vector<Entry> entries_;
@@ -60,7 +61,8 @@ class MoveLog : public TableEvents {
   int reshuffles_ = 0;
 };
 
-inline constexpr const char* kNotCountedNote =
-    "自動プレイを使ったゲームは、積算成績とハイスコアに数えません。";
+inline Text NotCountedNote() {
+  return Translatable("MoveLog", "自動プレイを使ったゲームは、積算成績とハイスコアに数えません。");
+}
 
 }  // namespace zelvani

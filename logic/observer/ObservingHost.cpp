@@ -36,20 +36,19 @@ void ObservingHost::MeldWindowsClosed() {
     observer_.DealStarting(*game_);
 }
 
-MsgAnswer ObservingHost::MessageBox(const std::string& text, const std::string& caption,
-                                    MsgButtons buttons, MsgIcon icon) {
+MsgAnswer ObservingHost::MessageBox(const Text& text, const Text& caption, MsgButtons buttons,
+                                    MsgIcon icon) {
   Observe();
-  observer_.Announcement(text);
   return host_.MessageBox(text, caption, buttons, icon);
 }
 
-void ObservingHost::AnnounceClaim(int seat, const std::string& name, const std::string& text) {
+void ObservingHost::AnnounceClaim(int seat, const std::string& name, ClaimKind kind) {
   Observe();
-  observer_.Announcement(text);
-  host_.AnnounceClaim(seat, name, text);
+  observer_.ClaimAnnounced(kind);
+  host_.AnnounceClaim(seat, name, kind);
 }
 
-std::string ObservingHost::InputBox(const std::string& caption, const std::string& prompt,
+std::string ObservingHost::InputBox(const Text& caption, const Text& prompt,
                                     const std::string& defaultText) {
   Observe();
   return host_.InputBox(caption, prompt, defaultText);

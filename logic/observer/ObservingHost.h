@@ -20,20 +20,20 @@ class ObservingHost : public GameHost {
   void PaintHand(int seat) override;
   void PaintPiles() override;
   void PaintMeld(int index) override;
-  void SetSeatCaption(int seat, const std::string& caption) override {
+  void SetSeatCaption(int seat, const Text& caption) override {
     host_.SetSeatCaption(seat, caption);
   }
   void ShowSeatWindow(int seat) override { host_.ShowSeatWindow(seat); }
   void MeldWindowOpened(int index) override;
   void MeldWindowsClosed() override;
   void PlayCue(Cue cue) override { host_.PlayCue(cue); }
-  void SetStatus(const std::string& text) override { host_.SetStatus(text); }
+  void SetStatus(const Text& text) override { host_.SetStatus(text); }
   bool ShowsStatus() const override { return host_.ShowsStatus(); }
   void TurnChanged(int seat) override { host_.TurnChanged(seat); }
-  void AnnounceClaim(int seat, const std::string& name, const std::string& text) override;
-  MsgAnswer MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
+  void AnnounceClaim(int seat, const std::string& name, ClaimKind kind) override;
+  MsgAnswer MessageBox(const Text& text, const Text& caption, MsgButtons buttons,
                        MsgIcon icon) override;
-  std::string InputBox(const std::string& caption, const std::string& prompt,
+  std::string InputBox(const Text& caption, const Text& prompt,
                        const std::string& defaultText) override;
   void ShowScoreSheet() override;
   void ScoreSheetRowsChanged() override { host_.ScoreSheetRowsChanged(); }

@@ -68,11 +68,8 @@ void TableObserver::SeedTimeRead(std::int64_t time) {
   seedTime_ = time;
 }
 
-void TableObserver::Announcement(const std::string& text) {
-  if (text == kPonAnnouncement)
-    announced_ = Claim::Pon;
-  if (text == kChiiAnnouncement)
-    announced_ = Claim::Chii;
+void TableObserver::ClaimAnnounced(ClaimKind kind) {
+  announced_ = kind == ClaimKind::Pon ? Claim::Pon : Claim::Chii;
 }
 
 void TableObserver::FinishDeal(const Game& game) {

@@ -41,10 +41,10 @@ class TableObserver {
   void Listen(TableEvents* listener) { listeners_.push_back(listener); }
 
   // From the host: a round is being dealt (the meld windows were just closed); the
-  // calendar time was read to seed a shuffle; a message box is about to be shown.
+  // calendar time was read to seed a shuffle; a seat announced a claim.
   void DealStarting(const Game& game);
   void SeedTimeRead(std::int64_t time);
-  void Announcement(const std::string& text);
+  void ClaimAnnounced(ClaimKind kind);
   // From the host, at a moment when the records are consistent (a repaint, a box).
   void Observe(const Game& game) {
     // Most such moments show the table as the last look left it; they need no look.

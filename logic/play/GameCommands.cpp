@@ -15,7 +15,7 @@ namespace {
 
 // Runs a question with TurnTimer held still, so no computer seat moves while it is open.
 // The timer runs on after No, and after Yes too when the game goes on (`goesOnAfterYes`).
-MsgAnswer AskWithTimerHeld(Game& game, const char* text, const char* caption, MsgIcon icon,
+MsgAnswer AskWithTimerHeld(Game& game, const Text& text, const Text& caption, MsgIcon icon,
                            bool goesOnAfterYes = false) {
   const bool wasRunning = game.TimerEnabled;
   if (wasRunning)
@@ -109,7 +109,8 @@ void StartRound(Game& game) {
 }
 
 void AbandonGame(Game& game) {
-  if (AskWithTimerHeld(game, kAbandonQuestion, "破棄", MsgIcon::Question) != MsgAnswer::Yes)
+  if (AskWithTimerHeld(game, Translatable("Boxes", "現在のゲームを終了しますか？"),
+                       Translatable("Boxes", "破棄"), MsgIcon::Question) != MsgAnswer::Yes)
     return;
   for (int seat = 0; seat < kSeatCount; ++seat)
     game.Seats[seat].Open = true;
@@ -126,13 +127,18 @@ void AbandonGame(Game& game) {
 bool ConfirmAutoPlay(Game& game) {
   if (game.AutoPlay || (game.Round > 0 && game.AutoPlayUsed))
     return true;
-  return AskWithTimerHeld(game, kAutoPlayQuestion, "自動プレイ", MsgIcon::Question, true) ==
-         MsgAnswer::Yes;
+  return AskWithTimerHeld(game,
+                          Translatable("Boxes",
+                                       "自動プレイを使ったゲームは、積算成績とハイスコアに数えませ"
+                                       "ん。自動プレイにしますか？"),
+                          Translatable("Boxes", "自動プレイ"), MsgIcon::Question,
+                          true) == MsgAnswer::Yes;
 }
 
 bool ConfirmClose(Game& game) {
   if (InRound(game.State)) {
-    if (AskWithTimerHeld(game, kQuitQuestion, "終了", MsgIcon::Exclamation) != MsgAnswer::Yes)
+    if (AskWithTimerHeld(game, Translatable("Boxes", "ゲーム中ですが終了してよろしいですか？"),
+                         Translatable("Boxes", "終了"), MsgIcon::Exclamation) != MsgAnswer::Yes)
       return false;
     ForgetRoundInPlay(game);
   }

@@ -52,9 +52,4 @@ SeeCardsMenuState SeeCardsMenuNow(const Game& game);
 // Tag -2 normal, -1 all open, 0..3 toggles that seat; then repaints the four hands.
 void SeeCards(Game& game, int tag);
 
-inline constexpr const char* kAbandonQuestion = "現在のゲームを終了しますか？";
-inline constexpr const char* kAutoPlayQuestion =
-    "自動プレイを使ったゲームは、積算成績とハイスコアに数えません。自動プレイにしますか？";
-inline constexpr const char* kQuitQuestion = "ゲーム中ですが終了してよろしいですか？";
-
 }  // namespace zelvani

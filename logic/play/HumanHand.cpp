@@ -38,7 +38,7 @@ int PressHandCard(Game& game, int slot) {
     hand.Selected[slot] = hand.Selected[slot] ? 0 : 1;
     game.Host.PlayCue(Cue::Click);
   } else if (slot >= 0) {
-    ShowNotice(game, kClaimedCardStays);
+    ShowNotice(game, ClaimedCardStays());
   }
   game.Host.PaintHand(kHumanSeat);
   return slot;

@@ -87,31 +87,31 @@ Judgement JudgeLay(const MeldRecord& meld, const HandRecord& hand) {
   return j;
 }
 
-const char* VerdictMessage(LayVerdict verdict) {
+Text VerdictMessage(LayVerdict verdict) {
   switch (verdict) {
     case LayVerdict::ClaimNeedsNewMeld:
-      return "ポン・チーしたカードでは新規の役を作ってください";
+      return Translatable("Melds", "ポン・チーしたカードでは新規の役を作ってください");
     case LayVerdict::LastCard:
-      return "最後の１枚は役にできません";
+      return Translatable("Melds", "最後の１枚は役にできません");
     case LayVerdict::PonNeedsSameRank:
-      return "ポンをした時は同じ数字３枚で役を作ってください";
+      return Translatable("Melds", "ポンをした時は同じ数字３枚で役を作ってください");
     case LayVerdict::ChiiNoSeven:
-      return "ポン・チーをした時は「７」の役は作れません";
+      return Translatable("Melds", "ポン・チーをした時は「７」の役は作れません");
     default:
-      return nullptr;
+      return {};
   }
 }
 
-const char* MeldLabel(MeldKind kind) {
+Text MeldLabel(MeldKind kind) {
   switch (kind) {
     case MeldKind::Seven:
-      return "--７--";
+      return Translatable("Melds", "--７--");
     case MeldKind::Sequence:
-      return "シークエンス";
+      return Translatable("Melds", "シークエンス");
     case MeldKind::SameRank:
-      return "同位札";
+      return Translatable("Melds", "同位札");
     default:
-      return "役（新規）";
+      return Translatable("Melds", "役（新規）");
   }
 }
 
@@ -140,9 +140,9 @@ bool LayMeld(Game& game, int window, int seat, bool quiet) {
   }
 
   if (j.Verdict != LayVerdict::Laid) {
-    const char* message = VerdictMessage(j.Verdict);
-    if (told && message)
-      game.Host.MessageBox(message, "役", MsgButtons::Ok, MsgIcon::None);
+    const Text message = VerdictMessage(j.Verdict);
+    if (told && !message.Empty())
+      game.Host.MessageBox(message, Translatable("Melds", "役"), MsgButtons::Ok, MsgIcon::None);
     else if (told)
       ShowNotice(game, MeldRefusal(game.MeldWindows[window], hand, j.Verdict));
     return false;

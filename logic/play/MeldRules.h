@@ -6,6 +6,8 @@
 
 #include "logic/table/Records.h"
 
+#include "logic/program/Text.h"
+
 namespace zelvani {
 
 struct Game;
@@ -37,10 +39,10 @@ struct Judgement {
 // Judges laying the hand's selected cards into `meld`. Changes nothing.
 Judgement JudgeLay(const MeldRecord& meld, const HandRecord& hand);
 
-// The text told to the human for a verdict, or nullptr when nothing is said.
-const char* VerdictMessage(LayVerdict verdict);
+// The text told to the human in a box for a verdict, empty when no box is shown.
+Text VerdictMessage(LayVerdict verdict);
 // The caption of a meld window of the kind.
-const char* MeldLabel(MeldKind kind);
+Text MeldLabel(MeldKind kind);
 
 // Lays the selected cards of `seat` into meld window `window`. Returns false, with
 // everything as it was (but for cleared pon reservations), when refused. The human is

@@ -34,7 +34,7 @@ void OfferPon(Game& game, int discarder, int card) {
     return;
   }
   StopTurnTimer(game);
-  game.Host.AnnounceClaim(reserver, game.Seats[reserver].PlayerName, kPonAnnouncement);
+  game.Host.AnnounceClaim(reserver, game.Seats[reserver].PlayerName, ClaimKind::Pon);
   TakeDiscard(game, reserver);
 }
 
@@ -119,8 +119,9 @@ bool FinishDiscard(Game& game, int seat, bool offerPon) {
     for (int s = 0; s < kSeatCount; ++s)
       game.Host.PaintHand(s);
     SetGame(game, GameState::NoRound);
-    const std::string text = hand.Count == 0 ? hand.PlayerName + "の勝ち" : "流局です";
-    game.Host.MessageBox(text, "ゲーム終了", MsgButtons::Ok, MsgIcon::None);
+    const Text text = hand.Count == 0 ? Translatable("Boxes", "%1の勝ち").Arg(hand.PlayerName)
+                                      : Translatable("Boxes", "流局です");
+    game.Host.MessageBox(text, Translatable("Boxes", "ゲーム終了"), MsgButtons::Ok, MsgIcon::None);
     EndRound(game);
     return true;
   }
@@ -150,15 +151,18 @@ void ClickDiscardPile(Game& game) {
   HandRecord& hand = game.HumanSeat();
   if (game.State == GameState::HumanPlays) {
     if (hand.SelectedCount() != 1) {
-      game.Host.MessageBox(kChooseOneCard, "捨て札", MsgButtons::Ok, MsgIcon::None);
+      game.Host.MessageBox(Translatable("Boxes", "捨てるカードを１枚選んでください。"),
+                           Translatable("Boxes", "捨て札"), MsgButtons::Ok, MsgIcon::None);
       return;
     }
     int slot = 0;
     while (!hand.Selected[slot])
       ++slot;
     if (slot == hand.ClaimedSlot()) {
-      if (game.Host.MessageBox(kFalseClaimQuestion, "捨て札", MsgButtons::YesNo,
-                               MsgIcon::Question) != MsgAnswer::Yes)
+      if (game.Host.MessageBox(
+              Translatable("Boxes", "「おてつき」です。\n１回休みとなりますがよろしいですか？"),
+              Translatable("Boxes", "捨て札"), MsgButtons::YesNo,
+              MsgIcon::Question) != MsgAnswer::Yes)
         return;
       ++game.Human.Rest;
       // The returned card is not offered for a pon, and a round it ends stays ended.

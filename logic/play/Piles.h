@@ -38,10 +38,4 @@ void DropOnDiscardPile(Game& game, int slot);
 // must make. Judged from that hand alone.
 bool HumanMayPon(const Game& game);
 
-// What a computer seat says as it claims the top discard by pon.
-inline constexpr const char* kPonAnnouncement = "ポンします";
-inline constexpr const char* kChooseOneCard = "捨てるカードを１枚選んでください。";
-inline constexpr const char* kFalseClaimQuestion =
-    "「おてつき」です。\n１回休みとなりますがよろしいですか？";
-
 }  // namespace zelvani

@@ -7,6 +7,8 @@
 
 #include "logic/play/MeldRules.h"
 
+#include "logic/program/Text.h"
+
 namespace zelvani {
 
 struct Game;
@@ -15,14 +17,15 @@ struct Game;
 enum class HumanAction { Draw, Claim, Select, Lay, Discard };
 
 // The reason the action does not fit the state, or empty when it does.
-std::string ActionRefusal(const Game& game, HumanAction action);
+Text ActionRefusal(const Game& game, HumanAction action);
 // Why the human's selected cards could not be laid into `meld` with this silent verdict
 // (LayVerdict::NothingSelected or LayVerdict::NoMeld).
-std::string MeldRefusal(const MeldRecord& meld, const HandRecord& hand, LayVerdict verdict);
+Text MeldRefusal(const MeldRecord& meld, const HandRecord& hand, LayVerdict verdict);
 // Shows the reason as a notice; an empty reason shows nothing.
-void Refuse(Game& game, const std::string& reason);
+void Refuse(Game& game, const Text& reason);
 
-inline constexpr const char* kClaimedCardStays = "ポン・チーしたカードは選んだままです。";
-inline constexpr const char* kNoDiscardToTake = "捨て札がないので取れません。";
+inline Text ClaimedCardStays() {
+  return Translatable("Refusals", "ポン・チーしたカードは選んだままです。");
+}
 
 }  // namespace zelvani

@@ -14,14 +14,6 @@
 
 namespace zelvani {
 
-namespace {
-
-std::string RoundLabel(int round) {
-  return "第" + std::to_string(round) + "回戦：";
-}
-
-}  // namespace
-
 std::array<int, kSeatCount> RoundPenalties(const Game& game) {
   std::array<int, kSeatCount> penalties{};
   for (int seat = 0; seat < kSeatCount; ++seat) {
@@ -94,7 +86,7 @@ void EndRound(Game& game) {
     sheet.SetRowCount(game.Round + 1);
     game.Host.ScoreSheetRowsChanged();
   }
-  sheet.SetCell(0, game.Round, RoundLabel(game.Round));
+  sheet.SetCell(0, game.Round, RoundLabel(game.Round).Render());
 
   std::array<int, kSeatCount> pen = RoundPenalties(game);
   const int winner = RoundWinner(pen);
@@ -102,14 +94,15 @@ void EndRound(Game& game) {
   if (game.Rules.ZeroSum)
     pen = ZeroSumResults(pen, winner);
 
-  std::string report;
+  std::vector<Text> report;
   for (int seat = 0; seat < kSeatCount; ++seat) {
     HandRecord& hand = game.Seats[seat];
     SetPoint(game, seat, SaturatingAdd(hand.Point, pen[seat]));
-    report += hand.PlayerName + "：" + std::to_string(pen[seat]) + "点" + "\n";
+    report.push_back(Translatable("Scores", "%1：%2点\n").Arg(hand.PlayerName).Arg(pen[seat]));
     sheet.SetCell(seat + 1, game.Round, std::to_string(hand.Point));
   }
-  game.Host.MessageBox(report, kRoundResultCaption, MsgButtons::Ok, MsgIcon::None);
+  game.Host.MessageBox(Text::Joined({}, std::move(report)),
+                       Translatable("Scores", "このゲームの結果"), MsgButtons::Ok, MsgIcon::None);
 
   const int leader = LeadingSeat(game);
   sheet.Col = leader + 1;
@@ -125,19 +118,21 @@ void EndRound(Game& game) {
   }
 
   if (!over) {
-    sheet.Caption = "得点状況";
+    sheet.Caption = ScoreSheetCaption();
     game.Host.ShowScoreSheet();
-    if (game.Host.MessageBox(kNextGameQuestion, "Zelvani", MsgButtons::YesNo, MsgIcon::Question) ==
-        MsgAnswer::Yes)
+    if (game.Host.MessageBox(Translatable("Scores", "次のゲームを始めますか？"),
+                             Text::Verbatim("Zelvani"), MsgButtons::YesNo,
+                             MsgIcon::Question) == MsgAnswer::Yes)
       StartRound(game);
     return;
   }
 
-  sheet.Caption = "総合成績";
+  sheet.Caption = Translatable("Scores", "総合成績");
   sheet.Selection = {leader + 1, 0, leader + 1, game.Round};
   game.Host.ShowScoreSheet();
-  game.Host.MessageBox("総合優勝は\n" + game.Seats[leader].PlayerName + "でした。", "総合優勝",
-                       MsgButtons::Ok, MsgIcon::None);
+  game.Host.MessageBox(
+      Translatable("Scores", "総合優勝は\n%1でした。").Arg(game.Seats[leader].PlayerName),
+      Translatable("Scores", "総合優勝"), MsgButtons::Ok, MsgIcon::None);
   game.Round = 0;
   game.Host.GameFinished(leader, false);
   // A game the automatic player took part in is no one's result.
@@ -151,7 +146,10 @@ void EndRound(Game& game) {
     if (!recorded || hand.Point <= game.HiScore[table][kHiScoreRows - 1].Score)
       continue;
     if (seat == kHumanSeat)
-      RenameSeat(game, seat, game.Host.InputBox(kNamePrompt, kNamePrompt, hand.PlayerName));
+      RenameSeat(
+          game, seat,
+          game.Host.InputBox(Translatable("Scores", "名前を入力してください"),
+                             Translatable("Scores", "名前を入力してください"), hand.PlayerName));
     AddHiScore(game, table, hand.Point, hand.PlayerName, seat == kHumanSeat);
   }
   ShowHighScores(game);

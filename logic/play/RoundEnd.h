@@ -28,8 +28,4 @@ int LeadingSeat(const Game& game);
 // Called once per round after the round's announcement; the state is already NoRound.
 void EndRound(Game& game);
 
-inline constexpr const char* kRoundResultCaption = "このゲームの結果";
-inline constexpr const char* kNextGameQuestion = "次のゲームを始めますか？";
-inline constexpr const char* kNamePrompt = "名前を入力してください";
-
 }  // namespace zelvani

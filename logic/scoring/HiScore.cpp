@@ -108,28 +108,29 @@ void AddHiScore(Game& game, int table, int score, const std::string& name, bool 
   AddHiScore(game.HiScore[table], score, name, human, game.Host.Today());
 }
 
-std::string HiScoreText(const HiScoreTable& table) {
-  // Appended piece by piece into one text rather than summed from pieces: the table is
-  // shown at the end of every game.
-  std::string text;
+Text HiScoreText(const HiScoreTable& table) {
+  const HiScoreRecord empty = EmptyHiScoreTable().front();
+  std::vector<Text> lines;
   for (int k = 1; k <= kHiScoreRows; ++k) {
     const HiScoreRecord& record = table[k - 1];
-    text.append("第").append(std::to_string(k)).append("位：\t");
-    text.append(std::to_string(record.Score)).append("点\t");
-    text.append(TwoDigits(record.Year % 100)).append("/");
-    text.append(TwoDigits(record.Month)).append("/");
-    text.append(TwoDigits(record.Day)).append("   ");
-    const std::string name = HiScoreNameText(record);
-    if (record.IsHuman)
-      text.append(name);
-    else
-      text.append("(").append(name).append(")");
-    text.append("\n");
+    const std::string date =
+        TwoDigits(record.Year % 100) + "/" + TwoDigits(record.Month) + "/" + TwoDigits(record.Day);
+    // A place no one has taken yet says so in the player's language; a name stays as it was
+    // typed.
+    const bool untaken = record.Score == empty.Score && record.Name == empty.Name;
+    const Text name =
+        untaken ? Translatable("Scores", "なし") : Text::Verbatim(HiScoreNameText(record));
+    lines.push_back((record.IsHuman ? Translatable("Scores", "第%1位：\t%2点\t%3   %4\n")
+                                    : Translatable("Scores", "第%1位：\t%2点\t%3   (%4)\n"))
+                        .Arg(k)
+                        .Arg(record.Score)
+                        .Arg(date)
+                        .Arg(name));
   }
-  return text;
+  return Text::Joined({}, std::move(lines));
 }
 
-void ShowHiScore(Game& game, int table, const std::string& caption) {
+void ShowHiScore(Game& game, int table, const Text& caption) {
   if (table < 0 || table >= static_cast<int>(game.HiScore.size()))
     return;
   game.Host.MessageBox(HiScoreText(game.HiScore[table]), caption, MsgButtons::Ok, MsgIcon::None);

@@ -40,8 +40,8 @@ void AddHiScore(HiScoreTable& table, int score, const std::string& name, bool hu
 void AddHiScore(Game& game, int table, int score, const std::string& name, bool human);
 
 // The ten lines ShowHiScore shows.
-std::string HiScoreText(const HiScoreTable& table);
-void ShowHiScore(Game& game, int table, const std::string& caption);
+Text HiScoreText(const HiScoreTable& table);
+void ShowHiScore(Game& game, int table, const Text& caption);
 
 // Reads one table from `valueName` of `key`; a value that is missing, not binary or not
 // 440 bytes long gives the empty table. Returns whether the stored table was used.

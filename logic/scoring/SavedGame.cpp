@@ -76,7 +76,7 @@ void ResumeGame(Game& game, const SavedGame& saved,
     if (history[seat])
       FillSheetColumn(sheet, seat + 1, ParseCommaText(*history[seat]));
   for (int row = 1; row <= game.Round; ++row)
-    sheet.SetCell(0, row, "第" + std::to_string(row) + "回戦：");
+    sheet.SetCell(0, row, RoundLabel(row).Render());
   if (sheet.RowCount() < ScoreSheet::kInitialRows)
     sheet.SetRowCount(ScoreSheet::kInitialRows);
   // A sheet resumed past ten rows needs a window tall enough to show them.

@@ -14,17 +14,19 @@ void ShowScores(Game& game) {
 void ShowHighScores(Game& game) {
   const int table = game.OfficialRule;
   if (table < 0 || table >= static_cast<int>(game.HiScore.size())) {
-    game.Host.MessageBox(kNoHiScoreText, "ごめんね", MsgButtons::Ok, MsgIcon::None);
+    game.Host.MessageBox(Translatable("Scores", "このルールではハイスコアは記録しません。"),
+                         Translatable("Scores", "ごめんね"), MsgButtons::Ok, MsgIcon::None);
     return;
   }
-  ShowHiScore(game, table, "ハイスコア（ルール" + std::to_string(table + 1) + "）");
+  ShowHiScore(game, table, Translatable("Scores", "ハイスコア（ルール%1）").Arg(table + 1));
 }
 
 void ShowTotals(Game& game) {
-  std::string text;
+  std::vector<Text> lines;
   for (const HandRecord& hand : game.Seats)
-    text += hand.PlayerName + " ： " + std::to_string(hand.Total) + " 点" + "\n";
-  game.Host.MessageBox(text, "トータルスコア", MsgButtons::Ok, MsgIcon::None);
+    lines.push_back(Translatable("Scores", "%1 ： %2 点\n").Arg(hand.PlayerName).Arg(hand.Total));
+  game.Host.MessageBox(Text::Joined({}, std::move(lines)), Translatable("Scores", "トータルスコア"),
+                       MsgButtons::Ok, MsgIcon::None);
 }
 
 }  // namespace zelvani

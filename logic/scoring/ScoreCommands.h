@@ -12,6 +12,4 @@ void ShowHighScores(Game& game);
 // "積算成績(&T)": every seat's cumulative total.
 void ShowTotals(Game& game);
 
-inline constexpr const char* kNoHiScoreText = "このルールではハイスコアは記録しません。";
-
 }  // namespace zelvani

@@ -162,12 +162,20 @@ std::vector<int> ShareColumnWidths(int available, const std::vector<int>& needs)
   return widths;
 }
 
-std::string DescribePoints(const PointsSeries& series) {
-  std::string text = "得点の推移のグラフ：開始点" + std::to_string(series.StartPoint) + "点、";
+Text DescribePoints(const PointsSeries& series) {
+  // Whole sentences one after another: each language ends its own with the space it needs.
+  std::vector<Text> sentences;
   if (series.Rounds == 0)
-    return text + "まだ終わった回戦はありません。";
-  text += series.Rounds == 1 ? "第1回戦。"
-                             : "第1回戦から第" + std::to_string(series.Rounds) + "回戦まで。";
+    return Translatable("Scores", "得点の推移のグラフ：開始点%1点、まだ終わった回戦はありません。")
+        .Arg(series.StartPoint);
+  if (series.Rounds == 1)
+    sentences.push_back(
+        Translatable("Scores", "得点の推移のグラフ：開始点%1点、第1回戦。").Arg(series.StartPoint));
+  else
+    sentences.push_back(
+        Translatable("Scores", "得点の推移のグラフ：開始点%1点、第1回戦から第%2回戦まで。")
+            .Arg(series.StartPoint)
+            .Arg(series.Rounds));
   for (int seat = 0; seat < kSeatCount; ++seat) {
     std::optional<int> last, highest, lowest;
     for (const std::optional<int>& point : series.Points[seat]) {
@@ -179,10 +187,14 @@ std::string DescribePoints(const PointsSeries& series) {
     }
     if (!last)
       continue;
-    text += series.Names[seat] + "：最後" + std::to_string(*last) + "点（最高" +
-            std::to_string(*highest) + "点、最低" + std::to_string(*lowest) + "点）。";
+    sentences.push_back(Translatable("Scores", "%1：最後%2点（最高%3点、最低%4点）。")
+                            .Arg(series.Names[seat])
+                            .Arg(*last)
+                            .Arg(*highest)
+                            .Arg(*lowest));
   }
-  return text + "各回の得点は表で読めます。";
+  sentences.push_back(Translatable("Scores", "各回の得点は表で読めます。"));
+  return Text::Joined({}, std::move(sentences));
 }
 
 }  // namespace zelvani

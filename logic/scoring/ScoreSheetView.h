@@ -11,6 +11,8 @@
 #include "logic/table/Records.h"
 #include "logic/table/ScoreSheet.h"
 
+#include "logic/program/Text.h"
+
 namespace zelvani {
 
 // Every seat's points through the game, read from the sheet.
@@ -55,6 +57,6 @@ std::vector<int> ShareColumnWidths(int available, const std::vector<int>& needs)
 
 // What a screen reader says of the chart: the rounds, the start points, and each seat's
 // last, highest and lowest points.
-std::string DescribePoints(const PointsSeries& series);
+Text DescribePoints(const PointsSeries& series);
 
 }  // namespace zelvani

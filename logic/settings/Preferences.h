@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "logic/settings/Language.h"
 #include "logic/table/Records.h"
 
 namespace zelvani {
@@ -57,6 +58,8 @@ struct Preferences {
   // opened, each captioned with the seat that laid it. Off, they are tiled as the
   // standard tiling takes them.
   bool KeepMeldPlaces = false;
+  // "言語": the language of the next start; automatic follows the system.
+  LanguageChoice Language = LanguageChoice::Automatic;
 };
 
 }  // namespace zelvani

@@ -49,6 +49,7 @@ constexpr const char* kLevelValue = "Level";
 // Play aids beside them, stored only while they differ from the default: 0 when a
 // computer's claim is told without a box, and the table's look (1 felt).
 constexpr const char* kClaimBoxesValue = "ClaimBoxes";
+constexpr const char* kLanguageValue = "Language";
 constexpr const char* kTableLookValue = "TableLook";
 
 std::string SubKey(const std::string& section) {
@@ -262,6 +263,12 @@ int ReadTableScale(const SectionReader& options) {
   return IsTableScale(percent) ? percent : 0;
 }
 
+LanguageChoice ReadLanguageChoice(const SectionReader& options) {
+  return static_cast<LanguageChoice>(options.Integer(
+      kLanguageValue, static_cast<int>(LanguageChoice::Automatic),
+      static_cast<int>(LanguageChoice::Automatic), static_cast<int>(LanguageChoice::English)));
+}
+
 }  // namespace
 
 int LoadTableScale(Registry& registry) {
@@ -269,7 +276,13 @@ int LoadTableScale(Registry& registry) {
   return ReadTableScale(SectionReader(registry, "Options", discarded));
 }
 
-void LoadSettings(Game& game, Preferences& prefs, Registry& registry, SettingsWindows& windows) {
+LanguageChoice LoadLanguageChoice(Registry& registry) {
+  bool discarded = false;
+  return ReadLanguageChoice(SectionReader(registry, "Options", discarded));
+}
+
+void LoadSettings(Game& game, Preferences& prefs, Registry& registry, SettingsWindows& windows,
+                  const Translator& translate) {
   bool discarded = false;
   for (int seat = 0; seat < kSeatCount; ++seat) {
     WinRect rect = windows.SeatRect(seat);
@@ -320,7 +333,7 @@ void LoadSettings(Game& game, Preferences& prefs, Registry& registry, SettingsWi
 
   for (int seat = 0; seat < kSeatCount; ++seat) {
     const SectionReader section(registry, SeatSection(seat), discarded);
-    SetPlayerName(game, seat, section.Name("Name", kDefaultPlayerNames[seat]));
+    SetPlayerName(game, seat, section.Name("Name", DefaultPlayerName(seat).Render(translate)));
     // Beside a computer seat's name, how strong it plays: none stored is the standard.
     if (seat != kHumanSeat)
       game.Seats[seat].Level = static_cast<PlayerLevel>(section.Integer(
@@ -383,13 +396,20 @@ void LoadSettings(Game& game, Preferences& prefs, Registry& registry, SettingsWi
     registry.KeepBackup(kProgramKey);
 }
 
-std::string SaveFailureText(const StoreFailure& failure) {
-  std::string text = "設定と成績を保存できませんでした。";
-  if (!failure.Place.empty())
-    text += "\n\n保存先：" + failure.Place;
-  if (!failure.Reason.empty())
-    text += "\n理由：" + failure.Reason;
-  return text;
+Text SaveFailureText(const StoreFailure& failure) {
+  const bool place = !failure.Place.empty();
+  const bool reason = !failure.Reason.Empty();
+  if (place && reason)
+    return Translatable("Storage", "設定と成績を保存できませんでした。\n\n保存先：%1\n理由：%2")
+        .Arg(failure.Place)
+        .Arg(failure.Reason);
+  if (place)
+    return Translatable("Storage", "設定と成績を保存できませんでした。\n\n保存先：%1")
+        .Arg(failure.Place);
+  if (reason)
+    return Translatable("Storage", "設定と成績を保存できませんでした。\n理由：%1")
+        .Arg(failure.Reason);
+  return Translatable("Storage", "設定と成績を保存できませんでした。");
 }
 
 bool SaveSettings(Game& game, const Preferences& prefs, Registry& registry,
@@ -472,6 +492,7 @@ void LoadPlayAids(Game& game, Preferences& prefs, Registry& registry) {
   game.AutoPlayUsed = autoPlayed && game.Round > 0;
   const SectionReader options(registry, "Options", discarded);
   prefs.ClaimBoxes = options.Boolean(kClaimBoxesValue, true);
+  prefs.Language = ReadLanguageChoice(options);
   prefs.Look = static_cast<TableLook>(
       options.Integer(kTableLookValue, static_cast<int>(TableLook::Plain), 0, kTableLooks - 1));
   if (discarded)
@@ -497,7 +518,9 @@ bool SavePlayAids(const Game& game, const Preferences& prefs, Registry& registry
              .BooleanUnlessDefault(kChartValue, prefs.ScoreChart, false) &&
          options.BooleanUnlessDefault(kClaimBoxesValue, prefs.ClaimBoxes, true) &&
          options.IntegerUnlessDefault(kTableLookValue, static_cast<int>(prefs.Look),
-                                      static_cast<int>(TableLook::Plain));
+                                      static_cast<int>(TableLook::Plain)) &&
+         options.IntegerUnlessDefault(kLanguageValue, static_cast<int>(prefs.Language),
+                                      static_cast<int>(LanguageChoice::Automatic));
 }
 
 }  // namespace zelvani

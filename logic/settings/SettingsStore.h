@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "logic/program/Text.h"
 #include "logic/settings/Preferences.h"
 
 namespace zelvani {
@@ -46,12 +47,17 @@ std::string WithTrailingSeparator(const std::string& folder);
 // that fails gives way to the shipped one; a card sheet or background whose file is
 // missing stays chosen. When anything stored was not taken as it is, the store is asked
 // to keep a backup before the close writes over it.
-void LoadSettings(Game& game, Preferences& prefs, Registry& registry, SettingsWindows& windows);
+// `translate` gives the seats' default names in the player's language.
+void LoadSettings(Game& game, Preferences& prefs, Registry& registry, SettingsWindows& windows,
+                  const Translator& translate = {});
 
 // The table scale the player chose ("表示倍率", percent), 0 when none or when what is
 // stored is not one offered. Read on its own before any window exists, since the whole
 // program is drawn at that scale from its start; LoadSettings reads it again.
 int LoadTableScale(Registry& registry);
+// The language chosen in the options, read on its own before any window exists for the
+// same reason.
+LanguageChoice LoadLanguageChoice(Registry& registry);
 
 // Writes every setting in its fixed order. Stops at the first value the store refuses;
 // returns false then, or when the store could not keep what was written.
@@ -70,6 +76,6 @@ void LoadPlayAids(Game& game, Preferences& prefs, Registry& registry);
 bool SavePlayAids(const Game& game, const Preferences& prefs, Registry& registry);
 
 // What the player is told when the settings could not be saved: the place and the reason.
-std::string SaveFailureText(const StoreFailure& failure);
+Text SaveFailureText(const StoreFailure& failure);
 
 }  // namespace zelvani

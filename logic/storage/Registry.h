@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "logic/program/Text.h"
+
 namespace zelvani {
 
 enum class ReadStatus {
@@ -47,7 +49,7 @@ class RegistryKey {
 struct StoreFailure {
   // The file (or key) that could not be written.
   std::string Place;
-  std::string Reason;
+  Text Reason;
 };
 
 class Registry {

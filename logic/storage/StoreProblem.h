@@ -1,8 +1,10 @@
 // Why the store could not keep something, as the player is told in the failure box: in
-// Japanese, like every other text on screen, whatever language the system speaks.
+// the game's language, whatever language the system's own messages are in.
 #pragma once
 
 #include <string>
+
+#include "logic/program/Text.h"
 
 namespace zelvani {
 
@@ -26,6 +28,6 @@ enum class StoreProblem {
 };
 
 // The reason as a sentence; `code` is shown only for StoreProblem::Other (0: not shown).
-std::string StoreProblemText(StoreProblem problem, long code = 0);
+Text StoreProblemText(StoreProblem problem, long code = 0);
 
 }  // namespace zelvani

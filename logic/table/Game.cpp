@@ -2,8 +2,18 @@
 
 namespace zelvani {
 
-const std::array<const char*, kSeatCount> kDefaultPlayerNames = {"あなた", "テルル", "タンタル",
-                                                                 "セレン"};
+Text DefaultPlayerName(int seat) {
+  switch (seat) {
+    case 0:
+      return Translatable("Seats", "あなた");
+    case 1:
+      return Translatable("Seats", "テルル");
+    case 2:
+      return Translatable("Seats", "タンタル");
+    default:
+      return Translatable("Seats", "セレン");
+  }
+}
 
 Game::Game(GameHost& host) : Host(host) {
   MeldWindows.reserve(kMaxMeldWindows);

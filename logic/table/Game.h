@@ -14,6 +14,8 @@
 #include "logic/table/Records.h"
 #include "logic/table/ScoreSheet.h"
 
+#include "logic/program/Text.h"
+
 namespace zelvani {
 
 // Indexed [suit][rank]; row 4 and column 13 are never written and stay 0.
@@ -73,7 +75,8 @@ struct Game {
   HandRecord& HumanSeat() { return Seats[kHumanSeat]; }
 };
 
-// The default names of seats 0..3.
-extern const std::array<const char*, kSeatCount> kDefaultPlayerNames;
+// The names seats 0..3 have until the player gives others. They are the game's words, in the
+// player's language, until they are stored: from then on they are names like any other.
+Text DefaultPlayerName(int seat);
 
 }  // namespace zelvani

@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <string>
 
+#include "logic/program/Text.h"
+#include "logic/table/Claims.h"
+
 namespace zelvani {
 
 enum class MsgButtons { Ok, YesNo };
@@ -30,7 +33,7 @@ class GameHost {
   virtual void PaintPiles() = 0;
   virtual void PaintMeld(int index) = 0;
   // The caption of a seat window changed (name or points).
-  virtual void SetSeatCaption(int seat, const std::string& caption) = 0;
+  virtual void SetSeatCaption(int seat, const Text& caption) = 0;
   virtual void ShowSeatWindow(int seat) = 0;
 
   // Meld windows: the logic's list MeldWindows grew by the window at `index` (the host
@@ -39,7 +42,7 @@ class GameHost {
   virtual void MeldWindowsClosed() = 0;
 
   virtual void PlayCue(Cue cue) = 0;
-  virtual void SetStatus(const std::string& text) = 0;
+  virtual void SetStatus(const Text& text) = 0;
   // False for a host with no status line: the turn prompts are then not even put together.
   virtual bool ShowsStatus() const { return true; }
 
@@ -49,15 +52,15 @@ class GameHost {
 
   // A computer seat announces its claim of the top discard ("ポンします", "チーします")
   // before it takes the card: by default in a box captioned with the seat's name.
-  virtual void AnnounceClaim(int /*seat*/, const std::string& name, const std::string& text) {
-    MessageBox(text, name, MsgButtons::Ok, MsgIcon::None);
+  virtual void AnnounceClaim(int /*seat*/, const std::string& name, ClaimKind kind) {
+    MessageBox(ClaimAnnouncement(kind), Text::Verbatim(name), MsgButtons::Ok, MsgIcon::None);
   }
 
   // Modal message box; returns the button pressed.
-  virtual MsgAnswer MessageBox(const std::string& text, const std::string& caption,
-                               MsgButtons buttons, MsgIcon icon) = 0;
+  virtual MsgAnswer MessageBox(const Text& text, const Text& caption, MsgButtons buttons,
+                               MsgIcon icon) = 0;
   // One-line input box; cancelling returns `defaultText`.
-  virtual std::string InputBox(const std::string& caption, const std::string& prompt,
+  virtual std::string InputBox(const Text& caption, const Text& prompt,
                                const std::string& defaultText) = 0;
 
   // The score sheet: shown modally, and told when its row count grew.

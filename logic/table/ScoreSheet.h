@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "logic/program/Text.h"
+
 namespace zelvani {
 
 struct GridSelection {
@@ -14,6 +16,15 @@ struct GridSelection {
   int Right = 0;
   int Bottom = 0;
 };
+
+// "第3回戦：", the label of a round's row.
+inline Text RoundLabel(int round) {
+  return Translatable("Scores", "第%1回戦：").Arg(round);
+}
+// The caption of the sheet while a game goes on.
+inline Text ScoreSheetCaption() {
+  return Translatable("Scores", "得点状況");
+}
 
 class ScoreSheet {
  public:
@@ -36,7 +47,7 @@ class ScoreSheet {
   int Col = 0;
   int Row = 0;
   GridSelection Selection;
-  std::string Caption = "得点状況";
+  Text Caption = ScoreSheetCaption();
 
  private:
   std::vector<std::array<std::string, kColumns>> rows_;

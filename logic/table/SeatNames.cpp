@@ -4,11 +4,11 @@
 
 namespace zelvani {
 
-std::string SeatCaption(const Game& game, int seat) {
+Text SeatCaption(const Game& game, int seat) {
   const HandRecord& hand = game.Seats[seat];
   if (game.Round <= 0)
-    return hand.PlayerName;
-  return hand.PlayerName + "   [" + std::to_string(hand.Point) + "点]";
+    return Text::Verbatim(hand.PlayerName);
+  return Translatable("Table", "%1   [%2点]").Arg(hand.PlayerName).Arg(hand.Point);
 }
 
 void SetPlayerName(Game& game, int seat, const std::string& name) {

@@ -4,13 +4,15 @@
 #include <string>
 #include <string_view>
 
+#include "logic/program/Text.h"
+
 namespace zelvani {
 
 struct Game;
 
 // The name alone while no game is under way; during a game the name, three spaces and
 // the points in brackets. Rebuilt only by SetPlayerName and SetPoint.
-std::string SeatCaption(const Game& game, int seat);
+Text SeatCaption(const Game& game, int seat);
 void SetPlayerName(Game& game, int seat, const std::string& name);
 void SetPoint(Game& game, int seat, int points);
 // A name of nothing but spaces (of either width), or none at all: it would leave a seat

@@ -14,15 +14,14 @@ class SilentHost : public GameHost {
   void PaintHand(int) override {}
   void PaintPiles() override {}
   void PaintMeld(int) override {}
-  void SetSeatCaption(int, const std::string&) override {}
+  void SetSeatCaption(int, const Text&) override {}
   void ShowSeatWindow(int) override {}
   void MeldWindowOpened(int) override {}
   void MeldWindowsClosed() override {}
   void PlayCue(Cue) override {}
-  void SetStatus(const std::string&) override {}
+  void SetStatus(const Text&) override {}
   bool ShowsStatus() const override { return false; }
-  std::string InputBox(const std::string&, const std::string&,
-                       const std::string& defaultText) override {
+  std::string InputBox(const Text&, const Text&, const std::string& defaultText) override {
     return defaultText;
   }
   void ShowScoreSheet() override {}

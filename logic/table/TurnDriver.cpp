@@ -21,29 +21,31 @@ void RearmTurnTimer(Game& game) {
 
 namespace {
 
-// The turn prompt: a seat's name (or none) before the text.
-void Prompt(Game& game, const std::string* name, const char* text) {
-  if (game.Host.ShowsStatus())
-    game.Host.SetStatus(name ? *name + text : std::string(text));
+void SetGameError(Game& game) {
+  game.Host.SetStatus(Translatable("Prompts", "SetGame でエラーが発生しました。"));
 }
 
 }  // namespace
 
 void ShowPrompt(Game& game) {
+  // Made only for a host that shows it.
+  if (!game.Host.ShowsStatus())
+    return;
   const GameState state = game.State;
   const std::string& humanName = game.Seats[kHumanSeat].PlayerName;
   switch (state) {
     case GameState::NoRound:
-      Prompt(game, nullptr, kPromptNoRound);
+      game.Host.SetStatus(Translatable("Prompts", "[ゲーム]-[開始]ではじめてください。"));
       break;
     case GameState::HumanDraws:
     case GameState::HumanPlays:
       if (game.AutoPlay)
-        Prompt(game, &humanName, kPromptAutoPlay);
+        game.Host.SetStatus(Translatable("Prompts", "%1の番です（自動プレイ中）").Arg(humanName));
       else if (state == GameState::HumanDraws)
-        Prompt(game, &humanName, kPromptHumanDraw);
+        game.Host.SetStatus(
+            Translatable("Prompts", "%1の番です。山から1枚引いてください。").Arg(humanName));
       else
-        Prompt(game, nullptr, kPromptHumanPlay);
+        game.Host.SetStatus(PromptHumanPlay());
       break;
     case GameState::Seat1Draws:
     case GameState::Seat2Draws:
@@ -51,10 +53,11 @@ void ShowPrompt(Game& game) {
     case GameState::Seat1Plays:
     case GameState::Seat2Plays:
     case GameState::Seat3Plays:
-      Prompt(game, &game.Seats[SeatOfState(state)].PlayerName, kPromptComputer);
+      game.Host.SetStatus(
+          Translatable("Prompts", "%1の番です").Arg(game.Seats[SeatOfState(state)].PlayerName));
       break;
     default:
-      game.Host.SetStatus(kSetGameError);
+      SetGameError(game);
       break;
   }
 }
@@ -132,7 +135,7 @@ void AdvanceGame(Game& game) {
       }
       break;
     default:
-      game.Host.SetStatus(kSetGameError);
+      SetGameError(game);
       return;
   }
   SetGame(game, next);
@@ -148,7 +151,7 @@ void SetAutoPlay(Game& game, bool on) {
     SetGame(game, game.State);
 }
 
-void ShowNotice(Game& game, const std::string& text) {
+void ShowNotice(Game& game, const Text& text) {
   game.Host.SetStatus(text);
   game.NoticeShown = true;
 }

@@ -4,19 +4,19 @@
 
 #include <string>
 
+#include "logic/program/Text.h"
 #include "logic/table/GameState.h"
 
 namespace zelvani {
 
 struct Game;
 
-inline constexpr const char* kPromptNoRound = "[ゲーム]-[開始]ではじめてください。";
-inline constexpr const char* kPromptHumanDraw = "の番です。山から1枚引いてください。";
-inline constexpr const char* kPromptHumanPlay = "一枚捨てるか役を作ってください。";
-inline constexpr const char* kPromptComputer = "の番です";
-inline constexpr const char* kPromptAutoPlay = "の番です（自動プレイ中）";
-inline constexpr const char* kSetGameError = "SetGame でエラーが発生しました。";
-inline constexpr const char* kTimerError = "タイマーでエラーが発生しました。";
+inline Text PromptHumanPlay() {
+  return Translatable("Prompts", "一枚捨てるか役を作ってください。");
+}
+inline Text TimerErrorText() {
+  return Translatable("Prompts", "タイマーでエラーが発生しました。");
+}
 
 // Sets the state, its prompt and the timer. An invalid state is stored, reported in the
 // status bar, and leaves the timer as it was.
@@ -32,7 +32,7 @@ void SetAutoPlay(Game& game, bool on);
 
 // A line for the human in the status bar (why a click did nothing, a hint), kept until
 // the next action, which brings the state's prompt back.
-void ShowNotice(Game& game, const std::string& text);
+void ShowNotice(Game& game, const Text& text);
 void EndNotice(Game& game);
 
 // TurnTimer itself; the game keeps its interval so a step can re-arm it unchanged.

@@ -36,8 +36,8 @@ void FakeHost::PaintMeld(int index) {
   Calls.push_back("PaintMeld " + std::to_string(index));
 }
 
-void FakeHost::SetSeatCaption(int seat, const std::string& caption) {
-  Calls.push_back("Caption " + std::to_string(seat) + " " + caption);
+void FakeHost::SetSeatCaption(int seat, const Text& caption) {
+  Calls.push_back("Caption " + std::to_string(seat) + " " + caption.Render());
 }
 
 void FakeHost::ShowSeatWindow(int seat) {
@@ -57,15 +57,15 @@ void FakeHost::PlayCue(Cue cue) {
   Calls.push_back("Cue " + std::to_string(static_cast<int>(cue)));
 }
 
-void FakeHost::SetStatus(const std::string& text) {
-  Statuses.push_back(text);
-  Calls.push_back("Status " + text);
+void FakeHost::SetStatus(const Text& text) {
+  Statuses.push_back(text.Render());
+  Calls.push_back("Status " + Statuses.back());
 }
 
-MsgAnswer FakeHost::MessageBox(const std::string& text, const std::string& caption,
-                               MsgButtons buttons, MsgIcon icon) {
-  Messages.push_back({text, caption, buttons, icon});
-  Calls.push_back("Message " + caption + ": " + text);
+MsgAnswer FakeHost::MessageBox(const Text& text, const Text& caption, MsgButtons buttons,
+                               MsgIcon icon) {
+  Messages.push_back({text.Render(), caption.Render(), buttons, icon});
+  Calls.push_back("Message " + Messages.back().Caption + ": " + Messages.back().Text);
   if (buttons == MsgButtons::Ok)
     return MsgAnswer::Ok;
   if (Answers.empty())
@@ -75,9 +75,9 @@ MsgAnswer FakeHost::MessageBox(const std::string& text, const std::string& capti
   return answer;
 }
 
-std::string FakeHost::InputBox(const std::string& caption, const std::string& prompt,
+std::string FakeHost::InputBox(const Text& caption, const Text& prompt,
                                const std::string& defaultText) {
-  Calls.push_back("Input " + caption + ": " + prompt);
+  Calls.push_back("Input " + caption.Render() + ": " + prompt.Render());
   if (Inputs.empty())
     return defaultText;
   std::string text = Inputs.front();

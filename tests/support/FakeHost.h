@@ -54,15 +54,15 @@ class FakeHost : public GameHost {
   void PaintHand(int seat) override;
   void PaintPiles() override;
   void PaintMeld(int index) override;
-  void SetSeatCaption(int seat, const std::string& caption) override;
+  void SetSeatCaption(int seat, const Text& caption) override;
   void ShowSeatWindow(int seat) override;
   void MeldWindowOpened(int index) override;
   void MeldWindowsClosed() override;
   void PlayCue(Cue cue) override;
-  void SetStatus(const std::string& text) override;
-  MsgAnswer MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
+  void SetStatus(const Text& text) override;
+  MsgAnswer MessageBox(const Text& text, const Text& caption, MsgButtons buttons,
                        MsgIcon icon) override;
-  std::string InputBox(const std::string& caption, const std::string& prompt,
+  std::string InputBox(const Text& caption, const Text& prompt,
                        const std::string& defaultText) override;
   void ShowScoreSheet() override;
   void ScoreSheetRowsChanged() override;

@@ -7,7 +7,7 @@ namespace zelvani {
 
 TestTable::TestTable() {
   for (int seat = 0; seat < kSeatCount; ++seat)
-    game.Seats[seat].PlayerName = kDefaultPlayerNames[seat];
+    game.Seats[seat].PlayerName = DefaultPlayerName(seat).Render();
 }
 
 void TestTable::SetHand(int seat, std::initializer_list<int> cards) {

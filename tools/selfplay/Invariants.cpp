@@ -17,7 +17,7 @@ constexpr int kMaxHandInPlay = 8;
 constexpr int kMaxMeldCards = 13;
 constexpr int kUnusedPonEntry = 13;
 
-std::string CardText(int card) {
+std::string CardCode(int card) {
   return "card " + std::to_string(card);
 }
 
@@ -178,7 +178,7 @@ std::string CheckTableMap(const Game& game, const Layout& layout, const CardMark
     const int expected = ExpectedMapValue(layout.Cards[card], card, marks);
     const int actual = game.TableMap[Suit(card)][RankIndex(card)];
     if (actual != expected)
-      return "TableMap says " + std::to_string(actual) + " for " + CardText(card) + ", expected " +
+      return "TableMap says " + std::to_string(actual) + " for " + CardCode(card) + ", expected " +
              std::to_string(expected);
   }
   for (int col = 0; col < 14; ++col)
@@ -257,10 +257,10 @@ std::string CheckTable(const Game& game, const Layout& layout, const CardMarks& 
   if (std::string problem = CheckCardCodes(game); !problem.empty())
     return problem;
   if (layout.Duplicate >= 0)
-    return CardText(layout.Duplicate) + " is in two places";
+    return CardCode(layout.Duplicate) + " is in two places";
   for (int card = 0; card < kDeckSize; ++card)
     if (layout.Cards[card].Where == Place::Nowhere)
-      return CardText(card) + " is nowhere";
+      return CardCode(card) + " is nowhere";
   if (std::string problem = CheckMelds(game); !problem.empty())
     return problem;
   if (std::string problem = CheckTableMap(game, layout, marks); !problem.empty())

@@ -132,7 +132,7 @@ class Driver {
     game_.Rules = RulesOf(options.Rules);
     game_.OfficialRule = OfficialRuleOf(game_.Rules);
     for (int seat = 0; seat < kSeatCount; ++seat)
-      game_.Seats[seat].PlayerName = kDefaultPlayerNames[seat];
+      game_.Seats[seat].PlayerName = DefaultPlayerName(seat).Render();
   }
 
   // Plays game `number` (from 0) to its end; false when a rule was broken.

@@ -4,18 +4,18 @@
 
 namespace zelvani {
 
-MsgAnswer SelfPlayHost::MessageBox(const std::string& text, const std::string&, MsgButtons buttons,
-                                   MsgIcon) {
+MsgAnswer SelfPlayHost::MessageBox(const Text& text, const Text&, MsgButtons buttons, MsgIcon) {
   if (buttons == MsgButtons::Ok)
     return MsgAnswer::Ok;
-  if (text == kNextRoundQuestion)
+  const std::string question = text.Render();
+  if (question == kNextRoundQuestion)
     return dealsNextRound_ ? MsgAnswer::Yes : MsgAnswer::No;
-  if (text == kAbandonGameQuestion && abandonAgreed_) {
+  if (question == kAbandonGameQuestion && abandonAgreed_) {
     abandonAgreed_ = false;
     return MsgAnswer::Yes;
   }
   if (checker_)
-    checker_->Report("unexpected question: " + text);
+    checker_->Report("unexpected question: " + question);
   return MsgAnswer::No;
 }
 

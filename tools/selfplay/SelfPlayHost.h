@@ -31,7 +31,7 @@ class SelfPlayHost : public SilentHost {
   void SetClock(std::int64_t time) { nextTime_ = time; }
   void DealNextRoundFromScoring(bool deal) { dealsNextRound_ = deal; }
 
-  MsgAnswer MessageBox(const std::string& text, const std::string& caption, MsgButtons buttons,
+  MsgAnswer MessageBox(const Text& text, const Text& caption, MsgButtons buttons,
                        MsgIcon icon) override;
   void StartTimer(int) override { timerRunning_ = true; }
   void StopTimer() override { timerRunning_ = false; }

@@ -49,6 +49,15 @@ std::string XmlText(std::string text) {
   return text;
 }
 
+// A text with place-holders ("%1の番です") counts as its pieces between them, the filled-in
+// names and numbers being what "…" stands for in a quote.
+void InsertPieces(const std::string& text, std::set<std::string>& out) {
+  const std::regex placeholder("%[1-9]");
+  for (std::sregex_token_iterator piece(text.begin(), text.end(), placeholder, -1), end;
+       piece != end; ++piece)
+    out.insert(Normalised(*piece));
+}
+
 // The string literals of C++ code, comments and character literals skipped.
 void CollectLiterals(const std::string& code, std::set<std::string>& out) {
   for (size_t i = 0; i < code.size(); ++i) {
@@ -73,7 +82,7 @@ void CollectLiterals(const std::string& code, std::set<std::string>& out) {
           literal += code[i];
         }
       }
-      out.insert(Normalised(literal));
+      InsertPieces(literal, out);
     }
   }
 }
@@ -87,7 +96,7 @@ std::set<std::string> ProgramTexts() {
       const std::string text = ReadFile(path);
       if (path.extension() == ".ui") {
         for (std::sregex_iterator m(text.begin(), text.end(), formString), end; m != end; ++m)
-          texts.insert(Normalised(XmlText((*m)[1])));
+          InsertPieces(XmlText((*m)[1]), texts);
       } else if (path.extension() == ".cpp" || path.extension() == ".h") {
         CollectLiterals(text, texts);
       }

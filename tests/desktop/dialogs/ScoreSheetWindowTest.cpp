@@ -39,7 +39,7 @@ class ScoreSheetWindowTest : public QObject {
     sheet.SetCell(2, 0, QStringLiteral("テルル").toStdString());
     sheet.SetCell(0, 1, QStringLiteral("第1回戦：").toStdString());
     sheet.SetCell(2, 1, "280");
-    sheet.Caption = QStringLiteral("総合成績").toStdString();
+    sheet.Caption = Text::Verbatim("総合成績");
     sheet.Col = 2;
     sheet.Selection = {2, 0, 2, 1};
     ScoreSheetWindow window(sheet);

@@ -149,7 +149,7 @@ class FrameSettingsTest : public QObject {
       ScriptedMainWindow frame;
       frame.StartUp();
       QCOMPARE(frame.Messages.size(), std::size_t(2));
-      QCOMPARE(Text(frame.Messages[0].Text),
+      QCOMPARE(QString::fromStdString(frame.Messages[0].Text),
                QStringLiteral("画像ファイル /nowhere/mine.bmp は開けません。"));
       // The shipped sheet is on the table meanwhile.
       QCOMPARE(frame.CardSheet().File(), QStringLiteral("Cards.bmp"));
@@ -184,7 +184,7 @@ class FrameSettingsTest : public QObject {
     dialog.FillOptions();
     dialog.FileChosen(0, shipped);
     dialog.ApplyOptions();
-    QCOMPARE(Text(frame.PreferencesRecord().CardPicturePath), shipped);
+    QCOMPARE(QString::fromStdString(frame.PreferencesRecord().CardPicturePath), shipped);
     QCOMPARE(frame.CardSheet().File(), shipped);
     QCOMPARE(frame.Messages.size(), std::size_t(1));  // the start's own
   }
@@ -211,7 +211,7 @@ class FrameSettingsTest : public QObject {
     frame.StartUp();
     QVERIFY(frame.close());
     QCOMPARE(frame.Messages.size(), std::size_t(1));
-    const QString text = Text(frame.Messages[0].Text);
+    const QString text = QString::fromStdString(frame.Messages[0].Text);
     QVERIFY2(text.startsWith(QStringLiteral("設定と成績を保存できませんでした。")),
              qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("保存先：") + IniFile()), qPrintable(text));
@@ -229,7 +229,7 @@ class FrameSettingsTest : public QObject {
     QCOMPARE(frame.SeatWindowOf(2)->windowTitle(), QStringLiteral("タンタル"));
     QVERIFY(frame.close());
     QCOMPARE(frame.Messages.size(), std::size_t(1));
-    QVERIFY(Text(frame.Messages[0].Text)
+    QVERIFY(QString::fromStdString(frame.Messages[0].Text)
                 .contains(QStringLiteral("理由：通常のファイルではありません。")));
     QVERIFY(!QFileInfo(IniFile()).isFile());
     QVERIFY(!QFile::exists(IniFile() + ".bad"));
@@ -246,7 +246,7 @@ class FrameSettingsTest : public QObject {
       frame.StartUp();
       QVERIFY(frame.close());
       QCOMPARE(frame.Messages.size(), std::size_t(1));
-      QVERIFY(Text(frame.Messages[0].Text)
+      QVERIFY(QString::fromStdString(frame.Messages[0].Text)
                   .contains(QStringLiteral("理由：通常のファイルではありません。")));
     }
     QVERIFY(QFileInfo(IniFile()).isSymLink());
@@ -301,7 +301,8 @@ class FrameSettingsTest : public QObject {
       QVERIFY(!game.Seats[1].PlayerName.empty());
       QVERIFY(game.Seats[1].PlayerName.size() <= 256);
       QVERIFY(frame.PreferencesRecord().SeatBackgrounds[2].empty());
-      QCOMPARE(Text(frame.PreferencesRecord().CardPicturePath), QStringLiteral("Cards.bmp"));
+      QCOMPARE(QString::fromStdString(frame.PreferencesRecord().CardPicturePath),
+               QStringLiteral("Cards.bmp"));
       // No path that long was offered to any loader.
       QVERIFY(frame.Messages.empty());
       QVERIFY(frame.close());
@@ -355,7 +356,8 @@ class FrameSettingsTest : public QObject {
     QTimer::singleShot(0, &frame, [] { throw std::runtime_error("broken table"); });
     QCOMPARE(QApplication::exec(), 1);
     QCOMPARE(frame.Messages.size(), std::size_t(1));
-    QVERIFY(Text(frame.Messages[0].Text).contains(QStringLiteral("broken table")));
+    QVERIFY(
+        QString::fromStdString(frame.Messages[0].Text).contains(QStringLiteral("broken table")));
     // Saved as a confirmed close saves: the round in play is not kept.
     QSettings ini(IniFile(), QSettings::IniFormat);
     QCOMPARE(ini.value("Form/Player1/Name").toString(), QStringLiteral("ゆうしゃ"));

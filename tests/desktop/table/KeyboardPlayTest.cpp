@@ -225,7 +225,8 @@ class KeyboardPlayTest : public QObject {
     Press(frame.HumanSeat(), Qt::Key_Space);  // the claimed card cannot be put back
     QCOMPARE(Selected(game), std::vector<int>{C(3, 3)});
     Press(frame.HumanSeat(), Qt::Key_X);  // discarding it alone is the false claim
-    QCOMPARE(frame.Messages.back().Text, std::string(kFalseClaimQuestion));
+    QCOMPARE(frame.Messages.back().Text,
+             std::string("「おてつき」です。\n１回休みとなりますがよろしいですか？"));
     QCOMPARE(game.Seats[0].Count, 4);  // answered No
   }
 
@@ -424,7 +425,8 @@ class KeyboardPlayTest : public QObject {
     // The key, answered No: nothing changes.
     Press(frame.HumanSeat(), Qt::Key_A);
     QCOMPARE(frame.Messages.size(), 1u);
-    QCOMPARE(frame.Messages[0].Text, std::string(kAutoPlayQuestion));
+    QCOMPARE(frame.Messages[0].Text, std::string("自動プレイを使ったゲームは、積算成績とハイスコア"
+                                                 "に数えません。自動プレイにしますか？"));
     QVERIFY(!game.AutoPlay);
     QVERIFY(!game.AutoPlayUsed);
     QVERIFY(!autoPlay->isChecked());
@@ -534,7 +536,7 @@ class KeyboardPlayTest : public QObject {
     QStringList spoken = listener.Spoken();
     QCOMPARE(spoken.size(), 1);  // said together, the prompt last
     QVERIFY2(spoken[0].contains(drawn + QStringLiteral("が来ました")), qPrintable(spoken[0]));
-    QVERIFY(spoken[0].endsWith(QString::fromUtf8(kPromptHumanPlay)));
+    QVERIFY(spoken[0].endsWith(ToQString(PromptHumanPlay())));
 
     listener.Clear();
     Press(frame.SeatWindowOf(3), Qt::Key_D);  // refused, and said why
@@ -573,7 +575,7 @@ class KeyboardPlayTest : public QObject {
     QApplication::setActiveWindow(frame.SeatWindowOf(2));
     DiscardCard(game, 3, 0);
     // The box says which card the pon takes, beside its own words.
-    QCOMPARE(frame.Messages.back().Text, std::string(kPonAnnouncement));
+    QCOMPARE(frame.Messages.back().Text, std::string("ポンします"));
     QVERIFY2(frame.Messages.back().Description.find("クラブの9をポン") != std::string::npos,
              frame.Messages.back().Description.c_str());
     frame.TurnTimer()->stop();
@@ -582,7 +584,7 @@ class KeyboardPlayTest : public QObject {
     SetGame(game, GameState::HumanDraws);  // the human's move begins
     QTRY_COMPARE(QApplication::activeWindow(), frame.HumanSeat());
     QApplication::setActiveWindow(&frame);
-    game.Host.MessageBox("x", "y", MsgButtons::Ok, MsgIcon::None);
+    game.Host.MessageBox(Text::Verbatim("x"), Text::Verbatim("y"), MsgButtons::Ok, MsgIcon::None);
     QTRY_COMPARE(QApplication::activeWindow(), frame.HumanSeat());
   }
 

@@ -38,7 +38,7 @@ class MoveLogTest : public ::testing::Test {
     host.Attach(game);
     observer.Listen(&log);
     for (int seat = 0; seat < kSeatCount; ++seat)
-      game.Seats[seat].PlayerName = kDefaultPlayerNames[seat];
+      game.Seats[seat].PlayerName = DefaultPlayerName(seat).Render();
   }
 
   // The first round of a game dealt from `deck` as the deal lays it out, the human first.

@@ -111,7 +111,8 @@ TEST_F(GameMenu, TheAutomaticPlayerAsksBeforeItTakesAGameOutOfTheRecords) {
   t.host.Answers = {MsgAnswer::No};
   EXPECT_FALSE(ConfirmAutoPlay(game));
   ASSERT_EQ(t.host.Messages.size(), 1u);
-  EXPECT_EQ(t.host.Messages[0].Text, kAutoPlayQuestion);
+  EXPECT_EQ(t.host.Messages[0].Text,
+            "自動プレイを使ったゲームは、積算成績とハイスコアに数えません。自動プレイにしますか？");
   EXPECT_EQ(t.host.Messages[0].Icon, MsgIcon::Question);
   t.host.Answers = {MsgAnswer::Yes};
   EXPECT_TRUE(ConfirmAutoPlay(game));

@@ -74,7 +74,7 @@ TEST_F(Melds, ALoneSevenOpensAMeldAndANewOpenWindow) {
   t.SetHand(0, {C(1, 7), C(2, 8), C(3, 1)});
   ASSERT_TRUE(Lay(0, 0, {0}));
   EXPECT_EQ(game.MeldWindows[0].Kind, MeldKind::Seven);
-  EXPECT_STREQ(MeldLabel(MeldKind::Seven), "--７--");
+  EXPECT_EQ(MeldLabel(MeldKind::Seven).Render(), "--７--");
   EXPECT_EQ(MeldCards(0), (std::vector<int>{C(1, 7)}));
   EXPECT_EQ(game.TableMap[1][6], MapValue(MeldKind::Seven));
   EXPECT_EQ(t.Hand(0), (std::vector<int>{C(2, 8), C(3, 1)}));

@@ -150,7 +150,7 @@ TEST_F(EndRoundTest, AGameGoesOnWhileEverySeatIsAboveZero) {
   EXPECT_EQ(Points(3), 1);
   EXPECT_EQ(game.Round, 1);
   EXPECT_EQ(game.State, GameState::NoRound);
-  EXPECT_EQ(game.Score.Caption, "得点状況");
+  EXPECT_EQ(game.Score.Caption.Render(), "得点状況");
   EXPECT_EQ(host.ScoreSheetShown, 1);
   ASSERT_EQ(host.Messages.size(), 2u);
   EXPECT_EQ(host.Messages[1].Text, "次のゲームを始めますか？");
@@ -180,7 +180,7 @@ TEST_F(EndRoundTest, ASeatAtExactlyZeroEndsTheGame) {
   EndRound(game);
   EXPECT_EQ(Points(3), 0);
   EXPECT_EQ(game.Round, 0);
-  EXPECT_EQ(game.Score.Caption, "総合成績");
+  EXPECT_EQ(game.Score.Caption.Render(), "総合成績");
   EXPECT_EQ(host.CountCalls("Message 総合優勝: 総合優勝は\nあなたでした。"), 1);
 }
 
@@ -198,7 +198,7 @@ TEST_F(EndRoundTest, WithAnEndTermOnlyTheRoundCountEndsTheGame) {
   host.Clear();
   EndRound(game);
   EXPECT_EQ(game.Round, 0);
-  EXPECT_EQ(game.Score.Caption, "総合成績");
+  EXPECT_EQ(game.Score.Caption.Render(), "総合成績");
 }
 
 TEST_F(EndRoundTest, TiesForTheLeadGoToTheLowerSeat) {

@@ -157,7 +157,7 @@ TEST(ShowHiScore, ListsTenLinesWithDatesAndComputerNamesInParentheses) {
   Game game(host);
   AddHiScore(game.HiScore[0], 250, "あなた", true, kDay);
   AddHiScore(game.HiScore[0], 120, "テルル", false, {1999, 3, 4});
-  ShowHiScore(game, 0, "ハイスコア（ルール1）");
+  ShowHiScore(game, 0, Text::Verbatim("ハイスコア（ルール1）"));
   ASSERT_EQ(host.Messages.size(), 1u);
   const ShownMessage& shown = host.Messages[0];
   EXPECT_EQ(shown.Caption, "ハイスコア（ルール1）");
@@ -177,7 +177,7 @@ TEST(ScoreMenus, HiScoreMenuShowsTheTableOfTheRulesOrSaysThereIsNone) {
   ShowHighScores(game);
   ASSERT_EQ(host.Messages.size(), 1u);
   EXPECT_EQ(host.Messages[0].Caption, "ハイスコア（ルール2）");
-  EXPECT_EQ(host.Messages[0].Text, HiScoreText(game.HiScore[1]));
+  EXPECT_EQ(host.Messages[0].Text, HiScoreText(game.HiScore[1]).Render());
 
   game.Rules = {300, true, true, 12, 3, 0, 1000, 500};
   game.OfficialRule = OfficialRuleOf(game.Rules);

@@ -111,12 +111,12 @@ TEST(ShareColumnWidths, EvenUnlessALabelNeedsMoreAndTheLabelsAlwaysWhole) {
 TEST(DescribePoints, NamesTheRoundsAndEachSeatsLastHighestAndLowest) {
   ScoreSheet sheet = SheetOfRounds(2);
   sheet.SetCell(1, 1, "350");
-  EXPECT_EQ(DescribePoints(ReadPointsSeries(sheet, 300)),
+  EXPECT_EQ(DescribePoints(ReadPointsSeries(sheet, 300)).Render(),
             "得点の推移のグラフ：開始点300点、第1回戦から第2回戦まで。"
             "あなた：最後286点（最高350点、最低286点）。"
             "テルル：最後272点（最高300点、最低272点）。"
             "ミント：最後258点（最高300点、最低258点）。"
             "コハク：最後244点（最高300点、最低244点）。各回の得点は表で読めます。");
-  EXPECT_EQ(DescribePoints(ReadPointsSeries(ScoreSheet{}, 300)),
+  EXPECT_EQ(DescribePoints(ReadPointsSeries(ScoreSheet{}, 300)).Render(),
             "得点の推移のグラフ：開始点300点、まだ終わった回戦はありません。");
 }

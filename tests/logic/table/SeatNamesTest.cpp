@@ -14,7 +14,7 @@ TEST(SeatCaption, TheNameAloneOutsideAGameWithPointsDuringOne) {
   SetPoint(t.game, 1, 300);
   EXPECT_EQ(t.host.Calls.back(), "Caption 1 テルル   [300点]");
   SetPoint(t.game, 1, -15);
-  EXPECT_EQ(SeatCaption(t.game, 1), "テルル   [-15点]");
+  EXPECT_EQ(SeatCaption(t.game, 1).Render(), "テルル   [-15点]");
   // The caption is rebuilt only by these two, so a renamed seat shows the new name.
   SetPlayerName(t.game, 1, "");
   EXPECT_EQ(t.host.Calls.back(), "Caption 1    [-15点]");
