@@ -31,8 +31,10 @@ zelvani_install_packages() {
 }
 
 # qt6-translations-l10n: Qt's own buttons and dialogs in Japanese, checked by the tests.
+# qt6-l10n-tools: lrelease, which builds the game's translations, and lupdate, with which
+# the tests check that the translation files hold every text of the sources.
 zelvani_build_packages=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools
-  qt6-multimedia-dev libgtest-dev libgl-dev qt6-translations-l10n)
+  qt6-multimedia-dev libgtest-dev libgl-dev qt6-translations-l10n qt6-l10n-tools)
 # What the tests of the install and the Debian package use: the validators of desktop
 # entries and AppStream data, dpkg-shlibdeps (dpkg-dev) with file, which cpack runs, and
 # lintian, Debian's checker of the built package.

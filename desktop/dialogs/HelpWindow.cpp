@@ -1,6 +1,7 @@
 #include "desktop/dialogs/HelpWindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QScreen>
 #include <QTextBrowser>
@@ -20,10 +21,16 @@ QString AnchorOf(int context) {
 
 }  // namespace
 
+QString HelpFileName(Language language) {
+  return language == Language::Japanese
+             ? QString::fromLatin1(kHelpFileName)
+             : QStringLiteral("Zelvani.%1.hlp").arg(QString::fromLatin1(LanguageCode(language)));
+}
+
 HelpWindow::HelpWindow(QWidget* owner, const QString& helpFile)
     : QWidget(owner, Qt::Window), helpFile_(helpFile), browser_(new QTextBrowser(this)) {
   setObjectName(QStringLiteral("HelpWindow"));
-  setWindowTitle(QStringLiteral("Zelvani ヘルプ"));
+  setWindowTitle(QCoreApplication::translate("HelpWindow", "Zelvani ヘルプ"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
@@ -51,8 +58,11 @@ void HelpWindow::ShowContext(int context) {
       url.setFragment(anchor);
     browser_->setSource(url, QTextDocument::HtmlResource);
   } else {
-    browser_->setHtml(QStringLiteral("<p>ヘルプファイル %1 が見つかりません。</p>")
-                          .arg(helpFile_.toHtmlEscaped()));
+    browser_->setHtml(
+        QStringLiteral("<p>%1</p>")
+            .arg(QCoreApplication::translate("HelpWindow", "ヘルプファイル %1 が見つかりません。")
+                     .arg(helpFile_)
+                     .toHtmlEscaped()));
   }
   if (!placed_) {
     placed_ = true;

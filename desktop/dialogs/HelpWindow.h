@@ -1,16 +1,20 @@
 // The help viewer: a window of its own that shows the help file "Zelvani.hlp" (an HTML
-// document written for the game) at the topic a help context names. Esc or Ctrl+W closes
-// it.
+// document written for the game), or its English version "Zelvani.en.hlp", at the topic a
+// help context names. Esc or Ctrl+W closes it.
 #pragma once
 
 #include <QString>
 #include <QWidget>
+
+#include "logic/settings/Language.h"
 
 class QTextBrowser;
 
 namespace zelvani {
 
 inline constexpr const char* kHelpFileName = "Zelvani.hlp";
+// The help file written in `language`.
+QString HelpFileName(Language language);
 // The context of the contents page, which the menu and the help key open.
 inline constexpr int kHelpContents = 1;
 

@@ -12,6 +12,7 @@
 #include "desktop/mainwindow/ChildWindowTiler.h"
 #include "desktop/mainwindow/OptionsDialog.h"
 #include "desktop/mainwindow/QtSettingsWindows.h"
+#include "desktop/platform/QtTranslations.h"
 #include "desktop/platform/QtText.h"
 #include "desktop/platform/ShippedFiles.h"
 #include "desktop/table/HumanSeatWindow.h"
@@ -73,7 +74,7 @@ MainWindow::MainWindow(std::unique_ptr<MessageBoxes> boxes)
   for (int seat = 1; seat < kSeatCount; ++seat)
     windows_.Seats[seat] = new SeatWindow(game_, prefs_, seat, cardSheet_.Image(), this);
   game_.Round = 0;
-  helpFile_ = ResolveDataFile(QString::fromLatin1(kHelpFileName));
+  helpFile_ = ResolveDataFile(HelpFileName(InstalledLanguage()));
   moveLogWindow_ = new MoveLogWindow(log_, prefs_.Log, this);
   addDockWidget(DockAreaOfSide(prefs_.Log.Side), moveLogWindow_);
   moveLogWindow_->hide();

@@ -291,6 +291,8 @@ void OptionsDialog::FillOptions() {
 
   ui_->quietClaimsBox->setChecked(!prefs.ClaimBoxes);
   ui_->tableLookBox->setCurrentIndex(static_cast<int>(prefs.Look));
+  // Automatic, Japanese, English: in the order of LanguageChoice.
+  ui_->languageBox->setCurrentIndex(static_cast<int>(prefs.Language));
 
   ChooseTableScale(prefs.TableScale);
 
@@ -337,6 +339,11 @@ void OptionsDialog::ApplyOptions() {
   prefs.TableScale = ShownTableScale();
 
   prefs.ClaimBoxes = !ui_->quietClaimsBox->isChecked();
+  // Kept for the next start: the windows already made stay in the language they have.
+  const int language = ui_->languageBox->currentIndex();
+  prefs.Language = language > 0 && language <= static_cast<int>(LanguageChoice::English)
+                       ? static_cast<LanguageChoice>(language)
+                       : LanguageChoice::Automatic;
   const int look = ui_->tableLookBox->currentIndex();
   prefs.Look = look > 0 && look < kTableLooks ? static_cast<TableLook>(look) : TableLook::Plain;
   frame_.ShowTableLook();

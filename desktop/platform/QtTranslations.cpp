@@ -11,6 +11,12 @@ static void LoadTranslationResources() {
 
 namespace zelvani {
 
+namespace {
+
+Language installed = Language::Japanese;
+
+}  // namespace
+
 QTranslator* InstallQtTranslations(const QString& folder) {
   auto* translator = new QTranslator(QCoreApplication::instance());
   // "qt_ja" gathers the translations of every Qt module the game uses.
@@ -34,7 +40,12 @@ std::unique_ptr<QTranslator> LoadGameTranslation(Language language) {
   return translator;
 }
 
+Language InstalledLanguage() {
+  return installed;
+}
+
 void InstallTranslations(Language language) {
+  installed = language;
   if (language == Language::Japanese) {
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     InstallQtTranslations();

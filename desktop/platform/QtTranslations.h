@@ -26,5 +26,7 @@ std::unique_ptr<QTranslator> LoadGameTranslation(Language language);
 // Everything the language needs, installed into the application, with the default locale
 // set to it, so Qt's dialogs follow.
 void InstallTranslations(Language language);
+// The language installed last; Japanese when none was.
+Language InstalledLanguage();
 
 }  // namespace zelvani

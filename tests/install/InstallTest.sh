@@ -111,7 +111,7 @@ package)
   [ -f "$deb" ] || fail "no $deb"
   dpkg-deb --contents "$deb" | awk '{print $NF}' | sed 's|^\./|/|' >"$stage/files"
   for file in /usr/games/zelvani /usr/games/zelvani-selfplay \
-    /usr/share/games/zelvani/{Cards.bmp,Click.wav,Suteru.wav,YakuDasu.wav,Logo1.bmp,Logo2.bmp,Zelvani.hlp} \
+    /usr/share/games/zelvani/{Cards.bmp,Click.wav,Suteru.wav,YakuDasu.wav,Logo1.bmp,Logo2.bmp,Zelvani.hlp,Zelvani.en.hlp} \
     /usr/lib/games/zelvani/plugins/ifimage.spi \
     /usr/share/applications/$app_id.desktop /usr/share/metainfo/$app_id.metainfo.xml \
     /usr/share/icons/hicolor/{48x48,64x64,128x128,256x256}/apps/$app_id.png \

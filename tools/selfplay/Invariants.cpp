@@ -17,7 +17,7 @@ constexpr int kMaxHandInPlay = 8;
 constexpr int kMaxMeldCards = 13;
 constexpr int kUnusedPonEntry = 13;
 
-std::string CardCode(int card) {
+std::string CardLabel(int card) {
   return "card " + std::to_string(card);
 }
 
@@ -178,7 +178,7 @@ std::string CheckTableMap(const Game& game, const Layout& layout, const CardMark
     const int expected = ExpectedMapValue(layout.Cards[card], card, marks);
     const int actual = game.TableMap[Suit(card)][RankIndex(card)];
     if (actual != expected)
-      return "TableMap says " + std::to_string(actual) + " for " + CardCode(card) + ", expected " +
+      return "TableMap says " + std::to_string(actual) + " for " + CardLabel(card) + ", expected " +
              std::to_string(expected);
   }
   for (int col = 0; col < 14; ++col)
@@ -257,10 +257,10 @@ std::string CheckTable(const Game& game, const Layout& layout, const CardMarks& 
   if (std::string problem = CheckCardCodes(game); !problem.empty())
     return problem;
   if (layout.Duplicate >= 0)
-    return CardCode(layout.Duplicate) + " is in two places";
+    return CardLabel(layout.Duplicate) + " is in two places";
   for (int card = 0; card < kDeckSize; ++card)
     if (layout.Cards[card].Where == Place::Nowhere)
-      return CardCode(card) + " is nowhere";
+      return CardLabel(card) + " is nowhere";
   if (std::string problem = CheckMelds(game); !problem.empty())
     return problem;
   if (std::string problem = CheckTableMap(game, layout, marks); !problem.empty())

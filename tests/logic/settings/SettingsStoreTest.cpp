@@ -646,6 +646,26 @@ TEST_F(SettingsStoreTest, TheClaimBoxesAndTheTableLookAreStoredOnlyAwayFromTheDe
   EXPECT_EQ(registry.Backups, 1);
 }
 
+TEST_F(SettingsStoreTest, TheLanguageIsStoredOnlyOnceChosenAndReadBeforeTheWindows) {
+  Load();
+  LoadPlayAids(game, prefs, registry);
+  EXPECT_EQ(prefs.Language, LanguageChoice::Automatic);
+  prefs.Language = LanguageChoice::English;
+  ASSERT_TRUE(SavePlayAids(game, prefs, registry));
+  EXPECT_EQ(registry.Text(kOptions, "Language"), "2");
+  EXPECT_EQ(LoadLanguageChoice(registry), LanguageChoice::English);
+  NextRun next;
+  LoadPlayAids(next.game, next.prefs, registry);
+  EXPECT_EQ(next.prefs.Language, LanguageChoice::English);
+
+  prefs.Language = LanguageChoice::Automatic;
+  ASSERT_TRUE(SavePlayAids(game, prefs, registry));
+  EXPECT_FALSE(registry.Has(kOptions, "Language"));
+  // A choice not offered is automatic.
+  registry.Put(kOptions, "Language", std::string("9"));
+  EXPECT_EQ(LoadLanguageChoice(registry), LanguageChoice::Automatic);
+}
+
 TEST_F(SettingsStoreTest, KeptMeldPlacesSurviveACloseAndLeaveNothingOnceTurnedOff) {
   Load();
   LoadPlayAids(game, prefs, registry);
