@@ -44,7 +44,7 @@
     </message>
     <message>
         <source>ゲーム終了</source>
-        <translation>Game Over</translation>
+        <translation>Round Over</translation>
     </message>
     <message>
         <source>捨てるカードを１枚選んでください。</source>
@@ -620,7 +620,7 @@ Qt options (-platform, -style and so on) are passed on to Qt.
     </message>
     <message>
         <source>思考時間</source>
-        <translation>Thinking time</translation>
+        <translation>Thinking</translation>
     </message>
     <message>
         <source>背景のファイルを選ぶ</source>
@@ -640,11 +640,11 @@ Qt options (-platform, -style and so on) are passed on to Qt.
     </message>
     <message>
         <source>効果音 ：</source>
-        <translation>Sound effects:</translation>
+        <translation>Sounds:</translation>
     </message>
     <message>
         <source>カードの取得･選択</source>
-        <translation>Taking or selecting a card</translation>
+        <translation>Taking or selecting</translation>
     </message>
     <message>
         <source>カードの取得･選択の効果音を選ぶ</source>
@@ -660,7 +660,7 @@ Qt options (-platform, -style and so on) are passed on to Qt.
     </message>
     <message>
         <source>役を出すとき</source>
-        <translation>Laying down a meld</translation>
+        <translation>Melding</translation>
     </message>
     <message>
         <source>役を出すときの効果音を選ぶ</source>
@@ -716,7 +716,7 @@ Qt options (-platform, -style and so on) are passed on to Qt.
     </message>
     <message>
         <source>標準</source>
-        <translation>Standard</translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>フェルト</source>
@@ -817,7 +817,7 @@ Qt options (-platform, -style and so on) are passed on to Qt.
     <name>PointsChart</name>
     <message>
         <source>開始点</source>
-        <translation>Start</translation>
+        <translation>Starting points</translation>
     </message>
     <message>
         <source>得点グラフ</source>
