@@ -148,26 +148,26 @@ You will miss your next turn. Is that all right?</translation>
 Qt のオプション（-platform、-style など）は Qt に渡されます。
 </source>
         <translation>Usage: zelvani [options]
-Zelvani — a rummy-style card game for one player and three computer players.
+Zelvani: a rummy-style card game for one player against three computer players.
 
 Options:
   -h, --help     Show this help and exit.
   -v, --version  Show the version and exit.
 
-Qt options (-platform, -style and so on) are passed on to Qt.
+Qt&apos;s own options (-platform, -style, ...) are passed on to Qt.
 </translation>
     </message>
     <message>
         <source>詳しくは zelvani --help を実行してください。</source>
-        <translation>Run zelvani --help for more information.</translation>
+        <translation>Try &apos;zelvani --help&apos; for more information.</translation>
     </message>
     <message>
         <source>不明なオプション %1 です。</source>
-        <translation>Unknown option %1.</translation>
+        <translation>unknown option &apos;%1&apos;</translation>
     </message>
     <message>
         <source>余分な引数 %1 です。</source>
-        <translation>Unexpected argument %1.</translation>
+        <translation>unexpected argument &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
