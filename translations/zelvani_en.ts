@@ -201,6 +201,17 @@ Qt&apos;s own options (-platform, -style, ...) are passed on to Qt.
     </message>
 </context>
 <context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Zelvani ヘルプ</source>
+        <translation>Zelvani Help</translation>
+    </message>
+    <message>
+        <source>ヘルプファイル %1 が見つかりません。</source>
+        <translation>The help file %1 was not found.</translation>
+    </message>
+</context>
+<context>
     <name>Hints</name>
     <message>
         <source>ヒント：捨て札の%1をチーするとよいでしょう。</source>
@@ -433,6 +444,13 @@ Qt&apos;s own options (-platform, -style, ...) are passed on to Qt.
     <message>
         <source>%1：%2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>%1(&amp;%2)</source>
+        <translation>%1 (&amp;%2)</translation>
     </message>
 </context>
 <context>
@@ -765,6 +783,14 @@ Qt&apos;s own options (-platform, -style, ...) are passed on to Qt.
     <message>
         <source>効果音</source>
         <translation>Sound Effects</translation>
+    </message>
+    <message>
+        <source>言語 ：</source>
+        <translation>Language:</translation>
+    </message>
+    <message>
+        <source>言語</source>
+        <translation>Language</translation>
     </message>
 </context>
 <context>
@@ -1099,6 +1125,10 @@ Qt&apos;s own options (-platform, -style, ...) are passed on to Qt.
     <message>
         <source>背景</source>
         <translation>Background</translation>
+    </message>
+    <message>
+        <source>%1(&amp;N)</source>
+        <translation>%1 (&amp;N)</translation>
     </message>
 </context>
 <context>

@@ -110,7 +110,7 @@ CommandLineOutcome ReadCommandLine(int argc, char** argv) {
   // The terminal's language: the game's own choice is in its settings, read only when the
   // game opens.
   const std::unique_ptr<QTranslator> translation =
-      LoadGameTranslation(SystemLanguage(ProcessEnvironment));
+      LoadGameTranslation(TerminalLanguage(ProcessEnvironment));
   return ReadCommandLine(arguments, translation.get());
 }
 

@@ -50,8 +50,8 @@ std::wstring KeyPath(const std::string& path) {
   return first == std::wstring::npos ? std::wstring() : wide.substr(first);
 }
 
-// The player's reason, in Japanese whatever the system's language.
-std::string ErrorText(LSTATUS status) {
+// The player's reason, in the game's language whatever the system's.
+Text ErrorText(LSTATUS status) {
   switch (status) {
     case ERROR_ACCESS_DENIED:
       return StoreProblemText(StoreProblem::AccessDenied);

@@ -238,7 +238,8 @@ void SeatWindow::contextMenuEvent(QContextMenuEvent* event) {
 
 void SeatWindow::ShowPopupMenu() {
   const HandRecord& hand = Hand();
-  renameAction_->setText(ToQString(MenuText(hand.PlayerName)) + QStringLiteral("(&N)"));
+  renameAction_->setText(QCoreApplication::translate("SeatWindow", "%1(&N)")
+                             .arg(ToQString(MenuText(hand.PlayerName))));
   pointsAction_->setText(QCoreApplication::translate("SeatWindow", "%1点").arg(hand.Point));
   const std::string& backgroundFile = prefs_.SeatBackgrounds[seat_];
   if (backgroundFile.empty()) {

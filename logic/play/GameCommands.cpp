@@ -162,7 +162,9 @@ SeeCardsMenuState SeeCardsMenuNow(const Game& game) {
   menu.NormalEnabled = !normal;
   menu.AllEnabled = !allOpen;
   for (int seat = 0; seat < kSeatCount; ++seat) {
-    menu.Captions[seat] = MenuText(seats[seat].PlayerName) + "(&" + std::to_string(seat) + ")";
+    // The seat's number is the item's key.
+    menu.Captions[seat] =
+        Translatable("Menus", "%1(&%2)").Arg(MenuText(seats[seat].PlayerName)).Arg(seat);
     menu.Checked[seat] = seats[seat].Open;
   }
   return menu;

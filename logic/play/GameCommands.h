@@ -5,6 +5,8 @@
 #include <array>
 #include <string>
 
+#include "logic/program/Text.h"
+
 namespace zelvani {
 
 struct Game;
@@ -45,7 +47,7 @@ GameMenuState GameMenuNow(const Game& game);
 struct SeeCardsMenuState {
   bool NormalEnabled = false;
   bool AllEnabled = false;
-  std::array<std::string, 4> Captions;
+  std::array<Text, 4> Captions;
   std::array<bool, 4> Checked{};
 };
 SeeCardsMenuState SeeCardsMenuNow(const Game& game);

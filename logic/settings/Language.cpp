@@ -24,9 +24,8 @@ std::string_view Value(const Environment& environment, const char* name) {
   return value ? std::string_view(value) : std::string_view();
 }
 
-}  // namespace
-
-Language SystemLanguage(const Environment& environment) {
+// The language the environment asks for; `noLocale` when it asks for none.
+Language LanguageAskedFor(const Environment& environment, Language noLocale) {
   // The locale of messages: the first of LC_ALL, LC_MESSAGES and LANG that is set.
   Asks locale = Asks::Nothing;
   for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
@@ -47,7 +46,19 @@ Language SystemLanguage(const Environment& environment) {
         return Language::English;
     }
   }
+  if (locale == Asks::Nothing || locale == Asks::NoLocale)
+    return noLocale;
   return locale == Asks::Other ? Language::English : Language::Japanese;
+}
+
+}  // namespace
+
+Language SystemLanguage(const Environment& environment) {
+  return LanguageAskedFor(environment, Language::Japanese);
+}
+
+Language TerminalLanguage(const Environment& environment) {
+  return LanguageAskedFor(environment, Language::English);
 }
 
 Language ChosenLanguage(LanguageChoice choice, const Environment& environment) {

@@ -28,6 +28,10 @@ Language SystemLanguage(const Environment& environment);
 
 Language ChosenLanguage(LanguageChoice choice, const Environment& environment);
 
+// The language of what the program prints in a terminal (--help): as the system's, but
+// English with no locale, as command-line tools speak.
+Language TerminalLanguage(const Environment& environment);
+
 // "ja" or "en": the suffix of the translation and help files.
 const char* LanguageCode(Language language);
 

@@ -134,11 +134,11 @@ TEST_F(GameMenu, CardOpeningMenuShowsNamesAndOpenHands) {
   SeeCardsMenuState menu = SeeCardsMenuNow(game);
   EXPECT_FALSE(menu.NormalEnabled);
   EXPECT_TRUE(menu.AllEnabled);
-  EXPECT_EQ(menu.Captions[0], "あなた(&0)");
-  EXPECT_EQ(menu.Captions[2], "タンタル(&2)");
+  EXPECT_EQ(menu.Captions[0].Render(), "あなた(&0)");
+  EXPECT_EQ(menu.Captions[2].Render(), "タンタル(&2)");
   // A "&" the player typed is shown, not taken for the access key.
   game.Seats[1].PlayerName = "R&D";
-  EXPECT_EQ(SeeCardsMenuNow(game).Captions[1], "R&&D(&1)");
+  EXPECT_EQ(SeeCardsMenuNow(game).Captions[1].Render(), "R&&D(&1)");
   EXPECT_TRUE(menu.Checked[0]);
   EXPECT_FALSE(menu.Checked[3]);
 

@@ -40,6 +40,15 @@ TEST(SystemLanguage, LanguageListsPreferencesUnlessTheLocaleIsC) {
   EXPECT_EQ(FromEnvironment({{"LANG", "ja_JP.UTF-8"}, {"LANGUAGE", ""}}), Language::Japanese);
 }
 
+TEST(TerminalLanguage, IsEnglishWithNoLocale) {
+  EXPECT_EQ(TerminalLanguage([](const char*) -> const char* { return nullptr; }),
+            Language::English);
+  EXPECT_EQ(TerminalLanguage([](const char* name) -> const char* {
+              return std::string(name) == "LC_ALL" ? "ja_JP.UTF-8" : nullptr;
+            }),
+            Language::Japanese);
+}
+
 TEST(ChosenLanguage, TheOptionsChoiceWinsOverTheSystem) {
   const Environment english = [](const char* name) -> const char* {
     return std::string(name) == "LANG" ? "en_US.UTF-8" : nullptr;
