@@ -488,7 +488,7 @@ Qt&apos;s own options (-platform, -style, ...) are passed on to Qt.
     </message>
     <message>
         <source>山がなくなったので、捨て札を切り直して山にしました（%1回目）。</source>
-        <translation>The stock ran out; the discard pile was shuffled into a new stock (time %1).</translation>
+        <translation>The stock ran out, so the discard pile was shuffled into a new stock (reshuffle %1).</translation>
     </message>
     <message>
         <source>%1：%2をチーしました</source>
@@ -1128,7 +1128,7 @@ Qt&apos;s own options (-platform, -style, ...) are passed on to Qt.
     </message>
     <message>
         <source>%1(&amp;N)</source>
-        <translation>%1 (&amp;N)</translation>
+        <translation>&amp;Name: %1</translation>
     </message>
 </context>
 <context>
