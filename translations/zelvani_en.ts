@@ -57,7 +57,7 @@
     <message>
         <source>「おてつき」です。
 １回休みとなりますがよろしいですか？</source>
-        <translation>&quot;False claim&quot;.
+        <translation>That is a false claim.
 You will miss your next turn. Is that all right?</translation>
     </message>
 </context>

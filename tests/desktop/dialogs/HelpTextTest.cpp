@@ -1,6 +1,7 @@
-// The help file quotes the program's own words in 「」: every such quote must be text the
-// program shows, so that help and program say the same. The program's texts are read from
-// its sources: the string literals of the code and the strings of the forms.
+// The help files quote the program's own words, the Japanese in 「」 and the English in "":
+// every such quote must be text the program shows, so that help and program say the same.
+// The program's Japanese texts are read from its sources (the string literals of the code
+// and the strings of the forms), its English ones from the translation file.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -17,8 +18,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kSource = ZELVANI_SOURCE_DIR;
-const std::string kOpen = "「";
-const std::string kClose = "」";
 const std::string kEllipsis = "…";  // in a quote: a name or number the program fills in
 
 std::string ReadFile(const fs::path& path) {
@@ -34,17 +33,23 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
   return text;
 }
 
-// Line breaks and menu accelerators ("(&N)", "&") are not part of what a quote says.
+// Menu accelerators ("(&N)", "&") are not part of what a quote says, nor are spaces and
+// line breaks: a box breaks its lines where the help's text runs on.
 std::string Normalised(std::string text) {
   text = std::regex_replace(text, std::regex(R"(\(&[A-Za-z0-9]\))"), "");
-  text = ReplaceAll(text, "\n", "");
+  for (const char* space : {"\n", " ", "\u00a0"})
+    text = ReplaceAll(text, space, "");
   return ReplaceAll(text, "&", "");
 }
 
 std::string XmlText(std::string text) {
   text = std::regex_replace(text, std::regex("<[^>]*>"), "");
-  for (const auto& [entity, character] :
-       {std::pair{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&nbsp;", " "}, {"&amp;", "&"}})
+  for (const auto& [entity, character] : {std::pair{"&lt;", "<"},
+                                          {"&gt;", ">"},
+                                          {"&quot;", "\""},
+                                          {"&apos;", "'"},
+                                          {"&nbsp;", " "},
+                                          {"&amp;", "&"}})
     text = ReplaceAll(text, entity, character);
   return text;
 }
@@ -106,19 +111,36 @@ std::set<std::string> ProgramTexts() {
   return texts;
 }
 
-// The outermost 「」 quotes of the help's text, tags and entities resolved.
-std::vector<std::string> HelpQuotes() {
-  const std::string text = XmlText(ReadFile(kSource / "desktop/dialogs/help/Zelvani.hlp"));
+// The English the program shows: the translations, and the texts it never translates.
+std::set<std::string> EnglishTexts() {
+  std::set<std::string> texts;
+  const std::string file = ReadFile(kSource / "translations/zelvani_en.ts");
+  const std::regex translation("<translation[^>]*>([^<]*)</translation>");
+  for (std::sregex_iterator m(file.begin(), file.end(), translation), end; m != end; ++m)
+    InsertPieces(XmlText((*m)[1]), texts);
+  // The code's own literals: "OK", and the language box's "日本語", shown in every language.
+  texts.merge(ProgramTexts());
+  texts.erase("");
+  return texts;
+}
+
+// The outermost quotes of a help file's text, tags and entities resolved. Quotes marked
+// alike at both ends do not nest.
+std::vector<std::string> HelpQuotes(const char* file, const std::string& open,
+                                    const std::string& close) {
+  const std::string text = XmlText(ReadFile(kSource / "desktop/dialogs/help" / file));
   std::vector<std::string> quotes;
   int depth = 0;
   size_t start = 0;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (text.compare(i, kOpen.size(), kOpen) == 0) {
-      if (depth++ == 0)
-        start = i + kOpen.size();
-    } else if (text.compare(i, kClose.size(), kClose) == 0 && depth > 0) {
+    if (depth > 0 && text.compare(i, close.size(), close) == 0) {
       if (--depth == 0)
         quotes.push_back(Normalised(text.substr(start, i - start)));
+      i += close.size() - 1;
+    } else if (text.compare(i, open.size(), open) == 0) {
+      if (depth++ == 0)
+        start = i + open.size();
+      i += open.size() - 1;
     }
   }
   return quotes;
@@ -165,28 +187,43 @@ bool ProgramShows(const std::string& piece, const std::set<std::string>& texts) 
       continue;
     if (starting(piece.substr(i)))
       return true;
-    for (size_t j = i + 1; j < piece.size(); ++j)
+    for (size_t j = i + 1; j <= piece.size(); ++j)
       if (!reached[j] && IsCharacterStart(piece, j) && texts.count(piece.substr(i, j - i)))
         reached[j] = true;
   }
-  return false;
+  return reached[piece.size()];
 }
 
-TEST(HelpText, EveryQuoteInTheHelpIsTextTheProgramShows) {
-  const std::set<std::string> texts = ProgramTexts();
-  const std::vector<std::string> quotes = HelpQuotes();
-  ASSERT_GT(quotes.size(), 30u);
-  ASSERT_TRUE(texts.count("ポンします"));
+// Each piece of a quote between the "…" that stand for names and numbers is text the
+// program shows.
+void ExpectProgramShows(const std::vector<std::string>& quotes,
+                        const std::set<std::string>& texts) {
   for (const std::string& quote : quotes) {
     size_t from = 0;
     for (size_t to = quote.find(kEllipsis);; to = quote.find(kEllipsis, from)) {
       const std::string piece = quote.substr(from, to == std::string::npos ? to : to - from);
-      EXPECT_TRUE(piece.empty() || ProgramShows(piece, texts)) << "「" << quote << "」";
+      EXPECT_TRUE(piece.empty() || ProgramShows(piece, texts)) << "[" << quote << "]";
       if (to == std::string::npos)
         break;
       from = to + kEllipsis.size();
     }
   }
+}
+
+TEST(HelpText, EveryQuoteInTheHelpIsTextTheProgramShows) {
+  const std::set<std::string> texts = ProgramTexts();
+  const std::vector<std::string> quotes = HelpQuotes("Zelvani.hlp", "「", "」");
+  ASSERT_GT(quotes.size(), 30u);
+  ASSERT_TRUE(texts.count("ポンします"));
+  ExpectProgramShows(quotes, texts);
+}
+
+TEST(HelpText, EveryQuoteInTheEnglishHelpIsTextTheEnglishProgramShows) {
+  const std::set<std::string> texts = EnglishTexts();
+  const std::vector<std::string> quotes = HelpQuotes("Zelvani.en.hlp", "\"", "\"");
+  ASSERT_GT(quotes.size(), 30u);
+  ASSERT_TRUE(texts.count("Pon!"));
+  ExpectProgramShows(quotes, texts);
 }
 
 }  // namespace
