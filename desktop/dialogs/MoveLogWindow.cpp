@@ -16,6 +16,11 @@ namespace {
 constexpr Qt::DockWidgetArea kSides[kLogSides] = {Qt::RightDockWidgetArea, Qt::BottomDockWidgetArea,
                                                   Qt::LeftDockWidgetArea, Qt::TopDockWidgetArea};
 
+// The log's caption.
+QString LogCaption() {
+  return QCoreApplication::translate("MoveLogWindow", "記録");
+}
+
 }  // namespace
 
 Qt::DockWidgetArea DockAreaOfSide(int side) {
@@ -36,10 +41,6 @@ void WindowMoveLog::Drew(int seat, int card) {
                  .arg(ToQString(CardText(card))));
 }
 
-QString LogCaption() {
-  return QCoreApplication::translate("MoveLogWindow", "記録");
-}
-
 MoveLogWindow::MoveLogWindow(MoveLog& log, const LogPlace& place, QWidget* frame)
     : QDockWidget(LogCaption(), frame), log_(log), place_(place), text_(new QPlainTextEdit) {
   setObjectName(QStringLiteral("moveLogWindow"));
@@ -58,9 +59,10 @@ MoveLogWindow::MoveLogWindow(MoveLog& log, const LogPlace& place, QWidget* frame
 }
 
 void MoveLogWindow::Refresh(bool appended) {
-  const std::vector<std::string> lines = log_.Lines(TranslateText);
-  if (appended && !lines.empty()) {
-    const QString line = QString::fromStdString(lines.back());
+  if (appended) {
+    const QString line = QString::fromStdString(log_.LastLine(TranslateText));
+    if (line.isEmpty())
+      return;
     if (place_.Spoken)
       Announce(line);
     // Appending keeps the view at the end when it was there.
@@ -68,7 +70,7 @@ void MoveLogWindow::Refresh(bool appended) {
     return;
   }
   QStringList all;
-  for (const std::string& line : lines)
+  for (const std::string& line : log_.Lines(TranslateText))
     all << QString::fromStdString(line);
   text_->setPlainText(all.join(QLatin1Char('\n')));
   text_->verticalScrollBar()->setValue(text_->verticalScrollBar()->maximum());

@@ -21,9 +21,6 @@ class WindowMoveLog : public MoveLog {
   void Drew(int seat, int card) override;
 };
 
-// The log's caption.
-QString LogCaption();
-
 class MoveLogWindow : public QDockWidget {
   Q_OBJECT
 

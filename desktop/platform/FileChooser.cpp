@@ -22,6 +22,15 @@ QString QtFilterFromPipes(const QString& pipes) {
   return filters.join(QStringLiteral(";;"));
 }
 
+namespace {
+
+QString BitmapOrAllFilter() {
+  return QCoreApplication::translate("FileChooser",
+                                     "ビットマップ (*.bmp)|*.bmp|全てのファイル (*.*)|*.*");
+}
+
+}  // namespace
+
 QString PictureFilter(const std::string& pluginFolder) {
   QStringList patterns = {QStringLiteral("*.bmp")};
   for (const QString& pattern : PluginFilePatterns(ToQString(pluginFolder)))
@@ -33,11 +42,6 @@ QString PictureFilter(const std::string& pluginFolder) {
   return QCoreApplication::translate("FileChooser", "画像ファイル (%1)|%2|")
              .arg(patterns.join(QLatin1Char(' ')), patterns.join(QLatin1Char(';'))) +
          bitmapOrAll;
-}
-
-QString BitmapOrAllFilter() {
-  return QCoreApplication::translate("FileChooser",
-                                     "ビットマップ (*.bmp)|*.bmp|全てのファイル (*.*)|*.*");
 }
 
 QString WaveFilter() {

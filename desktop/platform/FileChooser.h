@@ -16,7 +16,6 @@ QString ChooseFile(QWidget* parent, const QString& title, const QString& pipeFil
                    const QString& initialName);
 
 // The choosers' filters, in pipes: "name|patterns|name|patterns".
-QString BitmapOrAllFilter();
 QString WaveFilter();
 
 // The filter of the picture choosers: first every picture the loader reads, bitmaps and

@@ -15,6 +15,11 @@ namespace zelvani {
 
 namespace {
 
+// The hand's accessible name.
+QString HandListName() {
+  return QCoreApplication::translate("HandAccessible", "手札");
+}
+
 // The cards are not widgets of their own: the list and its items exist only for the
 // screen reader, and the window's interface owns them, as Qt's item views own theirs.
 // In an open hand each card is an object of its own wherever it lies, so that the cursor
@@ -253,10 +258,6 @@ QAccessibleInterface* HandWindowFactory(const QString&, QObject* object) {
 }
 
 }  // namespace
-
-QString HandListName() {
-  return QCoreApplication::translate("HandAccessible", "手札");
-}
 
 void InstallHandAccessibility() {
   static const bool installed = [] {

@@ -4,14 +4,9 @@
 // the card under the keyboard's cursor is the focused item.
 #pragma once
 
-#include <QString>
-
 namespace zelvani {
 
 class SeatWindow;
-
-// The hand's accessible name.
-QString HandListName();
 
 // Makes the seat windows answer for their cards. Runs once, however often it is called.
 void InstallHandAccessibility();

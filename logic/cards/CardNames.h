@@ -28,12 +28,9 @@ Text CardsText(std::span<const int> cards);
 // Cards named one by one, joined by "、".
 Text CardListText(std::span<const int> cards);
 
-// The same names in Japanese.
+// A card's name in Japanese.
 inline std::string CardName(int code) {
   return CardText(code).Render();
-}
-inline std::string CardsName(std::span<const int> cards) {
-  return CardsText(cards).Render();
 }
 
 }  // namespace zelvani

@@ -14,6 +14,10 @@ std::string Signed(int number) {
   return number > 0 ? "+" + std::to_string(number) : std::to_string(number);
 }
 
+Text NotCountedNote() {
+  return Translatable("MoveLog", "自動プレイを使ったゲームは、積算成績とハイスコアに数えません。");
+}
+
 }  // namespace
 
 std::vector<std::string> MoveLog::Lines(const Translator& translate) const {
@@ -22,6 +26,10 @@ std::vector<std::string> MoveLog::Lines(const Translator& translate) const {
   for (const Entry& entry : entries_)
     lines.push_back(entry.Line.Render(translate));
   return lines;
+}
+
+std::string MoveLog::LastLine(const Translator& translate) const {
+  return entries_.empty() ? std::string() : entries_.back().Line.Render(translate);
 }
 
 void MoveLog::Add(Text text) {

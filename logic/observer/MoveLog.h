@@ -24,6 +24,8 @@ class MoveLog : public TableEvents {
 
   // The lines in the translator's language; in Japanese with none.
   std::vector<std::string> Lines(const Translator& translate = {}) const;
+  // The newest line alone, "" when there is none: what an append adds.
+  std::string LastLine(const Translator& translate = {}) const;
   // Told after every change: true when lines were only added at the end, false when
   // earlier ones went.
   std::function<void(bool appended)> Changed;
@@ -60,9 +62,5 @@ class MoveLog : public TableEvents {
   int deals_ = 0;
   int reshuffles_ = 0;
 };
-
-inline Text NotCountedNote() {
-  return Translatable("MoveLog", "自動プレイを使ったゲームは、積算成績とハイスコアに数えません。");
-}
 
 }  // namespace zelvani
